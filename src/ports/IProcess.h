@@ -1,0 +1,22 @@
+#pragma once
+// The process among others: the named mutex, the top-level windows, one-time initialisation.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ports/WinTypes.h"
+
+class IProcess {
+public:
+    virtual ~IProcess() = default;
+
+    // CreateMutexW(no security, initialOwner, name); *lastError is GetLastError() right after it.
+    virtual MutexHandle CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) = 0;
+    virtual bool CloseHandle(MutexHandle handle) = 0;
+    // EnumWindows: every top-level window, until visit returns false.
+    virtual void EnumWindows(const std::function<bool(WindowHandle)>& visit) = 0;
+    virtual std::uint32_t GetCurrentProcessId() = 0;
+    // InitCommonControlsEx with a structure of size 8 and the given class set.
+    virtual bool InitCommonControls(std::uint32_t classes) = 0;
+    virtual bool InitializeOle() = 0;
+};
