@@ -1,0 +1,14 @@
+#pragma once
+// The registry port on the Win32 registry, one call per operation.
+#include "ports/IRegistry.h"
+
+class CWin32Registry : public IRegistry {
+public:
+    long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                   RegKeyHandle* result) override;
+    long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* size) override;
+    long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override;
+    long CloseKey(RegKeyHandle key) override;
+};

@@ -1,0 +1,224 @@
+// Every integer setting: its default on an empty registry, its exact section and value name, and
+// values outside what the dialogs accept coming back unchanged.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SettingsFixture.h"
+
+namespace {
+
+enum class Section { Instance, Shared };
+
+struct IntSetting {
+    const wchar_t* name;
+    Section section;
+    int nDefault;
+    int (CAppSettings::*get)() const;
+    void (CAppSettings::*set)(int);
+};
+
+const std::vector<IntSetting>& IntSettings() {
+    using C = CAppSettings;
+    static const std::vector<IntSetting> settings = {
+        {L"AutoClicksDelayMins", Section::Instance, 0, &C::GetAutoClicksDelayMins,
+         &C::SetAutoClicksDelayMins},
+        {L"AutoClicksDelaySeconds", Section::Instance, 0, &C::GetAutoClicksDelaySeconds,
+         &C::SetAutoClicksDelaySeconds},
+        {L"AutoClicksDelayMilliSeconds", Section::Instance, 10, &C::GetAutoClicksDelayMilliSeconds,
+         &C::SetAutoClicksDelayMilliSeconds},
+        {L"SetNumberOfClicksToAutomate", Section::Instance, 10, &C::GetSetNumberOfClicksToAutomate,
+         &C::SetSetNumberOfClicksToAutomate},
+        {L"HoldKey", Section::Instance, 0, &C::GetHoldKey, &C::SetHoldKey},
+        {L"KeyIndexTobeAutomated", Section::Instance, -1, &C::GetKeyIndexTobeAutomated,
+         &C::SetKeyIndexTobeAutomated},
+        {L"ModKeyIndexTobeAutomated", Section::Instance, -1, &C::GetModKeyIndexTobeAutomated,
+         &C::SetModKeyIndexTobeAutomated},
+        {L"EnableRandomDelay", Section::Instance, 0, &C::GetEnableRandomDelay, &C::SetEnableRandomDelay},
+        {L"RandomClicksDelayMins", Section::Instance, 0, &C::GetRandomClicksDelayMins,
+         &C::SetRandomClicksDelayMins},
+        {L"RandomClicksDelaySeconds", Section::Instance, 30, &C::GetRandomClicksDelaySeconds,
+         &C::SetRandomClicksDelaySeconds},
+        {L"RandomClicksDelayMilliSeconds", Section::Instance, 0, &C::GetRandomClicksDelayMilliSeconds,
+         &C::SetRandomClicksDelayMilliSeconds},
+        {L"SendKeysToActiveWindow", Section::Instance, 1, &C::GetSendKeysToActiveWindow,
+         &C::SetSendKeysToActiveWindow},
+        {L"SendKeysToFirstEditOfSelectedWindow", Section::Instance, 0,
+         &C::GetSendKeysToFirstEditOfSelectedWindow, &C::SetSendKeysToFirstEditOfSelectedWindow},
+        {L"SendChars", Section::Instance, 0, &C::GetSendChars, &C::SetSendChars},
+        {L"SendKeyUps", Section::Instance, 0, &C::GetSendKeyUps, &C::SetSendKeyUps},
+        {L"TimeDelayBetweenKeyDownAndKeyUp", Section::Shared, 10, &C::GetTimeDelayBetweenKeyDownAndKeyUp,
+         &C::SetTimeDelayBetweenKeyDownAndKeyUp},
+        {L"UseOldKeyInputMethod", Section::Shared, 1, &C::GetUseOldKeyInputMethod,
+         &C::SetUseOldKeyInputMethod},
+        {L"UseSingleInstance", Section::Shared, 1, &C::GetUseSingleInstance, &C::SetUseSingleInstance},
+    };
+    return settings;
+}
+
+std::wstring SectionName(Section section) {
+    return section == Section::Instance ? L"Settings 0" : L"Settings";
+}
+
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
+
+class AppSettingsInt : public SettingsFixture, public ::testing::WithParamInterface<IntSetting> {
+protected:
+    int Get() { return (m_settings.*GetParam().get)(); }
+    void Set(int nValue) { (m_settings.*GetParam().set)(nValue); }
+    std::wstring Path() const { return SectionPath(SectionName(GetParam().section)); }
+};
+
+TEST_P(AppSettingsInt, EmptyRegistryGivesTableDefault) {
+    EXPECT_EQ(Get(), GetParam().nDefault);
+}
+
+TEST_P(AppSettingsInt, SetterStoresOneDwordUnderItsSectionAndName) {
+    Set(0x0A0B0C0D);
+
+    const auto values = m_registry.AllValues();
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].path, Path());
+    EXPECT_EQ(values[0].name, GetParam().name);
+    EXPECT_EQ(values[0].type, REG_DWORD);
+    EXPECT_EQ(values[0].data, (std::vector<std::uint8_t>{0x0D, 0x0C, 0x0B, 0x0A}));
+}
+
+TEST_P(AppSettingsInt, GetterReadsItsSectionAndName) {
+    m_registry.PutDword(Path(), GetParam().name, 0x0A0B0C0D);
+
+    EXPECT_EQ(Get(), 0x0A0B0C0D);
+}
+
+TEST_P(AppSettingsInt, OutOfRangeValuesComeBackUnchanged) {
+    for (int nValue : {75, -1, -9999, 100000, 10000000}) {
+        Set(nValue);
+        EXPECT_EQ(Get(), nValue);
+    }
+}
+
+TEST_P(AppSettingsInt, EveryReadGoesToTheRegistry) {
+    Set(1);
+    ASSERT_EQ(Get(), 1);
+    m_registry.PutDword(Path(), GetParam().name, 2);
+
+    EXPECT_EQ(Get(), 2) << "a value changed by another instance must be seen at the next read";
+}
+
+INSTANTIATE_TEST_SUITE_P(ValueTable, AppSettingsInt, ::testing::ValuesIn(IntSettings()),
+                         [](const ::testing::TestParamInfo<IntSetting>& info) {
+                             return Narrow(info.param.name);
+                         });
+
+using AppSettingsInstanceSection = SettingsFixture;
+
+TEST_F(AppSettingsInstanceSection, PerInstanceValuesFollowTheInstanceNumber) {
+    g_nInstanceNumber = 3;
+    m_settings.FormatInstanceSection();
+
+    m_settings.SetHoldKey(1);
+    m_settings.SetUseOldKeyInputMethod(0);
+
+    EXPECT_NE(m_registry.FindValue(SectionPath(L"Settings 3"), L"HoldKey"), nullptr);
+    EXPECT_NE(m_registry.FindValue(SectionPath(L"Settings"), L"UseOldKeyInputMethod"), nullptr);
+    EXPECT_EQ(m_registry.AllValues().size(), 2u);
+}
+
+TEST_F(AppSettingsInstanceSection, OtherInstancesDoNotSeeEachOthersValues) {
+    m_settings.SetAutoClicksDelaySeconds(42);
+    g_nInstanceNumber = 1;
+    m_settings.FormatInstanceSection();
+
+    EXPECT_EQ(m_settings.GetAutoClicksDelaySeconds(), 0);
+}
+
+TEST_F(AppSettingsInstanceSection, SharedValuesAreSeenByEveryInstance) {
+    m_settings.SetUseOldKeyInputMethod(0);
+    g_nInstanceNumber = 1;
+    m_settings.FormatInstanceSection();
+
+    EXPECT_EQ(m_settings.GetUseOldKeyInputMethod(), 0);
+}
+
+TEST_F(AppSettingsInstanceSection, TwoInstancesWithTheSameNumberSeeEachOthersWrites) {
+    CProfile otherProfile(m_registry);
+    otherProfile.SetApplicationName(APP_TITLE);
+    otherProfile.SetRegistryKey(L"Tov rin");
+    CAppSettings other(otherProfile);
+
+    m_settings.SetKeyIndexTobeAutomated(17);
+    EXPECT_EQ(other.GetKeyIndexTobeAutomated(), 17);
+    other.SetSendKeysToActiveWindow(0);
+    EXPECT_EQ(m_settings.GetSendKeysToActiveWindow(), 0);
+    m_settings.SetSeekedWindow(0x00010086);
+    EXPECT_EQ(other.GetSeekedWindow(), 0x00010086u);
+}
+
+TEST_F(AppSettingsInstanceSection, NoSelectionIsStoredAsAllBitsSet) {
+    m_settings.SetKeyIndexTobeAutomated(-1);
+
+    EXPECT_EQ(m_registry.FindValue(SectionPath(L"Settings 0"), L"KeyIndexTobeAutomated")->data,
+              (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(m_settings.GetKeyIndexTobeAutomated(), -1);
+}
+
+TEST_F(AppSettingsInstanceSection, UseSingleInstanceTwoIsReturnedAsTwo) {
+    m_registry.PutDword(SectionPath(L"Settings"), L"UseSingleInstance", 2);
+
+    EXPECT_EQ(m_settings.GetUseSingleInstance(), 2);
+}
+
+TEST_F(AppSettingsInstanceSection, ProfileIsTheOneItWasGiven) {
+    EXPECT_EQ(&m_settings.Profile(), &m_profile);
+}
+
+struct FormatCase {
+    int nNumber;
+    const wchar_t* expected;
+};
+
+class AppSettingsFormat : public SettingsFixture, public ::testing::WithParamInterface<FormatCase> {};
+
+TEST_P(AppSettingsFormat, SectionIsSettingsBlankDecimalNumber) {
+    g_nInstanceNumber = GetParam().nNumber;
+
+    m_settings.FormatInstanceSection();
+
+    EXPECT_EQ(g_strInstanceSection, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, AppSettingsFormat,
+                         ::testing::Values(FormatCase{0, L"Settings 0"}, FormatCase{1, L"Settings 1"},
+                                           FormatCase{12, L"Settings 12"},
+                                           FormatCase{2147483647, L"Settings 2147483647"},
+                                           FormatCase{-3, L"Settings -3"}));
+
+using AppSettingsBeforeFormat = SettingsFixture;
+
+TEST_F(AppSettingsBeforeFormat, PerInstanceValuesAreNeitherReadNorWritten) {
+    g_strInstanceSection.clear();
+    m_registry.PutDword(PROFILE_PATH, L"HoldKey", 1);
+    const int nCallsBefore = m_registry.CallCount();
+
+    EXPECT_EQ(m_settings.GetHoldKey(), 0);
+    m_settings.SetHoldKey(1);
+    std::wstring strClass = L"unchanged";
+    m_settings.GetTargetWindowClass(strClass);
+    EXPECT_EQ(strClass, L"unchanged");
+    EXPECT_EQ(m_settings.GetSeekedWindow(), 0u);
+    m_settings.SetSeekedWindow(0x1234);
+
+    EXPECT_EQ(m_registry.CallCount(), nCallsBefore);
+}
+
+TEST_F(AppSettingsBeforeFormat, SharedValuesAreAlreadyUsable) {
+    g_strInstanceSection.clear();
+    m_registry.PutDword(SectionPath(L"Settings"), L"UseSingleInstance", 0);
+
+    EXPECT_EQ(m_settings.GetUseSingleInstance(), 0);
+}
