@@ -21,13 +21,17 @@ struct InputRecord {
     KeyboardRecord ki;
 };
 
+// sizeof(INPUT) in the 32-bit layout: the record size every SendInput call passes.
+constexpr int INPUT_RECORD_SIZE = 28;
+
 class IKeyboardInput {
 public:
     virtual ~IKeyboardInput() = default;
 
     // SendInput(count, records, cbSize): cbSize is the size of one INPUT in the 32-bit layout.
     virtual std::uint32_t SendInput(std::uint32_t count, const InputRecord* records, int cbSize) = 0;
-    virtual void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags, std::uintptr_t extraInfo) = 0;
+    virtual void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
+                            std::uintptr_t extraInfo) = 0;
     virtual bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) = 0;
     virtual std::uint32_t MapVirtualKey(std::uint32_t code, std::uint32_t mapType) = 0;
     virtual std::int16_t VkKeyScan(wchar_t ch) = 0;

@@ -1,0 +1,23 @@
+#pragma once
+// The keyboard input port over user32 and kernel32.
+// Several method names are also <windows.h> A/W macros (PostMessage, FindWindow, ...): a file that
+// includes <windows.h> and calls them by name must #undef those macros first.
+#include "ports/IKeyboardInput.h"
+
+class CWin32KeyboardInput : public IKeyboardInput {
+public:
+    std::uint32_t SendInput(std::uint32_t count, const InputRecord* records, int cbSize) override;
+    void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
+                    std::uintptr_t extraInfo) override;
+    bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override;
+    std::uint32_t MapVirtualKey(std::uint32_t code, std::uint32_t mapType) override;
+    std::int16_t VkKeyScan(wchar_t ch) override;
+    bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) override;
+    std::uint32_t GetCurrentThreadId() override;
+    std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
+    bool IsWindow(WindowHandle window) override;
+    void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override;
+    std::wstring GetClassName(WindowHandle window, int maxCount) override;
+    WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override;
+    void Sleep(std::uint32_t milliseconds) override;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Shared set-up of the injector tests: the injector over the recording input fake and a selected
+// window that the test sets.
+#include <gtest/gtest.h>
+
+#include "core/MouseClickManager.h"
+#include "fakes/FakeKeyboardInput.h"
+#include "ports/Win32Constants.h"
+
+class CSelectedWindowStub : public ISelectedWindowSource {
+public:
+    WindowHandle GetSeekedWindow() override {
+        ++m_nReads;
+        return m_hWindow;
+    }
+
+    WindowHandle m_hWindow = 0;
+    int m_nReads = 0;
+};
+
+class InjectorFixture : public ::testing::Test {
+protected:
+    static constexpr WindowHandle TARGET = 0x1234;
+
+    // Keys go to the selected window TARGET, a top-level window of thread 200.
+    void SelectTarget() {
+        input.AddWindow(TARGET, L"Notepad");
+        selected.m_hWindow = TARGET;
+        injector.SetSendToActiveWindow(false);
+    }
+
+    CFakeKeyboardInput input;
+    CSelectedWindowStub selected;
+    CMouseClickManager injector{input, selected};
+};
