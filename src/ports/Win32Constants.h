@@ -4,6 +4,9 @@
 #include <cstdint>
 
 // Window messages
+#ifndef WM_NULL
+constexpr std::uint32_t WM_NULL = 0x0000;
+#endif
 #ifndef WM_CREATE
 constexpr std::uint32_t WM_CREATE = 0x0001;
 #endif
@@ -18,6 +21,9 @@ constexpr std::uint32_t WM_PAINT = 0x000F;
 #endif
 #ifndef WM_CLOSE
 constexpr std::uint32_t WM_CLOSE = 0x0010;
+#endif
+#ifndef WM_SETTEXT
+constexpr std::uint32_t WM_SETTEXT = 0x000C;
 #endif
 #ifndef WM_QUIT
 constexpr std::uint32_t WM_QUIT = 0x0012;
@@ -45,6 +51,9 @@ constexpr std::uint32_t WM_CONTEXTMENU = 0x007B;
 #endif
 #ifndef WM_SETICON
 constexpr std::uint32_t WM_SETICON = 0x0080;
+#endif
+#ifndef WM_NCDESTROY
+constexpr std::uint32_t WM_NCDESTROY = 0x0082;
 #endif
 #ifndef WM_KEYDOWN
 constexpr std::uint32_t WM_KEYDOWN = 0x0100;
@@ -150,14 +159,23 @@ constexpr std::uint32_t BM_GETCHECK = 0x00F0;
 #ifndef BM_SETCHECK
 constexpr std::uint32_t BM_SETCHECK = 0x00F1;
 #endif
+#ifndef BM_CLICK
+constexpr std::uint32_t BM_CLICK = 0x00F5;
+#endif
 #ifndef BST_UNCHECKED
 constexpr std::uint32_t BST_UNCHECKED = 0;
 #endif
 #ifndef BST_CHECKED
 constexpr std::uint32_t BST_CHECKED = 1;
 #endif
+#ifndef BST_INDETERMINATE
+constexpr std::uint32_t BST_INDETERMINATE = 2;
+#endif
 #ifndef EM_SETSEL
 constexpr std::uint32_t EM_SETSEL = 0x00B1;
+#endif
+#ifndef EM_GETSEL
+constexpr std::uint32_t EM_GETSEL = 0x00B0;
 #endif
 #ifndef HKM_SETHOTKEY
 constexpr std::uint32_t HKM_SETHOTKEY = 0x0401;
@@ -451,6 +469,21 @@ constexpr std::uint32_t ERROR_ALREADY_EXISTS = 183;
 #ifndef ERROR_HOTKEY_ALREADY_REGISTERED
 constexpr std::uint32_t ERROR_HOTKEY_ALREADY_REGISTERED = 1409;
 #endif
+#ifndef REG_NONE
+constexpr std::uint32_t REG_NONE = 0;
+#endif
+#ifndef REG_EXPAND_SZ
+constexpr std::uint32_t REG_EXPAND_SZ = 2;
+#endif
+#ifndef ERROR_ACCESS_DENIED
+constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
+#endif
+#ifndef ERROR_INVALID_HANDLE
+constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
+#endif
+#ifndef ERROR_INVALID_PARAMETER
+constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
+#endif
 
 // Notification area
 #ifndef NIM_ADD
@@ -490,4 +523,19 @@ constexpr std::uint32_t DSTINVERT = 0x00550009;
 #endif
 #ifndef GW_HWNDNEXT
 constexpr std::uint32_t GW_HWNDNEXT = 2;
+#endif
+#ifndef GW_HWNDFIRST
+constexpr std::uint32_t GW_HWNDFIRST = 0;
+#endif
+#ifndef GW_HWNDLAST
+constexpr std::uint32_t GW_HWNDLAST = 1;
+#endif
+#ifndef GW_HWNDPREV
+constexpr std::uint32_t GW_HWNDPREV = 3;
+#endif
+#ifndef GW_OWNER
+constexpr std::uint32_t GW_OWNER = 4;
+#endif
+#ifndef GW_CHILD
+constexpr std::uint32_t GW_CHILD = 5;
 #endif
