@@ -24,6 +24,8 @@ wine_env_up() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Keep the server up between the many short-lived test programs; it ends by itself once idle.
+  wineserver -p30
 }
 
 wine_env_down() {
