@@ -32,9 +32,9 @@ public:
     virtual WindowHandle GetDlgItem(WindowHandle dialog, int id) = 0;
     virtual std::wstring GetWindowText(WindowHandle window) = 0;
     virtual bool SetWindowText(WindowHandle window, const std::wstring& text) = 0;
-    virtual bool EnableWindow(WindowHandle window, bool enable) = 0;
+    virtual bool EnableWindow(WindowHandle window, bool enable) = 0; // true when it was disabled before
     virtual bool IsWindowEnabled(WindowHandle window) = 0;
-    virtual bool ShowWindow(WindowHandle window, int command) = 0;
+    virtual bool ShowWindow(WindowHandle window, int command) = 0; // true when it was visible before
     virtual bool IsWindowVisible(WindowHandle window) = 0;
     virtual bool IsIconic(WindowHandle window) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;
@@ -43,6 +43,7 @@ public:
     virtual bool SetForegroundWindow(WindowHandle window) = 0;
     virtual WindowHandle SetActiveWindow(WindowHandle window) = 0;
     virtual WindowHandle GetParent(WindowHandle window) = 0;
+    virtual bool IsChild(WindowHandle parent, WindowHandle window) = 0;
     virtual std::wstring GetClassName(WindowHandle window, int maxCount) = 0;
     // FindWindowW(NULL, title): any class.
     virtual WindowHandle FindWindowByTitle(const std::wstring& title) = 0;

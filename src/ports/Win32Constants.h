@@ -103,6 +103,9 @@ constexpr std::uint32_t WM_RBUTTONUP = 0x0205;
 #ifndef WM_MBUTTONUP
 constexpr std::uint32_t WM_MBUTTONUP = 0x0208;
 #endif
+#ifndef MK_LBUTTON
+constexpr std::uint32_t MK_LBUTTON = 0x0001;
+#endif
 #ifndef WM_HOTKEY
 constexpr std::uint32_t WM_HOTKEY = 0x0312;
 #endif
@@ -256,6 +259,11 @@ constexpr std::uint32_t ICON_SMALL = 0;
 #endif
 #ifndef ICON_BIG
 constexpr std::uint32_t ICON_BIG = 1;
+#endif
+
+// Timers
+#ifndef USER_TIMER_MINIMUM
+constexpr std::uint32_t USER_TIMER_MINIMUM = 0x0000000A;
 #endif
 
 // Menus

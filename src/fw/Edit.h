@@ -1,0 +1,11 @@
+#pragma once
+// An edit control of a dialog, bound with CDataExchange::Control.
+#include "fw/Wnd.h"
+
+class CEdit : public CWnd {
+public:
+    explicit CEdit(IWindows& windows) : CWnd(windows) {}
+
+    // EM_SETSEL: (0, -1) selects the whole text.
+    void SetSel(int start, int end);
+};

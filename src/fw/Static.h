@@ -1,0 +1,11 @@
+#pragma once
+// A static control of a dialog, bound with CDataExchange::Control.
+#include "fw/Wnd.h"
+
+class CStatic : public CWnd {
+public:
+    explicit CStatic(IWindows& windows) : CWnd(windows) {}
+
+    // STM_SETICON; returns the previous icon.
+    IconHandle SetIcon(IconHandle icon);
+};

@@ -1,0 +1,38 @@
+#include "fw/WinApp.h"
+
+#include "ports/Win32Constants.h"
+
+CWinApp::CWinApp(IWindows& windows) : m_windows(windows) {}
+
+CWinApp::~CWinApp() = default;
+
+int CWinApp::WinMainBody(const std::wstring& cmdLine) {
+    m_strCmdLine = cmdLine;
+    m_strAppName = m_windows.LoadString(AFX_IDS_APP_TITLE);
+    if (!InitInstance()) {
+        return ExitCodeWhenNotRunning();
+    }
+    return Run();
+}
+
+int CWinApp::Run() {
+    Msg msg;
+    while (m_windows.GetMessage(&msg)) {
+        if (m_pMainWnd != nullptr && m_pMainWnd->PreTranslateMessage(msg)) {
+            continue;
+        }
+        m_windows.TranslateMessage(msg);
+        m_windows.DispatchMessage(msg);
+    }
+    return msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : -1;
+}
+
+void CWinApp::SetMainWindow(CWnd* window) {
+    if (m_pMainWnd != nullptr) {
+        m_pMainWnd->m_bMainWindow = false;
+    }
+    m_pMainWnd = window;
+    if (window != nullptr) {
+        window->m_bMainWindow = true;
+    }
+}

@@ -1,0 +1,172 @@
+#include "fw/Wnd.h"
+
+#include "fw/DataExchange.h"
+
+CWnd::CWnd(IWindows& windows) : m_windows(windows) {}
+
+CWnd::~CWnd() {
+    if (m_bOwnsWindow && m_hWnd != 0) {
+        // The derived parts are gone already: the last messages of the window only reach CWnd.
+        m_bMainWindow = false;
+        m_windows.DestroyWindow(m_hWnd);
+    }
+}
+
+bool CWnd::HandleMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam,
+                         LResult* result) {
+    if (m_hWnd == 0) {
+        m_hWnd = window;
+        m_bOwnsWindow = true;
+    }
+    *result = 0;
+    const bool handled = WindowProc(message, wParam, lParam, result);
+    if (message == WM_NCDESTROY) {
+        m_hWnd = 0;
+        m_bOwnsWindow = false;
+        if (m_bMainWindow) {
+            m_windows.PostQuitMessage(0);
+        }
+        PostNcDestroy();
+    }
+    return handled;
+}
+
+bool CWnd::WindowProc(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) {
+    if (message == WM_COMMAND && lParam != 0 && m_bNotificationsLocked) {
+        *result = 0;
+        return true;
+    }
+    if (OnWndMsg(message, wParam, lParam, result)) {
+        return true;
+    }
+    return DefWindowProc(message, wParam, lParam, result);
+}
+
+bool CWnd::DefWindowProc(std::uint32_t, WParam, LParam, LResult*) {
+    return false;
+}
+
+bool CWnd::PreTranslateMessage(const Msg&) {
+    return false;
+}
+
+bool CWnd::OnWndMsg(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) {
+    for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->base) {
+        for (std::size_t i = 0; i < map->count; ++i) {
+            const MessageMapEntry& entry = map->entries[i];
+            if (MessageMapEntryMatches(entry, message, wParam) &&
+                entry.dispatch(*this, wParam, lParam, result)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+const MessageMap* CWnd::GetMessageMap() const {
+    static const MessageMap map{nullptr, nullptr, 0};
+    return &map;
+}
+
+bool CWnd::UpdateData(bool saveAndValidate) {
+    const bool wasLocked = m_bNotificationsLocked;
+    m_bNotificationsLocked = true;
+    CDataExchange dx(*this, saveAndValidate);
+    DoDataExchange(dx);
+    m_bNotificationsLocked = wasLocked;
+    return !dx.Failed();
+}
+
+void CWnd::DoDataExchange(CDataExchange&) {}
+
+void CWnd::OnDataExchangeFailure(const DataExchangeFailure& failure) {
+    MessageBox(failure.Prompt(), L"", MB_OK | MB_ICONEXCLAMATION);
+    const WindowHandle field = GetDlgItem(failure.id);
+    if (field != 0) {
+        m_windows.SetFocus(field);
+        m_windows.SendMessage(field, EM_SETSEL, 0, -1);
+    }
+}
+
+WindowHandle CWnd::Detach() {
+    const WindowHandle window = m_hWnd;
+    m_hWnd = 0;
+    m_bOwnsWindow = false;
+    return window;
+}
+
+WindowHandle CWnd::GetDlgItem(int id) const {
+    return m_windows.GetDlgItem(m_hWnd, id);
+}
+
+std::wstring CWnd::GetDlgItemText(int id) const {
+    return m_windows.GetWindowText(GetDlgItem(id));
+}
+
+bool CWnd::SetDlgItemText(int id, const std::wstring& text) {
+    return m_windows.SetWindowText(GetDlgItem(id), text);
+}
+
+bool CWnd::SetWindowText(const std::wstring& text) {
+    return m_windows.SetWindowText(m_hWnd, text);
+}
+
+std::wstring CWnd::GetWindowText() const {
+    return m_windows.GetWindowText(m_hWnd);
+}
+
+bool CWnd::ShowWindow(int command) {
+    return m_windows.ShowWindow(m_hWnd, command);
+}
+
+bool CWnd::EnableWindow(bool enable) {
+    return m_windows.EnableWindow(m_hWnd, enable);
+}
+
+bool CWnd::IsWindowEnabled() const {
+    return m_windows.IsWindowEnabled(m_hWnd);
+}
+
+bool CWnd::IsWindowVisible() const {
+    return m_windows.IsWindowVisible(m_hWnd);
+}
+
+bool CWnd::IsIconic() const {
+    return m_windows.IsIconic(m_hWnd);
+}
+
+bool CWnd::GetClientRect(Rect* rect) const {
+    return m_windows.GetClientRect(m_hWnd, rect);
+}
+
+WindowHandle CWnd::SetFocus() {
+    return m_windows.SetFocus(m_hWnd);
+}
+
+bool CWnd::SetForegroundWindow() {
+    return m_windows.SetForegroundWindow(m_hWnd);
+}
+
+bool CWnd::DestroyWindow() {
+    return m_hWnd != 0 && m_windows.DestroyWindow(m_hWnd);
+}
+
+bool CWnd::PostMessage(std::uint32_t message, WParam wParam, LParam lParam) {
+    return m_windows.PostMessage(m_hWnd, message, wParam, lParam);
+}
+
+LResult CWnd::SendMessage(std::uint32_t message, WParam wParam, LParam lParam) {
+    return m_windows.SendMessage(m_hWnd, message, wParam, lParam);
+}
+
+LResult CWnd::SendDlgItemMessage(int id, std::uint32_t message, WParam wParam, LParam lParam) {
+    return m_windows.SendMessage(GetDlgItem(id), message, wParam, lParam);
+}
+
+int CWnd::MessageBox(const std::wstring& text, const std::wstring& caption, std::uint32_t type) {
+    return m_windows.MessageBox(m_hWnd, text, caption.empty() ? GetAppTitle() : caption, type);
+}
+
+std::wstring CWnd::GetAppTitle() const {
+    return m_windows.LoadString(AFX_IDS_APP_TITLE);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// IWindows over user32 (and comctl32 for the tooltip control): one Win32 call per method.
+// Dialogs come from the program's own resources; their messages go to the IWindowProcedure given
+// at creation (see the dialog procedure in the source file).
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ports/IWindows.h"
+
+class Win32Windows : public IWindows {
+public:
+    WindowHandle CreateDialogFromTemplate(std::uint32_t templateId, WindowHandle parent,
+                                          IWindowProcedure* procedure) override;
+    bool DestroyWindow(WindowHandle window) override;
+
+    bool GetMessage(Msg* msg) override;
+    void TranslateMessage(const Msg& msg) override;
+    void DispatchMessage(const Msg& msg) override;
+    bool IsDialogMessage(WindowHandle dialog, const Msg& msg) override;
+    void PostQuitMessage(int exitCode) override;
+
+    LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override;
+    bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override;
+    std::uint32_t RegisterWindowMessage(const std::wstring& name) override;
+
+    WindowHandle GetDlgItem(WindowHandle dialog, int id) override;
+    std::wstring GetWindowText(WindowHandle window) override;
+    bool SetWindowText(WindowHandle window, const std::wstring& text) override;
+    bool EnableWindow(WindowHandle window, bool enable) override;
+    bool IsWindowEnabled(WindowHandle window) override;
+    bool ShowWindow(WindowHandle window, int command) override;
+    bool IsWindowVisible(WindowHandle window) override;
+    bool IsIconic(WindowHandle window) override;
+    bool IsWindow(WindowHandle window) override;
+    WindowHandle SetFocus(WindowHandle window) override;
+    WindowHandle GetFocus() override;
+    bool SetForegroundWindow(WindowHandle window) override;
+    WindowHandle SetActiveWindow(WindowHandle window) override;
+    WindowHandle GetParent(WindowHandle window) override;
+    bool IsChild(WindowHandle parent, WindowHandle window) override;
+    std::wstring GetClassName(WindowHandle window, int maxCount) override;
+    WindowHandle FindWindowByTitle(const std::wstring& title) override;
+
+    bool GetWindowRect(WindowHandle window, Rect* rect) override;
+    bool GetClientRect(WindowHandle window, Rect* rect) override;
+    bool ClientToScreen(WindowHandle window, Point* point) override;
+    WindowHandle WindowFromPoint(Point point) override;
+    WindowHandle GetWindow(WindowHandle window, std::uint32_t command) override;
+    std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
+    void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override;
+    int GetSystemMetrics(int index) override;
+    bool GetCursorPos(Point* point) override;
+
+    WindowHandle SetCapture(WindowHandle window) override;
+    bool ReleaseCapture() override;
+    IconHandle SetCursor(IconHandle cursor) override;
+    IconHandle LoadWaitCursor() override;
+
+    int ComboAddString(WindowHandle combo, const std::wstring& text) override;
+    std::wstring ComboGetItemText(WindowHandle combo, int index) override;
+
+    WindowHandle CreateToolTip(WindowHandle owner) override;
+    bool AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandle tool,
+                 const std::wstring& text) override;
+
+    int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+                   std::uint32_t type) override;
+
+    std::wstring LoadString(std::uint32_t id) override;
+    IconHandle LoadIcon(std::uint32_t id) override;
+    IconHandle LoadCursor(std::uint32_t id) override;
+};

@@ -1,0 +1,55 @@
+#include "fakes/FakeTimers.h"
+
+#include <string>
+
+#include "ports/Win32Constants.h"
+
+std::uintptr_t FakeTimers::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) {
+    m_log.Add("SetTimer(" + Hex(window) + ", " + std::to_string(id) + ", " + std::to_string(milliseconds) +
+              ")");
+    if (!m_windows.IsWindow(window)) {
+        return 0;
+    }
+    // Setting a running timer again replaces its interval.
+    m_timers[{window, id}] = milliseconds;
+    return id;
+}
+
+bool FakeTimers::KillTimer(WindowHandle window, std::uintptr_t id) {
+    m_log.Add("KillTimer(" + Hex(window) + ", " + std::to_string(id) + ")");
+    const bool wasActive = IsActive(window, id);
+    m_timers.erase({window, id});
+    return wasActive;
+}
+
+bool FakeTimers::IsActive(WindowHandle window, std::uintptr_t id) const {
+    return m_timers.count({window, id}) != 0 && m_windows.Exists(window) && m_windows.Window(window).IsLive();
+}
+
+std::uint32_t FakeTimers::Interval(WindowHandle window, std::uintptr_t id) const {
+    return IsActive(window, id) ? m_timers.at({window, id}) : 0;
+}
+
+int FakeTimers::ActiveCount() const {
+    int count = 0;
+    for (const auto& timer : m_timers) {
+        count += IsActive(timer.first.first, timer.first.second) ? 1 : 0;
+    }
+    return count;
+}
+
+bool FakeTimers::Fire(WindowHandle window, std::uintptr_t id) {
+    if (!IsActive(window, id)) {
+        return false;
+    }
+    m_windows.DispatchMessage(Msg{window, WM_TIMER, id, 0, 0, {}});
+    return true;
+}
+
+bool FakeTimers::Elapse(WindowHandle window, std::uintptr_t id) {
+    if (!IsActive(window, id)) {
+        return false;
+    }
+    m_windows.Enqueue(Msg{window, WM_TIMER, id, 0, 0, {}});
+    return true;
+}

@@ -1,0 +1,272 @@
+// CDialog: modeless creation, the framework's own modal loop and the life of the window.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "FormDialog.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/FakeUser.h"
+#include "fakes/FakeWindows.h"
+#include "fw/Dialog.h"
+#include "fw/WinApp.h"
+
+namespace {
+
+constexpr std::uint32_t IDD_MAIN = 600;
+constexpr int IDC_START = 1009;
+constexpr std::uintptr_t IDT_TICK = 1;
+
+// A main window that counts its timer ticks and is destroyed by Escape, as the program's is.
+class CMainTestDlg : public CDialog {
+public:
+    explicit CMainTestDlg(IWindows& windows) : CDialog(IDD_MAIN, nullptr, windows) {}
+
+    const MessageMap* GetMessageMap() const override;
+    void OnCancel() override { DestroyWindow(); }
+
+    int m_nTicks = 0;
+
+private:
+    void OnTimerMessage(WParam, LParam) { ++m_nTicks; }
+
+    static const MessageMapEntry s_messageEntries[];
+};
+
+const MessageMapEntry CMainTestDlg::s_messageEntries[] = {
+    MessageEntry<&CMainTestDlg::OnTimerMessage>(WM_TIMER),
+};
+
+const MessageMap* CMainTestDlg::GetMessageMap() const {
+    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
+    return &map;
+}
+
+class DialogFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_windows.AddDialogTemplate(IDD_FORM, FormTemplate());
+        FakeDialogTemplate mainTemplate{L"Tapwell",
+                                        {FakeControl::PushButton(IDC_START, L"&Start KeyPressing")}};
+        mainTemplate.visible = true;
+        m_windows.AddDialogTemplate(IDD_MAIN, mainTemplate);
+        ASSERT_TRUE(m_main.Create());
+    }
+
+    FakeWindows m_windows;
+    FakeUser m_user{m_windows};
+    CMainTestDlg m_main{m_windows};
+};
+
+} // namespace
+
+TEST_F(DialogFixture, ModalLoopReturnsTheEndDialogResult) {
+    CFormDialog form(&m_main, m_windows);
+    m_windows.QueueUserAction([&] {
+        EXPECT_TRUE(m_user.SetText(IDC_MINUTES, L"5"));
+        EXPECT_TRUE(m_user.Click(IDOK));
+    });
+
+    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDOK));
+    EXPECT_EQ(form.m_nMinutes, 5);
+    EXPECT_EQ(m_windows.RanDryCount(), 0) << "the loop must end through EndDialog";
+}
+
+TEST_F(DialogFixture, ParentIsDisabledWhileTheModalLoopRunsAndEnabledAfterwards) {
+    CFormDialog form(&m_main, m_windows);
+    bool parentEnabledDuringLoop = true;
+    m_windows.QueueUserAction([&] {
+        parentEnabledDuringLoop = m_windows.IsWindowEnabled(m_main.m_hWnd);
+        EXPECT_FALSE(m_user.Click(IDC_START, m_main.m_hWnd)) << "the main dialog cannot be used meanwhile";
+        m_user.Click(IDCANCEL);
+    });
+
+    form.DoModal();
+
+    EXPECT_FALSE(parentEnabledDuringLoop);
+    EXPECT_TRUE(m_windows.IsWindowEnabled(m_main.m_hWnd));
+}
+
+TEST_F(DialogFixture, ActivationReturnsToTheParentWhenTheModalDialogCloses) {
+    CFormDialog form(&m_main, m_windows);
+    m_windows.QueueUserAction([&] { m_user.Click(IDCANCEL); });
+    form.DoModal();
+    EXPECT_EQ(m_windows.ActiveWindow(), m_main.m_hWnd) << "the parent must be enabled before the dialog goes";
+}
+
+TEST_F(DialogFixture, ModalDialogIsShownAndDestroyedAfterTheLoop) {
+    CFormDialog form(&m_main, m_windows);
+    WindowHandle dialog = 0;
+    m_windows.QueueUserAction([&] {
+        dialog = form.m_hWnd;
+        EXPECT_TRUE(m_windows.IsWindowVisible(dialog));
+        m_user.Click(IDCANCEL);
+    });
+
+    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL));
+    ASSERT_NE(dialog, 0u);
+    EXPECT_FALSE(m_windows.IsWindow(dialog));
+    EXPECT_EQ(form.m_hWnd, 0u);
+}
+
+TEST_F(DialogFixture, CancelLeavesTheMembersAsTheyWere) {
+    CFormDialog form(&m_main, m_windows);
+    form.m_nSeconds = 30;
+    m_windows.QueueUserAction([&] {
+        m_user.SetText(IDC_SECONDS, L"12");
+        m_user.Click(IDCANCEL);
+    });
+    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL));
+    EXPECT_EQ(form.m_nSeconds, 30);
+}
+
+TEST_F(DialogFixture, InvalidFormOnOKKeepsTheDialogOpenAfterOnePrompt) {
+    CFormDialog form(&m_main, m_windows);
+    bool openAfterOK = false;
+    m_windows.QueueUserAction([&] {
+        m_user.Clear(IDC_SECONDS);
+        m_user.Click(IDOK);
+    });
+    m_windows.QueueUserAction([&] {
+        openAfterOK = m_windows.IsWindow(form.m_hWnd) && m_windows.IsWindowVisible(form.m_hWnd);
+        EXPECT_TRUE(m_windows.HasFocus(form.m_hWnd, IDC_SECONDS));
+        m_user.Click(IDCANCEL);
+    });
+
+    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL));
+    EXPECT_TRUE(openAfterOK);
+    ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_windows.MessageBoxes()[0].text, L"Enter an integer.");
+}
+
+TEST_F(DialogFixture, EnterRunsTheDefaultButtonThroughDialogKeyboardHandling) {
+    CFormDialog form(&m_main, m_windows);
+    m_windows.QueueUserAction([&] { m_user.PressKey(VK_RETURN); });
+    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDOK));
+    EXPECT_EQ(m_windows.RanDryCount(), 0);
+}
+
+TEST_F(DialogFixture, EscapeAndTheCloseBoxCancel) {
+    for (int way = 0; way < 2; ++way) {
+        CFormDialog form(&m_main, m_windows);
+        m_windows.QueueUserAction([&] {
+            if (way == 0) {
+                m_user.PressKey(VK_ESCAPE);
+            } else {
+                m_user.CloseBox();
+            }
+        });
+        EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL)) << "way " << way;
+        EXPECT_EQ(m_windows.RanDryCount(), 0) << "way " << way;
+    }
+}
+
+TEST_F(DialogFixture, MainWindowTimerIsDispatchedWhileTheModalLoopRuns) {
+    FakeTimers timers(m_windows);
+    timers.SetTimer(m_main.m_hWnd, IDT_TICK, 100);
+    CFormDialog form(&m_main, m_windows);
+    int ticksSeenInLoop = -1;
+    m_windows.QueueUserAction([&] { EXPECT_TRUE(timers.Elapse(m_main.m_hWnd, IDT_TICK)); });
+    m_windows.QueueUserAction([&] {
+        ticksSeenInLoop = m_main.m_nTicks;
+        m_user.Click(IDCANCEL);
+    });
+
+    form.DoModal();
+
+    EXPECT_EQ(ticksSeenInLoop, 1);
+}
+
+TEST_F(DialogFixture, QuitInsideTheModalLoopEndsItAndIsPostedAgain) {
+    CFormDialog form(&m_main, m_windows);
+    m_windows.QueueUserAction([&] { m_windows.PostQuitMessage(3); });
+
+    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL));
+    EXPECT_EQ(form.m_hWnd, 0u);
+    EXPECT_TRUE(m_windows.IsWindowEnabled(m_main.m_hWnd));
+    Msg msg;
+    EXPECT_FALSE(m_windows.GetMessage(&msg));
+    EXPECT_EQ(msg.message, WM_QUIT) << "the outer loop must still see the quit";
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST_F(DialogFixture, ParentThatWasAlreadyDisabledStaysDisabled) {
+    m_windows.EnableWindow(m_main.m_hWnd, false);
+    CFormDialog form(&m_main, m_windows);
+    m_windows.QueueUserAction([&] { m_user.Click(IDCANCEL); });
+    form.DoModal();
+    EXPECT_FALSE(m_windows.IsWindowEnabled(m_main.m_hWnd));
+}
+
+TEST_F(DialogFixture, MissingTemplateReturnsMinusOneAndLeavesTheParentEnabled) {
+    CDialog missing(9999, &m_main, m_windows);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_TRUE(m_windows.IsWindowEnabled(m_main.m_hWnd));
+}
+
+TEST_F(DialogFixture, EndDialogDuringInitialisationSkipsTheLoopAndNeverShowsTheDialog) {
+    class CQuickDialog : public CFormDialog {
+    public:
+        using CFormDialog::CFormDialog;
+        bool OnInitDialog() override {
+            CFormDialog::OnInitDialog();
+            EndDialog(7);
+            return true;
+        }
+    };
+    CQuickDialog quick(&m_main, m_windows);
+    m_windows.Log().Clear();
+
+    EXPECT_EQ(quick.DoModal(), 7);
+    EXPECT_TRUE(m_windows.Log().Select({"ShowWindow"}).empty());
+    EXPECT_EQ(m_windows.RanDryCount(), 0);
+}
+
+TEST_F(DialogFixture, ModelessDialogStartsAsTheTemplateSaysAndEndDialogHidesIt) {
+    CFormDialog form(nullptr, m_windows);
+    ASSERT_TRUE(form.Create());
+    EXPECT_FALSE(m_windows.IsWindowVisible(form.m_hWnd)) << "template without WS_VISIBLE";
+    EXPECT_EQ(m_windows.TextOf(form.m_hWnd, IDC_MINUTES), L"0") << "OnInitDialog loaded the controls";
+
+    form.ShowWindow(SW_SHOW);
+    form.EndDialog(IDOK);
+    EXPECT_TRUE(m_windows.IsWindow(form.m_hWnd));
+    EXPECT_FALSE(m_windows.IsWindowVisible(form.m_hWnd));
+}
+
+TEST_F(DialogFixture, DestroyingTheObjectDestroysItsWindow) {
+    WindowHandle window = 0;
+    {
+        CFormDialog form(nullptr, m_windows);
+        ASSERT_TRUE(form.Create());
+        window = form.m_hWnd;
+    }
+    EXPECT_FALSE(m_windows.IsWindow(window));
+}
+
+TEST_F(DialogFixture, DestroyingTheMainWindowPostsQuitWithExitCodeZero) {
+    CWinApp app(m_windows);
+    CFormDialog other(nullptr, m_windows);
+    ASSERT_TRUE(other.Create());
+    app.SetMainWindow(&m_main);
+
+    other.DestroyWindow();
+    EXPECT_TRUE(m_windows.QuitCodes().empty()) << "another window's destruction ends nothing";
+
+    m_main.DestroyWindow();
+    EXPECT_EQ(m_windows.QuitCodes(), std::vector<int>{0});
+}
+
+TEST_F(DialogFixture, ReplacedMainWindowNoLongerEndsTheLoop) {
+    CWinApp app(m_windows);
+    CFormDialog other(nullptr, m_windows);
+    ASSERT_TRUE(other.Create());
+    app.SetMainWindow(&m_main);
+    app.SetMainWindow(&other);
+
+    m_main.DestroyWindow();
+    EXPECT_TRUE(m_windows.QuitCodes().empty());
+    other.DestroyWindow();
+    EXPECT_EQ(m_windows.QuitCodes(), std::vector<int>{0});
+}

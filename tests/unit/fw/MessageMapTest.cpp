@@ -1,0 +1,210 @@
+// Message routing through CWnd: the map chain (derived before base), command vs notification
+// codes, registered messages, handlers that decline, DefWindowProc for the rest.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "fakes/CallLog.h"
+#include "fakes/FakeWindows.h"
+#include "fw/Wnd.h"
+#include "ports/Win32Constants.h"
+
+namespace {
+
+constexpr std::uint32_t IDC_SHARED = 100;
+constexpr std::uint32_t IDC_BASE_ONLY = 101;
+constexpr std::uint32_t IDC_EDIT = 200;
+constexpr WindowHandle kWindow = 0x4000;
+constexpr WindowHandle kControl = 0x4004;
+
+std::uint32_t g_nTestRegisteredMsg = 0;
+
+WParam CommandParam(std::uint32_t id, std::uint32_t code) {
+    return static_cast<WParam>((id & 0xFFFF) | (code << 16));
+}
+
+class CBaseTestWnd : public CWnd {
+public:
+    CBaseTestWnd(IWindows& windows, CCallLog& log) : CWnd(windows), m_log(log) {}
+
+    const MessageMap* GetMessageMap() const override;
+
+    bool DefWindowProc(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) override {
+        m_log.Add("DefWindowProc " + Hex(message, 4) + " " + std::to_string(wParam));
+        return CWnd::DefWindowProc(message, wParam, lParam, result);
+    }
+
+protected:
+    CCallLog& m_log;
+
+private:
+    void OnBaseShared() { m_log.Add("base OnShared"); }
+    void OnBaseOnly() { m_log.Add("base OnBaseOnly"); }
+    LResult OnBaseTimer(WParam wParam, LParam) {
+        m_log.Add("base OnTimer " + std::to_string(wParam));
+        return 7;
+    }
+
+    static const MessageMapEntry s_messageEntries[];
+};
+
+const MessageMapEntry CBaseTestWnd::s_messageEntries[] = {
+    CommandEntry<&CBaseTestWnd::OnBaseShared>(IDC_SHARED),
+    CommandEntry<&CBaseTestWnd::OnBaseOnly>(IDC_BASE_ONLY),
+    MessageEntry<&CBaseTestWnd::OnBaseTimer>(WM_TIMER),
+};
+
+const MessageMap* CBaseTestWnd::GetMessageMap() const {
+    static const MessageMap map = MakeMessageMap(CWnd::GetMessageMap(), s_messageEntries);
+    return &map;
+}
+
+class CDerivedTestWnd : public CBaseTestWnd {
+public:
+    using CBaseTestWnd::CBaseTestWnd;
+
+    const MessageMap* GetMessageMap() const override;
+
+    bool m_bDeclineTimer = false;
+
+private:
+    void OnDerivedShared() { m_log.Add("derived OnShared"); }
+    void OnEditChange() { m_log.Add("derived OnEditChange"); }
+    void OnEditCommand() { m_log.Add("derived OnEditCommand"); }
+    bool OnDerivedTimer(WParam wParam, LParam, LResult* result) {
+        m_log.Add("derived OnTimer " + std::to_string(wParam));
+        *result = 3;
+        return !m_bDeclineTimer;
+    }
+    LResult OnRegistered(WParam, LParam lParam) {
+        m_log.Add("derived OnRegistered");
+        return lParam * 2;
+    }
+    void OnHelp(WParam, LParam) { m_log.Add("derived OnHelp"); }
+
+    static const MessageMapEntry s_messageEntries[];
+};
+
+const MessageMapEntry CDerivedTestWnd::s_messageEntries[] = {
+    CommandEntry<&CDerivedTestWnd::OnDerivedShared>(IDC_SHARED),
+    NotifyEntry<&CDerivedTestWnd::OnEditChange>(EN_CHANGE, IDC_EDIT),
+    CommandEntry<&CDerivedTestWnd::OnEditCommand>(IDC_EDIT),
+    MessageEntry<&CDerivedTestWnd::OnDerivedTimer>(WM_TIMER),
+    RegisteredMessageEntry<&CDerivedTestWnd::OnRegistered>(&g_nTestRegisteredMsg),
+    MessageEntry<&CDerivedTestWnd::OnHelp>(WM_HELP),
+};
+
+const MessageMap* CDerivedTestWnd::GetMessageMap() const {
+    static const MessageMap map = MakeMessageMap(CBaseTestWnd::GetMessageMap(), s_messageEntries);
+    return &map;
+}
+
+class MessageMapFixture : public ::testing::Test {
+protected:
+    void SetUp() override { g_nTestRegisteredMsg = 0; }
+
+    bool Send(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) {
+        return m_wnd.HandleMessage(kWindow, message, wParam, lParam, result);
+    }
+
+    FakeWindows m_windows;
+    CCallLog m_log;
+    CDerivedTestWnd m_wnd{m_windows, m_log};
+    LResult m_result = -1;
+};
+
+} // namespace
+
+TEST_F(MessageMapFixture, DerivedEntryWinsOverTheBaseEntryForTheSameCommand) {
+    EXPECT_TRUE(Send(WM_COMMAND, CommandParam(IDC_SHARED, BN_CLICKED), kControl, &m_result));
+    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnShared"}));
+    EXPECT_EQ(m_result, 0);
+}
+
+TEST_F(MessageMapFixture, BaseEntryHandlesWhatTheDerivedMapLacks) {
+    EXPECT_TRUE(Send(WM_COMMAND, CommandParam(IDC_BASE_ONLY, 0), 0, &m_result));
+    EXPECT_TRUE(SequenceMatches(m_log, {"base OnBaseOnly"}));
+}
+
+TEST_F(MessageMapFixture, NotificationCodeSelectsBetweenNotifyAndCommandEntries) {
+    Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_CHANGE), kControl, &m_result);
+    Send(WM_COMMAND, CommandParam(IDC_EDIT, 0), 0, &m_result);
+    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnEditChange", "derived OnEditCommand"}));
+}
+
+TEST_F(MessageMapFixture, OtherNotificationCodesOfAKnownControlGoToDefWindowProc) {
+    const std::uint32_t EN_SETFOCUS = 0x0100;
+    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_SETFOCUS), kControl, &m_result));
+    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_SHARED, CBN_SELCHANGE), kControl, &m_result));
+    EXPECT_TRUE(SequenceMatches(
+        m_log, {"DefWindowProc 0x0111 " + std::to_string(CommandParam(IDC_EDIT, EN_SETFOCUS)),
+                "DefWindowProc 0x0111 " + std::to_string(CommandParam(IDC_SHARED, CBN_SELCHANGE))}));
+}
+
+TEST_F(MessageMapFixture, MessageHandlerResultIsTheMessageResult) {
+    EXPECT_TRUE(Send(WM_TIMER, 5, 0, &m_result));
+    EXPECT_EQ(m_result, 3);
+    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnTimer 5"}));
+}
+
+TEST_F(MessageMapFixture, DecliningHandlerPassesTheMessageOnToTheBaseMap) {
+    m_wnd.m_bDeclineTimer = true;
+    EXPECT_TRUE(Send(WM_TIMER, 5, 0, &m_result));
+    EXPECT_EQ(m_result, 7);
+    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnTimer 5", "base OnTimer 5"}));
+}
+
+TEST_F(MessageMapFixture, VoidMessageHandlerCountsAsHandledWithResultZero) {
+    EXPECT_TRUE(Send(WM_HELP, 0, 0, &m_result));
+    EXPECT_EQ(m_result, 0);
+    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnHelp"}));
+}
+
+TEST_F(MessageMapFixture, RegisteredMessageMatchesOnlyOnceItsNumberIsKnown) {
+    EXPECT_FALSE(Send(0xC123, 0, 21, &m_result));
+    g_nTestRegisteredMsg = 0xC123;
+    EXPECT_TRUE(Send(0xC123, 0, 21, &m_result));
+    EXPECT_EQ(m_result, 42);
+    EXPECT_TRUE(SequenceMatches(m_log, {"DefWindowProc 0xC123 0", "derived OnRegistered"}));
+}
+
+TEST_F(MessageMapFixture, UnmappedMessageReachesDefWindowProcAndIsLeftToTheSystem) {
+    EXPECT_FALSE(Send(WM_PAINT, 0, 0, &m_result));
+    EXPECT_TRUE(SequenceMatches(m_log, {"DefWindowProc 0x000F 0"}));
+}
+
+TEST_F(MessageMapFixture, FirstMessageAttachesTheWindowAndNcDestroyDetachesIt) {
+    EXPECT_EQ(m_wnd.m_hWnd, 0u);
+    Send(WM_PAINT, 0, 0, &m_result);
+    EXPECT_EQ(m_wnd.m_hWnd, kWindow);
+    Send(WM_NCDESTROY, 0, 0, &m_result);
+    EXPECT_EQ(m_wnd.m_hWnd, 0u);
+    EXPECT_TRUE(m_windows.QuitCodes().empty()) << "only the main window ends the loop";
+}
+
+TEST(MessageMapEntry, CommandEntryComparesCodeAndIdentifier) {
+    struct Case {
+        std::uint32_t message;
+        WParam wParam;
+        bool matches;
+    };
+    const MessageMapEntry entry{WM_COMMAND, 0, 1009, nullptr, nullptr};
+    const Case cases[] = {
+        {WM_COMMAND, 1009, true},
+        {WM_COMMAND, CommandParam(1009, 1), false},
+        {WM_COMMAND, 1010, false},
+        {WM_SYSCOMMAND, 1009, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MessageMapEntryMatches(entry, c.message, c.wParam), c.matches)
+            << "message " << Hex(c.message) << " wParam " << Hex(c.wParam);
+    }
+}
+
+TEST(MessageMapEntry, MessageEntryMatchesAnyParameters) {
+    const MessageMapEntry entry{WM_TIMER, kAnyCode, kAnyId, nullptr, nullptr};
+    EXPECT_TRUE(MessageMapEntryMatches(entry, WM_TIMER, 0));
+    EXPECT_TRUE(MessageMapEntryMatches(entry, WM_TIMER, 0xFFFF0001));
+    EXPECT_FALSE(MessageMapEntryMatches(entry, WM_HOTKEY, 1));
+}
