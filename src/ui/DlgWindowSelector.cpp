@@ -1,0 +1,272 @@
+#include "ui/DlgWindowSelector.h"
+
+#include <cstdint>
+#include <cwctype>
+
+#include "fw/DataExchange.h"
+#include "resource.h"
+
+namespace {
+
+constexpr int kClassNameLimit = 199;      // the described window
+constexpr int kChildClassNameLimit = 254; // its descendants
+
+// Mouse positions are signed: left of or above the primary screen they are negative.
+Point PointFromLParam(LParam lParam)
+{
+    const auto bits = static_cast<std::uint32_t>(lParam);
+    return Point{static_cast<std::int16_t>(bits & 0xFFFF), static_cast<std::int16_t>(bits >> 16)};
+}
+
+bool PtInRect(const Rect& rect, Point point)
+{
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
+}
+
+// The whole name must match: "RichEdit20W" or "EditBox" are not edit controls here.
+bool IsEditClass(const std::wstring& className)
+{
+    static const wchar_t kEdit[] = L"edit";
+    if (className.size() != 4) {
+        return false;
+    }
+    for (std::size_t i = 0; i < className.size(); ++i) {
+        if (std::towlower(static_cast<std::wint_t>(className[i])) != static_cast<std::wint_t>(kEdit[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Shows the system's wait cursor until the scope ends, then puts the previous one back.
+class CWaitCursorScope {
+public:
+    explicit CWaitCursorScope(IWindows& windows)
+        : m_windows(windows), m_hPrevious(windows.SetCursor(windows.LoadWaitCursor()))
+    {
+    }
+    ~CWaitCursorScope() { m_windows.SetCursor(m_hPrevious); }
+    CWaitCursorScope(const CWaitCursorScope&) = delete;
+    CWaitCursorScope& operator=(const CWaitCursorScope&) = delete;
+
+private:
+    IWindows& m_windows;
+    IconHandle m_hPrevious;
+};
+
+} // namespace
+
+const MessageMapEntry CDlgWindowSelector::s_messageEntries[] = {
+    MessageEntry<&CDlgWindowSelector::OnLButtonDown>(WM_LBUTTONDOWN),
+    MessageEntry<&CDlgWindowSelector::OnLButtonUp>(WM_LBUTTONUP),
+    CommandEntry<&CDlgWindowSelector::OnWindowWithoutControls>(IDC_WINDOW_WITHOUT_CONTROLS),
+    CommandEntry<&CDlgWindowSelector::OnDisplaysCharactersClicked>(IDC_SEND_CHARS),
+    MessageEntry<&CDlgWindowSelector::OnDestroy>(WM_DESTROY),
+};
+
+CDlgWindowSelector::CDlgWindowSelector(CWnd* pParent, const Platform& platform, CAppSettings& settings)
+    : CDialog(IDD_WINDOW_SELECTOR, pParent, platform.windows),
+      m_settings(settings),
+      m_process(platform.process),
+      m_picker(platform.windows, platform.painting),
+      m_editInfo(platform.windows),
+      m_stTarget(platform.windows)
+{
+}
+
+const MessageMap* CDlgWindowSelector::GetMessageMap() const
+{
+    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
+    return &map;
+}
+
+void CDlgWindowSelector::DoDataExchange(CDataExchange& dx)
+{
+    dx.Control(IDC_WINDOW_DESCRIPTION, m_editInfo);
+    dx.Control(IDC_SIGHT, m_stTarget);
+    dx.Radio({IDC_RECEIVER_ACTIVE_WINDOW, IDC_RECEIVER_SELECTED_WINDOW}, m_nReceiver);
+    dx.Check(IDC_SEND_TO_FIRST_EDIT, m_bFirstEdit);
+    dx.Check(IDC_SEND_KEY_UPS, m_bSendKeyUp);
+    dx.Check(IDC_SEND_CHARS, m_bSendChars);
+}
+
+bool CDlgWindowSelector::OnInitDialog()
+{
+    m_nReceiver = m_settings.GetSendKeysToActiveWindow() != 0 ? 0 : 1;
+    m_hSelected = m_settings.GetSeekedWindow();
+    m_bFirstEdit = m_settings.GetSendKeysToFirstEditOfSelectedWindow();
+    m_bSendChars = m_settings.GetSendChars();
+    m_bSendKeyUp = m_settings.GetSendKeyUps();
+
+    CDialog::OnInitDialog();
+
+    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
+    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+
+    m_strText = L"Target Selector - " + GetAppTitle();
+    SetWindowText(m_strText);
+
+    m_hIconTarget = m_windows.LoadIcon(IDI_TARGET);
+    m_hIconEmpty = m_windows.LoadIcon(IDI_TARGET_EMPTY);
+    m_hCursorTarget = m_windows.LoadCursor(IDCUR_SIGHT);
+
+    DescribeWindow(m_hSelected);
+    return true;
+}
+
+void CDlgWindowSelector::OnOK()
+{
+    CWaitCursorScope waitCursor(m_windows);
+    UpdateData(kSaveAndValidate);
+    m_settings.SetSendKeysToActiveWindow(m_nReceiver == 0 ? 1 : 0);
+    // Kept even when the active window is chosen, so that going back to "Selected Window" later
+    // finds the earlier pick.
+    m_settings.SetSeekedWindow(m_hSelected);
+    m_settings.SetSendKeysToFirstEditOfSelectedWindow(m_bFirstEdit);
+    m_settings.SetSendChars(m_bSendChars);
+    m_settings.SetSendKeyUps(m_bSendKeyUp);
+    CDialog::OnOK();
+}
+
+bool CDlgWindowSelector::PreTranslateMessage(const Msg& msg)
+{
+    // The modal loop shows us every message of the thread; only moves that reach this dialog (all
+    // of them while it holds the capture) belong to the drag.
+    if (m_bDragging != 0 && msg.message == WM_MOUSEMOVE &&
+        (msg.hwnd == m_hWnd || m_windows.IsChild(m_hWnd, msg.hwnd))) {
+        OnDragMove(msg);
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+bool CDlgWindowSelector::OnLButtonDown(WParam, LParam lParam, LResult*)
+{
+    Point point = PointFromLParam(lParam);
+    m_windows.ClientToScreen(m_hWnd, &point);
+    Rect sight;
+    if (m_windows.GetWindowRect(GetDlgItem(IDC_SIGHT), &sight) && PtInRect(sight, point)) {
+        m_stTarget.SetIcon(m_hIconEmpty);
+        m_windows.SetCursor(m_hCursorTarget);
+        m_windows.SetCapture(m_hWnd);
+        m_bDragging = 1;
+    }
+    return false;
+}
+
+bool CDlgWindowSelector::OnLButtonUp(WParam, LParam, LResult*)
+{
+    if (m_bDragging != 0) {
+        m_stTarget.SetIcon(m_hIconTarget);
+        m_windows.ReleaseCapture();
+        RemoveOutline();
+        m_bDragging = 0;
+        UpdateData(kSaveAndValidate);
+        m_nReceiver = 1;
+        UpdateData(kLoadControls);
+    }
+    return false;
+}
+
+bool CDlgWindowSelector::OnDestroy(WParam, LParam, LResult*)
+{
+    // Escape or Enter in the middle of a drag closes the dialog with the button still down: the
+    // outline must not stay behind in the other program's window.
+    RemoveOutline();
+    m_bDragging = 0;
+    return false;
+}
+
+void CDlgWindowSelector::OnWindowWithoutControls()
+{
+    UpdateData(kSaveAndValidate);
+    m_bSendChars = 0;
+    m_bSendKeyUp = 1;
+    m_bFirstEdit = 0;
+    UpdateData(kLoadControls);
+}
+
+void CDlgWindowSelector::OnDisplaysCharactersClicked()
+{
+    UpdateData(kSaveAndValidate);
+    m_windows.EnableWindow(GetDlgItem(IDC_SEND_KEY_UPS), m_bSendChars == 0);
+    UpdateData(kLoadControls);
+}
+
+void CDlgWindowSelector::OnDragMove(const Msg& msg)
+{
+    Point point = PointFromLParam(msg.lParam);
+    m_windows.ClientToScreen(msg.hwnd, &point);
+    m_hSelected = FindWindowAtPoint(point);
+
+    // Our own windows (this dialog among them) may be picked, but are neither outlined nor
+    // described: the outline would be drawn over the dialog the user is looking at.
+    std::uint32_t processId = 0;
+    m_windows.GetWindowThreadProcessId(m_hSelected, &processId);
+    if (m_hSelected != 0 && processId == m_process.GetCurrentProcessId()) {
+        return;
+    }
+    if (m_hSelected == m_hHighlighted) {
+        return;
+    }
+    RemoveOutline();
+    InvertFrame(m_hSelected);
+    m_hHighlighted = m_hSelected;
+    DescribeWindow(m_hSelected);
+}
+
+void CDlgWindowSelector::RemoveOutline()
+{
+    if (m_hHighlighted != 0) {
+        InvertFrame(m_hHighlighted);
+        m_hHighlighted = 0;
+    }
+}
+
+WindowHandle CDlgWindowSelector::FindWindowAtPoint(Point ptScreen) const
+{
+    return m_picker.FindWindowAtPoint(ptScreen);
+}
+
+void CDlgWindowSelector::InvertFrame(WindowHandle hWnd)
+{
+    m_picker.InvertFrame(hWnd);
+}
+
+void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd)
+{
+    if (!m_windows.IsWindow(hWnd)) {
+        m_editInfo.SetWindowText(L"Drag Circle to Desired Window / Control to Select Target Window.");
+        return;
+    }
+    m_szClassName = m_windows.GetClassName(hWnd, kClassNameLimit);
+    m_strWindowText = m_windows.GetWindowText(hWnd);
+    m_rcWindow = Rect{};
+    m_windows.GetWindowRect(hWnd, &m_rcWindow);
+    m_strSize = L"Width = " + std::to_wstring(m_rcWindow.right - m_rcWindow.left) + L", Height = " +
+                std::to_wstring(m_rcWindow.bottom - m_rcWindow.top);
+
+    m_nControls = 0;
+    m_bHasEdit = 0;
+    m_windows.EnumChildWindows(hWnd, [this](WindowHandle hChild) { return OnEnumChild(hChild); });
+
+    m_windows.EnableWindow(GetDlgItem(IDC_SEND_TO_FIRST_EDIT), m_bHasEdit != 0);
+    UpdateData(kSaveAndValidate);
+    if (m_bHasEdit == 0) {
+        m_bFirstEdit = 0;
+    }
+    UpdateData(kLoadControls);
+
+    m_strText = m_strWindowText + L", " + m_szClassName + L", " + m_strSize + L", Control(s) : " +
+                std::to_wstring(m_nControls);
+    m_editInfo.SetWindowText(m_strText);
+}
+
+bool CDlgWindowSelector::OnEnumChild(WindowHandle hChild)
+{
+    ++m_nControls;
+    if (IsEditClass(m_windows.GetClassName(hChild, kChildClassNameLimit))) {
+        m_bHasEdit = 1;
+    }
+    return true;
+}

@@ -1,0 +1,314 @@
+#pragma once
+// The target selector on a fake desktop: its template as data, settings over an in-memory registry
+// that also records the order of writes, and a user who presses, moves and releases the mouse
+// while the dialog's own modal loop runs.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeHotKeys.h"
+#include "fakes/FakeKeyboardInput.h"
+#include "fakes/FakeKeyboardLayout.h"
+#include "fakes/FakeMenus.h"
+#include "fakes/FakeNotificationArea.h"
+#include "fakes/FakePainting.h"
+#include "fakes/FakeProcess.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/FakeUser.h"
+#include "fakes/FakeWindows.h"
+#include "ports/Platform.h"
+#include "resource.h"
+#include "settings/AppSettings.h"
+#include "settings/InstanceSection.h"
+#include "settings/Profile.h"
+#include "ui/DlgWindowSelector.h"
+
+namespace selector_test {
+
+inline const std::wstring kSectionPath = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0";
+inline const std::wstring kSeekedPath = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
+inline const std::wstring kPrompt = L"Drag Circle to Desired Window / Control to Select Target Window.";
+
+// The dialog's screen position and the sight's place in its client area.
+constexpr Rect kDialogRect{20, 20, 550, 340};
+constexpr Rect kSightRect{159, 62, 191, 94};
+constexpr Point kOnSight{170, 75}; // client coordinates
+constexpr WParam kDragButton = MK_LBUTTON;
+
+// Writes go through to the fake registry; their value names are recorded in order.
+class WriteRecordingRegistry : public IRegistry {
+public:
+    explicit WriteRecordingRegistry(FakeRegistry& store) : m_store(store) {}
+    long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                   RegKeyHandle* result) override
+    {
+        return m_store.CreateKey(parent, subKey, access, result);
+    }
+    long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* size) override
+    {
+        return m_store.QueryValue(key, name, type, data, size);
+    }
+    long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override
+    {
+        m_written.push_back(name);
+        return m_store.SetValue(key, name, type, data, size);
+    }
+    long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
+
+    std::vector<std::wstring> m_written;
+
+private:
+    FakeRegistry& m_store;
+};
+
+// Ports the selector has no business with: any use fails the test.
+class UnusedShell : public IShell {
+public:
+    void ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override
+    {
+        ADD_FAILURE() << "the selector opened something through the shell";
+    }
+    std::wstring GetModuleFileName(std::uint32_t) override
+    {
+        ADD_FAILURE() << "the selector asked for the module file name";
+        return L"";
+    }
+};
+
+class UnusedRandom : public IRandomSource {
+public:
+    std::uint32_t NextSeed() override
+    {
+        ADD_FAILURE() << "the selector asked for a random seed";
+        return 0;
+    }
+};
+
+// What a user sees in the dialog at one moment.
+struct SelectorView {
+    std::wstring caption;
+    std::wstring description;
+    int activeWindow = -1;   // check state of 1044
+    int selectedWindow = -1; // check state of 1045
+    int firstEdit = -1;
+    bool firstEditEnabled = false;
+    int sendChars = -1;
+    bool sendCharsEnabled = false;
+    int sendKeyUp = -1;
+    bool sendKeyUpEnabled = false;
+    IconHandle sightIcon = 0;
+    IconHandle bigIcon = 0;
+    IconHandle smallIcon = 0;
+};
+
+inline LParam MakeLParam(int x, int y)
+{
+    return static_cast<LParam>(static_cast<std::int32_t>((static_cast<std::uint32_t>(y) << 16) |
+                                                         (static_cast<std::uint32_t>(x) & 0xFFFF)));
+}
+
+inline FakeDialogTemplate SelectorTemplate()
+{
+    FakeDialogTemplate dialogTemplate{
+        L"Dialog",
+        {
+            FakeControl::DefPushButton(IDOK, L"OK").At({290, 245, 398, 289}),
+            FakeControl::PushButton(IDCANCEL, L"Cancel").At({408, 245, 516, 289}),
+            FakeControl::GroupBox(L"Who Receives Keystrokes ?").At({12, 5, 513, 234}),
+            FakeControl::Radio(IDC_RECEIVER_ACTIVE_WINDOW,
+                               L"Active Window (i.e. Whichever Window / Control has Keyboard Focus)")
+                .StartsGroup()
+                .At({37, 37, 397, 53}),
+            FakeControl::Radio(IDC_RECEIVER_SELECTED_WINDOW, L"Selected Window").At({37, 70, 145, 86}),
+            FakeControl::Static(IDC_SIGHT).StartsGroup().At(kSightRect),
+            FakeControl::Static(-1, L"Note : Drag Circle to Desired Window / Control to Select").At({213, 71, 480, 84}),
+            FakeControl::Edit(IDC_WINDOW_DESCRIPTION).At({58, 177, 511, 218}),
+            FakeControl::CheckBox(IDC_SEND_TO_FIRST_EDIT, L"Send to First Edit Box of Window Selected Above")
+                .Disabled()
+                .At({160, 106, 418, 122}),
+            FakeControl::CheckBox(IDC_SEND_CHARS, L"Sending Keystroke(s) to a Window which Displays Characters")
+                .At({160, 130, 473, 146}),
+            FakeControl::CheckBox(IDC_SEND_KEY_UPS, L"Send Key Up").At({160, 153, 247, 169}),
+            FakeControl::PushButton(IDC_WINDOW_WITHOUT_CONTROLS, L"Sending to Window without Controls")
+                .At({12, 255, 244, 278}),
+        }};
+    dialogTemplate.rect = kDialogRect;
+    return dialogTemplate;
+}
+
+class SelectorFixture : public ::testing::Test {
+protected:
+    using Step = std::function<void()>;
+
+    SelectorFixture() : m_savedSection(g_strInstanceSection), m_nSavedNumber(g_nInstanceNumber)
+    {
+        m_profile.SetApplicationName(L"Tapwell by Tovrin");
+        m_profile.SetRegistryKey(L"Tov rin");
+        g_nInstanceNumber = 0;
+        m_settings.FormatInstanceSection();
+        m_windows.AddDialogTemplate(IDD_WINDOW_SELECTOR, SelectorTemplate());
+    }
+
+    ~SelectorFixture() override
+    {
+        g_strInstanceSection = m_savedSection;
+        g_nInstanceNumber = m_nSavedNumber;
+    }
+
+    void TearDown() override
+    {
+        EXPECT_EQ(m_store.OpenKeyCount(), 0u) << "a registry key was left open";
+        EXPECT_EQ(m_painting.OpenDCCount(), 0u) << "a device context was not released";
+        EXPECT_EQ(m_painting.InvalidDCUses(), 0) << "a device context was misused";
+    }
+
+    // --- The scene ---
+    void StoreTarget(int activeWindow, WindowHandle seeked, int firstEdit = 0, int sendChars = 0, int sendKeyUps = 0)
+    {
+        m_store.PutDword(kSectionPath, L"SendKeysToActiveWindow", static_cast<std::uint32_t>(activeWindow));
+        m_store.PutDword(kSeekedPath, L"Settings 0", seeked);
+        m_store.PutDword(kSectionPath, L"SendKeysToFirstEditOfSelectedWindow", static_cast<std::uint32_t>(firstEdit));
+        m_store.PutDword(kSectionPath, L"SendChars", static_cast<std::uint32_t>(sendChars));
+        m_store.PutDword(kSectionPath, L"SendKeyUps", static_cast<std::uint32_t>(sendKeyUps));
+    }
+    // Another program's editor: a frame with an edit control filling most of it.
+    WindowHandle AddEditor(Rect rect = {600, 100, 1000, 500})
+    {
+        const WindowHandle editor = m_windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad", rect);
+        m_windows.AddChildWindow(editor, L"Edit", 15, {8, 50, rect.right - rect.left - 8, rect.bottom - rect.top - 8});
+        return editor;
+    }
+
+    // --- The stored settings ---
+    // The stored value, or -1 when there is none.
+    long long Stored(const std::wstring& name) const
+    {
+        const FakeRegistry::StoredValue* value = m_store.FindValue(kSectionPath, name);
+        return value != nullptr ? DwordOf(*value) : -1;
+    }
+    long long StoredSeeked() const
+    {
+        const FakeRegistry::StoredValue* value = m_store.FindValue(kSeekedPath, L"Settings 0");
+        return value != nullptr ? DwordOf(*value) : -1;
+    }
+
+    // --- The user, while the dialog runs ---
+    Step PressAt(Point client)
+    {
+        return [this, client] { Post(WM_LBUTTONDOWN, kDragButton, MakeLParam(client.x, client.y)); };
+    }
+    Step PressOnSight() { return PressAt(kOnSight); }
+    // Moves are reported in the dialog's client coordinates, since the dialog holds the capture.
+    Step MoveTo(Point screen)
+    {
+        return [this, screen] {
+            Post(WM_MOUSEMOVE, kDragButton, MakeLParam(screen.x - kDialogRect.left, screen.y - kDialogRect.top));
+        };
+    }
+    Step Release() { return [this] { Post(WM_LBUTTONUP, 0, MakeLParam(kOnSight.x, kOnSight.y)); }; }
+    Step Click(int id)
+    {
+        return [this, id] { EXPECT_TRUE(m_user.Click(id, Dialog())) << "could not click " << id; };
+    }
+    Step Look(SelectorView* view)
+    {
+        return [this, view] { *view = View(); };
+    }
+    Step Check(const std::function<void()>& check) { return check; }
+
+    // Runs the dialog through the steps; returns DoModal's result.
+    LResult Run(const std::vector<Step>& steps)
+    {
+        for (const Step& step : steps) {
+            m_windows.QueueUserAction(step);
+        }
+        CDlgWindowSelector dialog(nullptr, m_platform, m_settings);
+        return dialog.DoModal();
+    }
+
+    WindowHandle Dialog() const { return m_windows.LastDialog(IDD_WINDOW_SELECTOR); }
+    WindowHandle ControlOfDialog(int id) const { return m_windows.Control(Dialog(), id); }
+
+    SelectorView View() const
+    {
+        const WindowHandle dialog = Dialog();
+        SelectorView view;
+        view.caption = m_windows.Window(dialog).text;
+        view.description = m_windows.TextOf(dialog, IDC_WINDOW_DESCRIPTION);
+        view.activeWindow = m_windows.ControlState(dialog, IDC_RECEIVER_ACTIVE_WINDOW).check;
+        view.selectedWindow = m_windows.ControlState(dialog, IDC_RECEIVER_SELECTED_WINDOW).check;
+        view.firstEdit = m_windows.ControlState(dialog, IDC_SEND_TO_FIRST_EDIT).check;
+        view.firstEditEnabled = m_windows.ControlState(dialog, IDC_SEND_TO_FIRST_EDIT).enabled;
+        view.sendChars = m_windows.ControlState(dialog, IDC_SEND_CHARS).check;
+        view.sendCharsEnabled = m_windows.ControlState(dialog, IDC_SEND_CHARS).enabled;
+        view.sendKeyUp = m_windows.ControlState(dialog, IDC_SEND_KEY_UPS).check;
+        view.sendKeyUpEnabled = m_windows.ControlState(dialog, IDC_SEND_KEY_UPS).enabled;
+        view.sightIcon = m_windows.ControlState(dialog, IDC_SIGHT).icon;
+        view.bigIcon = m_windows.Window(dialog).bigIcon;
+        view.smallIcon = m_windows.Window(dialog).smallIcon;
+        return view;
+    }
+
+    // The PatBlt lines of the outline of a window at a screen rectangle with a non-negative origin,
+    // drawn through device context dc.
+    static std::vector<std::string> OutlineOf(WindowHandle window, Rect rect, DeviceContext dc)
+    {
+        const int w = rect.right - rect.left;
+        const int h = rect.bottom - rect.top;
+        const std::string d = Hex(dc);
+        return {
+            "GetWindowDC(" + Hex(window) + ")",
+            "PatBlt(" + d + ", 0, 0, " + std::to_string(w) + ", 3, 0x550009)",
+            "PatBlt(" + d + ", 0, " + std::to_string(h - 3) + ", 3, " + std::to_string(6 - h) + ", 0x550009)",
+            "PatBlt(" + d + ", " + std::to_string(w - 3) + ", 3, 3, " + std::to_string(h - 6) + ", 0x550009)",
+            "PatBlt(" + d + ", " + std::to_string(w) + ", " + std::to_string(h - 3) + ", " + std::to_string(-w) +
+                ", 3, 0x550009)",
+            "ReleaseDC(" + Hex(window) + ", " + d + ")",
+        };
+    }
+
+    FakeRegistry m_store;
+    WriteRecordingRegistry m_registry{m_store};
+    CProfile m_profile{m_registry};
+    CAppSettings m_settings{m_profile};
+
+    FakeWindows m_windows;
+    FakeUser m_user{m_windows};
+    FakeMenus m_menus{m_windows};
+    FakePainting m_painting;
+    FakeTimers m_timers{m_windows};
+    FakeHotKeys m_hotKeys;
+    FakeNotificationArea m_tray;
+    FakeProcess m_process;
+    CFakeKeyboardInput m_input;
+    CFakeKeyboardLayout m_layout;
+    UnusedShell m_shell;
+    UnusedRandom m_random;
+    Platform m_platform{m_registry, m_input,  m_layout, m_windows, m_menus,   m_painting,
+                        m_timers,   m_hotKeys, m_tray,  m_shell,   m_process, m_random};
+
+private:
+    void Post(std::uint32_t message, WParam wParam, LParam lParam)
+    {
+        m_windows.Enqueue(Msg{Dialog(), message, wParam, lParam, 0, {}});
+    }
+    static long long DwordOf(const FakeRegistry::StoredValue& value)
+    {
+        if (value.data.size() != 4) {
+            return -2;
+        }
+        return static_cast<long long>(value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
+                                      (static_cast<std::uint32_t>(value.data[3]) << 24));
+    }
+
+    std::wstring m_savedSection;
+    int m_nSavedNumber;
+};
+
+} // namespace selector_test
