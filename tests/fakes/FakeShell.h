@@ -1,0 +1,23 @@
+#pragma once
+// The shell as a record: what was opened, and where the program's own executable lives.
+#include <cstdint>
+#include <string>
+
+#include "fakes/CallLog.h"
+#include "ports/IShell.h"
+
+class FakeShell : public IShell {
+public:
+    // "ShellExecute(0x1000, \"open\", \"C:\\Tapwell\\Tapforce.exe\", 1)"
+    void ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
+                      int showCommand) override;
+    // The path set below, cut to bufferSize - 1 units as GetModuleFileNameW cuts it.
+    std::wstring GetModuleFileName(std::uint32_t bufferSize) override;
+
+    void SetModuleFileName(const std::wstring& path) { m_strModuleFileName = path; }
+    CCallLog& Log() { return m_log; }
+
+private:
+    std::wstring m_strModuleFileName = L"C:\\Program Files\\Tapwell\\Tapwell.exe";
+    CCallLog m_log;
+};
