@@ -1,0 +1,58 @@
+#include "platform/win32/Win32Process.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#undef CreateMutex
+
+namespace {
+
+HANDLE ToHandle(MutexHandle handle) {
+    return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle));
+}
+
+MutexHandle FromHandle(HANDLE handle) {
+    return static_cast<MutexHandle>(reinterpret_cast<std::uintptr_t>(handle));
+}
+
+BOOL CALLBACK VisitTopLevel(HWND window, LPARAM visit) {
+    const auto& visitor = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(visit);
+    return visitor(static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window))) ? TRUE : FALSE;
+}
+
+} // namespace
+
+MutexHandle CWin32Process::CreateMutex(bool initialOwner, const std::wstring& name,
+                                       std::uint32_t* lastError) {
+    const HANDLE hMutex = ::CreateMutexW(nullptr, initialOwner ? TRUE : FALSE, name.c_str());
+    // Read at once: any later call may overwrite the thread's last error.
+    const DWORD nError = ::GetLastError();
+    if (lastError != nullptr)
+        *lastError = nError;
+    return FromHandle(hMutex);
+}
+
+bool CWin32Process::CloseHandle(MutexHandle handle) {
+    return ::CloseHandle(ToHandle(handle)) != FALSE;
+}
+
+void CWin32Process::EnumWindows(const std::function<bool(WindowHandle)>& visit) {
+    ::EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&visit));
+}
+
+std::uint32_t CWin32Process::GetCurrentProcessId() {
+    return ::GetCurrentProcessId();
+}
+
+bool CWin32Process::InitCommonControls(std::uint32_t classes) {
+    INITCOMMONCONTROLSEX init{};
+    init.dwSize = sizeof init;
+    init.dwICC = classes;
+    return ::InitCommonControlsEx(&init) != FALSE;
+}
+
+bool CWin32Process::InitializeOle() {
+    return SUCCEEDED(::OleInitialize(nullptr));
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The process port over kernel32, user32, comctl32 and ole32.
+// CreateMutex is also a <windows.h> A/W macro: a file that includes <windows.h> and calls it by name
+// must #undef it first.
+#include "ports/IProcess.h"
+
+class CWin32Process : public IProcess {
+public:
+    MutexHandle CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) override;
+    bool CloseHandle(MutexHandle handle) override;
+    void EnumWindows(const std::function<bool(WindowHandle)>& visit) override;
+    std::uint32_t GetCurrentProcessId() override;
+    bool InitCommonControls(std::uint32_t classes) override;
+    bool InitializeOle() override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// The shell port over shell32 and kernel32.
+// ShellExecute and GetModuleFileName are also <windows.h> A/W macros: a file that includes
+// <windows.h> and calls them by name must #undef them first.
+#include "ports/IShell.h"
+
+class CWin32Shell : public IShell {
+public:
+    void ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
+                      int showCommand) override;
+    std::wstring GetModuleFileName(std::uint32_t bufferSize) override;
+};

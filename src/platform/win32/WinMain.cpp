@@ -1,0 +1,60 @@
+// The composition root: the Win32 adapters, the process-wide objects in the order the start-up
+// relies on, and the entry point that hands the command line to the application.
+#include "app/LimitSingleInstance.h"
+#include "app/PellorApp.h"
+#include "platform/win32/Win32HotKeys.h"
+#include "platform/win32/Win32KeyboardInput.h"
+#include "platform/win32/Win32KeyboardLayout.h"
+#include "platform/win32/Win32Menus.h"
+#include "platform/win32/Win32NotificationArea.h"
+#include "platform/win32/Win32Painting.h"
+#include "platform/win32/Win32Process.h"
+#include "platform/win32/Win32RandomSource.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32Windows.h"
+#include "ports/Platform.h"
+#include "settings/AppSettings.h"
+#include "settings/Profile.h"
+
+// Last: nothing below calls a port method whose name <windows.h> turns into a macro.
+#include <windows.h>
+
+// Objects in one translation unit are constructed in the order they are defined here and destroyed
+// in reverse: the adapters first, since the mutex guard opens the mutex in its constructor and the
+// application object's main dialog keeps the platform; the application object last, so that it
+// (and a window it may still own) goes before the settings and the mutex handle.
+// g_strInstanceSection, defined with the settings, holds no more than an empty string until
+// InitInstance names the section.
+namespace {
+
+CWin32Registry g_registry;
+CWin32KeyboardInput g_keyboardInput;
+CWin32KeyboardLayout g_keyboardLayout;
+Win32Windows g_windows;
+Win32Menus g_menus;
+Win32Painting g_painting;
+Win32Timers g_timers;
+CWin32HotKeys g_hotKeys;
+CWin32NotificationArea g_notificationArea;
+CWin32Shell g_shell;
+CWin32Process g_process;
+CWin32RandomSource g_randomSource;
+
+const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windows,          g_menus,
+                          g_painting, g_timers,        g_hotKeys,        g_notificationArea, g_shell,
+                          g_process,  g_randomSource};
+
+CProfile g_profile(g_registry);
+
+} // namespace
+
+CLimitSingleInstance g_singleInstance(g_process, SINGLE_INSTANCE_MUTEX_NAME);
+CAppSettings g_appSettings(g_profile);
+CPellorApp g_theApp(g_platform, g_appSettings, g_singleInstance);
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR pCmdLine, int) {
+    // pCmdLine is the command line without the program name.
+    return g_theApp.WinMainBody(pCmdLine != nullptr ? pCmdLine : L"");
+}

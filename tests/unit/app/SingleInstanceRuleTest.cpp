@@ -1,0 +1,155 @@
+// The single-instance rule at start-up: another instance's window brought up, or the user told
+// where to find it; and when the rule applies at all.
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "AppFixture.h"
+#include "fakes/CallLog.h"
+#include "ports/Win32Constants.h"
+
+using app_test::AppFixture;
+
+namespace {
+
+std::vector<std::string> BringUpCalls(WindowHandle window) {
+    return {
+        "ShowWindow(" + Hex(window) + ", 5)",
+        "SetActiveWindow(" + Hex(window) + ")",
+        "SetForegroundWindow(" + Hex(window) + ")",
+        "SetFocus(" + Hex(window) + ")",
+    };
+}
+
+} // namespace
+
+TEST_F(AppFixture, AnotherInstanceInTheTrayIsBroughtUpAndThisOneEnds) {
+    m_process.SetMutexExists();
+    const WindowHandle other = AddRunningInstance(false);
+    m_windows.Log().Clear();
+
+    EXPECT_FALSE(Start());
+
+    EXPECT_TRUE(SequenceMatches(
+        m_windows.Log().Select({"ShowWindow", "SetActiveWindow", "SetForegroundWindow", "SetFocus",
+                                "CreateDialogFromTemplate", "MessageBox", "EnumWindows"}),
+        BringUpCalls(other)));
+    EXPECT_TRUE(m_windows.Window(other).visible);
+    EXPECT_EQ(MainDialog(), 0u) << "no window of this process may be created";
+    EXPECT_TRUE(m_windows.MessageBoxes().empty());
+}
+
+TEST_F(AppFixture, EndingForAnotherInstanceLeavesTheInstanceNumberAlone) {
+    m_process.SetMutexExists();
+    AddRunningInstance();
+
+    EXPECT_FALSE(Start());
+
+    EXPECT_EQ(g_nInstanceNumber, -1);
+    EXPECT_EQ(g_strInstanceSection, L"");
+    EXPECT_EQ(App().m_pMainWnd, nullptr);
+}
+
+TEST_F(AppFixture, TheLookupTakesAFolderWindowWithTheTitleThatTheCountWouldSkip) {
+    m_process.SetMutexExists();
+    const WindowHandle folder = AddOtherWindow(app_test::kTitle, L"CabinetWClass");
+    m_windows.Log().Clear();
+
+    EXPECT_FALSE(Start());
+
+    EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({"ShowWindow", "SetActiveWindow",
+                                                        "SetForegroundWindow", "SetFocus", "MessageBox"}),
+                                BringUpCalls(folder)));
+}
+
+TEST_F(AppFixture, NoWindowOfTheOtherInstanceShowsWhereToFindItAndEnds) {
+    m_process.SetMutexExists();
+    AddOtherWindow(L"Untitled - Notepad", L"Notepad");
+
+    EXPECT_FALSE(Start());
+
+    ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
+    const MessageBoxRecord& box = m_windows.MessageBoxes().front();
+    EXPECT_EQ(box.owner, 0u);
+    EXPECT_EQ(box.text, app_test::kLaunchFromTrayText);
+    EXPECT_EQ(box.caption, L"Tapwell by Tovrin");
+    EXPECT_EQ(box.type, MB_ICONINFORMATION);
+    EXPECT_EQ(MainDialog(), 0u);
+    EXPECT_EQ(m_windows.Log().Count("ShowWindow"), 0u);
+}
+
+TEST_F(AppFixture, ANearMissTitleIsNotTheOtherInstance) {
+    m_process.SetMutexExists();
+    AddOtherWindow(L"tapwell by tovrin", L"#32770");
+
+    EXPECT_FALSE(Start());
+
+    EXPECT_EQ(m_windows.MessageBoxes().size(), 1u);
+}
+
+namespace {
+
+struct InstanceModeCase {
+    const char* description;
+    bool stored;
+    std::uint32_t value;
+    bool singleInstance;
+};
+
+void PrintTo(const InstanceModeCase& c, std::ostream* os) {
+    *os << c.description;
+}
+
+} // namespace
+
+class InstanceModeAtStart : public AppFixture, public ::testing::WithParamInterface<InstanceModeCase> {};
+
+TEST_P(InstanceModeAtStart, OnlyAStoredZeroLetsASecondInstanceStart) {
+    const InstanceModeCase& c = GetParam();
+    if (c.stored)
+        StoreUseSingleInstance(c.value);
+    m_process.SetMutexExists();
+    const WindowHandle other = AddRunningInstance(false);
+
+    const bool started = Start();
+
+    EXPECT_EQ(started, !c.singleInstance) << c.description;
+    EXPECT_EQ(m_windows.Window(other).visible, c.singleInstance) << c.description;
+    EXPECT_EQ(MainDialog() != 0, !c.singleInstance) << c.description;
+    if (!c.singleInstance) {
+        EXPECT_EQ(g_nInstanceNumber, 1) << c.description;
+        EXPECT_EQ(g_strInstanceSection, L"Settings 1") << c.description;
+        EXPECT_EQ(m_windows.Log().Count("SetActiveWindow(" + Hex(other)), 0u) << c.description;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredValues, InstanceModeAtStart,
+                         ::testing::Values(InstanceModeCase{"missing, default 1", false, 0, true},
+                                           InstanceModeCase{"stored 1", true, 1, true},
+                                           InstanceModeCase{"stored 2", true, 2, true},
+                                           InstanceModeCase{"stored 0xFFFFFFFF", true, 0xFFFFFFFFu, true},
+                                           InstanceModeCase{"stored 0", true, 0, false}),
+                         [](const ::testing::TestParamInfo<InstanceModeCase>& info) {
+                             return "Case" + std::to_string(info.index);
+                         });
+
+TEST_F(AppFixture, SingleInstanceModeWithoutAnotherInstanceStartsAsNumberZero) {
+    StoreUseSingleInstance(1);
+
+    ASSERT_TRUE(Start());
+
+    EXPECT_EQ(g_nInstanceNumber, 0);
+    EXPECT_TRUE(m_windows.MessageBoxes().empty());
+}
+
+TEST_F(AppFixture, SingleInstanceModeStillCountsInstancesStartedEarlierInMultipleMode) {
+    StoreUseSingleInstance(1);
+    AddRunningInstance();
+
+    ASSERT_TRUE(Start());
+
+    EXPECT_EQ(g_nInstanceNumber, 1);
+}

@@ -1,0 +1,216 @@
+// Start-up against the real system under Wine: the named mutex, the instance count over real
+// top-level windows, and the process services the composition root hands to the program.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+#include "app/LimitSingleInstance.h"
+#include "app/PellorApp.h"
+#include "platform/win32/Win32HotKeys.h"
+#include "platform/win32/Win32KeyboardInput.h"
+#include "platform/win32/Win32KeyboardLayout.h"
+#include "platform/win32/Win32Menus.h"
+#include "platform/win32/Win32NotificationArea.h"
+#include "platform/win32/Win32Painting.h"
+#include "platform/win32/Win32Process.h"
+#include "platform/win32/Win32RandomSource.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32Windows.h"
+#include "settings/AppSettings.h"
+#include "settings/Profile.h"
+
+// Last, so that user32's A/W macros do not rename the ports' methods declared above; the few this
+// file calls by the port's name are undefined again.
+#include <windows.h>
+
+#undef CreateMutex
+#undef GetModuleFileName
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"Tapwell by Tovrin";
+constexpr wchar_t kWindowClass[] = L"TapwellStartupTestWindow";
+// A name of this test's own, so that a running program is never disturbed.
+constexpr wchar_t kTestMutexName[] = L"Global\\{719967F0-DCC6-49b5-9C61-DE91175C318P}-StartupTest";
+
+void RegisterTestClass() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassW(&windowClass); // fails harmlessly when already registered
+}
+
+// A top-level window destroyed at the end of the test. Hidden unless a test needs it shown: the
+// count does not look at visibility, and without a window manager Wine takes about two seconds to
+// destroy a shown top-level window.
+class TestWindow {
+public:
+    TestWindow(const wchar_t* title, DWORD style, HWND parent = nullptr) {
+        RegisterTestClass();
+        m_hWnd = CreateWindowExW(0, kWindowClass, title, style, 0, 0, 200, 100, parent, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    }
+    ~TestWindow() {
+        if (m_hWnd != nullptr)
+            DestroyWindow(m_hWnd);
+    }
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    HWND Get() const { return m_hWnd; }
+
+private:
+    HWND m_hWnd = nullptr;
+};
+
+class StartupFixture : public ::testing::Test {
+protected:
+    CWin32Registry m_registry;
+    CWin32KeyboardInput m_input;
+    CWin32KeyboardLayout m_layout;
+    Win32Windows m_windows;
+    Win32Menus m_menus;
+    Win32Painting m_painting;
+    Win32Timers m_timers;
+    CWin32HotKeys m_hotKeys;
+    CWin32NotificationArea m_tray;
+    CWin32Shell m_shell;
+    CWin32Process m_process;
+    CWin32RandomSource m_random;
+    const Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_menus,   m_painting,
+                              m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random};
+    CProfile m_profile{m_registry};
+    CAppSettings m_settings{m_profile};
+    CLimitSingleInstance m_singleInstance{m_process, kTestMutexName};
+    CPellorApp m_app{m_platform, m_settings, m_singleInstance};
+
+    void SetUp() override {
+        // The title comes from the program's string table, which this test program does not carry.
+        m_app.m_strAppName = kTitle;
+        m_nBaseline = m_app.CountRunningInstances();
+    }
+
+    int Counted() { return m_app.CountRunningInstances() - m_nBaseline; }
+
+    int m_nBaseline = 0;
+};
+
+} // namespace
+
+TEST(StartupMutex, TheNameIsAcceptedAndASecondCreationFindsTheFirst) {
+    CWin32Process process;
+    CLimitSingleInstance first(process, SINGLE_INSTANCE_MUTEX_NAME);
+    EXPECT_FALSE(first.IsAlreadyRunning());
+
+    CLimitSingleInstance second(process, SINGLE_INSTANCE_MUTEX_NAME);
+    EXPECT_TRUE(second.IsAlreadyRunning());
+}
+
+TEST(StartupMutex, TheAdapterReportsTheLastErrorOfTheCreation) {
+    CWin32Process process;
+    std::uint32_t nFirstError = 0xFFFFFFFF;
+    std::uint32_t nSecondError = 0xFFFFFFFF;
+    const MutexHandle hFirst = process.CreateMutex(true, SINGLE_INSTANCE_MUTEX_NAME, &nFirstError);
+    const MutexHandle hSecond = process.CreateMutex(true, SINGLE_INSTANCE_MUTEX_NAME, &nSecondError);
+
+    EXPECT_NE(hFirst, 0u);
+    EXPECT_NE(hSecond, 0u);
+    EXPECT_EQ(nFirstError, static_cast<std::uint32_t>(ERROR_SUCCESS));
+    EXPECT_EQ(nSecondError, static_cast<std::uint32_t>(ERROR_ALREADY_EXISTS));
+    EXPECT_TRUE(process.CloseHandle(hSecond));
+    EXPECT_TRUE(process.CloseHandle(hFirst));
+}
+
+TEST(StartupMutex, TheMutexIsGoneOnceTheLastHandleIsClosed) {
+    CWin32Process process;
+    { CLimitSingleInstance earlier(process, SINGLE_INSTANCE_MUTEX_NAME); }
+
+    CLimitSingleInstance later(process, SINGLE_INSTANCE_MUTEX_NAME);
+    EXPECT_FALSE(later.IsAlreadyRunning());
+}
+
+TEST_F(StartupFixture, AVisibleWindowWithTheTitleCounts) {
+    EXPECT_EQ(m_nBaseline, 0) << "no other window titled \"Tapwell by Tovrin\" should exist";
+    TestWindow window(kTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    ASSERT_NE(window.Get(), nullptr);
+
+    EXPECT_EQ(Counted(), 1);
+}
+
+TEST_F(StartupFixture, AHiddenWindowWithTheTitleCounts) {
+    TestWindow window(kTitle, WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(window.Get(), nullptr);
+    ASSERT_FALSE(IsWindowVisible(window.Get()));
+
+    EXPECT_EQ(Counted(), 1);
+}
+
+TEST_F(StartupFixture, TwoWindowsWithTheTitleCountTwo) {
+    TestWindow first(kTitle, WS_OVERLAPPEDWINDOW);
+    TestWindow second(kTitle, WS_OVERLAPPEDWINDOW);
+
+    EXPECT_EQ(Counted(), 2);
+}
+
+TEST_F(StartupFixture, ADisabledWindowDoesNotCount) {
+    TestWindow window(kTitle, WS_OVERLAPPEDWINDOW | WS_DISABLED);
+    ASSERT_NE(window.Get(), nullptr);
+    ASSERT_FALSE(IsWindowEnabled(window.Get()));
+
+    EXPECT_EQ(Counted(), 0);
+}
+
+TEST_F(StartupFixture, AChildWindowDoesNotCount) {
+    TestWindow parent(L"Some parent", WS_OVERLAPPEDWINDOW);
+    TestWindow child(kTitle, WS_CHILD | WS_VISIBLE, parent.Get());
+    ASSERT_NE(child.Get(), nullptr);
+
+    EXPECT_EQ(Counted(), 0);
+}
+
+TEST_F(StartupFixture, AnOwnedPopUpDoesNotCount) {
+    TestWindow owner(L"Some owner", WS_OVERLAPPEDWINDOW);
+    TestWindow popUp(kTitle, WS_POPUP | WS_CAPTION, owner.Get());
+    ASSERT_NE(popUp.Get(), nullptr);
+    ASSERT_EQ(GetParent(popUp.Get()), owner.Get());
+
+    EXPECT_EQ(Counted(), 0);
+}
+
+TEST_F(StartupFixture, ATitleInOtherCaseDoesNotCount) {
+    TestWindow window(L"TAPWELL BY TOVRIN", WS_OVERLAPPEDWINDOW);
+
+    EXPECT_EQ(Counted(), 0);
+}
+
+TEST(Win32RandomSource, SeedsDifferFromCallToCall) {
+    CWin32RandomSource random;
+    std::set<std::uint32_t> seeds;
+    for (int i = 0; i < 8; ++i)
+        seeds.insert(random.NextSeed());
+
+    // Eight equal 32-bit draws from a working generator would be a 2^-224 event.
+    EXPECT_GT(seeds.size(), 1u);
+}
+
+TEST(Win32Shell, TheModuleFileNameIsThisProgramsPath) {
+    CWin32Shell shell;
+    const std::wstring strPath = shell.GetModuleFileName(MAX_PATH);
+    const std::wstring strSuffix = L"win32_StartupTest.exe";
+
+    ASSERT_GE(strPath.size(), strSuffix.size());
+    EXPECT_EQ(strPath.substr(strPath.size() - strSuffix.size()), strSuffix);
+}
+
+TEST(Win32Shell, AShortBufferCutsThePathWithoutOverrunning) {
+    CWin32Shell shell;
+    const std::wstring strFull = shell.GetModuleFileName(MAX_PATH);
+    const std::wstring strCut = shell.GetModuleFileName(4);
+
+    EXPECT_EQ(strCut, strFull.substr(0, 3));
+}
