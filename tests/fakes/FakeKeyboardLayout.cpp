@@ -65,6 +65,10 @@ LayoutHandle CFakeKeyboardLayout::GetKeyboardLayout(std::uint32_t threadId) {
 std::uint32_t CFakeKeyboardLayout::MapVirtualKeyEx(std::uint32_t code, std::uint32_t mapType,
                                                    LayoutHandle layout) {
     m_log.Add("MapVirtualKeyEx " + Hex(code, 2) + " " + std::to_string(mapType) + " " + Hex(layout, 8));
+    if (mapType == MAPVK_VK_TO_VSC) {
+        const auto found = m_scanCodes.find(code);
+        return found != m_scanCodes.end() ? found->second : 0;
+    }
     if (mapType != MAPVK_VK_TO_CHAR || !IsKnownLayout(layout)) {
         return 0;
     }

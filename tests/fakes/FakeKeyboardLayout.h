@@ -24,6 +24,8 @@ public:
     // (-1 with the accent for a dead key, 0 with no units for a key that produces nothing).
     void SetKeyOutput(LayoutHandle layout, std::uint32_t vk, const std::wstring& units, int result);
     void SetKeyName(LParam keyParameter, const std::wstring& name);
+    // What MapVirtualKey(Ex) answers for MAPVK_VK_TO_VSC (0 for a key without one), in every layout.
+    void SetScanCode(std::uint32_t vk, std::uint32_t scanCode) { m_scanCodes[vk] = scanCode; }
 
     // "MapVirtualKeyEx 0x41 2 0x04090409" and
     // "ToUnicodeEx 0x41 0x41 10 0x0 0x04090409 zeroed" (or "dirty" when the buffer held anything).
@@ -52,4 +54,5 @@ private:
     LayoutHandle m_threadLayout = US_LAYOUT;
     std::map<std::pair<LayoutHandle, std::uint32_t>, Output> m_overrides;
     std::map<LParam, std::wstring> m_keyNames;
+    std::map<std::uint32_t, std::uint32_t> m_scanCodes;
 };

@@ -1,0 +1,360 @@
+#include "ui/PellorDlg.h"
+
+#include "core/KeyTable.h"
+#include "fw/DataExchange.h"
+#include "ports/Win32Constants.h"
+#include "resource.h"
+#include "settings/SettingsNames.h"
+#include "ui/AboutDlg.h"
+#include "ui/ComboKeyList.h"
+#include "ui/DlgWindowSelector.h"
+#include "ui/HotKeyStore.h"
+#include "ui/ShortcutTexts.h"
+
+std::uint32_t g_nTaskbarCreatedMsg = 0;
+
+namespace {
+
+constexpr wchar_t TASKBAR_CREATED_MESSAGE[] = L"TaskbarCreated";
+
+constexpr wchar_t TWITTER_TIP[] = L"Tweet About Tovrin Tapwell On Twitter";
+constexpr wchar_t FACEBOOK_TIP[] = L"Share Tovrin Tapwell Link On Facebook";
+constexpr wchar_t GOOGLE_TIP[] = L"Give Tovrin Tapwell a Plus+ On Google Plus";
+
+// The system keeps the low four bits of a system command for itself.
+constexpr WParam SYSTEM_COMMAND_MASK = 0xFFF0;
+
+constexpr int MAX_DELAY_MINUTES = 9999;
+constexpr int MAX_DELAY_SECONDS = 59;
+constexpr int MAX_DELAY_MILLISECONDS = 99999;
+constexpr int MAX_KEYS_TO_PRESS = 9999;
+
+} // namespace
+
+const MessageMapEntry CPellorDlg::s_messageEntries[] = {
+    MessageEntry<&CPellorDlg::OnSysCommand>(WM_SYSCOMMAND),
+    MessageEntry<&CPellorDlg::OnPaint>(WM_PAINT),
+    MessageEntry<&CPellorDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+    MessageEntry<&CPellorDlg::OnClose>(WM_CLOSE),
+    MessageEntry<&CPellorDlg::OnDestroy>(WM_DESTROY),
+    MessageEntry<&CPellorDlg::OnTimerMessage>(WM_TIMER),
+    NotifyEntry<&CPellorDlg::OnChangeDelayMinutes>(EN_CHANGE, IDC_DELAY_MINUTES),
+    NotifyEntry<&CPellorDlg::OnChangeDelaySeconds>(EN_CHANGE, IDC_DELAY_SECONDS),
+    NotifyEntry<&CPellorDlg::OnChangeDelayMilliseconds>(EN_CHANGE, IDC_DELAY_MILLISECONDS),
+    NotifyEntry<&CPellorDlg::OnChangeKeysToPress>(EN_CHANGE, IDC_KEYS_TO_PRESS),
+    NotifyEntry<&CPellorDlg::OnHoldKeyClicked>(BN_CLICKED, IDC_HOLD_KEY),
+    NotifyEntry<&CPellorDlg::OnSelchangeKeyList>(CBN_SELCHANGE, IDC_KEY_LIST),
+    NotifyEntry<&CPellorDlg::OnSelchangeModifierList>(CBN_SELCHANGE, IDC_MODIFIER_LIST),
+    CommandEntry<&CPellorDlg::OnStartKeyPressing>(IDC_START_KEYPRESSING),
+    CommandEntry<&CPellorDlg::OnStopKeyPressing>(IDC_STOP_KEYPRESSING),
+    CommandEntry<&CPellorDlg::OnTarget>(IDC_TARGET),
+    CommandEntry<&CPellorDlg::RefreshKeyLists>(IDC_REFRESH_KEYS),
+    CommandEntry<&CPellorDlg::OnExitCommand>(ID_TRAY_EXIT),
+    CommandEntry<&CPellorDlg::OnContextExit>(ID_CONTEXT_EXIT),
+    CommandEntry<&CPellorDlg::RefreshKeyLists>(ID_CONTEXT_REFRESH_KEYS),
+    MessageEntry<&CPellorDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+    RegisteredMessageEntry<&CPellorDlg::OnTaskbarCreated>(&g_nTaskbarCreatedMsg),
+    MessageEntry<&CPellorDlg::OnContextMenu>(WM_CONTEXTMENU),
+    CommandEntry<&CPellorDlg::OnHideToTray>(IDC_HIDE_TO_TRAY),
+    CommandEntry<&CPellorDlg::OnMenuButton>(IDC_MENU),
+    CommandEntry<&CPellorDlg::OnTrayShow>(ID_TRAY_SHOW),
+    CommandEntry<&CPellorDlg::OnContextInstanceMode>(ID_CONTEXT_INSTANCE_MODE),
+    CommandEntry<&CPellorDlg::OnSaveShortcutKey>(IDC_SAVE_SHORTCUT_KEY),
+    CommandEntry<&CPellorDlg::OnClearShortcutKey>(IDC_CLEAR_SHORTCUT_KEY),
+    CommandEntry<&CPellorDlg::OnScreenshotToClipboard>(ID_CONTEXT_SCREENSHOT),
+    CommandEntry<&CPellorDlg::OnHelpTutorials>(ID_CONTEXT_HELP_TUTORIALS),
+    CommandEntry<&CPellorDlg::OnSimulationSettings>(ID_CONTEXT_SIMULATION_SETTINGS),
+    CommandEntry<&CPellorDlg::OnStartTapforce>(ID_CONTEXT_START_TAPFORCE),
+    CommandEntry<&CPellorDlg::OnShareFacebook>(ID_CONTEXT_SHARE_FACEBOOK),
+    CommandEntry<&CPellorDlg::OnShareFacebook>(IDC_SHARE_FACEBOOK),
+    CommandEntry<&CPellorDlg::OnShareTwitter>(ID_CONTEXT_SHARE_TWITTER),
+    CommandEntry<&CPellorDlg::OnShareTwitter>(IDC_SHARE_TWITTER),
+    CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE),
+    CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE_S),
+};
+
+const MessageMap* CPellorDlg::GetMessageMap() const {
+    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
+    return &map;
+}
+
+CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
+    : CDialog(IDD_MAIN_DIALOG, nullptr, platform.windows), m_platform(platform), m_settings(settings),
+      m_ctxMenu(platform.menus), m_trayMenu(platform.menus), m_trayIcon(platform.tray, m_trayMenu),
+      m_selectedWindow(settings),
+      m_keyInjector(platform.input, m_selectedWindow), m_cbModifier(platform.windows),
+      m_cbKey(platform.windows), m_stStatus(platform.windows), m_hotKey(platform.windows, platform.layout) {}
+
+CPellorDlg::~CPellorDlg() {
+    // Past this destructor the window's messages would only reach the base class: destroy it while
+    // its WM_DESTROY can still remove the tray icon and the shortcut and release held keys.
+    if (m_hWnd != 0) {
+        DestroyWindow();
+    }
+}
+
+void CPellorDlg::DoDataExchange(CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    dx.Control(IDC_MODIFIER_LIST, m_cbModifier);
+    dx.Control(IDC_KEY_LIST, m_cbKey);
+    dx.Control(IDC_STATUS, m_stStatus);
+    dx.Control(IDC_SHORTCUT_KEY, m_hotKey);
+    dx.Text(IDC_DELAY_MINUTES, m_nDelayMinutes);
+    dx.MinMax(IDC_DELAY_MINUTES, m_nDelayMinutes, 0, MAX_DELAY_MINUTES);
+    dx.Text(IDC_DELAY_SECONDS, m_nDelaySeconds);
+    dx.MinMax(IDC_DELAY_SECONDS, m_nDelaySeconds, 0, MAX_DELAY_SECONDS);
+    dx.Text(IDC_DELAY_MILLISECONDS, m_nDelayMilliseconds);
+    dx.MinMax(IDC_DELAY_MILLISECONDS, m_nDelayMilliseconds, 0, MAX_DELAY_MILLISECONDS);
+    dx.Text(IDC_KEYS_TO_PRESS, m_nKeysToPress);
+    dx.MinMax(IDC_KEYS_TO_PRESS, m_nKeysToPress, 0, MAX_KEYS_TO_PRESS);
+    dx.Check(IDC_HOLD_KEY, m_bHoldKey);
+}
+
+bool CPellorDlg::PreTranslateMessage(const Msg& msg) {
+    if (m_pSocialTips) {
+        m_pSocialTips->RelayEvent(msg);
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+bool CPellorDlg::DefWindowProc(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) {
+    if (message == WM_HOTKEY) {
+        ToggleKeyPressing(static_cast<std::uint32_t>(wParam));
+    }
+    return CDialog::DefWindowProc(message, wParam, lParam, result);
+}
+
+bool CPellorDlg::OnInitDialog() {
+    m_nDelayMinutes = m_settings.GetAutoClicksDelayMins();
+    m_nDelayMilliseconds = m_settings.GetAutoClicksDelayMilliSeconds();
+    m_nDelaySeconds = m_settings.GetAutoClicksDelaySeconds();
+    m_nKeysToPress = m_settings.GetSetNumberOfClicksToAutomate();
+    m_bHoldKey = m_settings.GetHoldKey();
+
+    CaptureKeyboardState();
+    CDialog::OnInitDialog();
+
+    const CProfile& profile = m_settings.Profile();
+    m_bTwittered = profile.GetProfileInt(SECTION_SOCIAL, VALUE_TWITTERED, 0);
+    m_bFacebooked = profile.GetProfileInt(SECTION_SOCIAL, VALUE_FACEBOOKED, 0);
+    m_bGoogled = profile.GetProfileInt(SECTION_SOCIAL, VALUE_GOOGLED, 0);
+    ShowSocialTips();
+    const struct {
+        int nFlag;
+        int nButton;
+    } shareButtons[] = {
+        {m_bTwittered, IDC_SHARE_TWITTER},
+        {m_bFacebooked, IDC_SHARE_FACEBOOK},
+        {m_bGoogled, IDC_SHARE_GOOGLE},
+    };
+    for (const auto& share : shareButtons) {
+        if (share.nFlag != 0) {
+            m_windows.ShowWindow(GetDlgItem(share.nButton), SW_HIDE);
+        }
+    }
+
+    g_nTaskbarCreatedMsg = m_windows.RegisterWindowMessage(TASKBAR_CREATED_MESSAGE);
+    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
+    AddTrayIcon();
+    SetWindowText(GetAppTitle());
+
+    CMenu systemMenu = CMenu::Borrow(m_platform.menus, m_platform.menus.GetSystemMenu(m_hWnd, false));
+    if (systemMenu.m_hMenu != 0) {
+        const std::wstring strAboutMenu = m_windows.LoadString(IDS_ABOUT_MENU_ITEM);
+        if (!strAboutMenu.empty()) {
+            systemMenu.AppendMenu(MF_SEPARATOR, 0, L"");
+            systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+
+    LoadAndRegisterHotKey(HotKeyValueBase(), START_STOP_HOTKEY_ID, m_hotKey, LOAD_HOTKEY_FAILED);
+
+    FillKeyLists();
+    m_cbKey.SetCurSel(m_settings.GetKeyIndexTobeAutomated());
+    m_cbModifier.SetCurSel(m_settings.GetModKeyIndexTobeAutomated());
+    OnSelchangeKeyList();
+    OnSelchangeModifierList();
+    UpdateTrayTip();
+
+    m_ctxMenu.LoadMenu(IDR_CONTEXT_MENU);
+    // The lists are filled once more when the message loop has taken over.
+    PostMessage(WM_COMMAND, ID_CONTEXT_REFRESH_KEYS, 0);
+    return true;
+}
+
+void CPellorDlg::ShowSocialTips() {
+    if (m_bTwittered != 0 && m_bFacebooked != 0 && m_bGoogled != 0) {
+        return;
+    }
+    m_pSocialTips = std::make_unique<CToolTipCtrl>(m_windows);
+    if (!m_pSocialTips->Create(*this)) {
+        return;
+    }
+    const struct {
+        int nFlag;
+        int nButton;
+        const wchar_t* pszTip;
+    } tips[] = {
+        {m_bTwittered, IDC_SHARE_TWITTER, TWITTER_TIP},
+        {m_bFacebooked, IDC_SHARE_FACEBOOK, FACEBOOK_TIP},
+        {m_bGoogled, IDC_SHARE_GOOGLE, GOOGLE_TIP},
+    };
+    bool bAdded = false;
+    for (const auto& tip : tips) {
+        if (tip.nFlag == 0 && m_pSocialTips->AddTool(*this, GetDlgItem(tip.nButton), tip.pszTip)) {
+            bAdded = true;
+        }
+    }
+    if (bAdded) {
+        m_pSocialTips->Activate(true);
+    }
+}
+
+void CPellorDlg::OnOK() {}
+
+void CPellorDlg::OnCancel() {
+    DestroyWindow();
+}
+
+bool CPellorDlg::CaptureKeyboardState() {
+    const IconHandle hPreviousCursor = m_windows.SetCursor(m_windows.LoadWaitCursor());
+    const bool bCaptured = m_platform.layout.GetKeyboardState(&m_keyboardState);
+    if (bCaptured) {
+        m_hKeyboardLayout = m_platform.layout.GetKeyboardLayout(0);
+    }
+    m_windows.SetCursor(hPreviousCursor);
+    return bCaptured;
+}
+
+void CPellorDlg::FillKeyLists() {
+    CComboKeyList modifierList(m_cbModifier);
+    CComboKeyList keyList(m_cbKey);
+    CKeyTable(m_platform.layout, m_keyboardState, m_hKeyboardLayout).FillKeyLists(modifierList, keyList);
+}
+
+void CPellorDlg::RefreshKeyLists() {
+    CaptureKeyboardState();
+    const int nModifier = m_cbModifier.GetCurSel();
+    const int nKey = m_cbKey.GetCurSel();
+    FillKeyLists();
+    if (nModifier >= 0) {
+        m_cbModifier.SetCurSel(nModifier);
+    }
+    if (nKey >= 0) {
+        m_cbKey.SetCurSel(nKey);
+    }
+}
+
+void CPellorDlg::OnSelchangeKeyList() {
+    m_nKeyVk = 0;
+    m_settings.SetKeyIndexTobeAutomated(-1);
+    const int nIndex = m_cbKey.GetCurSel();
+    if (nIndex >= 0) {
+        m_nKeyVk = static_cast<int>(m_cbKey.GetItemData(nIndex));
+        m_settings.SetKeyIndexTobeAutomated(nIndex);
+        UpdateTrayTip();
+    }
+}
+
+void CPellorDlg::OnSelchangeModifierList() {
+    m_nModifierVk = 0;
+    m_settings.SetModKeyIndexTobeAutomated(-1);
+    const int nIndex = m_cbModifier.GetCurSel();
+    if (nIndex >= 0) {
+        m_nModifierVk = static_cast<int>(m_cbModifier.GetItemData(nIndex));
+        m_settings.SetModKeyIndexTobeAutomated(nIndex);
+        UpdateTrayTip();
+    }
+}
+
+// Each change reads and checks the whole form, and stores only the field that changed.
+
+void CPellorDlg::OnChangeDelayMinutes() {
+    if (UpdateData(kSaveAndValidate)) {
+        m_settings.SetAutoClicksDelayMins(m_nDelayMinutes);
+    }
+}
+
+void CPellorDlg::OnChangeDelaySeconds() {
+    if (UpdateData(kSaveAndValidate)) {
+        m_settings.SetAutoClicksDelaySeconds(m_nDelaySeconds);
+    }
+}
+
+void CPellorDlg::OnChangeDelayMilliseconds() {
+    if (UpdateData(kSaveAndValidate)) {
+        m_settings.SetAutoClicksDelayMilliSeconds(m_nDelayMilliseconds);
+    }
+}
+
+void CPellorDlg::OnChangeKeysToPress() {
+    if (UpdateData(kSaveAndValidate)) {
+        m_settings.SetSetNumberOfClicksToAutomate(m_nKeysToPress);
+    }
+}
+
+void CPellorDlg::OnHoldKeyClicked() {
+    if (UpdateData(kSaveAndValidate)) {
+        m_settings.SetHoldKey(m_bHoldKey);
+    }
+}
+
+bool CPellorDlg::OnSysCommand(WParam wParam, LParam, LResult* result) {
+    if ((wParam & SYSTEM_COMMAND_MASK) != IDM_ABOUTBOX) {
+        return false;
+    }
+    CAboutDlg dlgAbout(this, m_platform);
+    dlgAbout.DoModal();
+    *result = 0;
+    return true;
+}
+
+bool CPellorDlg::OnPaint(WParam, LParam, LResult* result) {
+    if (!IsIconic()) {
+        return false;
+    }
+    const DeviceContext dc = m_platform.painting.BeginPaint(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, static_cast<WParam>(dc), 0);
+    Rect rect;
+    GetClientRect(&rect);
+    const int cxIcon = m_windows.GetSystemMetrics(SM_CXICON);
+    const int cyIcon = m_windows.GetSystemMetrics(SM_CYICON);
+    const int x = (rect.right - rect.left - cxIcon + 1) / 2;
+    const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+    m_platform.painting.DrawIcon(dc, x, y, m_hIcon);
+    m_platform.painting.EndPaint(m_hWnd);
+    *result = 0;
+    return true;
+}
+
+LResult CPellorDlg::OnQueryDragIcon(WParam, LParam) {
+    return static_cast<LResult>(m_hIcon);
+}
+
+void CPellorDlg::OnClose(WParam, LParam) {
+    PostMessage(WM_COMMAND, ID_TRAY_EXIT, 0);
+}
+
+void CPellorDlg::OnExitCommand() {
+    DestroyWindow();
+}
+
+void CPellorDlg::OnContextExit() {
+    PostMessage(WM_CLOSE, 0, 0);
+}
+
+bool CPellorDlg::OnDestroy(WParam, LParam, LResult*) {
+    EndRunWithWindow();
+    m_pSocialTips.reset();
+    RemoveTrayIcon();
+    UnregisterStartStopHotKey();
+    return false;
+}
+
+void CPellorDlg::OnTarget() {
+    auto pDlg = std::make_unique<CDlgWindowSelector>(this, m_platform, m_settings);
+    pDlg->DoModal();
+}

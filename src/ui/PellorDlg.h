@@ -1,0 +1,173 @@
+#pragma once
+// The application's one main window: the form of a run (key, modifier, delay, count, Hold Key,
+// shortcut), the status line, and the run itself. Every value of the form is loaded from the
+// settings when the dialog starts and written back the moment the user changes it; nothing is
+// written when it closes, and destroying it ends the application.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/MouseClickManager.h"
+#include "core/StoredSelectedWindow.h"
+#include "fw/ComboBox.h"
+#include "fw/Dialog.h"
+#include "fw/Menu.h"
+#include "fw/Static.h"
+#include "ports/IKeyboardLayout.h"
+#include "ports/Platform.h"
+#include "settings/AppSettings.h"
+#include "ui/HotKeyStore.h"
+#include "ui/NamedHotKeyCtrl.h"
+#include "ui/ToolTipCtrl.h"
+#include "ui/TrayIcon.h"
+
+// The message the shell broadcasts when the taskbar is created again, registered at initialisation.
+extern std::uint32_t g_nTaskbarCreatedMsg;
+
+class CPellorDlg : public CDialog {
+public:
+    // The run's window timers: a fixed delay armed once, or a random one re-armed at every press.
+    static constexpr std::uintptr_t IDT_PRESS_FIXED = 1;
+    static constexpr std::uintptr_t IDT_PRESS_RANDOM = 2;
+    // The only shortcut identifier the main dialog registers and acts on.
+    static constexpr int START_STOP_HOTKEY_ID = 1;
+
+    CPellorDlg(const Platform& platform, CAppSettings& settings);
+    ~CPellorDlg() override;
+
+    void DoDataExchange(CDataExchange& dx) override;
+    // Relays every message to the share buttons' tips before the dialog keyboard handling.
+    bool PreTranslateMessage(const Msg& msg) override;
+    // Sees every message no map entry took: WM_HOTKEY toggles the run.
+    bool DefWindowProc(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) override;
+    bool OnInitDialog() override;
+    // Enter never closes the main dialog.
+    void OnOK() override;
+    // Escape ends the program, as "Exit" does.
+    void OnCancel() override;
+
+    const MessageMap* GetMessageMap() const override;
+
+    // Shows the wait cursor while it copies the keyboard state and, when that worked, the thread's
+    // keyboard layout, from which the letter keys are named.
+    bool CaptureKeyboardState();
+    void FillKeyLists();
+    // Captures the keyboard state and refills both lists, keeping their selections by position.
+    void RefreshKeyLists();
+    void OnSelchangeKeyList();
+    void OnSelchangeModifierList();
+
+    // The run (PellorDlgRun.cpp).
+    void OnStartKeyPressing();
+    void OnStopKeyPressing();
+    void ToggleKeyPressing(std::uint32_t id);
+    void OnTimer(std::uintptr_t id);
+    void PressKeyOnce();
+    int ComputeNextDelay();
+    int DrawRandomExtraDelay(int low, int high);
+    void RestartRandomDelayTimer();
+    // Whether keys have somewhere to go; opens the target selector when the stored window is gone.
+    bool EnsureTargetWindow();
+
+    // The notification-area icon and the menus (PellorDlgTray.cpp).
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void UpdateTrayTip();
+
+    // The start/stop shortcut (PellorDlgHotKey.cpp).
+    // "<instance section> StartAutoClickHotkey": the stem of the shortcut's two profile entries.
+    std::wstring HotKeyValueBase() const;
+    StoredHotKey ReadStoredHotKey(const std::wstring& strBase) const;
+    bool WriteStoredHotKey(const std::wstring& strBase, std::uint32_t nVk, std::uint32_t nModifiers) const;
+    // Stores the control's pair; on failure tells the user with strFailureText.
+    bool StoreHotKeyFromControl(const std::wstring& strBase, CHotKeyCtrl& control,
+                                const std::wstring& strFailureText);
+    // Shows the stored pair in the control and registers it under nId; a refused registration is
+    // reported with strFailureText and clears the shortcut.
+    void LoadAndRegisterHotKey(const std::wstring& strBase, int nId, CHotKeyCtrl& control,
+                               const std::wstring& strFailureText);
+    void UnregisterStartStopHotKey();
+
+private:
+    bool OnSysCommand(WParam wParam, LParam lParam, LResult* result);
+    bool OnPaint(WParam wParam, LParam lParam, LResult* result);
+    LResult OnQueryDragIcon(WParam wParam, LParam lParam);
+    void OnClose(WParam wParam, LParam lParam);
+    bool OnDestroy(WParam wParam, LParam lParam, LResult* result);
+    bool OnTimerMessage(WParam wParam, LParam lParam, LResult* result);
+    void OnChangeDelayMinutes();
+    void OnChangeDelaySeconds();
+    void OnChangeDelayMilliseconds();
+    void OnChangeKeysToPress();
+    void OnHoldKeyClicked();
+    void OnTarget();
+    void OnExitCommand();
+    void OnContextExit();
+
+    // The tray icon and the menus (PellorDlgTray.cpp).
+    LResult OnTrayNotify(WParam wParam, LParam lParam);
+    LResult OnTaskbarCreated(WParam wParam, LParam lParam);
+    void OnHideToTray();
+    void OnTrayShow();
+    void OnContextMenu(WParam wParam, LParam lParam);
+    void OnMenuButton();
+    void OnContextInstanceMode();
+    void TrackContextMenu(Point point);
+
+    // The shortcut's buttons (PellorDlgHotKey.cpp).
+    void OnSaveShortcutKey();
+    void OnClearShortcutKey();
+    // bMayRegister is false on the way back from a refused registration: the clearing may not have
+    // been stored, and the pair still stored would only be refused again.
+    void ClearShortcutKey(bool bMayRegister);
+    void LoadAndRegisterHotKey(const std::wstring& strBase, int nId, CHotKeyCtrl& control,
+                               const std::wstring& strFailureText, bool bMayRegister);
+
+    // Commands of the context menu and buttons whose features are still to come (PellorDlgCommands.cpp).
+    void OnScreenshotToClipboard();
+    void OnHelpTutorials();
+    void OnSimulationSettings();
+    void OnStartTapforce();
+    void OnShareFacebook();
+    void OnShareTwitter();
+    void OnInstanceMode();
+
+    void ShowSocialTips();
+    void EnableDlgItem(int id, bool enable);
+    void ArmRunTimer(std::uintptr_t id, int delay);
+    void KillRunTimers();
+    // A run still going when the window is destroyed must not leave its keys held down.
+    void EndRunWithWindow();
+
+    static const MessageMapEntry s_messageEntries[];
+
+    const Platform m_platform;
+    CAppSettings& m_settings;
+
+    CMenu m_ctxMenu;
+    std::unique_ptr<CToolTipCtrl> m_pSocialTips;
+    KeyboardState m_keyboardState{};
+    LayoutHandle m_hKeyboardLayout = 0;
+    int m_bTwittered = 0;
+    int m_bFacebooked = 0;
+    int m_bGoogled = 0;
+    int m_nKeyVk = 0;
+    int m_nModifierVk = 0;
+    std::wstring m_strStatus;
+    bool m_bRunning = false;
+    std::uint32_t m_nKeyedCount = 0;
+    CMenu m_trayMenu;
+    CTrayIcon m_trayIcon;
+    CStoredSelectedWindow m_selectedWindow;
+    CMouseClickManager m_keyInjector;
+    CComboBox m_cbModifier;
+    CComboBox m_cbKey;
+    CStatic m_stStatus;
+    CNamedHotKeyCtrl m_hotKey;
+    int m_nDelayMinutes = 0;
+    int m_nDelaySeconds = 0;
+    int m_nDelayMilliseconds = 0;
+    int m_nKeysToPress = 0;
+    int m_bHoldKey = 0;
+    IconHandle m_hIcon = 0;
+};

@@ -1,0 +1,100 @@
+// The main dialog's notification-area icon with its tooltip and tray menu, hiding to and showing
+// from the tray, and the context menu.
+#include "ui/PellorDlg.h"
+
+#include "ports/Win32Constants.h"
+#include "resource.h"
+#include "ui/TrayTipText.h"
+
+namespace {
+
+constexpr LParam MOUSE_MESSAGE_MASK = 0xFFFF;
+
+// WM_CONTEXTMENU carries signed screen coordinates (-1, -1 from the keyboard).
+Point PointFromLParam(LParam lParam) {
+    return Point{static_cast<std::int16_t>(lParam & 0xFFFF), static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)};
+}
+
+} // namespace
+
+void CPellorDlg::AddTrayIcon() {
+    m_trayIcon.Add(m_hWnd, m_hIcon, GetAppTitle());
+}
+
+void CPellorDlg::RemoveTrayIcon() {
+    m_trayIcon.Remove(m_hWnd);
+}
+
+void CPellorDlg::UpdateTrayTip() {
+    TrayTipInputs inputs;
+    inputs.title = GetAppTitle();
+    const int nKey = m_cbKey.GetCurSel();
+    inputs.keySelected = nKey >= 0;
+    std::uint32_t nModifiers = 0;
+    m_hotKey.GetHotKey(&inputs.hotKeyVk, &nModifiers);
+    if (inputs.keySelected && inputs.hotKeyVk != 0) {
+        inputs.hotKeyName = m_hotKey.GetHotKeyName();
+        inputs.keyText = m_cbKey.GetLBText(nKey);
+        inputs.modifierIndex = m_cbModifier.GetCurSel();
+        if (inputs.modifierIndex >= 1) {
+            inputs.modifierText = m_cbModifier.GetLBText(inputs.modifierIndex);
+        }
+    }
+    m_trayIcon.SetTip(m_hWnd, FormatTrayTip(inputs));
+}
+
+LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
+    switch (static_cast<std::uint32_t>(lParam & MOUSE_MESSAGE_MASK)) {
+    case WM_RBUTTONUP:
+        if (m_trayMenu.m_hMenu != 0) {
+            // Without the foreground the menu would stay open when the user clicks elsewhere.
+            SetForegroundWindow();
+            Point point;
+            m_windows.GetCursorPos(&point);
+            m_trayIcon.TrackMenu(point.x, point.y, m_hWnd);
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        OnTrayShow();
+        break;
+    default:
+        break;
+    }
+    return 1;
+}
+
+LResult CPellorDlg::OnTaskbarCreated(WParam, LParam) {
+    RemoveTrayIcon();
+    AddTrayIcon();
+    return 1;
+}
+
+void CPellorDlg::OnHideToTray() {
+    ShowWindow(SW_MINIMIZE);
+    ShowWindow(SW_HIDE);
+}
+
+void CPellorDlg::OnTrayShow() {
+    ShowWindow(SW_RESTORE);
+    ShowWindow(SW_SHOW);
+    SetFocus();
+    SetForegroundWindow();
+}
+
+void CPellorDlg::OnContextMenu(WParam, LParam lParam) {
+    TrackContextMenu(PointFromLParam(lParam));
+}
+
+void CPellorDlg::OnMenuButton() {
+    Point point;
+    m_windows.GetCursorPos(&point);
+    TrackContextMenu(point);
+}
+
+void CPellorDlg::TrackContextMenu(Point point) {
+    m_ctxMenu.GetSubMenu(0).TrackPopupMenu(0, point.x, point.y, m_hWnd);
+}
+
+void CPellorDlg::OnContextInstanceMode() {
+    PostMessage(WM_COMMAND, IDC_INSTANCE_MODE_S, 0);
+}

@@ -1,0 +1,71 @@
+// The selector opened by the start of a run whose stored window is gone: the run starts only when
+// the selector leaves a window that exists.
+#include <gtest/gtest.h>
+
+#include "MainDialogFixture.h"
+#include "SelectorFixture.h"
+
+using namespace main_dialog_test;
+
+namespace {
+
+class SelectorAtStart : public MainDialogFixture {
+protected:
+    void SetUp() override
+    {
+        const WindowHandle gone = m_windows.AddTopLevelWindow(L"Closed", L"Notepad", {600, 100, 1000, 500});
+        m_windows.DestroyWindow(gone);
+        StoreInt(L"SendKeysToActiveWindow", 0);
+        StoreSeekedWindow(gone);
+        m_hNewTarget = m_windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad", {600, 100, 1000, 500});
+    }
+
+    // The selector reports mouse input in its client coordinates; it holds the capture meanwhile.
+    void PostToSelector(std::uint32_t message, Point screen)
+    {
+        const Rect rect = selector_test::kDialogRect;
+        m_windows.Enqueue(Msg{m_windows.LastDialog(IDD_WINDOW_SELECTOR), message, selector_test::kDragButton,
+                              selector_test::MakeLParam(screen.x - rect.left, screen.y - rect.top), 0, {}});
+    }
+    void DragSightTo(Point screen)
+    {
+        const Point sight{selector_test::kDialogRect.left + selector_test::kOnSight.x,
+                          selector_test::kDialogRect.top + selector_test::kOnSight.y};
+        m_windows.QueueUserAction([this, sight] { PostToSelector(WM_LBUTTONDOWN, sight); });
+        m_windows.QueueUserAction([this, screen] { PostToSelector(WM_MOUSEMOVE, screen); });
+        m_windows.QueueUserAction([this, screen] { PostToSelector(WM_LBUTTONUP, screen); });
+    }
+
+    WindowHandle m_hNewTarget = 0;
+};
+
+TEST_F(SelectorAtStart, PickingAWindowAndOkStartsTheRun)
+{
+    Start();
+    SelectKey(KEY_ENTER);
+    DragSightTo({610, 120});
+    m_windows.QueueUserAction([this] { EXPECT_TRUE(m_user.Click(IDOK)); });
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+
+    EXPECT_EQ(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).size(), 1u);
+    EXPECT_EQ(m_settings.GetSeekedWindow(), m_hNewTarget);
+    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
+    EXPECT_NE(RunButtons(), IdleButtons());
+}
+
+TEST_F(SelectorAtStart, PickingAWindowAndCancelLeavesTheRunIdle)
+{
+    Start();
+    SelectKey(KEY_ENTER);
+    DragSightTo({610, 120});
+    m_windows.QueueUserAction([this] { EXPECT_TRUE(m_user.Click(IDCANCEL)); });
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+
+    EXPECT_NE(m_settings.GetSeekedWindow(), m_hNewTarget);
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+    EXPECT_EQ(RunButtons(), IdleButtons());
+}
+
+} // namespace

@@ -1,0 +1,159 @@
+// The stored start/stop shortcut: entry names, values, the order of the two writes and what a
+// failed write leaves behind.
+#include <cstdint>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeRegistry.h"
+#include "ports/Win32Constants.h"
+#include "settings/Profile.h"
+#include "ui/HotKeyStore.h"
+
+namespace {
+
+const wchar_t kSection0Path[] = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0";
+const wchar_t kSection1Path[] = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 1";
+const wchar_t kKeyEntry0[] = L"Settings 0 StartAutoClickHotkey Key";
+const wchar_t kModEntry0[] = L"Settings 0 StartAutoClickHotkey Mod";
+
+class HotKeyStoreFixture : public ::testing::Test {
+protected:
+    HotKeyStoreFixture()
+    {
+        m_profile.SetRegistryKey(L"Tov rin");
+        m_profile.SetApplicationName(L"Tapwell by Tovrin");
+    }
+
+    // The DWORD stored under the instance section, or -1 when the value is missing or not a DWORD.
+    std::int64_t Stored(const std::wstring& path, const std::wstring& name) const
+    {
+        const FakeRegistry::StoredValue* value = m_registry.FindValue(path, name);
+        if (value == nullptr || value->type != REG_DWORD || value->data.size() != 4) {
+            return -1;
+        }
+        return static_cast<std::int64_t>(value->data[0] | (value->data[1] << 8) | (value->data[2] << 16) |
+                                         (static_cast<std::uint32_t>(value->data[3]) << 24));
+    }
+
+    FakeRegistry m_registry;
+    CProfile m_profile{m_registry};
+    std::wstring m_strSection = L"Settings 0";
+    CHotKeyStore m_store{m_profile, m_strSection};
+    const std::wstring m_strBase = FormatHotKeyValueBase(L"Settings 0");
+};
+
+} // namespace
+
+TEST(HotKeyValueBase, IsTheSectionNameABlankAndTheWord)
+{
+    EXPECT_EQ(FormatHotKeyValueBase(L"Settings 0"), L"Settings 0 StartAutoClickHotkey");
+    EXPECT_EQ(FormatHotKeyValueBase(L"Settings 12"), L"Settings 12 StartAutoClickHotkey");
+}
+
+TEST_F(HotKeyStoreFixture, CtrlAltF6IsStoredAsKey0x75AndMod0x0003)
+{
+    EXPECT_TRUE(m_store.Write(m_strBase, VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+
+    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x75);
+    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0003);
+}
+
+TEST_F(HotKeyStoreFixture, ShiftHomeWithTheExtendedFlagIsStoredWithTheWindowsKeyModifier)
+{
+    EXPECT_TRUE(m_store.Write(m_strBase, VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT));
+
+    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x24);
+    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x000C);
+}
+
+TEST_F(HotKeyStoreFixture, StoredAltReadsBackInBothForms)
+{
+    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x75);
+    m_registry.PutDword(kSection0Path, kModEntry0, 0x0001);
+
+    const StoredHotKey hotKey = m_store.Read(m_strBase);
+
+    EXPECT_EQ(hotKey.vk, 0x75u);
+    EXPECT_EQ(hotKey.storedModifiers, MOD_ALT);
+    EXPECT_EQ(hotKey.controlModifiers, HOTKEYF_ALT);
+}
+
+TEST_F(HotKeyStoreFixture, MissingEntriesReadAsNoShortcut)
+{
+    const StoredHotKey hotKey = m_store.Read(m_strBase);
+
+    EXPECT_EQ(hotKey.vk, 0u);
+    EXPECT_EQ(hotKey.storedModifiers, 0u);
+    EXPECT_EQ(hotKey.controlModifiers, 0u);
+}
+
+TEST_F(HotKeyStoreFixture, OnlyTheLowSixteenBitsOfEachEntryCount)
+{
+    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x00070075);
+    m_registry.PutDword(kSection0Path, kModEntry0, 0xFFFF0006);
+
+    const StoredHotKey hotKey = m_store.Read(m_strBase);
+
+    EXPECT_EQ(hotKey.vk, 0x75u);
+    EXPECT_EQ(hotKey.storedModifiers, 0x0006u);
+    EXPECT_EQ(hotKey.controlModifiers, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+}
+
+TEST_F(HotKeyStoreFixture, AFailedKeyWriteFailsAndLeavesTheModEntryAlone)
+{
+    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
+    m_registry.PutDword(kSection0Path, kModEntry0, 0x0004);
+    m_registry.FailWritesTo(kKeyEntry0);
+
+    EXPECT_FALSE(m_store.Write(m_strBase, VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+
+    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x41);
+    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0004);
+}
+
+TEST_F(HotKeyStoreFixture, AFailedModWriteFailsAfterTheKeyWasWritten)
+{
+    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
+    m_registry.PutDword(kSection0Path, kModEntry0, 0x0004);
+    m_registry.FailWritesTo(kModEntry0);
+
+    EXPECT_FALSE(m_store.Write(m_strBase, VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+
+    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x75);
+    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0004);
+}
+
+TEST_F(HotKeyStoreFixture, ClearingStoresZeroInBothEntries)
+{
+    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x75);
+    m_registry.PutDword(kSection0Path, kModEntry0, 0x0003);
+
+    EXPECT_TRUE(m_store.Write(m_strBase, 0, 0));
+
+    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0);
+    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0);
+}
+
+TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall)
+{
+    // The store exists before start-up has numbered the instance.
+    m_strSection = L"Settings 1";
+    const std::wstring base = FormatHotKeyValueBase(m_strSection);
+
+    EXPECT_TRUE(m_store.Write(base, VK_F6, HOTKEYF_ALT));
+
+    EXPECT_EQ(Stored(kSection1Path, L"Settings 1 StartAutoClickHotkey Key"), 0x75);
+    EXPECT_EQ(Stored(kSection1Path, L"Settings 1 StartAutoClickHotkey Mod"), 0x0001);
+    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), -1);
+}
+
+TEST_F(HotKeyStoreFixture, EachInstanceKeepsItsOwnShortcut)
+{
+    m_registry.PutDword(kSection1Path, L"Settings 1 StartAutoClickHotkey Key", 0x74);
+    m_registry.PutDword(kSection1Path, L"Settings 1 StartAutoClickHotkey Mod", 0x0002);
+
+    EXPECT_EQ(m_store.Read(m_strBase).vk, 0u);
+    m_strSection = L"Settings 1";
+    EXPECT_EQ(m_store.Read(FormatHotKeyValueBase(m_strSection)).vk, 0x74u);
+}

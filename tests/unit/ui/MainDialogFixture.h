@@ -1,0 +1,342 @@
+#pragma once
+// The main dialog over a complete fake platform: its template (and those of the dialogs it opens)
+// as data, settings over an in-memory registry whose reads and writes are logged in order, fake
+// input, layout, timers, menus, painting, shortcut, tray, shell, process and random source, and a
+// user in front of it. Start() creates the dialog as start-up does and shows it.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "MenuResources.h"
+#include "SelectorFixture.h"
+#include "fakes/CallLog.h"
+#include "fakes/FakeDialogTemplate.h"
+#include "fakes/FakeHotKeys.h"
+#include "fakes/FakeKeyboardInput.h"
+#include "fakes/FakeKeyboardLayout.h"
+#include "fakes/FakeMenus.h"
+#include "fakes/FakeNotificationArea.h"
+#include "fakes/FakePainting.h"
+#include "fakes/FakeProcess.h"
+#include "fakes/FakeRandomSource.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeShell.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/FakeUser.h"
+#include "fakes/FakeWindows.h"
+#include "ports/Platform.h"
+#include "ports/Win32Constants.h"
+#include "resource.h"
+#include "settings/AppSettings.h"
+#include "settings/InstanceSection.h"
+#include "settings/Profile.h"
+#include "ui/PellorDlg.h"
+
+namespace main_dialog_test {
+
+inline const std::wstring kProfilePath = L"software\\Tov rin\\Tapwell by Tovrin";
+inline const std::wstring kSectionPath = kProfilePath + L"\\Settings 0";
+inline const std::wstring kSharedPath = kProfilePath + L"\\Settings";
+inline const std::wstring kSocialPath = kProfilePath + L"\\Social";
+inline const std::wstring kSeekedPath = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
+inline const std::wstring kAppTitle = L"Tapwell by Tovrin";
+
+// Positions in the key list and the modifier list.
+constexpr int KEY_F5 = 4;
+constexpr int KEY_ENTER = 13;
+constexpr int KEY_TAB = 23;
+constexpr int KEY_CTRL = 24;
+constexpr int KEY_LETTER_A = 46;
+constexpr int MODIFIER_NONE = 0;
+constexpr int MODIFIER_CTRL = 1;
+constexpr int MODIFIER_ALT = 2;
+constexpr int MODIFIER_SHIFT = 3;
+
+// Registry calls as lines: "read Settings 0/HoldKey", "write Settings 0/HoldKey = 1",
+// "write SeekedWindows/Settings 0 = 4096"; the key is named by its last path component.
+class LoggingRegistry : public IRegistry {
+public:
+    explicit LoggingRegistry(FakeRegistry& store) : m_store(store) {}
+
+    long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                   RegKeyHandle* result) override {
+        const long status = m_store.CreateKey(parent, subKey, access, result);
+        if (status == 0) {
+            const std::size_t slash = subKey.rfind(L'\\');
+            m_keyNames[*result] = Narrow(slash == std::wstring::npos ? subKey : subKey.substr(slash + 1));
+        }
+        return status;
+    }
+    long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* size) override {
+        // A text is read as a size query followed by the read itself: one logical read.
+        const std::pair<RegKeyHandle, std::wstring> value{key, name};
+        if (data == nullptr || value != m_sizeQueried) {
+            m_log.Add("read " + m_keyNames[key] + "/" + Narrow(name));
+        }
+        m_sizeQueried = data == nullptr ? value : std::pair<RegKeyHandle, std::wstring>{};
+        return m_store.QueryValue(key, name, type, data, size);
+    }
+    long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override {
+        std::string value;
+        if (type == REG_DWORD && size == 4) {
+            std::int32_t number = 0;
+            for (int i = 3; i >= 0; --i) {
+                number = static_cast<std::int32_t>((static_cast<std::uint32_t>(number) << 8) | data[i]);
+            }
+            value = std::to_string(number);
+        } else {
+            value = "type " + std::to_string(type);
+        }
+        m_log.Add("write " + m_keyNames[key] + "/" + Narrow(name) + " = " + value);
+        return m_store.SetValue(key, name, type, data, size);
+    }
+    long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
+
+    CCallLog& Log() { return m_log; }
+    const CCallLog& Log() const { return m_log; }
+
+private:
+    FakeRegistry& m_store;
+    std::map<RegKeyHandle, std::string> m_keyNames;
+    std::pair<RegKeyHandle, std::wstring> m_sizeQueried;
+    CCallLog m_log;
+};
+
+inline FakeDialogTemplate MainDialogTemplate() {
+    return FakeDialogTemplate{
+        L"Tapwell",
+        {
+            FakeControl::GroupBox(L"Configure Tapwell Start / Stop Hot Key to Click on Current Window"),
+            FakeControl::Static(-1, L"&Key to Automate :"),
+            FakeControl::ComboBox(IDC_MODIFIER_LIST),
+            FakeControl::ComboBox(IDC_KEY_LIST),
+            FakeControl::Static(-1, L"Shortcut Key to Start / Stop Key Pressing :"),
+            FakeControl::HotKey(IDC_SHORTCUT_KEY),
+            FakeControl::PushButton(IDC_SAVE_SHORTCUT_KEY, L"Save Shortcut Key"),
+            FakeControl::PushButton(IDC_CLEAR_SHORTCUT_KEY, L"Clear"),
+            FakeControl::GroupBox(L"Tapwell Configuration"),
+            FakeControl::Static(-1, L"Delay between Keys :"),
+            FakeControl::GroupBox(L"Minutes"),
+            FakeControl::Edit(IDC_DELAY_MINUTES).DigitsOnly(),
+            FakeControl::GroupBox(L"Seconds"),
+            FakeControl::Edit(IDC_DELAY_SECONDS).DigitsOnly(),
+            FakeControl::GroupBox(L"Milli Seconds"),
+            FakeControl::Edit(IDC_DELAY_MILLISECONDS).DigitsOnly(),
+            FakeControl::GroupBox(L"Number of Keys to Automate"),
+            FakeControl::Edit(IDC_KEYS_TO_PRESS).DigitsOnly(),
+            FakeControl::Static(-1, L"0 => Infinite untill Stopped"),
+            FakeControl::PushButton(IDC_START_KEYPRESSING, L"&Start KeyPressing"),
+            FakeControl::PushButton(IDC_STOP_KEYPRESSING, L"Sto&p KeyPressing").Disabled(),
+            FakeControl::PushButton(IDC_HIDE_TO_TRAY, L"&Hide to System Tray"),
+            FakeControl::Static(IDC_STATUS, L"Current Status "),
+            FakeControl::PushButton(IDC_TARGET, L"Target..."),
+            FakeControl::CheckBox(IDC_HOLD_KEY, L"Hold Key"),
+            FakeControl::PushButton(IDC_RANDOM_DELAY, L"Random Delay"),
+            FakeControl::PushButton(IDC_SHARE_FACEBOOK, L"Facebook").NoTabStop(),
+            FakeControl::PushButton(IDC_SHARE_GOOGLE, L"Share..").Hidden().Disabled(),
+            FakeControl::PushButton(IDC_SHARE_TWITTER, L"Twitter").NoTabStop(),
+            FakeControl::PushButton(IDC_INSTANCE_MODE, L"..."),
+            FakeControl::PushButton(IDC_INSTANCE_MODE_S, L"S"),
+            FakeControl::PushButton(IDC_REFRESH_KEYS, L"R"),
+            FakeControl::Static(-1, L"" TAPWELL_SUPPORT_ADDRESS),
+            FakeControl::PushButton(IDC_MENU, L"Menu").NoTabStop(),
+        }};
+}
+
+inline FakeDialogTemplate AboutDialogTemplate() {
+    return FakeDialogTemplate{L"About Tovrin Tapwell",
+                              {
+                                  FakeControl::Static(-1),
+                                  FakeControl::Static(-1, L"Tapwell Version 9.1"),
+                                  FakeControl::DefPushButton(IDOK, L"OK"),
+                                  FakeControl::Static(-1, L"Contact Us : " TAPWELL_SUPPORT_ADDRESS),
+                              }};
+}
+
+} // namespace main_dialog_test
+
+class MainDialogFixture : public ::testing::Test {
+protected:
+    MainDialogFixture() : m_savedSection(g_strInstanceSection), m_nSavedNumber(g_nInstanceNumber) {
+        m_profile.SetApplicationName(main_dialog_test::kAppTitle);
+        m_profile.SetRegistryKey(L"Tov rin");
+        g_nInstanceNumber = 0;
+        m_settings.FormatInstanceSection();
+        m_windows.AddDialogTemplate(IDD_MAIN_DIALOG, main_dialog_test::MainDialogTemplate());
+        m_windows.AddDialogTemplate(IDD_ABOUT_DIALOG, main_dialog_test::AboutDialogTemplate());
+        m_windows.AddDialogTemplate(IDD_WINDOW_SELECTOR, selector_test::SelectorTemplate());
+        m_windows.SetString(IDS_ABOUT_MENU_ITEM, L"&About Tovrin Tapwell...");
+        AddTrayMenuResource(m_menus);
+        AddContextMenuResource(m_menus);
+    }
+
+    ~MainDialogFixture() override {
+        g_strInstanceSection = m_savedSection;
+        g_nInstanceNumber = m_nSavedNumber;
+    }
+
+    void TearDown() override { EXPECT_EQ(m_store.OpenKeyCount(), 0u) << "a registry key was left open"; }
+
+    // --- Start-up ---
+    // Creates the main dialog as start-up does and shows it. With dispatch, the messages it posted
+    // to itself (the refresh of the key lists) are run as the message loop would.
+    void Start(bool dispatch = true) {
+        ASSERT_TRUE(m_dialog.Create());
+        m_hMain = m_dialog.m_hWnd;
+        m_windows.ShowWindow(m_hMain, SW_SHOW);
+        if (dispatch) {
+            m_windows.DispatchPosted();
+        }
+    }
+    WindowHandle Main() const { return m_hMain; }
+    bool MainAlive() const { return m_windows.Exists(m_hMain) && m_windows.Window(m_hMain).IsLive(); }
+
+    // --- The stored settings ---
+    void StoreInt(const std::wstring& name, int value) {
+        m_store.PutDword(main_dialog_test::kSectionPath, name, static_cast<std::uint32_t>(value));
+    }
+    void StoreShared(const std::wstring& name, int value) {
+        m_store.PutDword(main_dialog_test::kSharedPath, name, static_cast<std::uint32_t>(value));
+    }
+    void StoreSocial(const std::wstring& name, int value) {
+        m_store.PutDword(main_dialog_test::kSocialPath, name, static_cast<std::uint32_t>(value));
+    }
+    void StoreSeekedWindow(WindowHandle window) {
+        m_store.PutDword(main_dialog_test::kSeekedPath, L"Settings 0", window);
+    }
+    void StoreDelay(int minutes, int seconds, int milliseconds) {
+        StoreInt(L"AutoClicksDelayMins", minutes);
+        StoreInt(L"AutoClicksDelaySeconds", seconds);
+        StoreInt(L"AutoClicksDelayMilliSeconds", milliseconds);
+    }
+    void StoreRandomRange(int minutes, int seconds, int milliseconds) {
+        StoreInt(L"EnableRandomDelay", 1);
+        StoreInt(L"RandomClicksDelayMins", minutes);
+        StoreInt(L"RandomClicksDelaySeconds", seconds);
+        StoreInt(L"RandomClicksDelayMilliSeconds", milliseconds);
+    }
+    // The stored integer of this instance's section; nothing when it was never written.
+    std::optional<int> Stored(const std::wstring& name) const {
+        const FakeRegistry::StoredValue* value = m_store.FindValue(main_dialog_test::kSectionPath, name);
+        if (value == nullptr || value->type != REG_DWORD || value->data.size() != 4) {
+            return std::nullopt;
+        }
+        std::uint32_t number = 0;
+        for (int i = 3; i >= 0; --i) {
+            number = (number << 8) | value->data[static_cast<std::size_t>(i)];
+        }
+        return static_cast<int>(number);
+    }
+    // The registry calls made since the last ClearRegistryLog that concern the given values.
+    std::vector<std::string> RegistryCalls(std::initializer_list<std::string> valueNames) {
+        std::vector<std::string> calls;
+        for (const std::string& line : m_registry.Log().Entries()) {
+            for (const std::string& name : valueNames) {
+                const std::size_t slash = line.find('/');
+                const std::string rest = slash == std::string::npos ? "" : line.substr(slash + 1);
+                if (rest == name || rest.rfind(name + " = ", 0) == 0) {
+                    calls.push_back(line);
+                    break;
+                }
+            }
+        }
+        return calls;
+    }
+    std::vector<std::string> Writes() const {
+        std::vector<std::string> writes;
+        for (const std::string& line : m_registry.Log().Entries()) {
+            if (line.rfind("write ", 0) == 0) {
+                writes.push_back(line);
+            }
+        }
+        return writes;
+    }
+    void ClearRegistryLog() { m_registry.Log().Clear(); }
+
+    // --- What the user sees ---
+    std::wstring Text(int id) const { return m_windows.TextOf(m_hMain, id); }
+    bool Enabled(int id) const { return m_windows.ControlState(m_hMain, id).enabled; }
+    bool Visible(int id) const { return m_windows.ControlState(m_hMain, id).visible; }
+    int Selection(int id) const { return m_windows.ControlState(m_hMain, id).curSel; }
+    const std::vector<FakeComboItem>& Items(int id) const {
+        return m_windows.ControlState(m_hMain, id).items;
+    }
+    std::wstring Status() const { return Text(IDC_STATUS); }
+    // Start / Stop / Random Delay enabled, as the idle and running states set them.
+    std::vector<bool> RunButtons() const {
+        return {Enabled(IDC_START_KEYPRESSING), Enabled(IDC_STOP_KEYPRESSING), Enabled(IDC_RANDOM_DELAY)};
+    }
+    static std::vector<bool> IdleButtons() { return {true, false, true}; }
+    static std::vector<bool> RunningButtons() { return {false, true, false}; }
+
+    // --- The run's timers ---
+    bool TimerActive(std::uintptr_t id) const { return m_timers.IsActive(m_hMain, id); }
+    std::uint32_t TimerPeriod(std::uintptr_t id) const { return m_timers.Interval(m_hMain, id); }
+    // Lets whichever run timer is armed go off once; false when neither is.
+    bool Tick() {
+        return m_timers.Fire(m_hMain, CPellorDlg::IDT_PRESS_FIXED) ||
+               m_timers.Fire(m_hMain, CPellorDlg::IDT_PRESS_RANDOM);
+    }
+    // A message waiting in the queue for the main dialog (lParam not compared).
+    bool IsPostedToMain(std::uint32_t message, WParam wParam) const {
+        for (const Msg& msg : m_windows.Posted()) {
+            if (msg.hwnd == m_hMain && msg.message == message && msg.wParam == wParam) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // The tooltip control owned by window, 0 when there is none.
+    WindowHandle ToolTipOf(WindowHandle window) const {
+        for (WindowHandle handle = window; m_windows.Exists(handle); handle += 4) {
+            const FakeWindow& candidate = m_windows.Window(handle);
+            if (candidate.className == L"tooltips_class32" && candidate.parent == window &&
+                candidate.IsLive()) {
+                return handle;
+            }
+        }
+        return 0;
+    }
+    void Hotkey(WParam id) { m_windows.Deliver(m_hMain, WM_HOTKEY, id, 0); }
+
+    // Selects the key (and modifier) as a user does.
+    void SelectKey(int keyIndex, int modifierIndex = -1) {
+        if (modifierIndex >= 0) {
+            ASSERT_TRUE(m_user.Select(IDC_MODIFIER_LIST, modifierIndex, m_hMain));
+        }
+        ASSERT_TRUE(m_user.Select(IDC_KEY_LIST, keyIndex, m_hMain));
+    }
+
+    FakeRegistry m_store;
+    main_dialog_test::LoggingRegistry m_registry{m_store};
+    CProfile m_profile{m_registry};
+    CAppSettings m_settings{m_profile};
+    FakeWindows m_windows;
+    FakeMenus m_menus{m_windows};
+    FakeTimers m_timers{m_windows};
+    CFakeKeyboardInput m_input;
+    CFakeKeyboardLayout m_layout;
+    FakePainting m_painting;
+    FakeHotKeys m_hotKeys;
+    FakeNotificationArea m_tray;
+    FakeShell m_shell;
+    FakeProcess m_process;
+    FakeRandomSource m_random;
+    Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_menus,   m_painting,
+                        m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random};
+    FakeUser m_user{m_windows};
+    CPellorDlg m_dialog{m_platform, m_settings};
+    WindowHandle m_hMain = 0;
+
+private:
+    std::wstring m_savedSection;
+    int m_nSavedNumber;
+};

@@ -1,0 +1,556 @@
+// The pressing run: start and its refusals, the timers and their periods, one press per tick, the
+// count, stop, and the shortcut that toggles it.
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "MainDialogFixture.h"
+
+using namespace main_dialog_test;
+
+namespace {
+
+const std::wstring kNoKeyMessage =
+    L"Please Select the Keyboard Key to be Pressed.\n\nAlternatively you can also use a Keyboard Shortcut "
+    L"Key "
+    L"combination to start or stop the Auto Key Presssing using the Assign Button.";
+
+const std::vector<std::string> kEnterStroke = {
+    "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}",
+    "Sleep 10",
+    "SendInput 1 {vk=0x0D scan=0x1C flags=0x2}",
+};
+
+} // namespace
+
+class MainDialogRun : public MainDialogFixture {
+protected:
+    // Selects the key, starts with the button and forgets what start-up and the start did.
+    void StartWith(int keyIndex, int modifierIndex = -1) {
+        SelectKey(keyIndex, modifierIndex);
+        ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+        m_input.ClearLog();
+        m_timers.Log().Clear();
+    }
+};
+
+// --- Starting ---
+
+TEST_F(MainDialogRun, StartWithoutAKeyShowsWhyAndFocusesTheKeyList) {
+    Start();
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+
+    ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
+    const MessageBoxRecord& box = m_windows.MessageBoxes()[0];
+    EXPECT_EQ(box.text, kNoKeyMessage);
+    EXPECT_EQ(box.caption, kAppTitle);
+    EXPECT_EQ(box.owner, Main());
+    EXPECT_EQ(box.type, MB_OK | MB_ICONINFORMATION);
+    EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_KEY_LIST));
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+    EXPECT_EQ(RunButtons(), IdleButtons());
+}
+
+TEST_F(MainDialogRun, TheShortcutWithoutAKeyShowsTheSameMessage) {
+    Start();
+
+    Hotkey(CPellorDlg::START_STOP_HOTKEY_ID);
+
+    ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_windows.MessageBoxes()[0].text, kNoKeyMessage);
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+}
+
+TEST_F(MainDialogRun, StartArmsTheFixedTimerWithTheComputedDelayAndPressesNothingYet) {
+    StoreDelay(1, 30, 500);
+    Start();
+    SelectKey(KEY_ENTER);
+    m_input.ClearLog();
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 90500u);
+    EXPECT_FALSE(TimerActive(CPellorDlg::IDT_PRESS_RANDOM));
+    EXPECT_EQ(RunButtons(), RunningButtons());
+    EXPECT_TRUE(m_input.Log().Empty()) << "the first press comes one delay later";
+    EXPECT_EQ(Status(), L"Current Status ");
+}
+
+TEST_F(MainDialogRun, StartKillsBothTimersBeforeArmingOne) {
+    StoreDelay(0, 2, 0);
+    Start();
+    SelectKey(KEY_ENTER);
+    m_timers.Log().Clear();
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+
+    const std::string main = Hex(Main());
+    EXPECT_TRUE(SequenceMatches(m_timers.Log(), {
+                                                    "KillTimer(" + main + ", 1)",
+                                                    "KillTimer(" + main + ", 2)",
+                                                    "SetTimer(" + main + ", 1, 2000)",
+                                                }));
+}
+
+TEST_F(MainDialogRun, AZeroDelayIsArmedAsTheTimerServiceMinimum) {
+    StoreDelay(0, 0, 0);
+    Start();
+
+    StartWith(KEY_ENTER);
+
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 10u);
+}
+
+TEST_F(MainDialogRun, AnInvalidFieldAtStartIsReportedAndTheRunStartsWithTheValueRead) {
+    StoreDelay(0, 0, 10);
+    Start();
+    SelectKey(KEY_ENTER);
+    ASSERT_TRUE(m_user.SetText(IDC_DELAY_SECONDS, L"60"));
+    m_windows.ClearMessageBoxes();
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+
+    ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_windows.MessageBoxes()[0].text, L"Enter an integer between 0 and 59.");
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 60010u);
+    EXPECT_EQ(RunButtons(), RunningButtons());
+}
+
+// --- The random delay ---
+
+TEST_F(MainDialogRun, ARandomDelayArmsTimerTwoWithinTheRangeAndReArmsItAtEveryTick) {
+    StoreDelay(0, 2, 0);
+    StoreRandomRange(0, 1, 0);
+    for (std::uint32_t seed : {11u, 22u, 33u}) {
+        m_random.QueueSeed(seed);
+    }
+    Start();
+    StartWith(KEY_ENTER);
+
+    EXPECT_FALSE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
+    EXPECT_GE(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 2000u);
+    EXPECT_LE(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 3000u);
+
+    ASSERT_TRUE(Tick());
+
+    const std::string main = Hex(Main());
+    ASSERT_EQ(m_timers.Log().Size(), 2u);
+    EXPECT_EQ(m_timers.Log().Entries()[0], "KillTimer(" + main + ", 2)");
+    EXPECT_EQ(m_timers.Log().Entries()[1].rfind("SetTimer(" + main + ", 2, ", 0), 0u);
+    EXPECT_GE(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 2000u);
+    EXPECT_LE(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 3000u);
+    EXPECT_EQ(m_random.SeedsTaken(), 2) << "one draw at start, one at the tick";
+}
+
+TEST_F(MainDialogRun, BothEndsOfATinyRandomRangeAreReached) {
+    StoreDelay(0, 0, 100);
+    StoreRandomRange(0, 0, 1);
+    StoreInt(L"SetNumberOfClicksToAutomate", 0);
+    for (std::uint32_t seed = 0; seed < 40; ++seed) {
+        m_random.QueueSeed(seed);
+    }
+    Start();
+    StartWith(KEY_ENTER);
+
+    std::set<std::uint32_t> periods{TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM)};
+    for (int i = 0; i < 39; ++i) {
+        ASSERT_TRUE(Tick());
+        periods.insert(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM));
+    }
+
+    EXPECT_EQ(periods, (std::set<std::uint32_t>{100, 101}));
+}
+
+TEST_F(MainDialogRun, AnOverlongRandomRangeIsClampedInsteadOfWrappingAround) {
+    StoreDelay(0, 0, 1000);
+    StoreRandomRange(40000, 0, 0);
+    m_random.QueueSeed(0xFFFFFFFF);
+    Start();
+    StartWith(KEY_ENTER);
+
+    const std::uint32_t period = TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM);
+    EXPECT_GE(period, 1000u);
+    EXPECT_LE(period, 0x7FFFFFFFu);
+}
+
+TEST_F(MainDialogRun, ANegativeRandomRangeAddsNothing) {
+    StoreDelay(0, 0, 1000);
+    StoreRandomRange(0, -30, 0);
+    Start();
+    StartWith(KEY_ENTER);
+
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 1000u);
+}
+
+// --- Ticks and presses ---
+
+TEST_F(MainDialogRun, EachTickPressesOnceAndShowsTheCount) {
+    Start();
+    StartWith(KEY_ENTER);
+
+    ASSERT_TRUE(Tick());
+
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+    EXPECT_EQ(Status(), L"Keyed 1 Times");
+}
+
+TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
+    StoreInt(L"SetNumberOfClicksToAutomate", 3);
+    Start();
+    StartWith(KEY_ENTER);
+
+    ASSERT_TRUE(Tick());
+    ASSERT_TRUE(Tick());
+    EXPECT_EQ(RunButtons(), RunningButtons());
+    ASSERT_TRUE(Tick());
+
+    EXPECT_EQ(m_input.Log().Count("SendInput 1 {vk=0x0D scan=0x1C flags=0x0}"), 3u);
+    EXPECT_EQ(Status(), L"Keyed 3 Times");
+    EXPECT_EQ(RunButtons(), IdleButtons());
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+    EXPECT_FALSE(Tick());
+}
+
+TEST_F(MainDialogRun, ZeroKeysToPressRunsUntilStopped) {
+    StoreInt(L"SetNumberOfClicksToAutomate", 0);
+    Start();
+    StartWith(KEY_ENTER);
+
+    for (int i = 0; i < 25; ++i) {
+        ASSERT_TRUE(Tick());
+    }
+
+    EXPECT_EQ(Status(), L"Keyed 25 Times");
+    EXPECT_EQ(RunButtons(), RunningButtons());
+}
+
+TEST_F(MainDialogRun, AHeldRunEndedByTheCountReleasesItsKeysAfterTheLastPress) {
+    StoreInt(L"SetNumberOfClicksToAutomate", 2);
+    StoreInt(L"HoldKey", 1);
+    Start();
+    StartWith(KEY_TAB, MODIFIER_SHIFT);
+
+    ASSERT_TRUE(Tick());
+    ASSERT_TRUE(Tick());
+
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), {
+                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
+                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
+                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
+                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
+                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
+                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+                                               }));
+    EXPECT_TRUE(m_input.KeysDown().empty());
+    EXPECT_EQ(Status(), L"Keyed 2 Times");
+}
+
+TEST_F(MainDialogRun, ALetterEntryIsTypedAsItsCharacter) {
+    StoreShared(L"UseOldKeyInputMethod", 0);
+    Start();
+    StartWith(KEY_LETTER_A);
+
+    ASSERT_TRUE(Tick());
+
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), {
+                                                   "SendInput 1 {vk=0x00 scan=0x61 flags=0x4}",
+                                                   "Sleep 10",
+                                                   "SendInput 1 {vk=0x00 scan=0x61 flags=0x6}",
+                                               }));
+}
+
+TEST_F(MainDialogRun, TheOlderMethodTypesALetterWithKeyEvents) {
+    StoreShared(L"UseOldKeyInputMethod", 1);
+    Start();
+    StartWith(KEY_LETTER_A);
+
+    ASSERT_TRUE(Tick());
+
+    EXPECT_TRUE(SequenceMatches(m_input.Log(),
+                                {"keybd_event 0x41 0x00 0x0 0", "Sleep 10", "keybd_event 0x41 0x00 0x2 0"}));
+}
+
+TEST_F(MainDialogRun, TheKeyDownToKeyUpDelayIsTakenAtStartOnly) {
+    StoreShared(L"TimeDelayBetweenKeyDownAndKeyUp", 35);
+    Start();
+    StartWith(KEY_ENTER);
+    StoreShared(L"TimeDelayBetweenKeyDownAndKeyUp", 50);
+
+    ASSERT_TRUE(Tick());
+
+    EXPECT_EQ(m_input.Log().Count("Sleep 35"), 1u);
+    EXPECT_EQ(m_input.Log().Count("Sleep 50"), 0u);
+}
+
+// --- Changes during a run ---
+
+TEST_F(MainDialogRun, EditingTheDelayDuringAFixedRunKeepsThePeriodUntilTheNextStart) {
+    StoreDelay(0, 0, 1000);
+    Start();
+    StartWith(KEY_ENTER);
+
+    ASSERT_TRUE(m_user.SetText(IDC_DELAY_MILLISECONDS, L"500"));
+    ASSERT_TRUE(Tick());
+
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 1000u);
+}
+
+TEST_F(MainDialogRun, WithARandomDelayEachPeriodComesFromTheFieldsAtThatTick) {
+    StoreDelay(0, 0, 1000);
+    StoreRandomRange(0, 0, 0);
+    Start();
+    StartWith(KEY_ENTER);
+    ASSERT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 1000u);
+
+    ASSERT_TRUE(m_user.SetText(IDC_DELAY_MILLISECONDS, L"500"));
+    ASSERT_TRUE(Tick());
+
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 500u);
+}
+
+TEST_F(MainDialogRun, LoweringTheCountBelowThePressesMadeStopsAfterOneMorePress) {
+    StoreInt(L"SetNumberOfClicksToAutomate", 10);
+    Start();
+    StartWith(KEY_ENTER);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(Tick());
+    }
+
+    ASSERT_TRUE(m_user.SetText(IDC_KEYS_TO_PRESS, L"2"));
+    ASSERT_TRUE(Tick());
+
+    EXPECT_EQ(Status(), L"Keyed 4 Times");
+    EXPECT_EQ(RunButtons(), IdleButtons());
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+}
+
+TEST_F(MainDialogRun, HoldKeyAndTheKeyChosenDuringARunTakeEffectAtTheNextPress) {
+    Start();
+    StartWith(KEY_TAB);
+
+    ASSERT_TRUE(m_user.Click(IDC_HOLD_KEY));
+    ASSERT_TRUE(Tick());
+    EXPECT_EQ(m_input.KeysDown(), std::vector<std::uint32_t>{VK_TAB});
+
+    ASSERT_TRUE(m_user.Click(IDC_HOLD_KEY));
+    SelectKey(KEY_ENTER);
+    m_input.ClearLog();
+    ASSERT_TRUE(Tick());
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+}
+
+// --- Stopping and the shortcut ---
+
+TEST_F(MainDialogRun, StopKillsTheTimersRestoresTheButtonsReleasesHeldKeysAndKeepsTheStatus) {
+    StoreInt(L"HoldKey", 1);
+    Start();
+    StartWith(KEY_TAB, MODIFIER_CTRL);
+    ASSERT_TRUE(Tick());
+
+    ASSERT_TRUE(m_user.Click(IDC_STOP_KEYPRESSING));
+
+    EXPECT_EQ(RunButtons(), IdleButtons());
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+    EXPECT_TRUE(m_input.KeysDown().empty());
+    EXPECT_EQ(Status(), L"Keyed 1 Times");
+}
+
+TEST_F(MainDialogRun, StartingAgainKeepsTheLastStatusUntilTheFirstPress) {
+    Start();
+    StartWith(KEY_ENTER);
+    ASSERT_TRUE(Tick());
+    ASSERT_TRUE(Tick());
+    ASSERT_TRUE(m_user.Click(IDC_STOP_KEYPRESSING));
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+    EXPECT_EQ(Status(), L"Keyed 2 Times");
+
+    ASSERT_TRUE(Tick());
+    EXPECT_EQ(Status(), L"Keyed 1 Times");
+}
+
+TEST_F(MainDialogRun, OnlyShortcutOneTogglesTheRun) {
+    Start();
+    SelectKey(KEY_ENTER);
+
+    Hotkey(2);
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+
+    Hotkey(CPellorDlg::START_STOP_HOTKEY_ID);
+    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
+    EXPECT_EQ(RunButtons(), RunningButtons());
+
+    Hotkey(0x0BFFF);
+    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
+
+    Hotkey(CPellorDlg::START_STOP_HOTKEY_ID);
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+    EXPECT_EQ(RunButtons(), IdleButtons());
+}
+
+TEST_F(MainDialogRun, OtherTimersPressNothingAndEveryTimerGoesOnToDefaultProcessing) {
+    Start();
+    StartWith(KEY_ENTER);
+
+    m_windows.Deliver(Main(), WM_TIMER, 7, 0);
+    EXPECT_TRUE(m_input.Log().Empty());
+    ASSERT_TRUE(Tick());
+
+    int defaultTimers = 0;
+    for (const Msg& msg : m_windows.DefaultProcessed()) {
+        defaultTimers += msg.hwnd == Main() && msg.message == WM_TIMER ? 1 : 0;
+    }
+    EXPECT_EQ(defaultTimers, 2);
+}
+
+// --- Options read at every press ---
+
+class MainDialogRunSelectedWindow : public MainDialogRun {
+protected:
+    void SetUp() override {
+        m_hTarget = m_windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad");
+        m_input.AddWindow(m_hTarget, L"Notepad");
+        StoreInt(L"SendKeysToActiveWindow", 0);
+        StoreSeekedWindow(m_hTarget);
+    }
+
+    std::string Posted(const char* message, const char* vk, const char* lParam) const {
+        return "PostMessage " + Hex(m_hTarget) + " " + message + " " + vk + " " + lParam;
+    }
+
+    WindowHandle m_hTarget = 0;
+};
+
+TEST_F(MainDialogRunSelectedWindow, TheDeliveryOptionsAreReadAtEveryPress) {
+    StoreInt(L"SendKeyUps", 1);
+    Start();
+    StartWith(KEY_ENTER);
+
+    ASSERT_TRUE(Tick());
+    EXPECT_EQ(m_input.Log().Select({"PostMessage"}),
+              (std::vector<std::string>{Posted("WM_KEYDOWN", "0x0D", "0x001C0001"),
+                                        Posted("WM_KEYUP", "0x0D", "0x401C0001")}));
+
+    StoreInt(L"SendKeyUps", 0);
+    StoreInt(L"SendChars", 1);
+    m_input.ClearLog();
+    ASSERT_TRUE(Tick());
+    EXPECT_EQ(m_input.Log().Select({"PostMessage"}),
+              (std::vector<std::string>{Posted("WM_CHAR", "0x0D", "0x00000000")}));
+
+    StoreInt(L"SendKeysToActiveWindow", 1);
+    m_input.ClearLog();
+    ASSERT_TRUE(Tick());
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+}
+
+TEST_F(MainDialogRunSelectedWindow, APressThatFindsNoWindowStillCounts) {
+    Start();
+    StartWith(KEY_ENTER);
+    m_input.DestroyWindow(m_hTarget);
+
+    ASSERT_TRUE(Tick());
+
+    EXPECT_TRUE(m_input.Log().Select({"PostMessage"}).empty());
+    EXPECT_EQ(Status(), L"Keyed 1 Times");
+}
+
+TEST_F(MainDialogRunSelectedWindow, AHeldRunEndedByTheCountReleasesTheKeyInTheTargetWindow) {
+    StoreInt(L"HoldKey", 1);
+    StoreInt(L"SetNumberOfClicksToAutomate", 1);
+    Start();
+    StartWith(KEY_ENTER);
+
+    ASSERT_TRUE(Tick());
+
+    EXPECT_EQ(m_input.Log().Count(Posted("WM_KEYDOWN", "0x0D", "0x001C0001")), 1u);
+    EXPECT_TRUE(m_input.KeysDownIn(m_hTarget).empty());
+    EXPECT_EQ(RunButtons(), IdleButtons());
+}
+
+// --- The target window check ---
+
+TEST_F(MainDialogRun, KeysForTheActiveWindowNeedNoSelector) {
+    Start();
+
+    StartWith(KEY_ENTER);
+
+    EXPECT_TRUE(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).empty());
+    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
+}
+
+TEST_F(MainDialogRunSelectedWindow, AStoredWindowThatExistsNeedsNoSelector) {
+    Start();
+
+    StartWith(KEY_ENTER);
+
+    EXPECT_TRUE(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).empty());
+    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
+}
+
+TEST_F(MainDialogRunSelectedWindow, AStaleWindowOpensTheSelectorAndCancelLeavesTheRunIdleSilently) {
+    m_windows.DestroyWindow(m_hTarget);
+    Start();
+    SelectKey(KEY_ENTER);
+    m_windows.QueueUserAction([this] { EXPECT_TRUE(m_user.Click(IDCANCEL)); });
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+
+    const std::vector<WindowHandle> selectors = m_windows.DialogsCreated(IDD_WINDOW_SELECTOR);
+    ASSERT_EQ(selectors.size(), 1u);
+    EXPECT_EQ(m_windows.Window(selectors[0]).parent, Main());
+    EXPECT_FALSE(m_windows.IsWindow(selectors[0]));
+    EXPECT_TRUE(m_windows.MessageBoxes().empty());
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+    EXPECT_EQ(RunButtons(), IdleButtons());
+}
+
+TEST_F(MainDialogRunSelectedWindow, SwitchingToTheActiveWindowInTheSelectorCountsAtTheNextStart) {
+    m_windows.DestroyWindow(m_hTarget);
+    Start();
+    SelectKey(KEY_ENTER);
+    m_windows.QueueUserAction([this] {
+        EXPECT_TRUE(m_user.Click(IDC_RECEIVER_ACTIVE_WINDOW));
+        EXPECT_TRUE(m_user.Click(IDOK));
+    });
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+    EXPECT_EQ(Stored(L"SendKeysToActiveWindow"), 1);
+    EXPECT_EQ(m_timers.ActiveCount(), 0) << "only the stored window counts at this start";
+
+    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+    EXPECT_EQ(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).size(), 1u);
+    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
+}
+
+TEST_F(MainDialogRun, TheTargetButtonRunsTheSelectorModallyOverTheMainDialog) {
+    Start();
+    bool mainEnabledMeanwhile = true;
+    m_windows.QueueUserAction([this, &mainEnabledMeanwhile] {
+        mainEnabledMeanwhile = m_windows.IsWindowEnabled(Main());
+        EXPECT_TRUE(m_user.Click(IDCANCEL));
+    });
+
+    ASSERT_TRUE(m_user.Click(IDC_TARGET));
+
+    ASSERT_EQ(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).size(), 1u);
+    EXPECT_FALSE(mainEnabledMeanwhile);
+    EXPECT_TRUE(m_windows.IsWindowEnabled(Main()));
+    EXPECT_EQ(m_windows.TopDialog(), Main());
+}
+
+TEST_F(MainDialogRun, TheRunGoesOnWhileTheSelectorIsOpen) {
+    Start();
+    StartWith(KEY_ENTER);
+    m_windows.QueueUserAction([this] { EXPECT_TRUE(m_timers.Elapse(Main(), CPellorDlg::IDT_PRESS_FIXED)); });
+    m_windows.QueueUserAction([this] { Hotkey(CPellorDlg::START_STOP_HOTKEY_ID); });
+    m_windows.QueueUserAction([this] { EXPECT_TRUE(m_user.Click(IDCANCEL)); });
+
+    ASSERT_TRUE(m_user.Click(IDC_TARGET));
+
+    EXPECT_EQ(Status(), L"Keyed 1 Times");
+    EXPECT_EQ(RunButtons(), IdleButtons()) << "the shortcut stopped the run meanwhile";
+}

@@ -1,0 +1,334 @@
+// The start/stop shortcut of the main dialog: loaded and registered at start-up, Save and Clear
+// with their refusals, what a refused registration or a failed store leaves, release on close.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "MainDialogShortcutFixture.h"
+
+using namespace main_dialog_test;
+
+namespace {
+
+const std::wstring kLoadFailed = L"Failed to Load Shortcut Key for Auto Key Pressing.";
+const std::wstring kSaveFailed = L"Failed to Store HotKey to Start Auto Mouse Clicks.";
+const std::wstring kClearFailed = L"Failed to Store HotKey to Start Key Pressing.";
+const std::wstring kSelectKeyFirst = L"First Select Keyboard Key from the Drop Down List.\n\nClick on the OK Button "
+                                     L"to View Available Keyboard Keys for Automation.";
+const std::wstring kPressShortcutFirst = L"Click on the White Box With None Written in it.\n\nNow Press the desired "
+                                         L"Keyboard Shortcut Key\n\nFinally Click on the Save Shortcut Key Button.";
+
+std::wstring Box(std::uint32_t type, const std::wstring& text) {
+    return std::to_wstring(type) + L" " + text;
+}
+
+} // namespace
+
+using MainDialogShortcut = MainDialogShortcutFixture;
+
+// --- Start-up ---
+
+TEST_F(MainDialogShortcut, StoredShortcutIsShownAndRegisteredAtStartUp) {
+    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+
+    Start();
+
+    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+    ASSERT_TRUE(ShortcutRegistered());
+    EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
+    EXPECT_EQ(Registered().vk, VK_F6);
+    EXPECT_TRUE(m_windows.MessageBoxes().empty());
+}
+
+TEST_F(MainDialogShortcut, StoredAltShowsInTheControlAsAlt) {
+    StoreShortcut(VK_F6, 0x0001);
+    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
+
+    Start();
+
+    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_ALT));
+    EXPECT_EQ(TrayTip(), L"Alt + F6 - [ F5 ]\nTapwell by Tovrin");
+}
+
+TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersBeforeRegistering) {
+    StoreShortcut(VK_F6, MOD_SHIFT);
+
+    Start();
+
+    EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
+              (std::vector<std::string>{"read Settings 0/Settings 0 StartAutoClickHotkey Key",
+                                        "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
+    EXPECT_TRUE(SequenceMatches(m_hotKeys.Log(), {"UnregisterHotKey(" + Hex(Main()) + ", 1)",
+                                                  "RegisterHotKey(" + Hex(Main()) + ", 1, 0x0004, 0x75)"}));
+}
+
+TEST_F(MainDialogShortcut, NoStoredShortcutRegistersNothing) {
+    Start();
+
+    EXPECT_EQ(ControlPair(), 0u);
+    EXPECT_FALSE(ShortcutRegistered());
+    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 0u);
+    EXPECT_EQ(TrayTip(), kAppTitle);
+}
+
+TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndCleared) {
+    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+    m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
+
+    Start();
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
+    EXPECT_EQ(ControlPair(), 0u);
+    EXPECT_EQ(StoredKey(), 0);
+    EXPECT_EQ(StoredMod(), 0);
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
+    EXPECT_EQ(TrayTip(), kAppTitle);
+}
+
+// --- Save ---
+
+TEST_F(MainDialogShortcut, SaveStoresCtrlAltF6AndRegistersTheStoredPair) {
+    Start();
+    SelectKey(KEY_F5);
+    ClearRegistryLog();
+
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
+
+    EXPECT_TRUE(m_windows.MessageBoxes().empty());
+    EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
+              (std::vector<std::string>{"write Settings 0/Settings 0 StartAutoClickHotkey Key = 117",
+                                        "write Settings 0/Settings 0 StartAutoClickHotkey Mod = 3",
+                                        "read Settings 0/Settings 0 StartAutoClickHotkey Key",
+                                        "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
+    ASSERT_TRUE(ShortcutRegistered());
+    EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
+    EXPECT_EQ(Registered().vk, VK_F6);
+    EXPECT_EQ(TrayTip(), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin");
+}
+
+TEST_F(MainDialogShortcut, ShiftHomeIsStoredAndRegisteredWithTheWindowsKey) {
+    Start();
+    SelectKey(KEY_F5);
+
+    SaveShortcut(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT);
+
+    EXPECT_EQ(StoredKey(), 0x24);
+    EXPECT_EQ(StoredMod(), 0x000C);
+    EXPECT_EQ(Registered().modifiers, MOD_SHIFT | MOD_WIN);
+    EXPECT_EQ(Registered().vk, VK_HOME);
+    EXPECT_EQ(ControlPair(), Pair(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT));
+    EXPECT_EQ(TrayTip(), L"Shift + Home - [ F5 ]\nTapwell by Tovrin");
+}
+
+TEST_F(MainDialogShortcut, SaveReplacesTheShortcutRegisteredBefore) {
+    StoreShortcut(VK_F5, MOD_ALT);
+    Start();
+    SelectKey(KEY_F5);
+
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL);
+
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), 1u);
+    EXPECT_EQ(Registered().modifiers, MOD_CONTROL);
+    EXPECT_EQ(Registered().vk, VK_F6);
+}
+
+TEST_F(MainDialogShortcut, SaveWithoutASelectedKeyOpensTheKeyListAndChangesNothing) {
+    Start();
+    ClearRegistryLog();
+
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, kSelectKeyFirst)}));
+    EXPECT_TRUE(m_windows.ControlState(Main(), IDC_KEY_LIST).droppedDown);
+    EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_KEY_LIST));
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 0u);
+}
+
+TEST_F(MainDialogShortcut, SaveWithOnlyModifiersAsksForAKeyAndChangesNothing) {
+    StoreShortcut(VK_F5, MOD_ALT);
+    Start();
+    SelectKey(KEY_F5);
+    ClearRegistryLog();
+    m_hotKeys.Log().Clear();
+
+    SaveShortcut(0, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, kPressShortcutFirst)}));
+    EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_SHORTCUT_KEY));
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_TRUE(m_hotKeys.Log().Empty());
+    EXPECT_EQ(Registered().vk, VK_F5);
+}
+
+TEST_F(MainDialogShortcut, TakenShortcutOnSaveIsReportedAndLeavesNoShortcut) {
+    StoreShortcut(VK_F5, MOD_ALT);
+    Start();
+    SelectKey(KEY_F5);
+    m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
+
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
+    EXPECT_EQ(ControlPair(), 0u);
+    EXPECT_EQ(StoredKey(), 0);
+    EXPECT_EQ(StoredMod(), 0);
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
+    EXPECT_EQ(TrayTip(), kAppTitle);
+}
+
+TEST_F(MainDialogShortcut, SaveThatCannotStoreRegistersThePreviousPairAgain) {
+    StoreShortcut(VK_F5, MOD_ALT);
+    Start();
+    SelectKey(KEY_F5);
+    m_store.FailWritesTo(kKeyEntry);
+
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed)}));
+    EXPECT_EQ(ControlPair(), Pair(VK_F5, HOTKEYF_ALT));
+    EXPECT_EQ(Registered().modifiers, MOD_ALT);
+    EXPECT_EQ(Registered().vk, VK_F5);
+    EXPECT_EQ(StoredMod(), MOD_ALT);
+}
+
+TEST_F(MainDialogShortcut, SaveThatStoresOnlyTheKeyRegistersItWithThePreviousModifiers) {
+    StoreShortcut(VK_F5, MOD_ALT);
+    Start();
+    SelectKey(KEY_F5);
+    m_store.FailWritesTo(kModEntry);
+
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed)}));
+    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_ALT));
+    EXPECT_EQ(Registered().modifiers, MOD_ALT);
+    EXPECT_EQ(Registered().vk, VK_F6);
+}
+
+// --- Clear ---
+
+TEST_F(MainDialogShortcut, ClearEmptiesStoresZerosAndUnregisters) {
+    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
+    Start();
+    ASSERT_TRUE(ShortcutRegistered());
+    ClearRegistryLog();
+
+    ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
+
+    EXPECT_TRUE(m_windows.MessageBoxes().empty());
+    EXPECT_EQ(ControlPair(), 0u);
+    EXPECT_FALSE(ShortcutRegistered());
+    // Stored, read back, then the key list's selection handler writes the index again.
+    EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry), "KeyIndexTobeAutomated"}),
+              (std::vector<std::string>{"write Settings 0/Settings 0 StartAutoClickHotkey Key = 0",
+                                        "write Settings 0/Settings 0 StartAutoClickHotkey Mod = 0",
+                                        "read Settings 0/Settings 0 StartAutoClickHotkey Key",
+                                        "read Settings 0/Settings 0 StartAutoClickHotkey Mod",
+                                        "write Settings 0/KeyIndexTobeAutomated = -1",
+                                        "write Settings 0/KeyIndexTobeAutomated = 4"}));
+    EXPECT_EQ(TrayTip(), kAppTitle);
+}
+
+TEST_F(MainDialogShortcut, ClearThatCannotStoreRegistersThePreviousPairAgain) {
+    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
+    Start();
+    m_store.FailWritesTo(kKeyEntry);
+
+    ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kClearFailed)}));
+    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+    EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
+    EXPECT_EQ(Registered().vk, VK_F6);
+    EXPECT_EQ(TrayTip(), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin");
+}
+
+TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedEndsAfterOneTryWithNothingRegistered) {
+    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+    m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
+    m_store.FailWrites(true);
+
+    Start();
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed), Box(MB_ICONERROR, kClearFailed)}));
+    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
+    EXPECT_EQ(ControlPair(), 0u);
+    EXPECT_EQ(TrayTip(), kAppTitle);
+    // Nothing could be written: the next start tries the stored shortcut once more.
+    EXPECT_EQ(StoredKey(), VK_F6);
+}
+
+TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedOnSaveAlsoEndsWithNothingRegistered) {
+    StoreShortcut(VK_F5, MOD_ALT);
+    Start();
+    SelectKey(KEY_F5);
+    // Nothing can be stored, and another program takes the shortcut that stays stored.
+    m_store.FailWritesTo(kKeyEntry);
+    m_hotKeys.TakeByOtherProgram(MOD_ALT, VK_F5);
+    m_hotKeys.Log().Clear();
+
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed), Box(MB_ICONERROR, kLoadFailed),
+                                                  Box(MB_ICONERROR, kClearFailed)}));
+    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
+    EXPECT_EQ(ControlPair(), 0u);
+    EXPECT_EQ(TrayTip(), kAppTitle);
+}
+
+// --- The shortcut at work ---
+
+TEST_F(MainDialogShortcut, TheSystemsShortcutMessageStartsAndStopsTheRunWhileHidden) {
+    Start();
+    SelectKey(KEY_F5);
+    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
+    ASSERT_TRUE(m_user.Click(IDC_HIDE_TO_TRAY, Main()));
+
+    m_windows.Enqueue(Msg{Main(), WM_HOTKEY, CPellorDlg::START_STOP_HOTKEY_ID, 0x750003, 0, {}});
+    m_windows.DispatchPosted();
+    EXPECT_EQ(RunButtons(), RunningButtons());
+
+    m_windows.Enqueue(Msg{Main(), WM_HOTKEY, 2, 0x750003, 0, {}});
+    m_windows.DispatchPosted();
+    EXPECT_EQ(RunButtons(), RunningButtons());
+
+    m_windows.Enqueue(Msg{Main(), WM_HOTKEY, CPellorDlg::START_STOP_HOTKEY_ID, 0x750003, 0, {}});
+    m_windows.DispatchPosted();
+    EXPECT_EQ(RunButtons(), IdleButtons());
+}
+
+TEST_F(MainDialogShortcut, ClosingReleasesTheShortcutAndKeepsItStored) {
+    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+    Start();
+    ASSERT_TRUE(ShortcutRegistered());
+
+    m_user.PressKey(VK_ESCAPE);
+    m_windows.DispatchPosted();
+
+    ASSERT_FALSE(MainAlive());
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
+    EXPECT_EQ(StoredKey(), VK_F6);
+    EXPECT_EQ(StoredMod(), MOD_CONTROL | MOD_ALT);
+}
+
+TEST_F(MainDialogShortcut, TypingIntoTheControlChangesNothingUntilSave) {
+    StoreShortcut(VK_F5, MOD_ALT);
+    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
+    Start();
+    ClearRegistryLog();
+
+    ASSERT_TRUE(m_user.SetHotKey(IDC_SHORTCUT_KEY, VK_F6, HOTKEYF_CONTROL, Main()));
+
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(Registered().vk, VK_F5);
+    EXPECT_EQ(TrayTip(), L"Alt + F5 - [ F5 ]\nTapwell by Tovrin");
+    // The next update of the tooltip shows what the control holds.
+    ASSERT_TRUE(m_user.Select(IDC_MODIFIER_LIST, MODIFIER_SHIFT, Main()));
+    EXPECT_EQ(TrayTip(), L"Ctrl + F6  - [ Shift + F5 ]\nTapwell by Tovrin");
+}
