@@ -18,7 +18,8 @@ fi
 source "$root/scripts/wine-env.sh"
 wine_env_up
 trap wine_env_down EXIT
-wine "$exe" "$@" &
+# A virtual desktop gives the window its frame, so the picture looks as it would on Windows.
+wine explorer /desktop=Tapwell,1024x768 "$exe" "$@" &
 for _ in $(seq 100); do
   xdotool search --name "^Tapwell by Tovrin$" >/dev/null 2>&1 && break
   sleep 0.2
