@@ -140,8 +140,8 @@ protected:
     // shown window to be withdrawn when it goes. The modal dialogs are shown by DoModal.
     void SetUp() override { ASSERT_TRUE(m_main.Create()); }
 
-    Win32Windows m_windows;
-    Win32Timers m_timers;
+    CWin32Windows m_windows;
+    CWin32Timers m_timers;
     CTestMainDlg m_main{m_windows};
 };
 
@@ -298,7 +298,7 @@ public:
 } // namespace
 
 TEST(DialogFrameworkApp, RunEndsWithExitCodeZeroWhenTheMainWindowIsDestroyed) {
-    Win32Windows windows;
+    CWin32Windows windows;
     CTestApp app(windows);
     EXPECT_EQ(app.WinMainBody(L":silent"), 0);
     EXPECT_EQ(app.m_strAppName, L"Tapwell by Tovrin");

@@ -81,7 +81,7 @@ TEST(NamedHotKeyCtrlOnWindows, RealControlAndLayoutNameTheCombination)
     HWND control = CreateWindowExW(0, HOTKEY_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10, 10, 160, 20, parent,
                                    reinterpret_cast<HMENU>(1003), GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(control, nullptr);
-    Win32Windows windows;
+    CWin32Windows windows;
     CWin32KeyboardLayout layout;
     CNamedHotKeyCtrl hotKey(windows, layout);
     hotKey.Attach(ToHandle(control));

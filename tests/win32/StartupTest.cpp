@@ -73,10 +73,10 @@ protected:
     CWin32Registry m_registry;
     CWin32KeyboardInput m_input;
     CWin32KeyboardLayout m_layout;
-    Win32Windows m_windows;
-    Win32Menus m_menus;
-    Win32Painting m_painting;
-    Win32Timers m_timers;
+    CWin32Windows m_windows;
+    CWin32Menus m_menus;
+    CWin32Painting m_painting;
+    CWin32Timers m_timers;
     CWin32HotKeys m_hotKeys;
     CWin32NotificationArea m_tray;
     CWin32Shell m_shell;

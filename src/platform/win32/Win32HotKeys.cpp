@@ -2,16 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/win32/Win32Handles.h"
+
 #include <cstdint>
-
-namespace {
-
-HWND ToHwnd(WindowHandle window)
-{
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
-
-} // namespace
 
 bool CWin32HotKeys::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t vk)
 {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Win32Handles.h"
+
 // The port's method names are also user32's A/W switch macros; here they must stay the port's names.
 #undef PostMessage
 #undef MapVirtualKey
@@ -15,10 +17,6 @@ static_assert(sizeof(INPUT) == INPUT_RECORD_SIZE,
               "the record size passed to SendInput is that of the i686 INPUT");
 
 namespace {
-
-HWND ToHwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
 
 WindowHandle FromHwnd(HWND window) {
     return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window));

@@ -5,7 +5,7 @@
 
 #include "ports/IMenus.h"
 
-class Win32Menus : public IMenus {
+class CWin32Menus : public IMenus {
 public:
     MenuHandle LoadMenu(std::uint32_t id) override;
     bool DestroyMenu(MenuHandle menu) override;

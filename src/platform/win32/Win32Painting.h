@@ -7,13 +7,13 @@
 
 #include "ports/IPainting.h"
 
-class Win32Painting : public IPainting {
+class CWin32Painting : public IPainting {
 public:
-    Win32Painting();
-    ~Win32Painting() override;
+    CWin32Painting();
+    ~CWin32Painting() override;
 
-    Win32Painting(const Win32Painting&) = delete;
-    Win32Painting& operator=(const Win32Painting&) = delete;
+    CWin32Painting(const CWin32Painting&) = delete;
+    CWin32Painting& operator=(const CWin32Painting&) = delete;
 
     DeviceContext BeginPaint(WindowHandle window) override;
     void EndPaint(WindowHandle window) override;

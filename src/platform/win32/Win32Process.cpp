@@ -2,20 +2,14 @@
 
 #include <windows.h>
 
+#include "platform/win32/Win32Handles.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 
 #undef CreateMutex
 
 namespace {
-
-HANDLE ToHandle(MutexHandle handle) {
-    return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle));
-}
-
-MutexHandle FromHandle(HANDLE handle) {
-    return static_cast<MutexHandle>(reinterpret_cast<std::uintptr_t>(handle));
-}
 
 BOOL CALLBACK VisitTopLevel(HWND window, LPARAM visit) {
     const auto& visitor = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(visit);
@@ -35,7 +29,7 @@ MutexHandle CWin32Process::CreateMutex(bool initialOwner, const std::wstring& na
 }
 
 bool CWin32Process::CloseHandle(MutexHandle handle) {
-    return ::CloseHandle(ToHandle(handle)) != FALSE;
+    return ::CloseHandle(ToHandle<HANDLE>(handle)) != FALSE;
 }
 
 void CWin32Process::EnumWindows(const std::function<bool(WindowHandle)>& visit) {

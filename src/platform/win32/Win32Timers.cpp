@@ -2,18 +2,12 @@
 
 #include <windows.h>
 
-namespace {
+#include "platform/win32/Win32Handles.h"
 
-HWND ToHwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
-
-} // namespace
-
-std::uintptr_t Win32Timers::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) {
+std::uintptr_t CWin32Timers::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) {
     return ::SetTimer(ToHwnd(window), id, milliseconds, nullptr);
 }
 
-bool Win32Timers::KillTimer(WindowHandle window, std::uintptr_t id) {
+bool CWin32Timers::KillTimer(WindowHandle window, std::uintptr_t id) {
     return ::KillTimer(ToHwnd(window), id) != FALSE;
 }

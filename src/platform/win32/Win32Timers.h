@@ -4,7 +4,7 @@
 
 #include "ports/ITimers.h"
 
-class Win32Timers : public ITimers {
+class CWin32Timers : public ITimers {
 public:
     std::uintptr_t SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) override;
     bool KillTimer(WindowHandle window, std::uintptr_t id) override;

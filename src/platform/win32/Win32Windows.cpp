@@ -1,24 +1,14 @@
 #include "platform/win32/Win32Windows.h"
 
 #include <windows.h>
+
+#include "platform/win32/Win32Handles.h"
 // After <windows.h>, before anything that names a port method.
 #include "platform/win32/Win32NameMacros.h"
 
 #include <commctrl.h>
 
 namespace {
-
-HWND ToHwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
-
-template <typename Handle> std::uint32_t FromHandle(Handle handle) {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(handle));
-}
-
-template <typename Handle> Handle ToHandle(std::uint32_t handle) {
-    return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(handle));
-}
 
 HINSTANCE Module() {
     return GetModuleHandleW(nullptr);
@@ -113,17 +103,17 @@ BOOL CALLBACK VisitChildWindow(HWND child, LPARAM context) {
 
 } // namespace
 
-WindowHandle Win32Windows::CreateDialogFromTemplate(std::uint32_t templateId, WindowHandle parent,
+WindowHandle CWin32Windows::CreateDialogFromTemplate(std::uint32_t templateId, WindowHandle parent,
                                                     IWindowProcedure* procedure) {
     return FromHandle(CreateDialogParamW(Module(), MAKEINTRESOURCEW(templateId), ToHwnd(parent),
                                          DialogProcedure, reinterpret_cast<LPARAM>(procedure)));
 }
 
-bool Win32Windows::DestroyWindow(WindowHandle window) {
+bool CWin32Windows::DestroyWindow(WindowHandle window) {
     return ::DestroyWindow(ToHwnd(window)) != FALSE;
 }
 
-bool Win32Windows::GetMessage(Msg* msg) {
+bool CWin32Windows::GetMessage(Msg* msg) {
     MSG native{};
     // 0 for WM_QUIT, -1 for an error: either ends the loop.
     const BOOL result = GetMessageW(&native, nullptr, 0, 0);
@@ -131,42 +121,42 @@ bool Win32Windows::GetMessage(Msg* msg) {
     return result > 0;
 }
 
-void Win32Windows::TranslateMessage(const Msg& msg) {
+void CWin32Windows::TranslateMessage(const Msg& msg) {
     const MSG native = ToNative(msg);
     ::TranslateMessage(&native);
 }
 
-void Win32Windows::DispatchMessage(const Msg& msg) {
+void CWin32Windows::DispatchMessage(const Msg& msg) {
     const MSG native = ToNative(msg);
     DispatchMessageW(&native);
 }
 
-bool Win32Windows::IsDialogMessage(WindowHandle dialog, const Msg& msg) {
+bool CWin32Windows::IsDialogMessage(WindowHandle dialog, const Msg& msg) {
     MSG native = ToNative(msg);
     return IsDialogMessageW(ToHwnd(dialog), &native) != FALSE;
 }
 
-void Win32Windows::PostQuitMessage(int exitCode) {
+void CWin32Windows::PostQuitMessage(int exitCode) {
     ::PostQuitMessage(exitCode);
 }
 
-LResult Win32Windows::SendMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) {
+LResult CWin32Windows::SendMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) {
     return SendMessageW(ToHwnd(window), message, wParam, lParam);
 }
 
-bool Win32Windows::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) {
+bool CWin32Windows::PostMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) {
     return PostMessageW(ToHwnd(window), message, wParam, lParam) != FALSE;
 }
 
-std::uint32_t Win32Windows::RegisterWindowMessage(const std::wstring& name) {
+std::uint32_t CWin32Windows::RegisterWindowMessage(const std::wstring& name) {
     return RegisterWindowMessageW(name.c_str());
 }
 
-WindowHandle Win32Windows::GetDlgItem(WindowHandle dialog, int id) {
+WindowHandle CWin32Windows::GetDlgItem(WindowHandle dialog, int id) {
     return FromHandle(::GetDlgItem(ToHwnd(dialog), id));
 }
 
-std::wstring Win32Windows::GetWindowText(WindowHandle window) {
+std::wstring CWin32Windows::GetWindowText(WindowHandle window) {
     const int length = GetWindowTextLengthW(ToHwnd(window));
     if (length <= 0) {
         return std::wstring();
@@ -177,59 +167,59 @@ std::wstring Win32Windows::GetWindowText(WindowHandle window) {
     return text;
 }
 
-bool Win32Windows::SetWindowText(WindowHandle window, const std::wstring& text) {
+bool CWin32Windows::SetWindowText(WindowHandle window, const std::wstring& text) {
     return SetWindowTextW(ToHwnd(window), text.c_str()) != FALSE;
 }
 
-bool Win32Windows::EnableWindow(WindowHandle window, bool enable) {
+bool CWin32Windows::EnableWindow(WindowHandle window, bool enable) {
     return ::EnableWindow(ToHwnd(window), enable ? TRUE : FALSE) != FALSE;
 }
 
-bool Win32Windows::IsWindowEnabled(WindowHandle window) {
+bool CWin32Windows::IsWindowEnabled(WindowHandle window) {
     return ::IsWindowEnabled(ToHwnd(window)) != FALSE;
 }
 
-bool Win32Windows::ShowWindow(WindowHandle window, int command) {
+bool CWin32Windows::ShowWindow(WindowHandle window, int command) {
     return ::ShowWindow(ToHwnd(window), command) != FALSE;
 }
 
-bool Win32Windows::IsWindowVisible(WindowHandle window) {
+bool CWin32Windows::IsWindowVisible(WindowHandle window) {
     return ::IsWindowVisible(ToHwnd(window)) != FALSE;
 }
 
-bool Win32Windows::IsIconic(WindowHandle window) {
+bool CWin32Windows::IsIconic(WindowHandle window) {
     return ::IsIconic(ToHwnd(window)) != FALSE;
 }
 
-bool Win32Windows::IsWindow(WindowHandle window) {
+bool CWin32Windows::IsWindow(WindowHandle window) {
     return ::IsWindow(ToHwnd(window)) != FALSE;
 }
 
-WindowHandle Win32Windows::SetFocus(WindowHandle window) {
+WindowHandle CWin32Windows::SetFocus(WindowHandle window) {
     return FromHandle(::SetFocus(ToHwnd(window)));
 }
 
-WindowHandle Win32Windows::GetFocus() {
+WindowHandle CWin32Windows::GetFocus() {
     return FromHandle(::GetFocus());
 }
 
-bool Win32Windows::SetForegroundWindow(WindowHandle window) {
+bool CWin32Windows::SetForegroundWindow(WindowHandle window) {
     return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
 }
 
-WindowHandle Win32Windows::SetActiveWindow(WindowHandle window) {
+WindowHandle CWin32Windows::SetActiveWindow(WindowHandle window) {
     return FromHandle(::SetActiveWindow(ToHwnd(window)));
 }
 
-WindowHandle Win32Windows::GetParent(WindowHandle window) {
+WindowHandle CWin32Windows::GetParent(WindowHandle window) {
     return FromHandle(::GetParent(ToHwnd(window)));
 }
 
-bool Win32Windows::IsChild(WindowHandle parent, WindowHandle window) {
+bool CWin32Windows::IsChild(WindowHandle parent, WindowHandle window) {
     return ::IsChild(ToHwnd(parent), ToHwnd(window)) != FALSE;
 }
 
-std::wstring Win32Windows::GetClassName(WindowHandle window, int maxCount) {
+std::wstring CWin32Windows::GetClassName(WindowHandle window, int maxCount) {
     if (maxCount <= 0) {
         return std::wstring();
     }
@@ -239,25 +229,25 @@ std::wstring Win32Windows::GetClassName(WindowHandle window, int maxCount) {
     return name;
 }
 
-WindowHandle Win32Windows::FindWindowByTitle(const std::wstring& title) {
+WindowHandle CWin32Windows::FindWindowByTitle(const std::wstring& title) {
     return FromHandle(FindWindowW(nullptr, title.c_str()));
 }
 
-bool Win32Windows::GetWindowRect(WindowHandle window, Rect* rect) {
+bool CWin32Windows::GetWindowRect(WindowHandle window, Rect* rect) {
     RECT native{};
     const bool ok = ::GetWindowRect(ToHwnd(window), &native) != FALSE;
     *rect = FromNative(native);
     return ok;
 }
 
-bool Win32Windows::GetClientRect(WindowHandle window, Rect* rect) {
+bool CWin32Windows::GetClientRect(WindowHandle window, Rect* rect) {
     RECT native{};
     const bool ok = ::GetClientRect(ToHwnd(window), &native) != FALSE;
     *rect = FromNative(native);
     return ok;
 }
 
-bool Win32Windows::ClientToScreen(WindowHandle window, Point* point) {
+bool CWin32Windows::ClientToScreen(WindowHandle window, Point* point) {
     POINT native{point->x, point->y};
     const bool ok = ::ClientToScreen(ToHwnd(window), &native) != FALSE;
     point->x = native.x;
@@ -265,15 +255,15 @@ bool Win32Windows::ClientToScreen(WindowHandle window, Point* point) {
     return ok;
 }
 
-WindowHandle Win32Windows::WindowFromPoint(Point point) {
+WindowHandle CWin32Windows::WindowFromPoint(Point point) {
     return FromHandle(::WindowFromPoint(POINT{point.x, point.y}));
 }
 
-WindowHandle Win32Windows::GetWindow(WindowHandle window, std::uint32_t command) {
+WindowHandle CWin32Windows::GetWindow(WindowHandle window, std::uint32_t command) {
     return FromHandle(::GetWindow(ToHwnd(window), command));
 }
 
-std::uint32_t Win32Windows::GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) {
+std::uint32_t CWin32Windows::GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) {
     DWORD process = 0;
     const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(window), &process);
     if (processId != nullptr) {
@@ -282,15 +272,15 @@ std::uint32_t Win32Windows::GetWindowThreadProcessId(WindowHandle window, std::u
     return thread;
 }
 
-void Win32Windows::EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) {
+void CWin32Windows::EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) {
     ::EnumChildWindows(ToHwnd(parent), VisitChildWindow, reinterpret_cast<LPARAM>(&visit));
 }
 
-int Win32Windows::GetSystemMetrics(int index) {
+int CWin32Windows::GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
 }
 
-bool Win32Windows::GetCursorPos(Point* point) {
+bool CWin32Windows::GetCursorPos(Point* point) {
     POINT native{};
     const bool ok = ::GetCursorPos(&native) != FALSE;
     point->x = native.x;
@@ -298,28 +288,28 @@ bool Win32Windows::GetCursorPos(Point* point) {
     return ok;
 }
 
-WindowHandle Win32Windows::SetCapture(WindowHandle window) {
+WindowHandle CWin32Windows::SetCapture(WindowHandle window) {
     return FromHandle(::SetCapture(ToHwnd(window)));
 }
 
-bool Win32Windows::ReleaseCapture() {
+bool CWin32Windows::ReleaseCapture() {
     return ::ReleaseCapture() != FALSE;
 }
 
-IconHandle Win32Windows::SetCursor(IconHandle cursor) {
+IconHandle CWin32Windows::SetCursor(IconHandle cursor) {
     return FromHandle(::SetCursor(ToHandle<HCURSOR>(cursor)));
 }
 
-IconHandle Win32Windows::LoadWaitCursor() {
+IconHandle CWin32Windows::LoadWaitCursor() {
     return FromHandle(LoadCursorW(nullptr, IDC_WAIT));
 }
 
-int Win32Windows::ComboAddString(WindowHandle combo, const std::wstring& text) {
+int CWin32Windows::ComboAddString(WindowHandle combo, const std::wstring& text) {
     return static_cast<int>(
         SendMessageW(ToHwnd(combo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
-std::wstring Win32Windows::ComboGetItemText(WindowHandle combo, int index) {
+std::wstring CWin32Windows::ComboGetItemText(WindowHandle combo, int index) {
     const LRESULT length = SendMessageW(ToHwnd(combo), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length <= 0) {
         return std::wstring();
@@ -331,13 +321,13 @@ std::wstring Win32Windows::ComboGetItemText(WindowHandle combo, int index) {
     return text;
 }
 
-WindowHandle Win32Windows::CreateToolTip(WindowHandle owner) {
+WindowHandle CWin32Windows::CreateToolTip(WindowHandle owner) {
     return FromHandle(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
                                       CW_USEDEFAULT, CW_USEDEFAULT, ToHwnd(owner), nullptr, Module(),
                                       nullptr));
 }
 
-bool Win32Windows::AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandle tool,
+bool CWin32Windows::AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandle tool,
                            const std::wstring& text) {
     // The tool is a window; its mouse messages are relayed by the owner (TTM_RELAYEVENT), not
     // subclassed. The first version of the record is understood by every comctl32.
@@ -350,12 +340,12 @@ bool Win32Windows::AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandl
     return SendMessageW(ToHwnd(toolTip), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
-int Win32Windows::MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
+int CWin32Windows::MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                              std::uint32_t type) {
     return MessageBoxW(ToHwnd(owner), text.c_str(), caption.c_str(), type);
 }
 
-std::wstring Win32Windows::LoadString(std::uint32_t id) {
+std::wstring CWin32Windows::LoadString(std::uint32_t id) {
     // With a zero buffer size LoadStringW hands out a read-only pointer into the resource itself.
     const wchar_t* resource = nullptr;
     const int length = LoadStringW(Module(), id, reinterpret_cast<LPWSTR>(&resource), 0);
@@ -363,10 +353,10 @@ std::wstring Win32Windows::LoadString(std::uint32_t id) {
                                              : std::wstring();
 }
 
-IconHandle Win32Windows::LoadIcon(std::uint32_t id) {
+IconHandle CWin32Windows::LoadIcon(std::uint32_t id) {
     return FromHandle(LoadIconW(Module(), MAKEINTRESOURCEW(id)));
 }
 
-IconHandle Win32Windows::LoadCursor(std::uint32_t id) {
+IconHandle CWin32Windows::LoadCursor(std::uint32_t id) {
     return FromHandle(LoadCursorW(Module(), MAKEINTRESOURCEW(id)));
 }

@@ -8,7 +8,7 @@
 
 #include "ports/IWindows.h"
 
-class Win32Windows : public IWindows {
+class CWin32Windows : public IWindows {
 public:
     WindowHandle CreateDialogFromTemplate(std::uint32_t templateId, WindowHandle parent,
                                           IWindowProcedure* procedure) override;

@@ -32,10 +32,10 @@ namespace {
 CWin32Registry g_registry;
 CWin32KeyboardInput g_keyboardInput;
 CWin32KeyboardLayout g_keyboardLayout;
-Win32Windows g_windows;
-Win32Menus g_menus;
-Win32Painting g_painting;
-Win32Timers g_timers;
+CWin32Windows g_windows;
+CWin32Menus g_menus;
+CWin32Painting g_painting;
+CWin32Timers g_timers;
 CWin32HotKeys g_hotKeys;
 CWin32NotificationArea g_notificationArea;
 CWin32Shell g_shell;
