@@ -23,6 +23,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeWindows.h"
+#include "fakes/MainDialogTemplates.h"
 #include "ports/Platform.h"
 #include "resource.h"
 #include "settings/AppSettings.h"
@@ -51,36 +52,6 @@ public:
 };
 
 // The main dialog's controls as the resource script lays them out; hidden until shown.
-inline FakeDialogTemplate MainDialogTemplate() {
-    return FakeDialogTemplate{
-        L"Tapwell",
-        {
-            FakeControl::GroupBox(L"Configure Tapwell Start / Stop Hot Key to Click on Current Window"),
-            FakeControl::ComboBox(IDC_MODIFIER_LIST),
-            FakeControl::ComboBox(IDC_KEY_LIST),
-            FakeControl::HotKey(IDC_SHORTCUT_KEY),
-            FakeControl::PushButton(IDC_SAVE_SHORTCUT_KEY, L"Save Shortcut Key"),
-            FakeControl::PushButton(IDC_CLEAR_SHORTCUT_KEY, L"Clear"),
-            FakeControl::Edit(IDC_DELAY_MINUTES).DigitsOnly(),
-            FakeControl::Edit(IDC_DELAY_SECONDS).DigitsOnly(),
-            FakeControl::Edit(IDC_DELAY_MILLISECONDS).DigitsOnly(),
-            FakeControl::Edit(IDC_KEYS_TO_PRESS).DigitsOnly(),
-            FakeControl::PushButton(IDC_START_KEYPRESSING, L"&Start KeyPressing"),
-            FakeControl::PushButton(IDC_STOP_KEYPRESSING, L"Sto&p KeyPressing").Disabled(),
-            FakeControl::PushButton(IDC_HIDE_TO_TRAY, L"&Hide to System Tray"),
-            FakeControl::Static(IDC_STATUS, L"Current Status "),
-            FakeControl::PushButton(IDC_TARGET, L"Target..."),
-            FakeControl::CheckBox(IDC_HOLD_KEY, L"Hold Key"),
-            FakeControl::PushButton(IDC_RANDOM_DELAY, L"Random Delay"),
-            FakeControl::PushButton(IDC_SHARE_FACEBOOK, L"Facebook").NoTabStop(),
-            FakeControl::PushButton(IDC_SHARE_GOOGLE, L"Share..").Hidden().Disabled(),
-            FakeControl::PushButton(IDC_SHARE_TWITTER, L"Twitter").NoTabStop(),
-            FakeControl::PushButton(IDC_INSTANCE_MODE, L"..."),
-            FakeControl::PushButton(IDC_INSTANCE_MODE_S, L"S"),
-            FakeControl::PushButton(IDC_REFRESH_KEYS, L"R"),
-            FakeControl::PushButton(IDC_MENU, L"Menu").NoTabStop(),
-        }};
-}
 
 class AppFixture : public ::testing::Test {
 protected:

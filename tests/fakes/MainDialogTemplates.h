@@ -1,0 +1,55 @@
+#pragma once
+// The main dialog and its about box as the resource script lays them out, for the fake window system.
+#include "fakes/FakeDialogTemplate.h"
+#include "resource.h"
+
+inline FakeDialogTemplate MainDialogTemplate() {
+    return FakeDialogTemplate{
+        L"Tapwell",
+        {
+            FakeControl::GroupBox(L"Configure Tapwell Start / Stop Hot Key to Click on Current Window"),
+            FakeControl::Static(-1, L"&Key to Automate :"),
+            FakeControl::ComboBox(IDC_MODIFIER_LIST),
+            FakeControl::ComboBox(IDC_KEY_LIST),
+            FakeControl::Static(-1, L"Shortcut Key to Start / Stop Key Pressing :"),
+            FakeControl::HotKey(IDC_SHORTCUT_KEY),
+            FakeControl::PushButton(IDC_SAVE_SHORTCUT_KEY, L"Save Shortcut Key"),
+            FakeControl::PushButton(IDC_CLEAR_SHORTCUT_KEY, L"Clear"),
+            FakeControl::GroupBox(L"Tapwell Configuration"),
+            FakeControl::Static(-1, L"Delay between Keys :"),
+            FakeControl::GroupBox(L"Minutes"),
+            FakeControl::Edit(IDC_DELAY_MINUTES).DigitsOnly(),
+            FakeControl::GroupBox(L"Seconds"),
+            FakeControl::Edit(IDC_DELAY_SECONDS).DigitsOnly(),
+            FakeControl::GroupBox(L"Milli Seconds"),
+            FakeControl::Edit(IDC_DELAY_MILLISECONDS).DigitsOnly(),
+            FakeControl::GroupBox(L"Number of Keys to Automate"),
+            FakeControl::Edit(IDC_KEYS_TO_PRESS).DigitsOnly(),
+            FakeControl::Static(-1, L"0 => Infinite untill Stopped"),
+            FakeControl::PushButton(IDC_START_KEYPRESSING, L"&Start KeyPressing"),
+            FakeControl::PushButton(IDC_STOP_KEYPRESSING, L"Sto&p KeyPressing").Disabled(),
+            FakeControl::PushButton(IDC_HIDE_TO_TRAY, L"&Hide to System Tray"),
+            FakeControl::Static(IDC_STATUS, L"Current Status "),
+            FakeControl::PushButton(IDC_TARGET, L"Target..."),
+            FakeControl::CheckBox(IDC_HOLD_KEY, L"Hold Key"),
+            FakeControl::PushButton(IDC_RANDOM_DELAY, L"Random Delay"),
+            FakeControl::PushButton(IDC_SHARE_FACEBOOK, L"Facebook").NoTabStop(),
+            FakeControl::PushButton(IDC_SHARE_GOOGLE, L"Share..").Hidden().Disabled(),
+            FakeControl::PushButton(IDC_SHARE_TWITTER, L"Twitter").NoTabStop(),
+            FakeControl::PushButton(IDC_INSTANCE_MODE, L"..."),
+            FakeControl::PushButton(IDC_INSTANCE_MODE_S, L"S"),
+            FakeControl::PushButton(IDC_REFRESH_KEYS, L"R"),
+            FakeControl::Static(-1, L"" TAPWELL_SUPPORT_ADDRESS),
+            FakeControl::PushButton(IDC_MENU, L"Menu").NoTabStop(),
+        }};
+}
+
+inline FakeDialogTemplate AboutDialogTemplate() {
+    return FakeDialogTemplate{L"About Tovrin Tapwell",
+                              {
+                                  FakeControl::Static(-1),
+                                  FakeControl::Static(-1, L"Tapwell Version 9.1"),
+                                  FakeControl::DefPushButton(IDOK, L"OK"),
+                                  FakeControl::Static(-1, L"Contact Us : " TAPWELL_SUPPORT_ADDRESS),
+                              }};
+}
