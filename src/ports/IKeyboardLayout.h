@@ -18,8 +18,8 @@ public:
     virtual std::uint32_t MapVirtualKeyEx(std::uint32_t code, std::uint32_t mapType, LayoutHandle layout) = 0;
     virtual std::uint32_t MapVirtualKey(std::uint32_t code, std::uint32_t mapType) = 0;
     // ToUnicodeEx into a zero-filled buffer of bufferSize units; returns ToUnicodeEx's result.
-    virtual int ToUnicodeEx(std::uint32_t vk, std::uint32_t scanCode, const KeyboardState& state, wchar_t* buffer,
-                            int bufferSize, std::uint32_t flags, LayoutHandle layout) = 0;
+    virtual int ToUnicodeEx(std::uint32_t vk, std::uint32_t scanCode, const KeyboardState& state,
+                            wchar_t* buffer, int bufferSize, std::uint32_t flags, LayoutHandle layout) = 0;
     // GetKeyNameTextW(keyParameter, buffer, bufferSize): the copied length.
     virtual int GetKeyNameText(LParam keyParameter, wchar_t* buffer, int bufferSize) = 0;
 };

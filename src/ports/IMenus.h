@@ -16,5 +16,6 @@ public:
     // TrackPopupMenu without a rectangle; the chosen item arrives at owner as WM_COMMAND.
     virtual bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, int x, int y, WindowHandle owner) = 0;
     virtual MenuHandle GetSystemMenu(WindowHandle window, bool revert) = 0;
-    virtual bool AppendMenu(MenuHandle menu, std::uint32_t flags, std::uintptr_t id, const std::wstring& text) = 0;
+    virtual bool AppendMenu(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,
+                            const std::wstring& text) = 0;
 };

@@ -11,7 +11,8 @@ public:
     virtual ~IProcess() = default;
 
     // CreateMutexW(no security, initialOwner, name); *lastError is GetLastError() right after it.
-    virtual MutexHandle CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) = 0;
+    virtual MutexHandle CreateMutex(bool initialOwner, const std::wstring& name,
+                                    std::uint32_t* lastError) = 0;
     virtual bool CloseHandle(MutexHandle handle) = 0;
     // EnumWindows: every top-level window, until visit returns false.
     virtual void EnumWindows(const std::function<bool(WindowHandle)>& visit) = 0;

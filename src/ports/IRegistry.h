@@ -15,9 +15,9 @@ public:
     // Copies at most *size bytes of the value into data (data may be null to ask for type and size).
     // On return *type is the value's type and *size the value's full size; a buffer that is too
     // small yields ERROR_MORE_DATA, a missing value ERROR_FILE_NOT_FOUND.
-    virtual long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
-                            std::uint32_t* size) = 0;
-    virtual long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
-                          std::uint32_t size) = 0;
+    virtual long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type,
+                            std::uint8_t* data, std::uint32_t* size) = 0;
+    virtual long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type,
+                          const std::uint8_t* data, std::uint32_t size) = 0;
     virtual long CloseKey(RegKeyHandle key) = 0;
 };

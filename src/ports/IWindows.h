@@ -66,12 +66,14 @@ public:
     virtual IconHandle LoadWaitCursor() = 0; // the system's IDC_WAIT
 
     // Controls whose messages carry text.
-    virtual int ComboAddString(WindowHandle combo, const std::wstring& text) = 0;  // CB_ADDSTRING
-    virtual std::wstring ComboGetItemText(WindowHandle combo, int index) = 0;     // CB_GETLBTEXTLEN + CB_GETLBTEXT
+    virtual int ComboAddString(WindowHandle combo, const std::wstring& text) = 0; // CB_ADDSTRING
+    virtual std::wstring ComboGetItemText(WindowHandle combo,
+                                          int index) = 0; // CB_GETLBTEXTLEN + CB_GETLBTEXT
 
     // Tooltip control (TOOLTIPS_CLASS) owned by a window; 0 when it cannot be created.
     virtual WindowHandle CreateToolTip(WindowHandle owner) = 0;
-    virtual bool AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandle tool, const std::wstring& text) = 0;
+    virtual bool AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandle tool,
+                         const std::wstring& text) = 0;
 
     virtual int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                            std::uint32_t type) = 0;

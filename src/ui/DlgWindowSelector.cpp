@@ -12,20 +12,17 @@ constexpr int kClassNameLimit = 199;      // the described window
 constexpr int kChildClassNameLimit = 254; // its descendants
 
 // Mouse positions are signed: left of or above the primary screen they are negative.
-Point PointFromLParam(LParam lParam)
-{
+Point PointFromLParam(LParam lParam) {
     const auto bits = static_cast<std::uint32_t>(lParam);
     return Point{static_cast<std::int16_t>(bits & 0xFFFF), static_cast<std::int16_t>(bits >> 16)};
 }
 
-bool PtInRect(const Rect& rect, Point point)
-{
+bool PtInRect(const Rect& rect, Point point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
 }
 
 // The whole name must match: "RichEdit20W" or "EditBox" are not edit controls here.
-bool IsEditClass(const std::wstring& className)
-{
+bool IsEditClass(const std::wstring& className) {
     static const wchar_t kEdit[] = L"edit";
     if (className.size() != 4) {
         return false;
@@ -42,9 +39,7 @@ bool IsEditClass(const std::wstring& className)
 class CWaitCursorScope {
 public:
     explicit CWaitCursorScope(IWindows& windows)
-        : m_windows(windows), m_hPrevious(windows.SetCursor(windows.LoadWaitCursor()))
-    {
-    }
+        : m_windows(windows), m_hPrevious(windows.SetCursor(windows.LoadWaitCursor())) {}
     ~CWaitCursorScope() { m_windows.SetCursor(m_hPrevious); }
     CWaitCursorScope(const CWaitCursorScope&) = delete;
     CWaitCursorScope& operator=(const CWaitCursorScope&) = delete;
@@ -65,23 +60,16 @@ const MessageMapEntry CDlgWindowSelector::s_messageEntries[] = {
 };
 
 CDlgWindowSelector::CDlgWindowSelector(CWnd* pParent, const Platform& platform, CAppSettings& settings)
-    : CDialog(IDD_WINDOW_SELECTOR, pParent, platform.windows),
-      m_settings(settings),
-      m_process(platform.process),
-      m_picker(platform.windows, platform.painting),
-      m_editInfo(platform.windows),
-      m_stTarget(platform.windows)
-{
-}
+    : CDialog(IDD_WINDOW_SELECTOR, pParent, platform.windows), m_settings(settings),
+      m_process(platform.process), m_picker(platform.windows, platform.painting),
+      m_editInfo(platform.windows), m_stTarget(platform.windows) {}
 
-const MessageMap* CDlgWindowSelector::GetMessageMap() const
-{
+const MessageMap* CDlgWindowSelector::GetMessageMap() const {
     static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
     return &map;
 }
 
-void CDlgWindowSelector::DoDataExchange(CDataExchange& dx)
-{
+void CDlgWindowSelector::DoDataExchange(CDataExchange& dx) {
     dx.Control(IDC_WINDOW_DESCRIPTION, m_editInfo);
     dx.Control(IDC_SIGHT, m_stTarget);
     dx.Radio({IDC_RECEIVER_ACTIVE_WINDOW, IDC_RECEIVER_SELECTED_WINDOW}, m_nReceiver);
@@ -90,8 +78,7 @@ void CDlgWindowSelector::DoDataExchange(CDataExchange& dx)
     dx.Check(IDC_SEND_CHARS, m_bSendChars);
 }
 
-bool CDlgWindowSelector::OnInitDialog()
-{
+bool CDlgWindowSelector::OnInitDialog() {
     m_nReceiver = m_settings.GetSendKeysToActiveWindow() != 0 ? 0 : 1;
     m_hSelected = m_settings.GetSeekedWindow();
     m_bFirstEdit = m_settings.GetSendKeysToFirstEditOfSelectedWindow();
@@ -115,8 +102,7 @@ bool CDlgWindowSelector::OnInitDialog()
     return true;
 }
 
-void CDlgWindowSelector::OnOK()
-{
+void CDlgWindowSelector::OnOK() {
     CWaitCursorScope waitCursor(m_windows);
     UpdateData(kSaveAndValidate);
     m_settings.SetSendKeysToActiveWindow(m_nReceiver == 0 ? 1 : 0);
@@ -129,8 +115,7 @@ void CDlgWindowSelector::OnOK()
     CDialog::OnOK();
 }
 
-bool CDlgWindowSelector::PreTranslateMessage(const Msg& msg)
-{
+bool CDlgWindowSelector::PreTranslateMessage(const Msg& msg) {
     // The modal loop shows us every message of the thread; only moves that reach this dialog (all
     // of them while it holds the capture) belong to the drag.
     if (m_bDragging != 0 && msg.message == WM_MOUSEMOVE &&
@@ -140,8 +125,7 @@ bool CDlgWindowSelector::PreTranslateMessage(const Msg& msg)
     return CDialog::PreTranslateMessage(msg);
 }
 
-bool CDlgWindowSelector::OnLButtonDown(WParam, LParam lParam, LResult*)
-{
+bool CDlgWindowSelector::OnLButtonDown(WParam, LParam lParam, LResult*) {
     Point point = PointFromLParam(lParam);
     m_windows.ClientToScreen(m_hWnd, &point);
     Rect sight;
@@ -154,8 +138,7 @@ bool CDlgWindowSelector::OnLButtonDown(WParam, LParam lParam, LResult*)
     return false;
 }
 
-bool CDlgWindowSelector::OnLButtonUp(WParam, LParam, LResult*)
-{
+bool CDlgWindowSelector::OnLButtonUp(WParam, LParam, LResult*) {
     if (m_bDragging != 0) {
         m_stTarget.SetIcon(m_hIconTarget);
         m_windows.ReleaseCapture();
@@ -168,8 +151,7 @@ bool CDlgWindowSelector::OnLButtonUp(WParam, LParam, LResult*)
     return false;
 }
 
-bool CDlgWindowSelector::OnDestroy(WParam, LParam, LResult*)
-{
+bool CDlgWindowSelector::OnDestroy(WParam, LParam, LResult*) {
     // Escape or Enter in the middle of a drag closes the dialog with the button still down: the
     // outline must not stay behind in the other program's window.
     RemoveOutline();
@@ -177,8 +159,7 @@ bool CDlgWindowSelector::OnDestroy(WParam, LParam, LResult*)
     return false;
 }
 
-void CDlgWindowSelector::OnWindowWithoutControls()
-{
+void CDlgWindowSelector::OnWindowWithoutControls() {
     UpdateData(kSaveAndValidate);
     m_bSendChars = 0;
     m_bSendKeyUp = 1;
@@ -186,15 +167,13 @@ void CDlgWindowSelector::OnWindowWithoutControls()
     UpdateData(kLoadControls);
 }
 
-void CDlgWindowSelector::OnDisplaysCharactersClicked()
-{
+void CDlgWindowSelector::OnDisplaysCharactersClicked() {
     UpdateData(kSaveAndValidate);
     m_windows.EnableWindow(GetDlgItem(IDC_SEND_KEY_UPS), m_bSendChars == 0);
     UpdateData(kLoadControls);
 }
 
-void CDlgWindowSelector::OnDragMove(const Msg& msg)
-{
+void CDlgWindowSelector::OnDragMove(const Msg& msg) {
     Point point = PointFromLParam(msg.lParam);
     m_windows.ClientToScreen(msg.hwnd, &point);
     m_hSelected = FindWindowAtPoint(point);
@@ -215,26 +194,22 @@ void CDlgWindowSelector::OnDragMove(const Msg& msg)
     DescribeWindow(m_hSelected);
 }
 
-void CDlgWindowSelector::RemoveOutline()
-{
+void CDlgWindowSelector::RemoveOutline() {
     if (m_hHighlighted != 0) {
         InvertFrame(m_hHighlighted);
         m_hHighlighted = 0;
     }
 }
 
-WindowHandle CDlgWindowSelector::FindWindowAtPoint(Point ptScreen) const
-{
+WindowHandle CDlgWindowSelector::FindWindowAtPoint(Point ptScreen) const {
     return m_picker.FindWindowAtPoint(ptScreen);
 }
 
-void CDlgWindowSelector::InvertFrame(WindowHandle hWnd)
-{
+void CDlgWindowSelector::InvertFrame(WindowHandle hWnd) {
     m_picker.InvertFrame(hWnd);
 }
 
-void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd)
-{
+void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd) {
     if (!m_windows.IsWindow(hWnd)) {
         m_editInfo.SetWindowText(L"Drag Circle to Desired Window / Control to Select Target Window.");
         return;
@@ -262,8 +237,7 @@ void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd)
     m_editInfo.SetWindowText(m_strText);
 }
 
-bool CDlgWindowSelector::OnEnumChild(WindowHandle hChild)
-{
+bool CDlgWindowSelector::OnEnumChild(WindowHandle hChild) {
     ++m_nControls;
     if (IsEditClass(m_windows.GetClassName(hChild, kChildClassNameLimit))) {
         m_bHasEdit = 1;

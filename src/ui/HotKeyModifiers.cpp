@@ -20,8 +20,7 @@ constexpr ModifierPair kModifierPairs[] = {
 
 } // namespace
 
-std::uint32_t ModifiersToStoredForm(std::uint32_t controlModifiers)
-{
+std::uint32_t ModifiersToStoredForm(std::uint32_t controlModifiers) {
     std::uint32_t stored = 0;
     for (const ModifierPair& pair : kModifierPairs) {
         if ((controlModifiers & pair.controlFlag) != 0) {
@@ -31,8 +30,7 @@ std::uint32_t ModifiersToStoredForm(std::uint32_t controlModifiers)
     return stored;
 }
 
-std::uint32_t ModifiersToControlForm(std::uint32_t storedModifiers)
-{
+std::uint32_t ModifiersToControlForm(std::uint32_t storedModifiers) {
     std::uint32_t control = 0;
     for (const ModifierPair& pair : kModifierPairs) {
         if ((storedModifiers & pair.storedFlag) != 0) {

@@ -11,28 +11,25 @@ constexpr std::uint32_t kLowWord = 0xFFFF;
 
 } // namespace
 
-std::wstring FormatHotKeyValueBase(const std::wstring& instanceSection)
-{
+std::wstring FormatHotKeyValueBase(const std::wstring& instanceSection) {
     return instanceSection + kValueBaseSuffix;
 }
 
 CHotKeyStore::CHotKeyStore(const CProfile& profile, const std::wstring& section)
-    : m_profile(profile), m_strSection(section)
-{
-}
+    : m_profile(profile), m_strSection(section) {}
 
-StoredHotKey CHotKeyStore::Read(const std::wstring& base) const
-{
+StoredHotKey CHotKeyStore::Read(const std::wstring& base) const {
     StoredHotKey hotKey;
-    hotKey.vk = static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + kKeyEntrySuffix, 0)) & kLowWord;
+    hotKey.vk = static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + kKeyEntrySuffix, 0)) &
+                kLowWord;
     hotKey.storedModifiers =
-        static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + kModEntrySuffix, 0)) & kLowWord;
+        static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + kModEntrySuffix, 0)) &
+        kLowWord;
     hotKey.controlModifiers = ModifiersToControlForm(hotKey.storedModifiers);
     return hotKey;
 }
 
-bool CHotKeyStore::Write(const std::wstring& base, std::uint32_t vk, std::uint32_t controlModifiers) const
-{
+bool CHotKeyStore::Write(const std::wstring& base, std::uint32_t vk, std::uint32_t controlModifiers) const {
     if (!m_profile.WriteProfileInt(m_strSection, base + kKeyEntrySuffix, static_cast<int>(vk))) {
         return false;
     }

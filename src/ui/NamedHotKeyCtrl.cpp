@@ -28,14 +28,11 @@ constexpr ModifierName kModifierNames[] = {
 } // namespace
 
 CNamedHotKeyCtrl::CNamedHotKeyCtrl(IWindows& windows, IKeyboardLayout& layout)
-    : CHotKeyCtrl(windows), m_layout(layout)
-{
-}
+    : CHotKeyCtrl(windows), m_layout(layout) {}
 
 CNamedHotKeyCtrl::~CNamedHotKeyCtrl() = default;
 
-std::wstring CNamedHotKeyCtrl::GetHotKeyName()
-{
+std::wstring CNamedHotKeyCtrl::GetHotKeyName() {
     std::uint32_t vk = 0;
     std::uint32_t modifiers = 0;
     GetHotKey(&vk, &modifiers);
@@ -53,8 +50,7 @@ std::wstring CNamedHotKeyCtrl::GetHotKeyName()
     return name;
 }
 
-std::wstring CNamedHotKeyCtrl::GetKeyName(std::uint32_t vk, bool extended)
-{
+std::wstring CNamedHotKeyCtrl::GetKeyName(std::uint32_t vk, bool extended) {
     const std::uint32_t scanCode = m_layout.MapVirtualKey(vk, MAPVK_VK_TO_VSC);
     LParam keyParameter = static_cast<LParam>(scanCode) << kScanCodeShift;
     if (extended) {

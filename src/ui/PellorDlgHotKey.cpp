@@ -14,7 +14,8 @@ StoredHotKey CPellorDlg::ReadStoredHotKey(const std::wstring& strBase) const {
     return CHotKeyStore(m_settings.Profile(), g_strInstanceSection).Read(strBase);
 }
 
-bool CPellorDlg::WriteStoredHotKey(const std::wstring& strBase, std::uint32_t nVk, std::uint32_t nModifiers) const {
+bool CPellorDlg::WriteStoredHotKey(const std::wstring& strBase, std::uint32_t nVk,
+                                   std::uint32_t nModifiers) const {
     return CHotKeyStore(m_settings.Profile(), g_strInstanceSection).Write(strBase, nVk, nModifiers);
 }
 

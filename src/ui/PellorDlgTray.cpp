@@ -12,7 +12,8 @@ constexpr LParam MOUSE_MESSAGE_MASK = 0xFFFF;
 
 // WM_CONTEXTMENU carries signed screen coordinates (-1, -1 from the keyboard).
 Point PointFromLParam(LParam lParam) {
-    return Point{static_cast<std::int16_t>(lParam & 0xFFFF), static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)};
+    return Point{static_cast<std::int16_t>(lParam & 0xFFFF),
+                 static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)};
 }
 
 } // namespace

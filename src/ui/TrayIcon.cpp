@@ -9,13 +9,11 @@ namespace {
 
 constexpr std::uint32_t kAddDeleteFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
-bool IsHighSurrogate(wchar_t unit)
-{
+bool IsHighSurrogate(wchar_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
-NotifyIconRecord BaseRecord(WindowHandle window, std::uint32_t flags)
-{
+NotifyIconRecord BaseRecord(WindowHandle window, std::uint32_t flags) {
     NotifyIconRecord record;
     // Not the toolchain's sizeof (which adds the balloon icon): the shorter record every shell accepts.
     record.cbSize = NOTIFY_ICON_RECORD_SIZE;
@@ -28,12 +26,9 @@ NotifyIconRecord BaseRecord(WindowHandle window, std::uint32_t flags)
 } // namespace
 
 CTrayIcon::CTrayIcon(INotificationArea& notificationArea, CMenu& trayMenu)
-    : m_notificationArea(notificationArea), m_trayMenu(trayMenu)
-{
-}
+    : m_notificationArea(notificationArea), m_trayMenu(trayMenu) {}
 
-bool CTrayIcon::Add(WindowHandle window, IconHandle icon, const std::wstring& tip)
-{
+bool CTrayIcon::Add(WindowHandle window, IconHandle icon, const std::wstring& tip) {
     if (!m_notificationArea.ShellNotifyIcon(NIM_ADD, MakeAddRecord(window, icon, tip))) {
         return false;
     }
@@ -44,26 +39,22 @@ bool CTrayIcon::Add(WindowHandle window, IconHandle icon, const std::wstring& ti
     return true;
 }
 
-void CTrayIcon::Remove(WindowHandle window)
-{
+void CTrayIcon::Remove(WindowHandle window) {
     m_notificationArea.ShellNotifyIcon(NIM_DELETE, MakeDeleteRecord(window));
 }
 
-void CTrayIcon::SetTip(WindowHandle window, const std::wstring& tip)
-{
+void CTrayIcon::SetTip(WindowHandle window, const std::wstring& tip) {
     m_notificationArea.ShellNotifyIcon(NIM_MODIFY, MakeTipRecord(window, tip));
 }
 
-bool CTrayIcon::TrackMenu(int x, int y, WindowHandle owner)
-{
+bool CTrayIcon::TrackMenu(int x, int y, WindowHandle owner) {
     if (m_trayMenu.m_hMenu == 0) {
         return false;
     }
     return m_trayMenu.GetSubMenu(0).TrackPopupMenu(0, x, y, owner);
 }
 
-NotifyIconRecord CTrayIcon::MakeAddRecord(WindowHandle window, IconHandle icon, const std::wstring& tip)
-{
+NotifyIconRecord CTrayIcon::MakeAddRecord(WindowHandle window, IconHandle icon, const std::wstring& tip) {
     NotifyIconRecord record = BaseRecord(window, kAddDeleteFlags);
     record.uCallbackMessage = WM_TRAYNOTIFY;
     record.hIcon = icon;
@@ -71,20 +62,17 @@ NotifyIconRecord CTrayIcon::MakeAddRecord(WindowHandle window, IconHandle icon, 
     return record;
 }
 
-NotifyIconRecord CTrayIcon::MakeDeleteRecord(WindowHandle window)
-{
+NotifyIconRecord CTrayIcon::MakeDeleteRecord(WindowHandle window) {
     return BaseRecord(window, kAddDeleteFlags);
 }
 
-NotifyIconRecord CTrayIcon::MakeTipRecord(WindowHandle window, const std::wstring& tip)
-{
+NotifyIconRecord CTrayIcon::MakeTipRecord(WindowHandle window, const std::wstring& tip) {
     NotifyIconRecord record = BaseRecord(window, NIF_TIP);
     CopyTip(tip, record);
     return record;
 }
 
-void CTrayIcon::CopyTip(const std::wstring& tip, NotifyIconRecord& record)
-{
+void CTrayIcon::CopyTip(const std::wstring& tip, NotifyIconRecord& record) {
     std::size_t length = std::min(tip.size(), TRAY_TIP_MAX_LENGTH);
     // A pair cut in two would show as a stray box at the end of the tip.
     if (length == TRAY_TIP_MAX_LENGTH && tip.size() > length && IsHighSurrogate(tip[length - 1])) {

@@ -1,7 +1,6 @@
 #include "ui/TrayTipText.h"
 
-std::wstring FormatTrayTip(const TrayTipInputs& inputs)
-{
+std::wstring FormatTrayTip(const TrayTipInputs& inputs) {
     if (!inputs.keySelected || inputs.hotKeyVk == 0) {
         return inputs.title;
     }

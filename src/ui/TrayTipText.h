@@ -6,12 +6,12 @@
 
 struct TrayTipInputs {
     std::wstring title;
-    bool keySelected = false;     // the key list has a selection
-    std::wstring keyText;         // the selected key-list entry
-    int modifierIndex = -1;       // the modifier list's selection, negative for none
-    std::wstring modifierText;    // the selected modifier-list entry
-    std::uint32_t hotKeyVk = 0;   // the shortcut control's virtual-key code
-    std::wstring hotKeyName;      // the shortcut control's display text
+    bool keySelected = false;   // the key list has a selection
+    std::wstring keyText;       // the selected key-list entry
+    int modifierIndex = -1;     // the modifier list's selection, negative for none
+    std::wstring modifierText;  // the selected modifier-list entry
+    std::uint32_t hotKeyVk = 0; // the shortcut control's virtual-key code
+    std::wstring hotKeyName;    // the shortcut control's display text
 };
 
 // The bare title without a key or without a shortcut key; otherwise "<shortcut> - [ <key> ]" or,

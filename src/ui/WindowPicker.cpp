@@ -6,22 +6,20 @@
 
 namespace {
 
-bool PtInRect(const Rect& rect, Point point)
-{
+bool PtInRect(const Rect& rect, Point point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
 }
 
-std::int64_t Area(const Rect& rect)
-{
+std::int64_t Area(const Rect& rect) {
     return static_cast<std::int64_t>(rect.right - rect.left) * (rect.bottom - rect.top);
 }
 
 } // namespace
 
-CWindowPicker::CWindowPicker(IWindows& windows, IPainting& painting) : m_windows(windows), m_painting(painting) {}
+CWindowPicker::CWindowPicker(IWindows& windows, IPainting& painting)
+    : m_windows(windows), m_painting(painting) {}
 
-WindowHandle CWindowPicker::FindWindowAtPoint(Point ptScreen) const
-{
+WindowHandle CWindowPicker::FindWindowAtPoint(Point ptScreen) const {
     const WindowHandle hit = m_windows.WindowFromPoint(ptScreen);
     if (hit == 0) {
         return 0;
@@ -50,8 +48,7 @@ WindowHandle CWindowPicker::FindWindowAtPoint(Point ptScreen) const
 }
 
 bool CWindowPicker::ComputeFrameBars(Rect screenRect, int virtualWidth, int virtualHeight,
-                                     std::array<FrameBar, 4>* bars)
-{
+                                     std::array<FrameBar, 4>* bars) {
     // Window coordinates, except that what lies beyond the screen's left and top edges stays out,
     // so that the outline of a window partly off the screen is still seen.
     const int dx = (screenRect.left < 0 ? -screenRect.left : 0) - screenRect.left;
@@ -74,8 +71,7 @@ bool CWindowPicker::ComputeFrameBars(Rect screenRect, int virtualWidth, int virt
     return true;
 }
 
-void CWindowPicker::InvertFrame(WindowHandle hWnd) const
-{
+void CWindowPicker::InvertFrame(WindowHandle hWnd) const {
     // No rectangle, no drawing: for a null window GetWindowDC would hand out the whole screen.
     Rect rect;
     if (!m_windows.GetWindowRect(hWnd, &rect)) {

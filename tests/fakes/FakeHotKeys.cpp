@@ -10,8 +10,7 @@ constexpr std::uint32_t kHotKeyNotRegistered = 1419; // ERROR_HOTKEY_NOT_REGISTE
 
 } // namespace
 
-bool FakeHotKeys::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t vk)
-{
+bool FakeHotKeys::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t vk) {
     m_log.Add("RegisterHotKey(" + Hex(window) + ", " + std::to_string(id) + ", " + Hex(modifiers, 4) + ", " +
               Hex(vk, 2) + ")");
     const Combination combination{modifiers, vk};
@@ -23,8 +22,7 @@ bool FakeHotKeys::RegisterHotKey(WindowHandle window, int id, std::uint32_t modi
     return true;
 }
 
-bool FakeHotKeys::UnregisterHotKey(WindowHandle window, int id)
-{
+bool FakeHotKeys::UnregisterHotKey(WindowHandle window, int id) {
     m_log.Add("UnregisterHotKey(" + Hex(window) + ", " + std::to_string(id) + ")");
     if (m_registered.erase({window, id}) == 0) {
         m_nLastError = kHotKeyNotRegistered;
@@ -33,14 +31,12 @@ bool FakeHotKeys::UnregisterHotKey(WindowHandle window, int id)
     return true;
 }
 
-FakeHotKeys::Combination FakeHotKeys::RegisteredAs(WindowHandle window, int id) const
-{
+FakeHotKeys::Combination FakeHotKeys::RegisteredAs(WindowHandle window, int id) const {
     const auto found = m_registered.find({window, id});
     return found != m_registered.end() ? found->second : Combination{};
 }
 
-bool FakeHotKeys::IsHeld(const Combination& combination) const
-{
+bool FakeHotKeys::IsHeld(const Combination& combination) const {
     if (m_taken.count(combination) != 0) {
         return true;
     }

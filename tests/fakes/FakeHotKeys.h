@@ -16,11 +16,12 @@ public:
     struct Combination {
         std::uint32_t modifiers = 0; // MOD_*
         std::uint32_t vk = 0;
-        bool operator<(const Combination& other) const
-        {
+        bool operator<(const Combination& other) const {
             return std::make_pair(modifiers, vk) < std::make_pair(other.modifiers, other.vk);
         }
-        bool operator==(const Combination& other) const { return modifiers == other.modifiers && vk == other.vk; }
+        bool operator==(const Combination& other) const {
+            return modifiers == other.modifiers && vk == other.vk;
+        }
     };
 
     bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t vk) override;
@@ -28,7 +29,9 @@ public:
     std::uint32_t GetLastError() override { return m_nLastError; }
 
     // Another program holds this combination.
-    void TakeByOtherProgram(std::uint32_t modifiers, std::uint32_t vk) { m_taken.insert(Combination{modifiers, vk}); }
+    void TakeByOtherProgram(std::uint32_t modifiers, std::uint32_t vk) {
+        m_taken.insert(Combination{modifiers, vk});
+    }
 
     bool IsRegistered(WindowHandle window, int id) const { return m_registered.count({window, id}) != 0; }
     Combination RegisteredAs(WindowHandle window, int id) const; // {0, 0} when not registered

@@ -6,8 +6,7 @@
 
 namespace {
 
-std::wstring TipText(const NotifyIconRecord& record)
-{
+std::wstring TipText(const NotifyIconRecord& record) {
     std::wstring tip;
     for (wchar_t unit : record.szTip) {
         if (unit == L'\0') {
@@ -18,8 +17,7 @@ std::wstring TipText(const NotifyIconRecord& record)
     return tip;
 }
 
-std::string MessageName(std::uint32_t message)
-{
+std::string MessageName(std::uint32_t message) {
     switch (message) {
     case NIM_ADD:
         return "NIM_ADD";
@@ -34,8 +32,7 @@ std::string MessageName(std::uint32_t message)
 
 } // namespace
 
-bool FakeNotificationArea::ShellNotifyIcon(std::uint32_t message, const NotifyIconRecord& record)
-{
+bool FakeNotificationArea::ShellNotifyIcon(std::uint32_t message, const NotifyIconRecord& record) {
     std::string line = MessageName(message) + "(" + Hex(record.hWnd) + ", " + std::to_string(record.uID) +
                        ", flags " + std::to_string(record.uFlags);
     if (message == NIM_MODIFY) {
@@ -91,13 +88,11 @@ bool FakeNotificationArea::ShellNotifyIcon(std::uint32_t message, const NotifyIc
     return accepted;
 }
 
-bool FakeNotificationArea::HasIcon(WindowHandle window, std::uint32_t id) const
-{
+bool FakeNotificationArea::HasIcon(WindowHandle window, std::uint32_t id) const {
     return m_icons.count({window, id}) != 0;
 }
 
-const FakeNotificationArea::Icon& FakeNotificationArea::IconOf(WindowHandle window, std::uint32_t id) const
-{
+const FakeNotificationArea::Icon& FakeNotificationArea::IconOf(WindowHandle window, std::uint32_t id) const {
     const auto found = m_icons.find({window, id});
     if (found == m_icons.end()) {
         ADD_FAILURE() << "no notification-area icon " << id << " for window " << Hex(window);

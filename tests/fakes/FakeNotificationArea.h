@@ -35,7 +35,8 @@ public:
     const Icon& IconOf(WindowHandle window, std::uint32_t id) const; // fails the test when missing
     std::size_t IconCount() const { return m_icons.size(); }
     const std::vector<Call>& Calls() const { return m_calls; }
-    // "NIM_ADD(0x1000, 90, flags 7)", "NIM_MODIFY(0x1000, 90, flags 4, tip \"...\")", "NIM_DELETE(0x1000, 90, flags 7)".
+    // "NIM_ADD(0x1000, 90, flags 7)", "NIM_MODIFY(0x1000, 90, flags 4, tip \"...\")", "NIM_DELETE(0x1000, 90,
+    // flags 7)".
     CCallLog& Log() { return m_log; }
 
 private:

@@ -4,8 +4,7 @@
 
 namespace {
 
-std::string Call(const std::string& name, std::initializer_list<std::string> args)
-{
+std::string Call(const std::string& name, std::initializer_list<std::string> args) {
     std::string line = name + "(";
     bool first = true;
     for (const std::string& arg : args) {
@@ -17,21 +16,18 @@ std::string Call(const std::string& name, std::initializer_list<std::string> arg
 
 } // namespace
 
-DeviceContext FakePainting::Open(WindowHandle window)
-{
+DeviceContext FakePainting::Open(WindowHandle window) {
     const DeviceContext dc = m_nextDC++;
     m_open[dc] = window;
     return dc;
 }
 
-DeviceContext FakePainting::BeginPaint(WindowHandle window)
-{
+DeviceContext FakePainting::BeginPaint(WindowHandle window) {
     m_log.Add(Call("BeginPaint", {Hex(window)}));
     return Open(window);
 }
 
-void FakePainting::EndPaint(WindowHandle window)
-{
+void FakePainting::EndPaint(WindowHandle window) {
     m_log.Add(Call("EndPaint", {Hex(window)}));
     for (auto it = m_open.begin(); it != m_open.end(); ++it) {
         if (it->second == window) {
@@ -42,8 +38,7 @@ void FakePainting::EndPaint(WindowHandle window)
     ++m_nInvalidUses;
 }
 
-bool FakePainting::DrawIcon(DeviceContext dc, int x, int y, IconHandle icon)
-{
+bool FakePainting::DrawIcon(DeviceContext dc, int x, int y, IconHandle icon) {
     m_log.Add(Call("DrawIcon", {Hex(dc), std::to_string(x), std::to_string(y), Hex(icon)}));
     if (m_open.count(dc) == 0) {
         ++m_nInvalidUses;
@@ -52,8 +47,7 @@ bool FakePainting::DrawIcon(DeviceContext dc, int x, int y, IconHandle icon)
     return true;
 }
 
-DeviceContext FakePainting::GetWindowDC(WindowHandle window)
-{
+DeviceContext FakePainting::GetWindowDC(WindowHandle window) {
     m_log.Add(Call("GetWindowDC", {Hex(window)}));
     if (m_bFailNextWindowDC) {
         m_bFailNextWindowDC = false;
@@ -62,8 +56,7 @@ DeviceContext FakePainting::GetWindowDC(WindowHandle window)
     return Open(window);
 }
 
-int FakePainting::ReleaseDC(WindowHandle window, DeviceContext dc)
-{
+int FakePainting::ReleaseDC(WindowHandle window, DeviceContext dc) {
     m_log.Add(Call("ReleaseDC", {Hex(window), Hex(dc)}));
     const auto found = m_open.find(dc);
     if (found == m_open.end() || found->second != window) {
@@ -74,8 +67,7 @@ int FakePainting::ReleaseDC(WindowHandle window, DeviceContext dc)
     return 1;
 }
 
-bool FakePainting::PatBlt(DeviceContext dc, int x, int y, int width, int height, std::uint32_t rop)
-{
+bool FakePainting::PatBlt(DeviceContext dc, int x, int y, int width, int height, std::uint32_t rop) {
     m_log.Add(Call("PatBlt", {Hex(dc), std::to_string(x), std::to_string(y), std::to_string(width),
                               std::to_string(height), Hex(rop)}));
     if (m_open.count(dc) == 0) {

@@ -21,28 +21,24 @@
 
 namespace {
 
-WindowHandle ToHandle(HWND window)
-{
+WindowHandle ToHandle(HWND window) {
     return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window));
 }
 
-HWND CreateTopLevel(const wchar_t* title)
-{
+HWND CreateTopLevel(const wchar_t* title) {
     return CreateWindowExW(0, L"Static", title, WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
 
 class HotKeysFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_hFirst = CreateTopLevel(L"first");
         m_hSecond = CreateTopLevel(L"second");
         ASSERT_NE(m_hFirst, nullptr);
         ASSERT_NE(m_hSecond, nullptr);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         m_hotKeys.UnregisterHotKey(ToHandle(m_hFirst), 1);
         m_hotKeys.UnregisterHotKey(ToHandle(m_hSecond), 1);
         DestroyWindow(m_hFirst);
@@ -56,16 +52,14 @@ protected:
 
 } // namespace
 
-TEST_F(HotKeysFixture, ACombinationHeldElsewhereIsRefusedWithAlreadyRegistered)
-{
+TEST_F(HotKeysFixture, ACombinationHeldElsewhereIsRefusedWithAlreadyRegistered) {
     ASSERT_TRUE(m_hotKeys.RegisterHotKey(ToHandle(m_hFirst), 1, MOD_CONTROL | MOD_ALT, VK_F6));
 
     EXPECT_FALSE(m_hotKeys.RegisterHotKey(ToHandle(m_hSecond), 1, MOD_CONTROL | MOD_ALT, VK_F6));
     EXPECT_EQ(m_hotKeys.GetLastError(), static_cast<std::uint32_t>(ERROR_HOTKEY_ALREADY_REGISTERED));
 }
 
-TEST_F(HotKeysFixture, UnregisteringFreesTheCombination)
-{
+TEST_F(HotKeysFixture, UnregisteringFreesTheCombination) {
     ASSERT_TRUE(m_hotKeys.RegisterHotKey(ToHandle(m_hFirst), 1, MOD_SHIFT | MOD_WIN, VK_HOME));
 
     EXPECT_TRUE(m_hotKeys.UnregisterHotKey(ToHandle(m_hFirst), 1));
@@ -73,8 +67,7 @@ TEST_F(HotKeysFixture, UnregisteringFreesTheCombination)
     EXPECT_TRUE(m_hotKeys.RegisterHotKey(ToHandle(m_hSecond), 1, MOD_SHIFT | MOD_WIN, VK_HOME));
 }
 
-TEST(NamedHotKeyCtrlOnWindows, RealControlAndLayoutNameTheCombination)
-{
+TEST(NamedHotKeyCtrlOnWindows, RealControlAndLayoutNameTheCombination) {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_HOTKEY_CLASS};
     ASSERT_TRUE(InitCommonControlsEx(&controls));
     HWND parent = CreateTopLevel(L"parent");

@@ -16,22 +16,20 @@
 
 namespace {
 
-WindowHandle ToHandle(HWND window)
-{
+WindowHandle ToHandle(HWND window) {
     return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window));
 }
 
 class NotificationAreaFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_hWnd = CreateWindowExW(0, L"Static", L"Tapwell tray test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    void SetUp() override {
+        m_hWnd = CreateWindowExW(0, L"Static", L"Tapwell tray test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(m_hWnd, nullptr);
-        m_hIcon = static_cast<IconHandle>(reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_APPLICATION)));
+        m_hIcon =
+            static_cast<IconHandle>(reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_APPLICATION)));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         if (m_hWnd != nullptr) {
             DestroyWindow(m_hWnd);
         }
@@ -44,29 +42,30 @@ protected:
 
 } // namespace
 
-TEST_F(NotificationAreaFixture, RecordOf952BytesIsAcceptedForAddModifyAndDelete)
-{
+TEST_F(NotificationAreaFixture, RecordOf952BytesIsAcceptedForAddModifyAndDelete) {
     const WindowHandle window = ToHandle(m_hWnd);
 
-    EXPECT_TRUE(m_shell.ShellNotifyIcon(NIM_ADD, CTrayIcon::MakeAddRecord(window, m_hIcon, L"Tapwell by Tovrin")));
-    EXPECT_TRUE(m_shell.ShellNotifyIcon(NIM_MODIFY, CTrayIcon::MakeTipRecord(window, L"F6 - [ A ]\nTapwell by Tovrin")));
+    EXPECT_TRUE(
+        m_shell.ShellNotifyIcon(NIM_ADD, CTrayIcon::MakeAddRecord(window, m_hIcon, L"Tapwell by Tovrin")));
+    EXPECT_TRUE(m_shell.ShellNotifyIcon(NIM_MODIFY,
+                                        CTrayIcon::MakeTipRecord(window, L"F6 - [ A ]\nTapwell by Tovrin")));
     EXPECT_TRUE(m_shell.ShellNotifyIcon(NIM_DELETE, CTrayIcon::MakeDeleteRecord(window)));
 }
 
-TEST_F(NotificationAreaFixture, DeletingAnIconThatIsGoneFails)
-{
+TEST_F(NotificationAreaFixture, DeletingAnIconThatIsGoneFails) {
     const WindowHandle window = ToHandle(m_hWnd);
-    ASSERT_TRUE(m_shell.ShellNotifyIcon(NIM_ADD, CTrayIcon::MakeAddRecord(window, m_hIcon, L"Tapwell by Tovrin")));
+    ASSERT_TRUE(
+        m_shell.ShellNotifyIcon(NIM_ADD, CTrayIcon::MakeAddRecord(window, m_hIcon, L"Tapwell by Tovrin")));
     ASSERT_TRUE(m_shell.ShellNotifyIcon(NIM_DELETE, CTrayIcon::MakeDeleteRecord(window)));
 
     EXPECT_FALSE(m_shell.ShellNotifyIcon(NIM_DELETE, CTrayIcon::MakeDeleteRecord(window)));
     EXPECT_FALSE(m_shell.ShellNotifyIcon(NIM_MODIFY, CTrayIcon::MakeTipRecord(window, L"gone")));
 }
 
-TEST_F(NotificationAreaFixture, LongestTipIsAccepted)
-{
+TEST_F(NotificationAreaFixture, LongestTipIsAccepted) {
     const WindowHandle window = ToHandle(m_hWnd);
 
-    EXPECT_TRUE(m_shell.ShellNotifyIcon(NIM_ADD, CTrayIcon::MakeAddRecord(window, m_hIcon, std::wstring(300, L'w'))));
+    EXPECT_TRUE(
+        m_shell.ShellNotifyIcon(NIM_ADD, CTrayIcon::MakeAddRecord(window, m_hIcon, std::wstring(300, L'w'))));
     EXPECT_TRUE(m_shell.ShellNotifyIcon(NIM_DELETE, CTrayIcon::MakeDeleteRecord(window)));
 }

@@ -31,7 +31,7 @@ MenuHandle CWin32Menus::GetSystemMenu(WindowHandle window, bool revert) {
 }
 
 bool CWin32Menus::AppendMenu(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,
-                            const std::wstring& text) {
+                             const std::wstring& text) {
     return AppendMenuW(ToHandle<HMENU>(menu), flags, id,
                        (flags & MF_SEPARATOR) != 0 ? nullptr : text.c_str()) != FALSE;
 }

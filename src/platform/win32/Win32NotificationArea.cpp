@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <iterator>
 
-bool CWin32NotificationArea::ShellNotifyIcon(std::uint32_t message, const NotifyIconRecord& record)
-{
-    static_assert(sizeof(NOTIFYICONDATAW::szTip) / sizeof(WCHAR) == std::tuple_size<decltype(record.szTip)>::value,
+bool CWin32NotificationArea::ShellNotifyIcon(std::uint32_t message, const NotifyIconRecord& record) {
+    static_assert(sizeof(NOTIFYICONDATAW::szTip) / sizeof(WCHAR) ==
+                      std::tuple_size<decltype(record.szTip)>::value,
                   "the tip buffers must match");
     NOTIFYICONDATAW data{};
     // The record's own size (952), not sizeof(data): the shell reads no further than cbSize says.

@@ -104,7 +104,7 @@ BOOL CALLBACK VisitChildWindow(HWND child, LPARAM context) {
 } // namespace
 
 WindowHandle CWin32Windows::CreateDialogFromTemplate(std::uint32_t templateId, WindowHandle parent,
-                                                    IWindowProcedure* procedure) {
+                                                     IWindowProcedure* procedure) {
     return FromHandle(CreateDialogParamW(Module(), MAKEINTRESOURCEW(templateId), ToHwnd(parent),
                                          DialogProcedure, reinterpret_cast<LPARAM>(procedure)));
 }
@@ -328,7 +328,7 @@ WindowHandle CWin32Windows::CreateToolTip(WindowHandle owner) {
 }
 
 bool CWin32Windows::AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandle tool,
-                           const std::wstring& text) {
+                            const std::wstring& text) {
     // The tool is a window; its mouse messages are relayed by the owner (TTM_RELAYEVENT), not
     // subclassed. The first version of the record is understood by every comctl32.
     TOOLINFOW info{};
@@ -341,7 +341,7 @@ bool CWin32Windows::AddTool(WindowHandle toolTip, WindowHandle owner, WindowHand
 }
 
 int CWin32Windows::MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
-                             std::uint32_t type) {
+                              std::uint32_t type) {
     return MessageBoxW(ToHwnd(owner), text.c_str(), caption.c_str(), type);
 }
 

@@ -16,14 +16,12 @@ constexpr Point kOnNothing{1200, 900};
 
 using SelectorDrag = SelectorFixture;
 
-TEST_F(SelectorDrag, PressOnTheSightStartsTheDrag)
-{
+TEST_F(SelectorDrag, PressOnTheSightStartsTheDrag) {
     SelectorView view;
     WindowHandle capture = 0;
     WindowHandle dialog = 0;
     IconHandle cursor = 0;
-    Run({PressOnSight(), Look(&view),
-         Check([&] {
+    Run({PressOnSight(), Look(&view), Check([&] {
              capture = m_windows.Capture();
              dialog = Dialog();
              cursor = m_windows.Cursor();
@@ -36,18 +34,17 @@ TEST_F(SelectorDrag, PressOnTheSightStartsTheDrag)
     EXPECT_EQ(capture, dialog);
 }
 
-TEST_F(SelectorDrag, PressBesideTheSightDoesNothing)
-{
+TEST_F(SelectorDrag, PressBesideTheSightDoesNothing) {
     SelectorView view;
-    Run({PressAt({kSightRect.right, kSightRect.top + 5}), Look(&view), Release(), Look(&view), Click(IDCANCEL)});
+    Run({PressAt({kSightRect.right, kSightRect.top + 5}), Look(&view), Release(), Look(&view),
+         Click(IDCANCEL)});
 
     EXPECT_EQ(m_windows.Log().Count("SetCapture"), 0u);
     EXPECT_EQ(view.sightIcon, 0u); // the template's picture was never replaced
     EXPECT_EQ(view.activeWindow, 1);
 }
 
-TEST_F(SelectorDrag, PressAndReleaseWithoutMovingSwitchesToTheSelectedWindowOnly)
-{
+TEST_F(SelectorDrag, PressAndReleaseWithoutMovingSwitchesToTheSelectedWindowOnly) {
     const WindowHandle editor = AddEditor(kEditorRect);
     StoreTarget(1, editor);
 
@@ -64,8 +61,7 @@ TEST_F(SelectorDrag, PressAndReleaseWithoutMovingSwitchesToTheSelectedWindowOnly
     EXPECT_EQ(StoredSeeked(), editor);
 }
 
-TEST_F(SelectorDrag, DroppingOnAWindowOutlinesDescribesAndStoresIt)
-{
+TEST_F(SelectorDrag, DroppingOnAWindowOutlinesDescribesAndStoresIt) {
     const WindowHandle editor = AddEditor(kEditorRect);
 
     SelectorView during;
@@ -77,7 +73,8 @@ TEST_F(SelectorDrag, DroppingOnAWindowOutlinesDescribesAndStoresIt)
     expected.insert(expected.end(), removal.begin(), removal.end());
     EXPECT_TRUE(SequenceMatches(m_painting.Log(), expected));
 
-    const std::wstring description = L"Untitled - Notepad, Notepad, Width = 400, Height = 400, Control(s) : 1";
+    const std::wstring description =
+        L"Untitled - Notepad, Notepad, Width = 400, Height = 400, Control(s) : 1";
     EXPECT_EQ(during.description, description);
     EXPECT_TRUE(during.firstEditEnabled);
     EXPECT_EQ(during.activeWindow, 1); // the radio group changes only on release
@@ -87,8 +84,7 @@ TEST_F(SelectorDrag, DroppingOnAWindowOutlinesDescribesAndStoresIt)
     EXPECT_EQ(Stored(L"SendKeysToActiveWindow"), 0);
 }
 
-TEST_F(SelectorDrag, MovesWithinTheSameWindowDrawNothingMore)
-{
+TEST_F(SelectorDrag, MovesWithinTheSameWindowDrawNothingMore) {
     AddEditor(kEditorRect);
 
     Run({PressOnSight(), MoveTo(kOnEditorFrame), MoveTo({620, 125}), MoveTo({700, 130}), Release(),
@@ -97,8 +93,7 @@ TEST_F(SelectorDrag, MovesWithinTheSameWindowDrawNothingMore)
     EXPECT_EQ(m_painting.Log().Count("GetWindowDC"), 2u); // drawn once, removed once
 }
 
-TEST_F(SelectorDrag, MovingToAnotherWindowMovesTheOutline)
-{
+TEST_F(SelectorDrag, MovingToAnotherWindowMovesTheOutline) {
     const WindowHandle editor = AddEditor(kEditorRect);
     const WindowHandle edit = m_windows.Control(editor, 15);
 
@@ -113,13 +108,13 @@ TEST_F(SelectorDrag, MovingToAnotherWindowMovesTheOutline)
     EXPECT_EQ(StoredSeeked(), edit);
 }
 
-TEST_F(SelectorDrag, OwnWindowIsSelectedButNeitherOutlinedNorDescribed)
-{
+TEST_F(SelectorDrag, OwnWindowIsSelectedButNeitherOutlinedNorDescribed) {
     const WindowHandle editor = AddEditor(kEditorRect);
     const Point onOwnDialog{kDialogRect.left + 10, kDialogRect.top + 290};
 
     SelectorView overOwn;
-    Run({PressOnSight(), MoveTo(kOnEditorFrame), MoveTo(onOwnDialog), Look(&overOwn), Release(), Click(IDOK)});
+    Run({PressOnSight(), MoveTo(kOnEditorFrame), MoveTo(onOwnDialog), Look(&overOwn), Release(),
+         Click(IDOK)});
 
     // Drawn over the editor, removed from it on release; never drawn on the selector.
     EXPECT_TRUE(SequenceMatches(m_painting.Log().Select({"GetWindowDC"}),
@@ -128,8 +123,7 @@ TEST_F(SelectorDrag, OwnWindowIsSelectedButNeitherOutlinedNorDescribed)
     EXPECT_EQ(StoredSeeked(), m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).back());
 }
 
-TEST_F(SelectorDrag, NoWindowUnderThePointClearsTheSelectionAndTheOutline)
-{
+TEST_F(SelectorDrag, NoWindowUnderThePointClearsTheSelectionAndTheOutline) {
     const WindowHandle editor = AddEditor(kEditorRect);
     StoreTarget(0, editor);
 
@@ -141,8 +135,7 @@ TEST_F(SelectorDrag, NoWindowUnderThePointClearsTheSelectionAndTheOutline)
     EXPECT_EQ(StoredSeeked(), 0);
 }
 
-TEST_F(SelectorDrag, PositionsLeftOfThePrimaryScreenAreSignExtended)
-{
+TEST_F(SelectorDrag, PositionsLeftOfThePrimaryScreenAreSignExtended) {
     const WindowHandle left = m_windows.AddTopLevelWindow(L"Left Screen", L"Viewer", {-900, 100, -500, 400});
 
     Run({PressOnSight(), MoveTo({-700, 200}), Release(), Click(IDOK)});
@@ -150,9 +143,9 @@ TEST_F(SelectorDrag, PositionsLeftOfThePrimaryScreenAreSignExtended)
     EXPECT_EQ(StoredSeeked(), left);
 }
 
-TEST_F(SelectorDrag, GroupBoxGivesWayToTheSmallestControlItFrames)
-{
-    const WindowHandle form = m_windows.AddTopLevelWindow(L"Order Form", L"FormWindow", {600, 100, 1000, 500});
+TEST_F(SelectorDrag, GroupBoxGivesWayToTheSmallestControlItFrames) {
+    const WindowHandle form =
+        m_windows.AddTopLevelWindow(L"Order Form", L"FormWindow", {600, 100, 1000, 500});
     m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200}, L"Address");
     const WindowHandle field = m_windows.AddChildWindow(form, L"Edit", 11, {30, 30, 130, 52});
 
@@ -163,23 +156,23 @@ TEST_F(SelectorDrag, GroupBoxGivesWayToTheSmallestControlItFrames)
     EXPECT_EQ(view.description, L", Edit, Width = 100, Height = 22, Control(s) : 0");
 }
 
-TEST_F(SelectorDrag, OnlyTheDialogsOwnMovesTakePart)
-{
+TEST_F(SelectorDrag, OnlyTheDialogsOwnMovesTakePart) {
     AddEditor(kEditorRect);
     // Another window of ours; in its client coordinates the move would lie over the editor.
     const WindowHandle other =
         m_windows.AddTopLevelWindow(L"Other", L"Other", {0, 600, 100, 700}, FakeWindows::kOwnProcessId);
 
     Run({PressOnSight(),
-         [this, other] { m_windows.Enqueue(Msg{other, WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(610, -480), 0, {}}); },
+         [this, other] {
+             m_windows.Enqueue(Msg{other, WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(610, -480), 0, {}});
+         },
          Release(), Click(IDOK)});
 
     EXPECT_EQ(m_painting.Log().Count("PatBlt"), 0u);
     EXPECT_EQ(StoredSeeked(), 0);
 }
 
-TEST_F(SelectorDrag, MovesAfterTheReleaseSelectNothing)
-{
+TEST_F(SelectorDrag, MovesAfterTheReleaseSelectNothing) {
     AddEditor(kEditorRect);
 
     Run({PressOnSight(), Release(), MoveTo(kOnEditorFrame), Click(IDOK)});
@@ -188,8 +181,7 @@ TEST_F(SelectorDrag, MovesAfterTheReleaseSelectNothing)
     EXPECT_EQ(StoredSeeked(), 0);
 }
 
-TEST_F(SelectorDrag, EscapeDuringTheDragRemovesTheOutline)
-{
+TEST_F(SelectorDrag, EscapeDuringTheDragRemovesTheOutline) {
     const WindowHandle editor = AddEditor(kEditorRect);
 
     Run({PressOnSight(), MoveTo(kOnEditorFrame), [this] { m_user.PressKey(VK_ESCAPE); }});

@@ -11,8 +11,7 @@ namespace {
 
 class SelectorAtStart : public MainDialogFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const WindowHandle gone = m_windows.AddTopLevelWindow(L"Closed", L"Notepad", {600, 100, 1000, 500});
         m_windows.DestroyWindow(gone);
         StoreInt(L"SendKeysToActiveWindow", 0);
@@ -21,14 +20,16 @@ protected:
     }
 
     // The selector reports mouse input in its client coordinates; it holds the capture meanwhile.
-    void PostToSelector(std::uint32_t message, Point screen)
-    {
+    void PostToSelector(std::uint32_t message, Point screen) {
         const Rect rect = selector_test::kDialogRect;
-        m_windows.Enqueue(Msg{m_windows.LastDialog(IDD_WINDOW_SELECTOR), message, selector_test::kDragButton,
-                              selector_test::MakeLParam(screen.x - rect.left, screen.y - rect.top), 0, {}});
+        m_windows.Enqueue(Msg{m_windows.LastDialog(IDD_WINDOW_SELECTOR),
+                              message,
+                              selector_test::kDragButton,
+                              selector_test::MakeLParam(screen.x - rect.left, screen.y - rect.top),
+                              0,
+                              {}});
     }
-    void DragSightTo(Point screen)
-    {
+    void DragSightTo(Point screen) {
         const Point sight{selector_test::kDialogRect.left + selector_test::kOnSight.x,
                           selector_test::kDialogRect.top + selector_test::kOnSight.y};
         m_windows.QueueUserAction([this, sight] { PostToSelector(WM_LBUTTONDOWN, sight); });
@@ -39,8 +40,7 @@ protected:
     WindowHandle m_hNewTarget = 0;
 };
 
-TEST_F(SelectorAtStart, PickingAWindowAndOkStartsTheRun)
-{
+TEST_F(SelectorAtStart, PickingAWindowAndOkStartsTheRun) {
     Start();
     SelectKey(KEY_ENTER);
     DragSightTo({610, 120});
@@ -54,8 +54,7 @@ TEST_F(SelectorAtStart, PickingAWindowAndOkStartsTheRun)
     EXPECT_NE(RunButtons(), IdleButtons());
 }
 
-TEST_F(SelectorAtStart, PickingAWindowAndCancelLeavesTheRunIdle)
-{
+TEST_F(SelectorAtStart, PickingAWindowAndCancelLeavesTheRunIdle) {
     Start();
     SelectKey(KEY_ENTER);
     DragSightTo({610, 120});

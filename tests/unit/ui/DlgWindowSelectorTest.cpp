@@ -14,8 +14,7 @@ namespace {
 
 using SelectorOpening = SelectorFixture;
 
-TEST_F(SelectorOpening, EmptyRegistryChoosesTheActiveWindowWithEveryOptionCleared)
-{
+TEST_F(SelectorOpening, EmptyRegistryChoosesTheActiveWindowWithEveryOptionCleared) {
     SelectorView view;
     Run({Look(&view), Click(IDCANCEL)});
 
@@ -29,8 +28,7 @@ TEST_F(SelectorOpening, EmptyRegistryChoosesTheActiveWindowWithEveryOptionCleare
     EXPECT_TRUE(view.sendKeyUpEnabled);
 }
 
-TEST_F(SelectorOpening, CaptionAndIconsNameTheApplication)
-{
+TEST_F(SelectorOpening, CaptionAndIconsNameTheApplication) {
     SelectorView view;
     Run({Look(&view), Click(IDCANCEL)});
 
@@ -39,8 +37,7 @@ TEST_F(SelectorOpening, CaptionAndIconsNameTheApplication)
     EXPECT_EQ(view.smallIcon, m_windows.IconOf(IDI_TAPWELL));
 }
 
-TEST_F(SelectorOpening, StoredSelectedWindowIsDescribedAtOnce)
-{
+TEST_F(SelectorOpening, StoredSelectedWindowIsDescribedAtOnce) {
     const WindowHandle editor = AddEditor({600, 100, 1000, 500});
     StoreTarget(0, editor, 1, 1, 1);
 
@@ -56,8 +53,7 @@ TEST_F(SelectorOpening, StoredSelectedWindowIsDescribedAtOnce)
     EXPECT_EQ(view.sendKeyUp, 1);
 }
 
-TEST_F(SelectorOpening, SendingCharactersDoesNotDisableKeyUpsOnOpening)
-{
+TEST_F(SelectorOpening, SendingCharactersDoesNotDisableKeyUpsOnOpening) {
     StoreTarget(0, 0, 0, 1, 0);
 
     SelectorView view;
@@ -67,8 +63,7 @@ TEST_F(SelectorOpening, SendingCharactersDoesNotDisableKeyUpsOnOpening)
     EXPECT_TRUE(view.sendKeyUpEnabled);
 }
 
-TEST_F(SelectorOpening, StoredWindowWithoutEditClearsFirstEdit)
-{
+TEST_F(SelectorOpening, StoredWindowWithoutEditClearsFirstEdit) {
     const WindowHandle dialogBox = m_windows.AddTopLevelWindow(L"Question", L"#32770", {100, 100, 300, 200});
     m_windows.AddChildWindow(dialogBox, L"Button", 1, {10, 10, 80, 30}, L"Yes");
     StoreTarget(0, dialogBox, 1);
@@ -81,8 +76,7 @@ TEST_F(SelectorOpening, StoredWindowWithoutEditClearsFirstEdit)
     EXPECT_EQ(Stored(L"SendKeysToFirstEditOfSelectedWindow"), 0);
 }
 
-TEST_F(SelectorOpening, StaleStoredWindowShowsThePromptAndKeepsFirstEdit)
-{
+TEST_F(SelectorOpening, StaleStoredWindowShowsThePromptAndKeepsFirstEdit) {
     const WindowHandle gone = AddEditor();
     m_windows.DestroyWindow(gone);
     StoreTarget(0, gone, 1);
@@ -108,8 +102,7 @@ struct DescriptionCase {
 
 class SelectorDescription : public SelectorFixture, public ::testing::WithParamInterface<DescriptionCase> {};
 
-TEST_P(SelectorDescription, CountsEveryDescendantAndLooksForAnEditControl)
-{
+TEST_P(SelectorDescription, CountsEveryDescendantAndLooksForAnEditControl) {
     const DescriptionCase& c = GetParam();
     const WindowHandle target = m_windows.AddTopLevelWindow(L"Target", L"TargetClass", {0, 0, 640, 480});
     WindowHandle last = target;
@@ -138,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DescriptionCase{"EditInCapitals", {L"EDIT"}, 1, true},
                       DescriptionCase{"RichEditIsNoEdit", {L"RichEdit20W"}, 1, false},
                       DescriptionCase{"EditBoxIsNoEdit", {L"EditBox"}, 1, false},
-                      DescriptionCase{"GrandchildrenCount", {L"Panel", L">Panel", L">Button", L"Static"}, 4, false},
+                      DescriptionCase{
+                          "GrandchildrenCount", {L"Panel", L">Panel", L">Button", L"Static"}, 4, false},
                       DescriptionCase{"EditDeepDown", {L"Panel", L">Panel", L">Edit"}, 3, true}),
     [](const ::testing::TestParamInfo<DescriptionCase>& info) { return std::string(info.param.name); });
 
@@ -146,8 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 using SelectorOptions = SelectorFixture;
 
-TEST_F(SelectorOptions, DisplaysCharactersDisablesKeyUpsAndClearingItEnablesThem)
-{
+TEST_F(SelectorOptions, DisplaysCharactersDisablesKeyUpsAndClearingItEnablesThem) {
     SelectorView checked;
     SelectorView cleared;
     Run({Click(IDC_SEND_CHARS), Look(&checked), Click(IDC_SEND_CHARS), Look(&cleared), Click(IDCANCEL)});
@@ -158,8 +151,7 @@ TEST_F(SelectorOptions, DisplaysCharactersDisablesKeyUpsAndClearingItEnablesThem
     EXPECT_TRUE(cleared.sendKeyUpEnabled);
 }
 
-TEST_F(SelectorOptions, WindowWithoutControlsSendsKeyUpsOnlyAndLeavesEnabledStatesAlone)
-{
+TEST_F(SelectorOptions, WindowWithoutControlsSendsKeyUpsOnlyAndLeavesEnabledStatesAlone) {
     const WindowHandle editor = AddEditor();
     StoreTarget(0, editor, 1, 0, 0);
 
@@ -180,8 +172,7 @@ TEST_F(SelectorOptions, WindowWithoutControlsSendsKeyUpsOnlyAndLeavesEnabledStat
 
 using SelectorClosing = SelectorFixture;
 
-TEST_F(SelectorClosing, OkWritesTheFiveSettingsInOrder)
-{
+TEST_F(SelectorClosing, OkWritesTheFiveSettingsInOrder) {
     const WindowHandle editor = AddEditor();
     StoreTarget(0, editor, 0, 0, 0);
 
@@ -189,9 +180,9 @@ TEST_F(SelectorClosing, OkWritesTheFiveSettingsInOrder)
         Run({Click(IDC_SEND_TO_FIRST_EDIT), Click(IDC_SEND_KEY_UPS), Click(IDC_SEND_CHARS), Click(IDOK)});
 
     EXPECT_EQ(result, static_cast<LResult>(IDOK));
-    EXPECT_EQ(m_registry.m_written,
-              (std::vector<std::wstring>{L"SendKeysToActiveWindow", L"Settings 0",
-                                         L"SendKeysToFirstEditOfSelectedWindow", L"SendChars", L"SendKeyUps"}));
+    EXPECT_EQ(m_registry.m_written, (std::vector<std::wstring>{L"SendKeysToActiveWindow", L"Settings 0",
+                                                               L"SendKeysToFirstEditOfSelectedWindow",
+                                                               L"SendChars", L"SendKeyUps"}));
     EXPECT_EQ(Stored(L"SendKeysToActiveWindow"), 0);
     EXPECT_EQ(StoredSeeked(), editor);
     EXPECT_EQ(Stored(L"SendKeysToFirstEditOfSelectedWindow"), 1);
@@ -199,20 +190,18 @@ TEST_F(SelectorClosing, OkWritesTheFiveSettingsInOrder)
     EXPECT_EQ(Stored(L"SendKeyUps"), 1);
 }
 
-TEST_F(SelectorClosing, OkWorksUnderTheWaitCursorAndPutsThePointerBack)
-{
+TEST_F(SelectorClosing, OkWorksUnderTheWaitCursorAndPutsThePointerBack) {
     m_windows.SetCursor(0x0002'7F00);
     m_windows.Log().Clear();
 
     Run({Click(IDOK)});
 
-    EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({"LoadWaitCursor", "SetCursor"}),
-                                {"LoadWaitCursor()", "SetCursor(" + Hex(FakeWindows::kWaitCursor) + ")",
-                                 "SetCursor(0x27F00)"}));
+    EXPECT_TRUE(SequenceMatches(
+        m_windows.Log().Select({"LoadWaitCursor", "SetCursor"}),
+        {"LoadWaitCursor()", "SetCursor(" + Hex(FakeWindows::kWaitCursor) + ")", "SetCursor(0x27F00)"}));
 }
 
-TEST_F(SelectorClosing, ActiveWindowAndOkStillWritesTheSelectedHandle)
-{
+TEST_F(SelectorClosing, ActiveWindowAndOkStillWritesTheSelectedHandle) {
     const WindowHandle editor = AddEditor();
     StoreTarget(0, editor);
 
@@ -222,8 +211,7 @@ TEST_F(SelectorClosing, ActiveWindowAndOkStillWritesTheSelectedHandle)
     EXPECT_EQ(StoredSeeked(), editor);
 }
 
-TEST_F(SelectorClosing, CancelWritesNothing)
-{
+TEST_F(SelectorClosing, CancelWritesNothing) {
     AddEditor();
     StoreTarget(1, 0);
 
@@ -236,8 +224,7 @@ TEST_F(SelectorClosing, CancelWritesNothing)
     EXPECT_EQ(StoredSeeked(), 0);
 }
 
-TEST_F(SelectorClosing, EscapeWritesNothing)
-{
+TEST_F(SelectorClosing, EscapeWritesNothing) {
     Run({Click(IDC_RECEIVER_SELECTED_WINDOW), [this] { m_user.PressKey(VK_ESCAPE); }});
 
     EXPECT_TRUE(m_registry.m_written.empty());

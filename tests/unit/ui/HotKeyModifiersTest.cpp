@@ -28,22 +28,19 @@ constexpr ModifierCase kPairs[] = {
 
 } // namespace
 
-TEST(HotKeyModifiers, ControlFormConvertsToItsStoredPartner)
-{
+TEST(HotKeyModifiers, ControlFormConvertsToItsStoredPartner) {
     for (const ModifierCase& pair : kPairs) {
         EXPECT_EQ(ModifiersToStoredForm(pair.control), pair.stored) << "control " << Hex(pair.control, 2);
     }
 }
 
-TEST(HotKeyModifiers, StoredFormConvertsToItsControlPartner)
-{
+TEST(HotKeyModifiers, StoredFormConvertsToItsControlPartner) {
     for (const ModifierCase& pair : kPairs) {
         EXPECT_EQ(ModifiersToControlForm(pair.stored), pair.control) << "stored " << Hex(pair.stored, 4);
     }
 }
 
-TEST(HotKeyModifiers, BitsWithoutAPartnerAreDropped)
-{
+TEST(HotKeyModifiers, BitsWithoutAPartnerAreDropped) {
     const ModifierCase cases[] = {
         {0xF0, 0},
         {0xFF, 0x000F},

@@ -19,15 +19,13 @@ const wchar_t kModEntry0[] = L"Settings 0 StartAutoClickHotkey Mod";
 
 class HotKeyStoreFixture : public ::testing::Test {
 protected:
-    HotKeyStoreFixture()
-    {
+    HotKeyStoreFixture() {
         m_profile.SetRegistryKey(L"Tov rin");
         m_profile.SetApplicationName(L"Tapwell by Tovrin");
     }
 
     // The DWORD stored under the instance section, or -1 when the value is missing or not a DWORD.
-    std::int64_t Stored(const std::wstring& path, const std::wstring& name) const
-    {
+    std::int64_t Stored(const std::wstring& path, const std::wstring& name) const {
         const FakeRegistry::StoredValue* value = m_registry.FindValue(path, name);
         if (value == nullptr || value->type != REG_DWORD || value->data.size() != 4) {
             return -1;
@@ -45,30 +43,26 @@ protected:
 
 } // namespace
 
-TEST(HotKeyValueBase, IsTheSectionNameABlankAndTheWord)
-{
+TEST(HotKeyValueBase, IsTheSectionNameABlankAndTheWord) {
     EXPECT_EQ(FormatHotKeyValueBase(L"Settings 0"), L"Settings 0 StartAutoClickHotkey");
     EXPECT_EQ(FormatHotKeyValueBase(L"Settings 12"), L"Settings 12 StartAutoClickHotkey");
 }
 
-TEST_F(HotKeyStoreFixture, CtrlAltF6IsStoredAsKey0x75AndMod0x0003)
-{
+TEST_F(HotKeyStoreFixture, CtrlAltF6IsStoredAsKey0x75AndMod0x0003) {
     EXPECT_TRUE(m_store.Write(m_strBase, VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
 
     EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x75);
     EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0003);
 }
 
-TEST_F(HotKeyStoreFixture, ShiftHomeWithTheExtendedFlagIsStoredWithTheWindowsKeyModifier)
-{
+TEST_F(HotKeyStoreFixture, ShiftHomeWithTheExtendedFlagIsStoredWithTheWindowsKeyModifier) {
     EXPECT_TRUE(m_store.Write(m_strBase, VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT));
 
     EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x24);
     EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x000C);
 }
 
-TEST_F(HotKeyStoreFixture, StoredAltReadsBackInBothForms)
-{
+TEST_F(HotKeyStoreFixture, StoredAltReadsBackInBothForms) {
     m_registry.PutDword(kSection0Path, kKeyEntry0, 0x75);
     m_registry.PutDword(kSection0Path, kModEntry0, 0x0001);
 
@@ -79,8 +73,7 @@ TEST_F(HotKeyStoreFixture, StoredAltReadsBackInBothForms)
     EXPECT_EQ(hotKey.controlModifiers, HOTKEYF_ALT);
 }
 
-TEST_F(HotKeyStoreFixture, MissingEntriesReadAsNoShortcut)
-{
+TEST_F(HotKeyStoreFixture, MissingEntriesReadAsNoShortcut) {
     const StoredHotKey hotKey = m_store.Read(m_strBase);
 
     EXPECT_EQ(hotKey.vk, 0u);
@@ -88,8 +81,7 @@ TEST_F(HotKeyStoreFixture, MissingEntriesReadAsNoShortcut)
     EXPECT_EQ(hotKey.controlModifiers, 0u);
 }
 
-TEST_F(HotKeyStoreFixture, OnlyTheLowSixteenBitsOfEachEntryCount)
-{
+TEST_F(HotKeyStoreFixture, OnlyTheLowSixteenBitsOfEachEntryCount) {
     m_registry.PutDword(kSection0Path, kKeyEntry0, 0x00070075);
     m_registry.PutDword(kSection0Path, kModEntry0, 0xFFFF0006);
 
@@ -100,8 +92,7 @@ TEST_F(HotKeyStoreFixture, OnlyTheLowSixteenBitsOfEachEntryCount)
     EXPECT_EQ(hotKey.controlModifiers, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
 }
 
-TEST_F(HotKeyStoreFixture, AFailedKeyWriteFailsAndLeavesTheModEntryAlone)
-{
+TEST_F(HotKeyStoreFixture, AFailedKeyWriteFailsAndLeavesTheModEntryAlone) {
     m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
     m_registry.PutDword(kSection0Path, kModEntry0, 0x0004);
     m_registry.FailWritesTo(kKeyEntry0);
@@ -112,8 +103,7 @@ TEST_F(HotKeyStoreFixture, AFailedKeyWriteFailsAndLeavesTheModEntryAlone)
     EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0004);
 }
 
-TEST_F(HotKeyStoreFixture, AFailedModWriteFailsAfterTheKeyWasWritten)
-{
+TEST_F(HotKeyStoreFixture, AFailedModWriteFailsAfterTheKeyWasWritten) {
     m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
     m_registry.PutDword(kSection0Path, kModEntry0, 0x0004);
     m_registry.FailWritesTo(kModEntry0);
@@ -124,8 +114,7 @@ TEST_F(HotKeyStoreFixture, AFailedModWriteFailsAfterTheKeyWasWritten)
     EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0004);
 }
 
-TEST_F(HotKeyStoreFixture, ClearingStoresZeroInBothEntries)
-{
+TEST_F(HotKeyStoreFixture, ClearingStoresZeroInBothEntries) {
     m_registry.PutDword(kSection0Path, kKeyEntry0, 0x75);
     m_registry.PutDword(kSection0Path, kModEntry0, 0x0003);
 
@@ -135,8 +124,7 @@ TEST_F(HotKeyStoreFixture, ClearingStoresZeroInBothEntries)
     EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0);
 }
 
-TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall)
-{
+TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall) {
     // The store exists before start-up has numbered the instance.
     m_strSection = L"Settings 1";
     const std::wstring base = FormatHotKeyValueBase(m_strSection);
@@ -148,8 +136,7 @@ TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall)
     EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), -1);
 }
 
-TEST_F(HotKeyStoreFixture, EachInstanceKeepsItsOwnShortcut)
-{
+TEST_F(HotKeyStoreFixture, EachInstanceKeepsItsOwnShortcut) {
     m_registry.PutDword(kSection1Path, L"Settings 1 StartAutoClickHotkey Key", 0x74);
     m_registry.PutDword(kSection1Path, L"Settings 1 StartAutoClickHotkey Mod", 0x0002);
 

@@ -14,10 +14,12 @@ namespace {
 const std::wstring kLoadFailed = L"Failed to Load Shortcut Key for Auto Key Pressing.";
 const std::wstring kSaveFailed = L"Failed to Store HotKey to Start Auto Mouse Clicks.";
 const std::wstring kClearFailed = L"Failed to Store HotKey to Start Key Pressing.";
-const std::wstring kSelectKeyFirst = L"First Select Keyboard Key from the Drop Down List.\n\nClick on the OK Button "
-                                     L"to View Available Keyboard Keys for Automation.";
-const std::wstring kPressShortcutFirst = L"Click on the White Box With None Written in it.\n\nNow Press the desired "
-                                         L"Keyboard Shortcut Key\n\nFinally Click on the Save Shortcut Key Button.";
+const std::wstring kSelectKeyFirst =
+    L"First Select Keyboard Key from the Drop Down List.\n\nClick on the OK Button "
+    L"to View Available Keyboard Keys for Automation.";
+const std::wstring kPressShortcutFirst =
+    L"Click on the White Box With None Written in it.\n\nNow Press the desired "
+    L"Keyboard Shortcut Key\n\nFinally Click on the Save Shortcut Key Button.";
 
 std::wstring Box(std::uint32_t type, const std::wstring& text) {
     return std::to_wstring(type) + L" " + text;
@@ -254,7 +256,8 @@ TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedEndsAfterOneTryWith
 
     Start();
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed), Box(MB_ICONERROR, kClearFailed)}));
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed), Box(MB_ICONERROR, kClearFailed)}));
     EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
     EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
     EXPECT_EQ(ControlPair(), 0u);
@@ -274,8 +277,9 @@ TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedOnSaveAlsoEndsWithN
 
     SaveShortcut(VK_F6, HOTKEYF_CONTROL);
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed), Box(MB_ICONERROR, kLoadFailed),
-                                                  Box(MB_ICONERROR, kClearFailed)}));
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed), Box(MB_ICONERROR, kLoadFailed),
+                                         Box(MB_ICONERROR, kClearFailed)}));
     EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
     EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
     EXPECT_EQ(ControlPair(), 0u);

@@ -34,8 +34,8 @@ protected:
         return m_menus.MenuOf(track.menu).resourceId;
     }
     std::vector<std::string> ShowCalls() {
-        return m_windows.Log().Select({"ShowWindow(" + Hex(Main()), "SetFocus(" + Hex(Main()),
-                                       "SetForegroundWindow(" + Hex(Main())});
+        return m_windows.Log().Select(
+            {"ShowWindow(" + Hex(Main()), "SetFocus(" + Hex(Main()), "SetForegroundWindow(" + Hex(Main())});
     }
 };
 
@@ -174,7 +174,8 @@ TEST_F(MainDialogTray, OtherMouseMessagesOnTheIconDoNothing) {
     ASSERT_TRUE(m_user.Click(IDC_HIDE_TO_TRAY, Main()));
     m_windows.Log().Clear();
 
-    for (std::uint32_t mouseMessage : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_MBUTTONUP}) {
+    for (std::uint32_t mouseMessage :
+         {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_MBUTTONUP}) {
         EXPECT_EQ(TrayMouse(mouseMessage), 1) << Hex(mouseMessage, 4);
     }
 
@@ -220,8 +221,9 @@ TEST_F(MainDialogTray, DoubleClickRestoresShowsFocusesAndBringsToFront) {
         EXPECT_EQ(TrayMouse(WM_LBUTTONDBLCLK), 1) << c.situation;
 
         const std::string main = Hex(Main());
-        EXPECT_TRUE(SequenceMatches(ShowCalls(), {"ShowWindow(" + main + ", 9)", "ShowWindow(" + main + ", 5)",
-                                                  "SetFocus(" + main + ")", "SetForegroundWindow(" + main + ")"}))
+        EXPECT_TRUE(
+            SequenceMatches(ShowCalls(), {"ShowWindow(" + main + ", 9)", "ShowWindow(" + main + ", 5)",
+                                          "SetFocus(" + main + ")", "SetForegroundWindow(" + main + ")"}))
             << c.situation;
         EXPECT_TRUE(m_windows.IsWindowVisible(Main())) << c.situation;
         EXPECT_FALSE(m_windows.IsIconic(Main())) << c.situation;
@@ -296,9 +298,10 @@ TEST_F(MainDialogTray, ContextExitPostsCloseWhichEndsTheProgram) {
     m_windows.DispatchPosted();
 
     const std::string main = Hex(Main());
-    EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({"PostMessage(" + main, "DestroyWindow(" + main}),
-                                {"PostMessage(" + main + ", 0x0010, 0, 0)",
-                                 "PostMessage(" + main + ", 0x0111, 32771, 0)", "DestroyWindow(" + main + ")"}));
+    EXPECT_TRUE(
+        SequenceMatches(m_windows.Log().Select({"PostMessage(" + main, "DestroyWindow(" + main}),
+                        {"PostMessage(" + main + ", 0x0010, 0, 0)",
+                         "PostMessage(" + main + ", 0x0111, 32771, 0)", "DestroyWindow(" + main + ")"}));
     EXPECT_FALSE(MainAlive());
     EXPECT_EQ(m_tray.IconCount(), 0u);
 }
@@ -332,10 +335,11 @@ TEST_F(MainDialogTray, ContextRefreshRefillsTheListsKeepingTheSelection) {
 
 TEST_F(MainDialogTray, EveryOtherCommandOfTheMenusAndButtonsIsTakenByTheDialog) {
     Start();
-    const int commands[] = {ID_CONTEXT_SCREENSHOT,     ID_CONTEXT_HELP_TUTORIALS, ID_CONTEXT_SIMULATION_SETTINGS,
-                            ID_CONTEXT_START_TAPFORCE, ID_CONTEXT_SHARE_FACEBOOK, ID_CONTEXT_SHARE_TWITTER,
-                            IDC_SHARE_FACEBOOK,        IDC_SHARE_TWITTER,         IDC_INSTANCE_MODE,
-                            IDC_INSTANCE_MODE_S};
+    const int commands[] = {
+        ID_CONTEXT_SCREENSHOT,     ID_CONTEXT_HELP_TUTORIALS, ID_CONTEXT_SIMULATION_SETTINGS,
+        ID_CONTEXT_START_TAPFORCE, ID_CONTEXT_SHARE_FACEBOOK, ID_CONTEXT_SHARE_TWITTER,
+        IDC_SHARE_FACEBOOK,        IDC_SHARE_TWITTER,         IDC_INSTANCE_MODE,
+        IDC_INSTANCE_MODE_S};
     for (int command : commands) {
         m_menus.ChooseOnNextTrack(static_cast<std::uintptr_t>(command));
         m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(10, 10));

@@ -13,22 +13,21 @@ namespace {
 
 constexpr LParam kExtended = LParam{1} << 24;
 
-LParam KeyParameter(std::uint32_t scanCode)
-{
+LParam KeyParameter(std::uint32_t scanCode) {
     return static_cast<LParam>(scanCode) << 16;
 }
 
 class NamedHotKeyFixture : public ::testing::Test {
 protected:
-    NamedHotKeyFixture()
-    {
+    NamedHotKeyFixture() {
         const WindowHandle dialog = m_windows.AddTopLevelWindow(L"Tapwell by Tovrin", L"#32770");
         m_control.Attach(m_windows.AddChildWindow(dialog, L"msctls_hotkey32", 1003));
 
         const struct {
             std::uint32_t vk;
             std::uint32_t scanCode;
-        } scanCodes[] = {{VK_CONTROL, 0x1D}, {VK_SHIFT, 0x2A}, {VK_MENU, 0x38}, {VK_F6, 0x40}, {VK_HOME, 0x47}};
+        } scanCodes[] = {
+            {VK_CONTROL, 0x1D}, {VK_SHIFT, 0x2A}, {VK_MENU, 0x38}, {VK_F6, 0x40}, {VK_HOME, 0x47}};
         for (const auto& key : scanCodes) {
             m_layout.SetScanCode(key.vk, key.scanCode);
         }
@@ -47,15 +46,13 @@ protected:
 
 } // namespace
 
-TEST_F(NamedHotKeyFixture, AnEmptyControlHasAnEmptyName)
-{
+TEST_F(NamedHotKeyFixture, AnEmptyControlHasAnEmptyName) {
     m_control.SetHotKey(0, 0);
 
     EXPECT_EQ(m_control.GetHotKeyName(), L"");
 }
 
-TEST_F(NamedHotKeyFixture, ModifiersComeFirstInTheOrderCtrlShiftAlt)
-{
+TEST_F(NamedHotKeyFixture, ModifiersComeFirstInTheOrderCtrlShiftAlt) {
     const struct {
         std::uint32_t vk;
         std::uint32_t modifiers;
@@ -72,23 +69,21 @@ TEST_F(NamedHotKeyFixture, ModifiersComeFirstInTheOrderCtrlShiftAlt)
     };
     for (const auto& c : cases) {
         m_control.SetHotKey(c.vk, c.modifiers);
-        EXPECT_EQ(m_control.GetHotKeyName(), c.name) << "vk " << Hex(c.vk, 2) << " modifiers " << Hex(c.modifiers, 2);
+        EXPECT_EQ(m_control.GetHotKeyName(), c.name)
+            << "vk " << Hex(c.vk, 2) << " modifiers " << Hex(c.modifiers, 2);
     }
 }
 
-TEST_F(NamedHotKeyFixture, TheExtendedFlagSelectsTheNavigationKeyName)
-{
+TEST_F(NamedHotKeyFixture, TheExtendedFlagSelectsTheNavigationKeyName) {
     EXPECT_EQ(m_control.GetKeyName(VK_HOME, true), L"Home");
     EXPECT_EQ(m_control.GetKeyName(VK_HOME, false), L"Num 7");
 }
 
-TEST_F(NamedHotKeyFixture, AKeyWithoutANameGivesAnEmptyText)
-{
+TEST_F(NamedHotKeyFixture, AKeyWithoutANameGivesAnEmptyText) {
     EXPECT_EQ(m_control.GetKeyName(0x41, false), L"");
 }
 
-TEST_F(NamedHotKeyFixture, NamesOfAnyLengthComeBackWhole)
-{
+TEST_F(NamedHotKeyFixture, NamesOfAnyLengthComeBackWhole) {
     // The first buffer holds 127 units and a zero; longer names need the doubled buffers.
     for (std::size_t length : {1u, 126u, 127u, 128u, 255u, 256u, 300u}) {
         const std::wstring name(length, L'k');

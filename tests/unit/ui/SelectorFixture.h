@@ -44,18 +44,15 @@ class WriteRecordingRegistry : public IRegistry {
 public:
     explicit WriteRecordingRegistry(FakeRegistry& store) : m_store(store) {}
     long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
-                   RegKeyHandle* result) override
-    {
+                   RegKeyHandle* result) override {
         return m_store.CreateKey(parent, subKey, access, result);
     }
     long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
-                    std::uint32_t* size) override
-    {
+                    std::uint32_t* size) override {
         return m_store.QueryValue(key, name, type, data, size);
     }
     long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
-                  std::uint32_t size) override
-    {
+                  std::uint32_t size) override {
         m_written.push_back(name);
         return m_store.SetValue(key, name, type, data, size);
     }
@@ -70,12 +67,10 @@ private:
 // Ports the selector has no business with: any use fails the test.
 class UnusedShell : public IShell {
 public:
-    void ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override
-    {
+    void ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override {
         ADD_FAILURE() << "the selector opened something through the shell";
     }
-    std::wstring GetModuleFileName(std::uint32_t) override
-    {
+    std::wstring GetModuleFileName(std::uint32_t) override {
         ADD_FAILURE() << "the selector asked for the module file name";
         return L"";
     }
@@ -83,8 +78,7 @@ public:
 
 class UnusedRandom : public IRandomSource {
 public:
-    std::uint32_t NextSeed() override
-    {
+    std::uint32_t NextSeed() override {
         ADD_FAILURE() << "the selector asked for a random seed";
         return 0;
     }
@@ -107,14 +101,12 @@ struct SelectorView {
     IconHandle smallIcon = 0;
 };
 
-inline LParam MakeLParam(int x, int y)
-{
+inline LParam MakeLParam(int x, int y) {
     return static_cast<LParam>(static_cast<std::int32_t>((static_cast<std::uint32_t>(y) << 16) |
                                                          (static_cast<std::uint32_t>(x) & 0xFFFF)));
 }
 
-inline FakeDialogTemplate SelectorTemplate()
-{
+inline FakeDialogTemplate SelectorTemplate() {
     FakeDialogTemplate dialogTemplate{
         L"Dialog",
         {
@@ -127,12 +119,14 @@ inline FakeDialogTemplate SelectorTemplate()
                 .At({37, 37, 397, 53}),
             FakeControl::Radio(IDC_RECEIVER_SELECTED_WINDOW, L"Selected Window").At({37, 70, 145, 86}),
             FakeControl::Static(IDC_SIGHT).StartsGroup().At(kSightRect),
-            FakeControl::Static(-1, L"Note : Drag Circle to Desired Window / Control to Select").At({213, 71, 480, 84}),
+            FakeControl::Static(-1, L"Note : Drag Circle to Desired Window / Control to Select")
+                .At({213, 71, 480, 84}),
             FakeControl::Edit(IDC_WINDOW_DESCRIPTION).At({58, 177, 511, 218}),
             FakeControl::CheckBox(IDC_SEND_TO_FIRST_EDIT, L"Send to First Edit Box of Window Selected Above")
                 .Disabled()
                 .At({160, 106, 418, 122}),
-            FakeControl::CheckBox(IDC_SEND_CHARS, L"Sending Keystroke(s) to a Window which Displays Characters")
+            FakeControl::CheckBox(IDC_SEND_CHARS,
+                                  L"Sending Keystroke(s) to a Window which Displays Characters")
                 .At({160, 130, 473, 146}),
             FakeControl::CheckBox(IDC_SEND_KEY_UPS, L"Send Key Up").At({160, 153, 247, 169}),
             FakeControl::PushButton(IDC_WINDOW_WITHOUT_CONTROLS, L"Sending to Window without Controls")
@@ -146,8 +140,7 @@ class SelectorFixture : public ::testing::Test {
 protected:
     using Step = std::function<void()>;
 
-    SelectorFixture() : m_savedSection(g_strInstanceSection), m_nSavedNumber(g_nInstanceNumber)
-    {
+    SelectorFixture() : m_savedSection(g_strInstanceSection), m_nSavedNumber(g_nInstanceNumber) {
         m_profile.SetApplicationName(L"Tapwell by Tovrin");
         m_profile.SetRegistryKey(L"Tov rin");
         g_nInstanceNumber = 0;
@@ -155,76 +148,71 @@ protected:
         m_windows.AddDialogTemplate(IDD_WINDOW_SELECTOR, SelectorTemplate());
     }
 
-    ~SelectorFixture() override
-    {
+    ~SelectorFixture() override {
         g_strInstanceSection = m_savedSection;
         g_nInstanceNumber = m_nSavedNumber;
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         EXPECT_EQ(m_store.OpenKeyCount(), 0u) << "a registry key was left open";
         EXPECT_EQ(m_painting.OpenDCCount(), 0u) << "a device context was not released";
         EXPECT_EQ(m_painting.InvalidDCUses(), 0) << "a device context was misused";
     }
 
     // --- The scene ---
-    void StoreTarget(int activeWindow, WindowHandle seeked, int firstEdit = 0, int sendChars = 0, int sendKeyUps = 0)
-    {
+    void StoreTarget(int activeWindow, WindowHandle seeked, int firstEdit = 0, int sendChars = 0,
+                     int sendKeyUps = 0) {
         m_store.PutDword(kSectionPath, L"SendKeysToActiveWindow", static_cast<std::uint32_t>(activeWindow));
         m_store.PutDword(kSeekedPath, L"Settings 0", seeked);
-        m_store.PutDword(kSectionPath, L"SendKeysToFirstEditOfSelectedWindow", static_cast<std::uint32_t>(firstEdit));
+        m_store.PutDword(kSectionPath, L"SendKeysToFirstEditOfSelectedWindow",
+                         static_cast<std::uint32_t>(firstEdit));
         m_store.PutDword(kSectionPath, L"SendChars", static_cast<std::uint32_t>(sendChars));
         m_store.PutDword(kSectionPath, L"SendKeyUps", static_cast<std::uint32_t>(sendKeyUps));
     }
     // Another program's editor: a frame with an edit control filling most of it.
-    WindowHandle AddEditor(Rect rect = {600, 100, 1000, 500})
-    {
+    WindowHandle AddEditor(Rect rect = {600, 100, 1000, 500}) {
         const WindowHandle editor = m_windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad", rect);
-        m_windows.AddChildWindow(editor, L"Edit", 15, {8, 50, rect.right - rect.left - 8, rect.bottom - rect.top - 8});
+        m_windows.AddChildWindow(editor, L"Edit", 15,
+                                 {8, 50, rect.right - rect.left - 8, rect.bottom - rect.top - 8});
         return editor;
     }
 
     // --- The stored settings ---
     // The stored value, or -1 when there is none.
-    long long Stored(const std::wstring& name) const
-    {
+    long long Stored(const std::wstring& name) const {
         const FakeRegistry::StoredValue* value = m_store.FindValue(kSectionPath, name);
         return value != nullptr ? DwordOf(*value) : -1;
     }
-    long long StoredSeeked() const
-    {
+    long long StoredSeeked() const {
         const FakeRegistry::StoredValue* value = m_store.FindValue(kSeekedPath, L"Settings 0");
         return value != nullptr ? DwordOf(*value) : -1;
     }
 
     // --- The user, while the dialog runs ---
-    Step PressAt(Point client)
-    {
+    Step PressAt(Point client) {
         return [this, client] { Post(WM_LBUTTONDOWN, kDragButton, MakeLParam(client.x, client.y)); };
     }
     Step PressOnSight() { return PressAt(kOnSight); }
     // Moves are reported in the dialog's client coordinates, since the dialog holds the capture.
-    Step MoveTo(Point screen)
-    {
+    Step MoveTo(Point screen) {
         return [this, screen] {
-            Post(WM_MOUSEMOVE, kDragButton, MakeLParam(screen.x - kDialogRect.left, screen.y - kDialogRect.top));
+            Post(WM_MOUSEMOVE, kDragButton,
+                 MakeLParam(screen.x - kDialogRect.left, screen.y - kDialogRect.top));
         };
     }
-    Step Release() { return [this] { Post(WM_LBUTTONUP, 0, MakeLParam(kOnSight.x, kOnSight.y)); }; }
-    Step Click(int id)
-    {
+    Step Release() {
+        return [this] { Post(WM_LBUTTONUP, 0, MakeLParam(kOnSight.x, kOnSight.y)); };
+    }
+    Step Click(int id) {
         return [this, id] { EXPECT_TRUE(m_user.Click(id, Dialog())) << "could not click " << id; };
     }
-    Step Look(SelectorView* view)
-    {
+    Step Look(SelectorView* view) {
         return [this, view] { *view = View(); };
     }
     Step Check(const std::function<void()>& check) { return check; }
 
     // Runs the dialog through the steps; returns DoModal's result.
-    LResult Run(const std::vector<Step>& steps)
-    {
+    LResult Run(const std::vector<Step>& steps) {
         for (const Step& step : steps) {
             m_windows.QueueUserAction(step);
         }
@@ -235,8 +223,7 @@ protected:
     WindowHandle Dialog() const { return m_windows.LastDialog(IDD_WINDOW_SELECTOR); }
     WindowHandle ControlOfDialog(int id) const { return m_windows.Control(Dialog(), id); }
 
-    SelectorView View() const
-    {
+    SelectorView View() const {
         const WindowHandle dialog = Dialog();
         SelectorView view;
         view.caption = m_windows.Window(dialog).text;
@@ -257,8 +244,7 @@ protected:
 
     // The PatBlt lines of the outline of a window at a screen rectangle with a non-negative origin,
     // drawn through device context dc.
-    static std::vector<std::string> OutlineOf(WindowHandle window, Rect rect, DeviceContext dc)
-    {
+    static std::vector<std::string> OutlineOf(WindowHandle window, Rect rect, DeviceContext dc) {
         const int w = rect.right - rect.left;
         const int h = rect.bottom - rect.top;
         const std::string d = Hex(dc);
@@ -267,8 +253,8 @@ protected:
             "PatBlt(" + d + ", 0, 0, " + std::to_string(w) + ", 3, 0x550009)",
             "PatBlt(" + d + ", 0, " + std::to_string(h - 3) + ", 3, " + std::to_string(6 - h) + ", 0x550009)",
             "PatBlt(" + d + ", " + std::to_string(w - 3) + ", 3, 3, " + std::to_string(h - 6) + ", 0x550009)",
-            "PatBlt(" + d + ", " + std::to_string(w) + ", " + std::to_string(h - 3) + ", " + std::to_string(-w) +
-                ", 3, 0x550009)",
+            "PatBlt(" + d + ", " + std::to_string(w) + ", " + std::to_string(h - 3) + ", " +
+                std::to_string(-w) + ", 3, 0x550009)",
             "ReleaseDC(" + Hex(window) + ", " + d + ")",
         };
     }
@@ -290,16 +276,14 @@ protected:
     CFakeKeyboardLayout m_layout;
     UnusedShell m_shell;
     UnusedRandom m_random;
-    Platform m_platform{m_registry, m_input,  m_layout, m_windows, m_menus,   m_painting,
-                        m_timers,   m_hotKeys, m_tray,  m_shell,   m_process, m_random};
+    Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_menus,   m_painting,
+                        m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random};
 
 private:
-    void Post(std::uint32_t message, WParam wParam, LParam lParam)
-    {
+    void Post(std::uint32_t message, WParam wParam, LParam lParam) {
         m_windows.Enqueue(Msg{Dialog(), message, wParam, lParam, 0, {}});
     }
-    static long long DwordOf(const FakeRegistry::StoredValue& value)
-    {
+    static long long DwordOf(const FakeRegistry::StoredValue& value) {
         if (value.data.size() != 4) {
             return -2;
         }

@@ -19,8 +19,7 @@ namespace {
 constexpr IconHandle kIcon = 0x00010080;
 const wchar_t kTitle[] = L"Tapwell by Tovrin";
 
-std::wstring TipOf(const NotifyIconRecord& record)
-{
+std::wstring TipOf(const NotifyIconRecord& record) {
     std::wstring tip;
     for (wchar_t unit : record.szTip) {
         if (unit == L'\0') {
@@ -31,8 +30,7 @@ std::wstring TipOf(const NotifyIconRecord& record)
     return tip;
 }
 
-bool TipIsAllZero(const NotifyIconRecord& record)
-{
+bool TipIsAllZero(const NotifyIconRecord& record) {
     for (wchar_t unit : record.szTip) {
         if (unit != L'\0') {
             return false;
@@ -58,8 +56,7 @@ protected:
 
 } // namespace
 
-TEST_F(TrayIconFixture, AddRecordCarriesIconCallbackAndTitle)
-{
+TEST_F(TrayIconFixture, AddRecordCarriesIconCallbackAndTitle) {
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
 
     ASSERT_EQ(m_shell.Calls().size(), 1u);
@@ -75,8 +72,7 @@ TEST_F(TrayIconFixture, AddRecordCarriesIconCallbackAndTitle)
     EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).tip, kTitle);
 }
 
-TEST_F(TrayIconFixture, DeleteRecordNamesTheIconAndNothingElse)
-{
+TEST_F(TrayIconFixture, DeleteRecordNamesTheIconAndNothingElse) {
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
 
     m_trayIcon.Remove(m_hWnd);
@@ -93,8 +89,7 @@ TEST_F(TrayIconFixture, DeleteRecordNamesTheIconAndNothingElse)
     EXPECT_FALSE(m_shell.HasIcon(m_hWnd, TRAY_ICON_ID));
 }
 
-TEST_F(TrayIconFixture, TipRecordChangesOnlyTheTooltip)
-{
+TEST_F(TrayIconFixture, TipRecordChangesOnlyTheTooltip) {
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
 
     m_trayIcon.SetTip(m_hWnd, L"F6 - [ A ]\nTapwell by Tovrin");
@@ -110,8 +105,7 @@ TEST_F(TrayIconFixture, TipRecordChangesOnlyTheTooltip)
     EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).icon, kIcon);
 }
 
-TEST_F(TrayIconFixture, TooltipIsCutAt127Units)
-{
+TEST_F(TrayIconFixture, TooltipIsCutAt127Units) {
     const struct {
         std::size_t length;
         std::size_t kept;
@@ -132,8 +126,7 @@ TEST_F(TrayIconFixture, TooltipIsCutAt127Units)
     }
 }
 
-TEST_F(TrayIconFixture, CutDoesNotSplitASurrogatePair)
-{
+TEST_F(TrayIconFixture, CutDoesNotSplitASurrogatePair) {
     std::wstring tip(126, L'a');
     tip += static_cast<wchar_t>(0xD83D);
     tip += static_cast<wchar_t>(0xDE00);
@@ -144,8 +137,7 @@ TEST_F(TrayIconFixture, CutDoesNotSplitASurrogatePair)
     EXPECT_EQ(TipOf(record), std::wstring(126, L'a'));
 }
 
-TEST_F(TrayIconFixture, AcceptedIconLoadsTheTrayMenuWithShowAsDefault)
-{
+TEST_F(TrayIconFixture, AcceptedIconLoadsTheTrayMenuWithShowAsDefault) {
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
 
     ASSERT_NE(m_trayMenu.m_hMenu, 0u);
@@ -156,8 +148,7 @@ TEST_F(TrayIconFixture, AcceptedIconLoadsTheTrayMenuWithShowAsDefault)
     EXPECT_FALSE(popup.defaultByPosition);
 }
 
-TEST_F(TrayIconFixture, RefusedIconLoadsNoMenuAndTracksNothing)
-{
+TEST_F(TrayIconFixture, RefusedIconLoadsNoMenuAndTracksNothing) {
     m_shell.RefuseAdds(true);
 
     EXPECT_FALSE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
@@ -168,8 +159,7 @@ TEST_F(TrayIconFixture, RefusedIconLoadsNoMenuAndTracksNothing)
     EXPECT_TRUE(m_menus.Tracked().empty());
 }
 
-TEST_F(TrayIconFixture, RepeatedAddReplacesTheMenuAndReleasesTheOldOne)
-{
+TEST_F(TrayIconFixture, RepeatedAddReplacesTheMenuAndReleasesTheOldOne) {
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
     const MenuHandle first = m_trayMenu.m_hMenu;
     m_trayIcon.Remove(m_hWnd);
@@ -182,8 +172,7 @@ TEST_F(TrayIconFixture, RepeatedAddReplacesTheMenuAndReleasesTheOldOne)
     EXPECT_EQ(m_menus.MenuOf(Popup()).defaultItem, static_cast<std::uint32_t>(ID_TRAY_SHOW));
 }
 
-TEST_F(TrayIconFixture, MenuIsTrackedAsThePopupAtThePointForTheOwner)
-{
+TEST_F(TrayIconFixture, MenuIsTrackedAsThePopupAtThePointForTheOwner) {
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
 
     EXPECT_TRUE(m_trayIcon.TrackMenu(640, 1010, m_hWnd));
@@ -197,8 +186,7 @@ TEST_F(TrayIconFixture, MenuIsTrackedAsThePopupAtThePointForTheOwner)
     EXPECT_EQ(track.owner, m_hWnd);
 }
 
-TEST_F(TrayIconFixture, MissingMenuResourceStillKeepsTheIcon)
-{
+TEST_F(TrayIconFixture, MissingMenuResourceStillKeepsTheIcon) {
     FakeMenus menusWithoutResources{m_windows};
     CMenu trayMenu{menusWithoutResources};
     CTrayIcon trayIcon{m_shell, trayMenu};

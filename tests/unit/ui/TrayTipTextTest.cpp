@@ -9,8 +9,8 @@ namespace {
 
 const wchar_t kTitle[] = L"Tapwell by Tovrin";
 
-TrayTipInputs Inputs(bool keySelected, int modifierIndex, const std::wstring& modifierText, std::uint32_t hotKeyVk)
-{
+TrayTipInputs Inputs(bool keySelected, int modifierIndex, const std::wstring& modifierText,
+                     std::uint32_t hotKeyVk) {
     TrayTipInputs inputs;
     inputs.title = kTitle;
     inputs.keySelected = keySelected;
@@ -24,8 +24,7 @@ TrayTipInputs Inputs(bool keySelected, int modifierIndex, const std::wstring& mo
 
 } // namespace
 
-TEST(TrayTipText, TextFollowsKeyModifierAndShortcut)
-{
+TEST(TrayTipText, TextFollowsKeyModifierAndShortcut) {
     const struct {
         const char* situation;
         TrayTipInputs inputs;
@@ -34,7 +33,8 @@ TEST(TrayTipText, TextFollowsKeyModifierAndShortcut)
         {"no key selected", Inputs(false, 1, L"Ctrl", 0x75), kTitle},
         {"shortcut without a key", Inputs(true, 1, L"Ctrl", 0), kTitle},
         {"no modifier selected", Inputs(true, -1, L"", 0x75), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-        {"first modifier entry", Inputs(true, 0, L"None", 0x75), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+        {"first modifier entry", Inputs(true, 0, L"None", 0x75),
+         L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
         {"second modifier entry", Inputs(true, 1, L"Ctrl", 0x75),
          L"Ctrl + Alt + F6  - [ Ctrl + F5 ]\nTapwell by Tovrin"},
         {"last modifier entry", Inputs(true, 3, L"Shift", 0x75),

@@ -13,15 +13,13 @@ namespace {
 
 class PickerFixture : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
+    void TearDown() override {
         EXPECT_EQ(m_painting.OpenDCCount(), 0u) << "a device context was not released";
         EXPECT_EQ(m_painting.InvalidDCUses(), 0) << "a device context was misused";
     }
 
     // Another program's window at rect, with a client area starting at its top-left corner.
-    WindowHandle AddForm(Rect rect = {100, 100, 500, 400})
-    {
+    WindowHandle AddForm(Rect rect = {100, 100, 500, 400}) {
         return m_windows.AddTopLevelWindow(L"Order Form", L"FormWindow", rect);
     }
 
@@ -34,14 +32,12 @@ protected:
 
 using PickerFind = PickerFixture;
 
-TEST_F(PickerFind, NoWindowAtThePointGivesNone)
-{
+TEST_F(PickerFind, NoWindowAtThePointGivesNone) {
     AddForm();
     EXPECT_EQ(m_picker.FindWindowAtPoint({50, 50}), 0u);
 }
 
-TEST_F(PickerFind, TopLevelWindowIsTakenAsItIs)
-{
+TEST_F(PickerFind, TopLevelWindowIsTakenAsItIs) {
     const WindowHandle behind = m_windows.AddTopLevelWindow(L"Small", L"Tool", {150, 150, 200, 200});
     const WindowHandle form = AddForm(); // newer, so above the small one
 
@@ -49,8 +45,7 @@ TEST_F(PickerFind, TopLevelWindowIsTakenAsItIs)
     EXPECT_NE(m_picker.FindWindowAtPoint({160, 160}), behind);
 }
 
-TEST_F(PickerFind, FrameOverControlsGivesWayToTheSmallestControlUnderThePoint)
-{
+TEST_F(PickerFind, FrameOverControlsGivesWayToTheSmallestControlUnderThePoint) {
     const WindowHandle form = AddForm();
     // A frame drawn as a plain child lies on top of the controls it surrounds.
     const WindowHandle frame = m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
@@ -63,8 +58,7 @@ TEST_F(PickerFind, FrameOverControlsGivesWayToTheSmallestControlUnderThePoint)
     EXPECT_EQ(m_picker.FindWindowAtPoint({350, 250}), frame);
 }
 
-TEST_F(PickerFind, HiddenSmallerSiblingIsPassedOver)
-{
+TEST_F(PickerFind, HiddenSmallerSiblingIsPassedOver) {
     const WindowHandle form = AddForm();
     const WindowHandle frame = m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
     const WindowHandle hidden = m_windows.AddChildWindow(form, L"Edit", 12, {30, 30, 130, 52});
@@ -73,8 +67,7 @@ TEST_F(PickerFind, HiddenSmallerSiblingIsPassedOver)
     EXPECT_EQ(m_picker.FindWindowAtPoint({140, 140}), frame);
 }
 
-TEST_F(PickerFind, OnEqualAreasTheEarlierSiblingStays)
-{
+TEST_F(PickerFind, OnEqualAreasTheEarlierSiblingStays) {
     const WindowHandle form = AddForm();
     m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
     const WindowHandle first = m_windows.AddChildWindow(form, L"Edit", 12, {30, 30, 130, 52});
@@ -83,8 +76,7 @@ TEST_F(PickerFind, OnEqualAreasTheEarlierSiblingStays)
     EXPECT_EQ(m_picker.FindWindowAtPoint({140, 140}), first);
 }
 
-TEST_F(PickerFind, SiblingsAboveTheHitWindowAreNotConsidered)
-{
+TEST_F(PickerFind, SiblingsAboveTheHitWindowAreNotConsidered) {
     const WindowHandle form = AddForm();
     // Above the frame in z-order but disabled, so the system reports the frame.
     const WindowHandle above = m_windows.AddChildWindow(form, L"Edit", 9, {30, 30, 130, 52});
@@ -95,8 +87,7 @@ TEST_F(PickerFind, SiblingsAboveTheHitWindowAreNotConsidered)
     EXPECT_EQ(m_picker.FindWindowAtPoint({140, 140}), frame);
 }
 
-TEST_F(PickerFind, SmallerSiblingNotUnderThePointIsPassedOver)
-{
+TEST_F(PickerFind, SmallerSiblingNotUnderThePointIsPassedOver) {
     const WindowHandle form = AddForm();
     const WindowHandle frame = m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
     m_windows.AddChildWindow(form, L"Edit", 12, {30, 30, 130, 52});
@@ -121,8 +112,7 @@ struct OutlineCase {
 
 class PickerOutline : public PickerFixture, public ::testing::WithParamInterface<OutlineCase> {};
 
-TEST_P(PickerOutline, InvertsFourBarsInWindowCoordinates)
-{
+TEST_P(PickerOutline, InvertsFourBarsInWindowCoordinates) {
     const OutlineCase& c = GetParam();
     m_windows.SetSystemMetric(SM_CXVIRTUALSCREEN, c.virtualWidth);
     m_windows.SetSystemMetric(SM_CYVIRTUALSCREEN, c.virtualHeight);
@@ -139,28 +129,49 @@ TEST_P(PickerOutline, InvertsFourBarsInWindowCoordinates)
 INSTANTIATE_TEST_SUITE_P(
     Geometry, PickerOutline,
     ::testing::Values(
-        OutlineCase{"OnScreen", {100, 50, 300, 250}, 1280, 1024,
+        OutlineCase{"OnScreen",
+                    {100, 50, 300, 250},
+                    1280,
+                    1024,
                     {"PatBlt(0xD00, 0, 0, 200, 3, 0x550009)", "PatBlt(0xD00, 0, 197, 3, -194, 0x550009)",
-                     "PatBlt(0xD00, 197, 3, 3, 194, 0x550009)", "PatBlt(0xD00, 200, 197, -200, 3, 0x550009)"}},
-        OutlineCase{"PastTheLeftEdge", {-50, 10, 150, 110}, 1280, 1024,
+                     "PatBlt(0xD00, 197, 3, 3, 194, 0x550009)",
+                     "PatBlt(0xD00, 200, 197, -200, 3, 0x550009)"}},
+        OutlineCase{"PastTheLeftEdge",
+                    {-50, 10, 150, 110},
+                    1280,
+                    1024,
                     {"PatBlt(0xD00, 50, 0, 200, 3, 0x550009)", "PatBlt(0xD00, 50, 97, 3, -94, 0x550009)",
                      "PatBlt(0xD00, 247, 3, 3, 94, 0x550009)", "PatBlt(0xD00, 250, 97, -200, 3, 0x550009)"}},
-        OutlineCase{"PastTheTopEdge", {10, -20, 110, 80}, 1280, 1024,
+        OutlineCase{"PastTheTopEdge",
+                    {10, -20, 110, 80},
+                    1280,
+                    1024,
                     {"PatBlt(0xD00, 0, 20, 100, 3, 0x550009)", "PatBlt(0xD00, 0, 117, 3, -94, 0x550009)",
                      "PatBlt(0xD00, 97, 23, 3, 94, 0x550009)", "PatBlt(0xD00, 100, 117, -100, 3, 0x550009)"}},
-        OutlineCase{"LargerThanTheVirtualScreen", {0, 0, 1400, 1100}, 1280, 1024,
+        OutlineCase{"LargerThanTheVirtualScreen",
+                    {0, 0, 1400, 1100},
+                    1280,
+                    1024,
                     {"PatBlt(0xD00, 0, 0, 1283, 3, 0x550009)", "PatBlt(0xD00, 0, 1024, 3, -1021, 0x550009)",
-                     "PatBlt(0xD00, 1280, 3, 3, 1021, 0x550009)", "PatBlt(0xD00, 1283, 1024, -1283, 3, 0x550009)"}},
-        OutlineCase{"MaximisedPastEveryEdge", {-8, -8, 1288, 1032}, 1280, 1024,
+                     "PatBlt(0xD00, 1280, 3, 3, 1021, 0x550009)",
+                     "PatBlt(0xD00, 1283, 1024, -1283, 3, 0x550009)"}},
+        OutlineCase{"MaximisedPastEveryEdge",
+                    {-8, -8, 1288, 1032},
+                    1280,
+                    1024,
                     {"PatBlt(0xD00, 8, 8, 1275, 3, 0x550009)", "PatBlt(0xD00, 8, 1024, 3, -1013, 0x550009)",
-                     "PatBlt(0xD00, 1280, 11, 3, 1013, 0x550009)", "PatBlt(0xD00, 1283, 1024, -1275, 3, 0x550009)"}},
-        OutlineCase{"OnASecondScreenToTheRight", {1400, 100, 1600, 300}, 2560, 1024,
+                     "PatBlt(0xD00, 1280, 11, 3, 1013, 0x550009)",
+                     "PatBlt(0xD00, 1283, 1024, -1275, 3, 0x550009)"}},
+        OutlineCase{"OnASecondScreenToTheRight",
+                    {1400, 100, 1600, 300},
+                    2560,
+                    1024,
                     {"PatBlt(0xD00, 0, 0, 200, 3, 0x550009)", "PatBlt(0xD00, 0, 197, 3, -194, 0x550009)",
-                     "PatBlt(0xD00, 197, 3, 3, 194, 0x550009)", "PatBlt(0xD00, 200, 197, -200, 3, 0x550009)"}}),
+                     "PatBlt(0xD00, 197, 3, 3, 194, 0x550009)",
+                     "PatBlt(0xD00, 200, 197, -200, 3, 0x550009)"}}),
     [](const ::testing::TestParamInfo<OutlineCase>& info) { return std::string(info.param.name); });
 
-TEST_F(PickerOutlineEdge, OutlineOfAnEmptyWindowDrawsNothing)
-{
+TEST_F(PickerOutlineEdge, OutlineOfAnEmptyWindowDrawsNothing) {
     const WindowHandle form = AddForm({100, 100, 100, 300});
 
     m_picker.InvertFrame(form);
@@ -168,16 +179,14 @@ TEST_F(PickerOutlineEdge, OutlineOfAnEmptyWindowDrawsNothing)
     EXPECT_EQ(m_painting.Log().Count("PatBlt"), 0u);
 }
 
-TEST_F(PickerOutlineEdge, NoWindowMeansNoDrawingAtAll)
-{
+TEST_F(PickerOutlineEdge, NoWindowMeansNoDrawingAtAll) {
     // A null window would stand for the whole screen.
     m_picker.InvertFrame(0);
 
     EXPECT_TRUE(m_painting.Log().Empty());
 }
 
-TEST_F(PickerOutlineEdge, WindowThatIsGoneIsNotDrawnOn)
-{
+TEST_F(PickerOutlineEdge, WindowThatIsGoneIsNotDrawnOn) {
     const WindowHandle form = AddForm();
     m_windows.DestroyWindow(form);
 
@@ -186,8 +195,7 @@ TEST_F(PickerOutlineEdge, WindowThatIsGoneIsNotDrawnOn)
     EXPECT_EQ(m_painting.Log().Count("PatBlt"), 0u);
 }
 
-TEST_F(PickerOutlineEdge, WithoutADeviceContextNothingIsDrawnOrReleased)
-{
+TEST_F(PickerOutlineEdge, WithoutADeviceContextNothingIsDrawnOrReleased) {
     const WindowHandle form = AddForm();
     m_painting.FailNextWindowDC();
 
@@ -196,8 +204,7 @@ TEST_F(PickerOutlineEdge, WithoutADeviceContextNothingIsDrawnOrReleased)
     EXPECT_TRUE(SequenceMatches(m_painting.Log(), {"GetWindowDC(" + Hex(form) + ")"}));
 }
 
-TEST_F(PickerOutlineEdge, SecondOutlineInvertsTheSameBarsAgain)
-{
+TEST_F(PickerOutlineEdge, SecondOutlineInvertsTheSameBarsAgain) {
     const WindowHandle form = AddForm({100, 50, 300, 250});
 
     m_picker.InvertFrame(form);
