@@ -25,7 +25,7 @@ wine_env_up() {
     wineserver -w
   fi
   # Keep the server up between the many short-lived test programs; it ends by itself once idle.
-  wineserver -p30
+  wineserver -p30 2>/dev/null || true
 }
 
 wine_env_down() {
