@@ -1,0 +1,62 @@
+#include "TapwellInstance.h"
+
+#include "MessageBoxes.h"
+#include "Polling.h"
+#include "WindowQueries.h"
+#include "resource.h"
+
+namespace {
+const wchar_t DIALOG_CLASS[] = L"#32770";
+const DWORD ANSWER_TIMEOUT_MS = 10000;
+const DWORD ACTIVATE_TIMEOUT_MS = 5000;
+} // namespace
+
+CTapwellInstance::CTapwellInstance(CChildProcess& process, HWND hMainWindow, CSendPool& sends)
+    : m_process(process), m_form(hMainWindow, sends), m_sends(sends) {}
+
+HWND CTapwellInstance::WaitForMessageBox(DWORD nTimeoutMs) const {
+    HWND hBox = nullptr;
+    WaitUntil(
+        [&] {
+            hBox = FindMessageBox(m_process.Id());
+            return hBox != nullptr;
+        },
+        nTimeoutMs);
+    return hBox;
+}
+
+CDialogRemote CTapwellInstance::WaitForDialog(const std::wstring& strCaption, DWORD nTimeoutMs) {
+    HWND hDialog = nullptr;
+    const bool bShown = WaitUntil(
+        [&] {
+            hDialog = FindTopLevelWindow(m_process.Id(), DIALOG_CLASS, strCaption);
+            return hDialog != nullptr && IsWindowVisible(hDialog);
+        },
+        nTimeoutMs);
+    return CDialogRemote(bShown ? hDialog : nullptr, m_sends);
+}
+
+bool CTapwellInstance::AnswerMessageBox(HWND hBox, int nButton) {
+    CDialogRemote box(hBox, m_sends);
+    if (box.Click(nButton) == ActionResult::NotPossible)
+        return false;
+    return WaitUntil([hBox] { return !IsWindow(hBox); }, ANSWER_TIMEOUT_MS);
+}
+
+bool CTapwellInstance::WaitForStatus(const std::wstring& strStatus, DWORD nTimeoutMs) const {
+    return WaitUntil([&] { return m_form.Text(IDC_STATUS) == strStatus; }, nTimeoutMs);
+}
+
+bool CTapwellInstance::WaitForIdle(DWORD nTimeoutMs) const {
+    return WaitUntil([this] { return IsIdle(); }, nTimeoutMs);
+}
+
+bool CTapwellInstance::IsIdle() const {
+    return m_form.IsEnabled(IDC_START_KEYPRESSING) && !m_form.IsEnabled(IDC_STOP_KEYPRESSING);
+}
+
+bool CTapwellInstance::Activate() const {
+    HWND hMain = MainWindow();
+    SetForegroundWindow(hMain);
+    return WaitUntil([hMain] { return GetForegroundWindow() == hMain; }, ACTIVATE_TIMEOUT_MS);
+}

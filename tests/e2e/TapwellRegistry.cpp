@@ -1,0 +1,60 @@
+#include "TapwellRegistry.h"
+
+namespace {
+// The profile's company key has a space inside; the window-handle key lives under another one.
+const wchar_t PROFILE_COMPANY_KEY[] = L"software\\Tov rin";
+const wchar_t PROFILE_KEY[] = L"software\\Tov rin\\Tapwell by Tovrin";
+const wchar_t WINDOW_COMPANY_KEY[] = L"Software\\Tovrin";
+const wchar_t SEEKED_WINDOWS_KEY[] = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
+
+std::wstring SectionKey(const std::wstring& strSection) {
+    return std::wstring(PROFILE_KEY) + L"\\" + strSection;
+}
+
+std::optional<DWORD> ReadDword(const std::wstring& strKey, const std::wstring& strValue) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD nType = 0;
+    DWORD nData = 0;
+    DWORD nSize = sizeof(nData);
+    const LONG nStatus =
+        RegQueryValueExW(hKey, strValue.c_str(), nullptr, &nType, reinterpret_cast<BYTE*>(&nData), &nSize);
+    RegCloseKey(hKey);
+    if (nStatus != ERROR_SUCCESS || nType != REG_DWORD || nSize != sizeof(nData))
+        return std::nullopt;
+    return nData;
+}
+
+bool WriteDword(const std::wstring& strKey, const std::wstring& strValue, DWORD nData) {
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, strKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const LONG nStatus = RegSetValueExW(hKey, strValue.c_str(), 0, REG_DWORD,
+                                        reinterpret_cast<const BYTE*>(&nData), sizeof(nData));
+    RegCloseKey(hKey);
+    return nStatus == ERROR_SUCCESS;
+}
+} // namespace
+
+void ResetTapwellRegistry() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, PROFILE_COMPANY_KEY);
+    RegDeleteTreeW(HKEY_CURRENT_USER, WINDOW_COMPANY_KEY);
+}
+
+std::optional<DWORD> ReadProfileDword(const std::wstring& strSection, const std::wstring& strValue) {
+    return ReadDword(SectionKey(strSection), strValue);
+}
+
+bool WriteProfileDword(const std::wstring& strSection, const std::wstring& strValue, DWORD nData) {
+    return WriteDword(SectionKey(strSection), strValue, nData);
+}
+
+std::optional<DWORD> ReadSeekedWindow(const std::wstring& strSection) {
+    return ReadDword(SEEKED_WINDOWS_KEY, strSection);
+}
+
+bool WriteSeekedWindow(const std::wstring& strSection, DWORD nHandle) {
+    return WriteDword(SEEKED_WINDOWS_KEY, strSection, nHandle);
+}
