@@ -52,6 +52,11 @@ void CMouseClickManager::SetKeyDelay(int ms) {
     m_nKeyDelay = ms;
 }
 
+int CMouseClickManager::GetKeyDelay() const {
+    // A negative delay from a hand-edited registry counts as none.
+    return std::max(m_nKeyDelay, 0);
+}
+
 void CMouseClickManager::SetSendToActiveWindow(bool sendToActiveWindow) {
     m_bSendToActiveWindow = sendToActiveWindow;
 }
@@ -73,13 +78,17 @@ bool CMouseClickManager::PressCharacter(const std::wstring& text, int modifierVk
     if (!m_bSendToActiveWindow || hold || modifierVk != 0 || text.size() != 1) {
         return false;
     }
+    FinishPress();
+    ReleaseHeldPress();
     const wchar_t ch = text[0];
     if (useOldMethod) {
         // Only the key itself: a character that needs Shift is typed without it.
         const std::uint8_t vk = static_cast<std::uint8_t>(m_input.VkKeyScan(ch) & 0xFF);
         m_input.KeybdEvent(vk, 0, 0, 0);
-        PauseBetweenDownAndUp();
-        m_input.KeybdEvent(vk, 0, KEYEVENTF_KEYUP, 0);
+        KeyUp keyUp;
+        keyUp.way = KeyUp::Way::KeybdEvent;
+        keyUp.code = vk;
+        KeyUpAfterPause(keyUp);
     } else {
         SendUnicodeChar(ch);
     }
@@ -91,12 +100,8 @@ void CMouseClickManager::PressKey(int modifierVk, int keyVk, bool hold) {
     if (key == 0) {
         return;
     }
+    FinishPress();
     const std::uint16_t modifier = static_cast<std::uint16_t>(modifierVk);
-    m_bHeld = hold;
-    m_wKeyVk = key;
-    m_wModifierVk = modifier;
-    m_hHeldWindow = 0;
-
     if (m_bSendToActiveWindow) {
         PressKeyInActiveWindow(modifier, key, hold);
     } else {
@@ -105,36 +110,44 @@ void CMouseClickManager::PressKey(int modifierVk, int keyVk, bool hold) {
 }
 
 void CMouseClickManager::PressKeyInActiveWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold) {
+    KeepHeldKeysOnlyFor(HeldPress{true, 0, modifierVk, keyVk}, hold);
     if (modifierVk == 0 && !hold) {
         SendKeyStroke(keyVk);
         return;
     }
     if (modifierVk != 0) {
-        SendKeyRecord(modifierVk, 0);
+        SendKeyRecord(modifierVk, 0, 0);
     }
     if (hold) {
-        SendKeyRecord(keyVk, 0);
+        SendKeyRecord(keyVk, 0, 0);
+        if (m_held.empty()) {
+            // The modifier goes up first, as a user lets go of a combination.
+            if (modifierVk != 0) {
+                m_held.push_back(KeyUp{KeyUp::Way::Input, modifierVk, 0, 0, 0, 0});
+            }
+            m_held.push_back(KeyUp{KeyUp::Way::Input, keyVk, 0, 0, 0, 0});
+        }
         return;
     }
     // Down and up in one call, so nothing else can slip in between them.
     const InputRecord stroke[] = {KeyRecord(keyVk, 0, 0), KeyRecord(keyVk, 0, KEYEVENTF_KEYUP)};
     m_input.SendInput(2, stroke, INPUT_RECORD_SIZE);
     if (modifierVk != 0) {
-        SendKeyRecord(modifierVk, KEYEVENTF_KEYUP);
+        SendKeyRecord(modifierVk, 0, KEYEVENTF_KEYUP);
     }
 }
 
 void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold) {
     WindowHandle window = m_selectedWindow.GetSeekedWindow();
+    if (m_input.IsWindow(window) && m_bSendToFirstEdit) {
+        window = FindFirstEditChild(window);
+    }
     if (!m_input.IsWindow(window)) {
+        // Nowhere to press: what an earlier press holds down in some window goes up all the same.
+        KeepHeldKeysOnlyFor(HeldPress{false, 0, modifierVk, keyVk}, false);
         return;
     }
-    if (m_bSendToFirstEdit) {
-        window = FindFirstEditChild(window);
-        if (!m_input.IsWindow(window)) {
-            return;
-        }
-    }
+    KeepHeldKeysOnlyFor(HeldPress{false, window, modifierVk, keyVk}, hold);
 
     const std::uint32_t targetThread = AttachInputTo(window);
     if (modifierVk == 0 && !hold) {
@@ -158,72 +171,107 @@ void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std:
     }
     DetachInputFrom(targetThread);
 
-    if (hold) {
-        m_hHeldWindow = window;
+    if (hold && m_held.empty()) {
+        // The release posts the key's key-up, then the modifier's, into the window the key went to.
+        m_held.push_back(KeyUp{KeyUp::Way::Posted, keyVk, 0, window, 0, modifierVk});
+    }
+}
+
+bool CMouseClickManager::HasUnfinishedPress() const {
+    return !m_unfinished.empty();
+}
+
+void CMouseClickManager::FinishPress() {
+    // Taken out first: a release may run a nested call that asks again.
+    std::vector<KeyUp> keyUps;
+    keyUps.swap(m_unfinished);
+    for (const KeyUp& keyUp : keyUps) {
+        Release(keyUp);
     }
 }
 
 void CMouseClickManager::ReleaseHeldKeys() {
-    if (!m_bHeld) {
-        return;
-    }
-    // One release per held press: a second call (another stop) must not send key-ups again.
-    m_bHeld = false;
-
-    if (m_bSendToActiveWindow) {
-        // The modifier goes up first, as a user lets go of a combination.
-        if (m_wModifierVk != 0) {
-            SendKeyRecord(m_wModifierVk, KEYEVENTF_KEYUP);
-        }
-        SendKeyRecord(m_wKeyVk, KEYEVENTF_KEYUP);
-        return;
-    }
-
-    const WindowHandle window = FindHeldKeysWindow();
-    m_hHeldWindow = 0;
-    if (window == 0) {
-        return;
-    }
-    const std::uint32_t targetThread = AttachInputTo(window);
-    m_input.PostMessage(window, WM_KEYUP, m_wKeyVk, 0);
-    if (m_wModifierVk != 0) {
-        m_input.PostMessage(window, WM_KEYUP, m_wModifierVk, 0);
-    }
-    DetachInputFrom(targetThread);
+    FinishPress();
+    ReleaseHeldPress();
 }
 
-WindowHandle CMouseClickManager::FindHeldKeysWindow() {
-    if (m_hHeldWindow != 0 && m_input.IsWindow(m_hHeldWindow)) {
-        return m_hHeldWindow;
+void CMouseClickManager::KeepHeldKeysOnlyFor(const HeldPress& press, bool hold) {
+    if (!hold || !(press == m_heldPress)) {
+        ReleaseHeldPress();
+    }
+    m_heldPress = hold ? press : HeldPress{};
+}
+
+void CMouseClickManager::ReleaseHeldPress() {
+    std::vector<KeyUp> keyUps;
+    keyUps.swap(m_held);
+    m_heldPress = HeldPress{};
+    for (const KeyUp& keyUp : keyUps) {
+        Release(keyUp);
+    }
+}
+
+void CMouseClickManager::KeyUpAfterPause(const KeyUp& keyUp) {
+    if (GetKeyDelay() == 0) {
+        Release(keyUp);
+    } else {
+        m_unfinished.push_back(keyUp);
+    }
+}
+
+void CMouseClickManager::Release(const KeyUp& keyUp) {
+    switch (keyUp.way) {
+    case KeyUp::Way::Input:
+        SendKeyRecord(keyUp.code, keyUp.scan, KEYEVENTF_KEYUP);
+        break;
+    case KeyUp::Way::Unicode:
+        SendKeyRecord(0, keyUp.code, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+        break;
+    case KeyUp::Way::KeybdEvent:
+        m_input.KeybdEvent(static_cast<std::uint8_t>(keyUp.code), 0, KEYEVENTF_KEYUP, 0);
+        break;
+    case KeyUp::Way::Posted: {
+        const WindowHandle window = FindReleaseWindow(keyUp.window);
+        if (window == 0) {
+            break;
+        }
+        const std::uint32_t targetThread = AttachInputTo(window);
+        m_input.PostMessage(window, WM_KEYUP, keyUp.code, keyUp.lParam);
+        if (keyUp.modifierVk != 0) {
+            m_input.PostMessage(window, WM_KEYUP, keyUp.modifierVk, 0);
+        }
+        DetachInputFrom(targetThread);
+        break;
+    }
+    }
+}
+
+WindowHandle CMouseClickManager::FindReleaseWindow(WindowHandle window) {
+    if (m_input.IsWindow(window)) {
+        return window;
     }
     // The window that got the key-down is gone: look for a stand-in by class and title, if they are known.
     if (m_strTargetClass.empty() && m_strTargetTitle.empty()) {
         return 0;
     }
-    const WindowHandle window = m_input.FindWindow(m_strTargetClass, m_strTargetTitle);
-    return m_input.IsWindow(window) ? window : 0;
+    const WindowHandle standIn = m_input.FindWindow(m_strTargetClass, m_strTargetTitle);
+    return m_input.IsWindow(standIn) ? standIn : 0;
 }
 
 void CMouseClickManager::SendKeyStroke(std::uint16_t vk) {
     const std::uint16_t scan = static_cast<std::uint16_t>(m_input.MapVirtualKey(vk, MAPVK_VK_TO_VSC));
-    const InputRecord down = KeyRecord(vk, scan, 0);
-    m_input.SendInput(1, &down, INPUT_RECORD_SIZE);
-    PauseBetweenDownAndUp();
-    const InputRecord up = KeyRecord(vk, scan, KEYEVENTF_KEYUP);
-    m_input.SendInput(1, &up, INPUT_RECORD_SIZE);
+    SendKeyRecord(vk, scan, 0);
+    KeyUpAfterPause(KeyUp{KeyUp::Way::Input, vk, scan, 0, 0, 0});
 }
 
 void CMouseClickManager::SendUnicodeChar(wchar_t ch) {
     const std::uint16_t unit = static_cast<std::uint16_t>(ch);
-    const InputRecord down = KeyRecord(0, unit, KEYEVENTF_UNICODE);
-    m_input.SendInput(1, &down, INPUT_RECORD_SIZE);
-    PauseBetweenDownAndUp();
-    const InputRecord up = KeyRecord(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
-    m_input.SendInput(1, &up, INPUT_RECORD_SIZE);
+    SendKeyRecord(0, unit, KEYEVENTF_UNICODE);
+    KeyUpAfterPause(KeyUp{KeyUp::Way::Unicode, unit, 0, 0, 0, 0});
 }
 
-void CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint32_t flags) {
-    const InputRecord record = KeyRecord(vk, 0, flags);
+void CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags) {
+    const InputRecord record = KeyRecord(vk, scan, flags);
     m_input.SendInput(1, &record, INPUT_RECORD_SIZE);
 }
 
@@ -236,20 +284,26 @@ void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
         m_input.PostMessage(window, WM_CHAR, vk, 0);
         return;
     }
-    PostKeyMessage(window, WM_KEYDOWN, vk);
-    if (m_bSendKeyUps) {
-        PauseBetweenDownAndUp();
-        PostKeyMessage(window, WM_KEYUP, vk);
+    m_input.PostMessage(window, WM_KEYDOWN, vk, KeyMessageLParam(WM_KEYDOWN, vk));
+    if (!m_bSendKeyUps) {
+        return;
+    }
+    const LParam keyUpLParam = KeyMessageLParam(WM_KEYUP, vk);
+    if (GetKeyDelay() == 0) {
+        m_input.PostMessage(window, WM_KEYUP, vk, keyUpLParam);
+    } else {
+        // Posted on its own when the pause is over, with input attached again for it.
+        m_unfinished.push_back(KeyUp{KeyUp::Way::Posted, vk, 0, window, keyUpLParam, 0});
     }
 }
 
-void CMouseClickManager::PostKeyMessage(WindowHandle window, std::uint32_t message, std::uint16_t vk) {
+LParam CMouseClickManager::KeyMessageLParam(std::uint32_t message, std::uint16_t vk) {
     // The transition bit stays clear even on the key-up; receivers look at the previous-state bit.
     KeyMessageParams params;
     params.scanCode = static_cast<std::uint8_t>(m_input.MapVirtualKey(vk, MAPVK_VK_TO_VSC));
     params.extended = IsExtendedKey(vk) ? 1 : 0;
     params.previousState = message == WM_KEYUP ? 1 : 0;
-    m_input.PostMessage(window, message, vk, MakeLParam(params));
+    return MakeLParam(params);
 }
 
 WindowHandle CMouseClickManager::FindFirstEditChild(WindowHandle window) {
@@ -274,9 +328,4 @@ std::uint32_t CMouseClickManager::AttachInputTo(WindowHandle window) {
 
 void CMouseClickManager::DetachInputFrom(std::uint32_t targetThread) {
     m_input.AttachThreadInput(m_input.GetCurrentThreadId(), targetThread, false);
-}
-
-void CMouseClickManager::PauseBetweenDownAndUp() {
-    // A negative delay read from a hand-edited registry would become Sleep(INFINITE) and freeze the program.
-    m_input.Sleep(m_nKeyDelay > 0 ? static_cast<std::uint32_t>(m_nKeyDelay) : 0);
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The keystroke injector: turns one press of a run into synthetic input for the focused window,
-// or into keyboard messages posted to the selected window, and releases what a held press left down.
+// or into keyboard messages posted to the selected window. It never waits: where a press pauses
+// between key-down and key-up, the key-up is kept until the caller finishes the press, so that
+// the message loop goes on meanwhile. It remembers every key that is down because of it, and how it
+// went down, so that each is let go the same way.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/ISelectedWindowSource.h"
 #include "ports/IKeyboardInput.h"
@@ -19,6 +23,8 @@ public:
     CMouseClickManager& operator=(const CMouseClickManager&) = delete;
 
     void SetKeyDelay(int ms);
+    // The pause between key-down and key-up, as the caller should wait it (never negative).
+    int GetKeyDelay() const;
     void SetSendToActiveWindow(bool sendToActiveWindow);
     void SetSendToFirstEdit(bool sendToFirstEdit);
     void SetTargetWindowClass(const std::wstring& className);
@@ -27,32 +33,62 @@ public:
     // Types a one-character entry as its character; false when the caller must press by key code.
     bool PressCharacter(const std::wstring& text, int modifierVk, bool hold, bool useOldMethod);
     void PressKey(int modifierVk, int keyVk, bool hold);
+    // A press whose key-up waits for the key delay to pass.
+    bool HasUnfinishedPress() const;
+    // Sends the rest of an unfinished press.
+    void FinishPress();
+    // Lets go of everything still down: the rest of an unfinished press, then what held presses left down.
     void ReleaseHeldKeys();
 
 private:
+    // A key that is down because of us, and how to let it go: the way it went down.
+    struct KeyUp {
+        enum class Way { Input, Unicode, KeybdEvent, Posted };
+        Way way = Way::Input;
+        std::uint16_t code = 0; // the virtual-key code, or the UTF-16 unit of a Unicode record
+        std::uint16_t scan = 0;
+        // Posted: the window, the key-up's lParam, and a modifier whose key-up follows the key's.
+        WindowHandle window = 0;
+        LParam lParam = 0;
+        std::uint16_t modifierVk = 0;
+    };
+    // What makes a held press the same as the one before it, so that its keys may stay down.
+    struct HeldPress {
+        bool activeWindow = true;
+        WindowHandle window = 0;
+        std::uint16_t modifierVk = 0;
+        std::uint16_t keyVk = 0;
+        bool operator==(const HeldPress& other) const {
+            return activeWindow == other.activeWindow && window == other.window &&
+                   modifierVk == other.modifierVk && keyVk == other.keyVk;
+        }
+    };
+
     void PressKeyInActiveWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold);
     void PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold);
     void SendKeyStroke(std::uint16_t vk);
     void SendUnicodeChar(wchar_t ch);
-    void SendKeyRecord(std::uint16_t vk, std::uint32_t flags);
+    void SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags);
     void PostKeyStroke(WindowHandle window, std::uint16_t vk);
-    void PostKeyMessage(WindowHandle window, std::uint32_t message, std::uint16_t vk);
+    LParam KeyMessageLParam(std::uint32_t message, std::uint16_t vk);
     WindowHandle FindFirstEditChild(WindowHandle window);
     static bool FindEditChildProc(WindowHandle child, CMouseClickManager* object);
-    WindowHandle FindHeldKeysWindow();
+    // Keys held by an earlier press go up before a press that is not the same held press.
+    void KeepHeldKeysOnlyFor(const HeldPress& press, bool hold);
+    void ReleaseHeldPress();
+    // The key-up now when there is no pause, else when the caller finishes the press.
+    void KeyUpAfterPause(const KeyUp& keyUp);
+    void Release(const KeyUp& keyUp);
+    WindowHandle FindReleaseWindow(WindowHandle window);
     std::uint32_t AttachInputTo(WindowHandle window);
     void DetachInputFrom(std::uint32_t targetThread);
-    void PauseBetweenDownAndUp();
 
     IKeyboardInput& m_input;
     ISelectedWindowSource& m_selectedWindow;
 
     int m_nKeyDelay = DEFAULT_KEY_DELAY;
     bool m_bSendToFirstEdit = false;
-    bool m_bHeld = false;
     bool m_bSendToActiveWindow = true;
-    std::uint16_t m_wKeyVk = 0;
-    std::uint16_t m_wModifierVk = 0;
     std::wstring m_strTargetClass;
     std::wstring m_strTargetTitle;
 
@@ -63,6 +99,10 @@ public:
 
 private:
     WindowHandle m_hFirstEdit = 0;
-    // The window a held press was posted to, so that its key-up reaches the same window.
-    WindowHandle m_hHeldWindow = 0;
+    // The key-up of the press under way, and the keys held down by the last held press, in the
+    // order they are let go.
+    std::vector<KeyUp> m_unfinished;
+    std::vector<KeyUp> m_held;
+    // The press that holds m_held down: its key, modifier, mode and window.
+    HeldPress m_heldPress;
 };

@@ -44,5 +44,4 @@ public:
     virtual std::wstring GetClassName(WindowHandle window, int maxCount) = 0;
     // FindWindowW with both texts given (an empty text is an empty string, not "any").
     virtual WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) = 0;
-    virtual void Sleep(std::uint32_t milliseconds) = 0;
 };

@@ -70,6 +70,9 @@ constexpr std::uint32_t WM_SYSKEYDOWN = 0x0104;
 #ifndef WM_SYSKEYUP
 constexpr std::uint32_t WM_SYSKEYUP = 0x0105;
 #endif
+#ifndef WM_ENDSESSION
+constexpr std::uint32_t WM_ENDSESSION = 0x0016;
+#endif
 #ifndef WM_INITDIALOG
 constexpr std::uint32_t WM_INITDIALOG = 0x0110;
 #endif

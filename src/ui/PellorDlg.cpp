@@ -37,6 +37,7 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     MessageEntry<&CPellorDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
     MessageEntry<&CPellorDlg::OnClose>(WM_CLOSE),
     MessageEntry<&CPellorDlg::OnDestroy>(WM_DESTROY),
+    MessageEntry<&CPellorDlg::OnEndSession>(WM_ENDSESSION),
     MessageEntry<&CPellorDlg::OnTimerMessage>(WM_TIMER),
     NotifyEntry<&CPellorDlg::OnChangeDelayMinutes>(EN_CHANGE, IDC_DELAY_MINUTES),
     NotifyEntry<&CPellorDlg::OnChangeDelaySeconds>(EN_CHANGE, IDC_DELAY_SECONDS),
@@ -351,6 +352,14 @@ bool CPellorDlg::OnDestroy(WParam, LParam, LResult*) {
     m_pSocialTips.reset();
     RemoveTrayIcon();
     UnregisterStartStopHotKey();
+    return false;
+}
+
+bool CPellorDlg::OnEndSession(WParam wParam, LParam, LResult*) {
+    // The session ends without our windows being destroyed: nothing may stay held down past it.
+    if (wParam != 0) {
+        EndRunWithWindow();
+    }
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/MouseClickManager.h"
+#include "core/PressSchedule.h"
 #include "core/StoredSelectedWindow.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
@@ -62,9 +63,12 @@ public:
     void OnStopKeyPressing();
     void ToggleKeyPressing(std::uint32_t id);
     void OnTimer(std::uintptr_t id);
+    // The run's timer went off: sends what is due by the clock (a key-up, a press) and sets the next deadline.
+    void OnRunDeadline();
     void PressKeyOnce();
     int ComputeNextDelay();
     int DrawRandomExtraDelay(int low, int high);
+    // Draws the period that follows the press being made.
     void RestartRandomDelayTimer();
     // Whether keys have somewhere to go; opens the target selector when the stored window is gone.
     bool EnsureTargetWindow();
@@ -88,12 +92,16 @@ public:
                                const std::wstring& strFailureText);
     void UnregisterStartStopHotKey();
 
+    // Every key still down because of the run goes up: the last thing done before the process dies.
+    void ReleaseKeysAtExit();
+
 private:
     bool OnSysCommand(WParam wParam, LParam lParam, LResult* result);
     bool OnPaint(WParam wParam, LParam lParam, LResult* result);
     LResult OnQueryDragIcon(WParam wParam, LParam lParam);
     void OnClose(WParam wParam, LParam lParam);
     bool OnDestroy(WParam wParam, LParam lParam, LResult* result);
+    bool OnEndSession(WParam wParam, LParam lParam, LResult* result);
     bool OnTimerMessage(WParam wParam, LParam lParam, LResult* result);
     void OnChangeDelayMinutes();
     void OnChangeDelaySeconds();
@@ -134,7 +142,8 @@ private:
 
     void ShowSocialTips();
     void EnableDlgItem(int id, bool enable);
-    void ArmRunTimer(std::uintptr_t id, int delay);
+    // The run's timer goes off when the press under way is to come up, else when the next one is due.
+    void ArmRunDeadline();
     void KillRunTimers();
     // A run still going when the window is destroyed must not leave its keys held down.
     void EndRunWithWindow();
@@ -156,6 +165,12 @@ private:
     std::wstring m_strStatus;
     bool m_bRunning = false;
     std::uint32_t m_nKeyedCount = 0;
+    // The run's timer (which of the two, chosen at start), its schedule, the period after the press
+    // under way, and whether the run ends once that press has come up.
+    std::uintptr_t m_nRunTimerId = IDT_PRESS_FIXED;
+    CPressSchedule m_schedule;
+    Microseconds m_nRunPeriod = CPressSchedule::MIN_PERIOD;
+    bool m_bStopAfterPress = false;
     CMenu m_trayMenu;
     CTrayIcon m_trayIcon;
     CStoredSelectedWindow m_selectedWindow;

@@ -37,15 +37,17 @@ void CPellorDlg::OnStartKeyPressing() {
     KillRunTimers();
     m_keyInjector.SetKeyDelay(m_settings.GetTimeDelayBetweenKeyDownAndKeyUp());
     m_nKeyedCount = 0;
-    if (m_settings.GetEnableRandomDelay() != 0) {
-        RestartRandomDelayTimer();
-    } else {
-        ArmRunTimer(IDT_PRESS_FIXED, ComputeNextDelay());
-    }
+    m_bStopAfterPress = false;
+    // A fixed delay is taken once, here; a random one is drawn anew for every period.
+    m_nRunTimerId = m_settings.GetEnableRandomDelay() != 0 ? IDT_PRESS_RANDOM : IDT_PRESS_FIXED;
+    m_nRunPeriod = CPressSchedule::PeriodOf(ComputeNextDelay());
+    m_schedule.Start(m_platform.timers.Now(), m_nRunPeriod);
+    ArmRunDeadline();
 }
 
 void CPellorDlg::OnStopKeyPressing() {
     m_bRunning = false;
+    m_bStopAfterPress = false;
     EnableDlgItem(IDC_START_KEYPRESSING, true);
     EnableDlgItem(IDC_STOP_KEYPRESSING, false);
     EnableDlgItem(IDC_RANDOM_DELAY, true);
@@ -71,7 +73,33 @@ bool CPellorDlg::OnTimerMessage(WParam wParam, LParam, LResult*) {
 
 void CPellorDlg::OnTimer(std::uintptr_t id) {
     if (id == IDT_PRESS_FIXED || id == IDT_PRESS_RANDOM) {
+        OnRunDeadline();
+    }
+}
+
+void CPellorDlg::OnRunDeadline() {
+    // The timer may come early (a window timer standing in for the deadline) or more than once:
+    // only the clock says what is due.
+    const Microseconds now = m_platform.timers.Now();
+    if (m_keyInjector.HasUnfinishedPress()) {
+        if (now < m_schedule.KeyUpDue()) {
+            ArmRunDeadline();
+            return;
+        }
+        m_keyInjector.FinishPress();
+        if (m_bStopAfterPress) {
+            OnStopKeyPressing();
+            return;
+        }
+    }
+    if (!m_bRunning) {
+        return;
+    }
+    if (now >= m_schedule.NextKeyDown()) {
         PressKeyOnce();
+    }
+    if (m_bRunning) {
+        ArmRunDeadline();
     }
 }
 
@@ -79,7 +107,7 @@ void CPellorDlg::PressKeyOnce() {
     ++m_nKeyedCount;
     const bool bCountReached =
         m_nKeysToPress != 0 && m_nKeyedCount >= static_cast<std::uint32_t>(m_nKeysToPress);
-    // The next period is measured from here, before the press and its pause.
+    // The next period is measured from this press's due time, before the press and its pause.
     if (!bCountReached && m_settings.GetEnableRandomDelay() != 0) {
         RestartRandomDelayTimer();
     }
@@ -95,6 +123,7 @@ void CPellorDlg::PressKeyOnce() {
     m_keyInjector.m_bSendChars = m_settings.GetSendChars() != 0;
     m_keyInjector.m_bSendKeyUps = m_settings.GetSendKeyUps() != 0;
 
+    m_schedule.KeyDown(m_platform.timers.Now(), m_keyInjector.GetKeyDelay() * Microseconds{1000}, m_nRunPeriod);
     bool bPressed = false;
     const int nIndex = m_cbKey.GetCurSel();
     if (nIndex >= 0) {
@@ -107,7 +136,12 @@ void CPellorDlg::PressKeyOnce() {
     }
 
     if (bCountReached) {
-        OnStopKeyPressing();
+        // The last press keeps its pause: the run ends when its key-up has been sent.
+        if (m_keyInjector.HasUnfinishedPress()) {
+            m_bStopAfterPress = true;
+        } else {
+            OnStopKeyPressing();
+        }
     }
 
     m_strStatus = L"Keyed " + std::to_wstring(m_nKeyedCount) + L" Times";
@@ -131,9 +165,7 @@ int CPellorDlg::DrawRandomExtraDelay(int low, int high) {
 }
 
 void CPellorDlg::RestartRandomDelayTimer() {
-    const int nDelay = ComputeNextDelay();
-    m_platform.timers.KillTimer(m_hWnd, IDT_PRESS_RANDOM);
-    ArmRunTimer(IDT_PRESS_RANDOM, nDelay);
+    m_nRunPeriod = CPressSchedule::PeriodOf(ComputeNextDelay());
 }
 
 bool CPellorDlg::EnsureTargetWindow() {
@@ -153,13 +185,19 @@ void CPellorDlg::EnableDlgItem(int id, bool enable) {
     m_windows.EnableWindow(GetDlgItem(id), enable);
 }
 
-void CPellorDlg::ArmRunTimer(std::uintptr_t id, int delay) {
-    m_platform.timers.SetTimer(m_hWnd, id, CDelayCalculation::TimerPeriod(delay));
+void CPellorDlg::ArmRunDeadline() {
+    const Microseconds due =
+        m_keyInjector.HasUnfinishedPress() ? m_schedule.KeyUpDue() : m_schedule.NextKeyDown();
+    m_platform.timers.SetDeadline(m_hWnd, m_nRunTimerId, due);
 }
 
 void CPellorDlg::KillRunTimers() {
     m_platform.timers.KillTimer(m_hWnd, IDT_PRESS_FIXED);
     m_platform.timers.KillTimer(m_hWnd, IDT_PRESS_RANDOM);
+}
+
+void CPellorDlg::ReleaseKeysAtExit() {
+    m_keyInjector.ReleaseHeldKeys();
 }
 
 void CPellorDlg::EndRunWithWindow() {

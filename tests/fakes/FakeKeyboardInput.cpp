@@ -272,10 +272,6 @@ WindowHandle CFakeKeyboardInput::FindWindow(const std::wstring& className, const
     return 0;
 }
 
-void CFakeKeyboardInput::Sleep(std::uint32_t milliseconds) {
-    m_log.Add("Sleep " + std::to_string(milliseconds));
-}
-
 const CFakeKeyboardInput::Window* CFakeKeyboardInput::Find(WindowHandle window) const {
     for (const Window& entry : m_windows) {
         if (entry.handle == window && entry.alive && window != 0) {

@@ -29,11 +29,13 @@ public:
     void SetVkKeyScan(wchar_t ch, std::int16_t result);
 
     // Lines: "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}", "keybd_event 0x41 0x00 0x0 0",
-    // "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001", "AttachThreadInput 100 200 TRUE", "Sleep 20".
+    // "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001", "AttachThreadInput 100 200 TRUE".
     // A record size other than INPUT_RECORD_SIZE, a record type other than INPUT_KEYBOARD, and a
     // non-zero time or extra info are appended to the line, so a test expecting the normal form fails.
     const CCallLog& Log() const { return m_log; }
     void ClearLog() { m_log.Clear(); }
+    // A line of the test's own among the calls, e.g. where time passes: "Pause 20".
+    void Note(const std::string& line) { m_log.Add(line); }
 
     // Virtual-key codes down after the injected (SendInput, keybd_event) events, ascending.
     std::vector<std::uint32_t> KeysDown() const;
@@ -60,7 +62,6 @@ public:
     void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override;
     std::wstring GetClassName(WindowHandle window, int maxCount) override;
     WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override;
-    void Sleep(std::uint32_t milliseconds) override;
 
 private:
     struct Window {

@@ -98,7 +98,3 @@ std::wstring CWin32KeyboardInput::GetClassName(WindowHandle window, int maxCount
 WindowHandle CWin32KeyboardInput::FindWindow(const std::wstring& className, const std::wstring& title) {
     return FromHwnd(::FindWindowW(className.c_str(), title.c_str()));
 }
-
-void CWin32KeyboardInput::Sleep(std::uint32_t milliseconds) {
-    ::Sleep(milliseconds);
-}

@@ -19,5 +19,4 @@ public:
     void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override;
     std::wstring GetClassName(WindowHandle window, int maxCount) override;
     WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override;
-    void Sleep(std::uint32_t milliseconds) override;
 };

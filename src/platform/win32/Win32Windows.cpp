@@ -113,12 +113,28 @@ bool CWin32Windows::DestroyWindow(WindowHandle window) {
     return ::DestroyWindow(ToHwnd(window)) != FALSE;
 }
 
+CWin32Windows::CWin32Windows(CWin32Timers* deadlines) : m_pDeadlines(deadlines) {}
+
 bool CWin32Windows::GetMessage(Msg* msg) {
     MSG native{};
-    // 0 for WM_QUIT, -1 for an error: either ends the loop.
-    const BOOL result = GetMessageW(&native, nullptr, 0, 0);
-    *msg = FromNative(native);
-    return result > 0;
+    if (m_pDeadlines == nullptr) {
+        // 0 for WM_QUIT, -1 for an error: either ends the loop.
+        const BOOL result = GetMessageW(&native, nullptr, 0, 0);
+        *msg = FromNative(native);
+        return result > 0;
+    }
+    // One wait serves the messages and the deadline; a deadline that has come goes first, so that a
+    // busy queue cannot hold a press back.
+    for (;;) {
+        if (m_pDeadlines->TakeDueDeadline(msg)) {
+            return true;
+        }
+        if (PeekMessageW(&native, nullptr, 0, 0, PM_REMOVE)) {
+            *msg = FromNative(native);
+            return native.message != WM_QUIT;
+        }
+        m_pDeadlines->WaitForMessageOrDeadline();
+    }
 }
 
 void CWin32Windows::TranslateMessage(const Msg& msg) {

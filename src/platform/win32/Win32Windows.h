@@ -6,10 +6,14 @@
 #include <functional>
 #include <string>
 
+#include "platform/win32/Win32Timers.h"
 #include "ports/IWindows.h"
 
 class CWin32Windows : public IWindows {
 public:
+    // With deadlines, GetMessage also waits for their deadline and hands it out as its WM_TIMER.
+    explicit CWin32Windows(CWin32Timers* deadlines = nullptr);
+
     WindowHandle CreateDialogFromTemplate(std::uint32_t templateId, WindowHandle parent,
                                           IWindowProcedure* procedure) override;
     bool DestroyWindow(WindowHandle window) override;
@@ -70,4 +74,7 @@ public:
     std::wstring LoadString(std::uint32_t id) override;
     IconHandle LoadIcon(std::uint32_t id) override;
     IconHandle LoadCursor(std::uint32_t id) override;
+
+private:
+    CWin32Timers* m_pDeadlines;
 };

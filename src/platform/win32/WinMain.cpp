@@ -32,10 +32,10 @@ namespace {
 CWin32Registry g_registry;
 CWin32KeyboardInput g_keyboardInput;
 CWin32KeyboardLayout g_keyboardLayout;
-CWin32Windows g_windows;
+CWin32Timers g_timers;
+CWin32Windows g_windows(&g_timers);
 CWin32Menus g_menus;
 CWin32Painting g_painting;
-CWin32Timers g_timers;
 CWin32HotKeys g_hotKeys;
 CWin32NotificationArea g_notificationArea;
 CWin32Shell g_shell;
@@ -54,7 +54,18 @@ CLimitSingleInstance g_singleInstance(g_process, SINGLE_INSTANCE_MUTEX_NAME);
 CAppSettings g_appSettings(g_profile);
 CPellorApp g_theApp(g_platform, g_appSettings, g_singleInstance);
 
+namespace {
+
+// A crash must not leave a key held down system-wide: the keys go up before the process dies.
+LONG WINAPI ReleaseKeysOnCrash(EXCEPTION_POINTERS*) {
+    g_theApp.m_dlgMain.ReleaseKeysAtExit();
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR pCmdLine, int) {
+    SetUnhandledExceptionFilter(ReleaseKeysOnCrash);
     // pCmdLine is the command line without the program name.
     return g_theApp.WinMainBody(pCmdLine != nullptr ? pCmdLine : L"");
 }

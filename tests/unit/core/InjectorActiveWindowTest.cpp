@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "InjectorFixture.h"
 
 namespace {
@@ -8,45 +10,40 @@ const std::vector<std::uint32_t> kNothingDown;
 
 } // namespace
 
-TEST_F(InjectorActiveWindow, PlainKeySendsScanCodedDownPauseUp) {
-    injector.SetKeyDelay(35);
-    injector.PressKey(0, VK_RETURN, false);
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}",
-                                                 "Sleep 35",
-                                                 "SendInput 1 {vk=0x0D scan=0x1C flags=0x2}",
-                                             }));
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
-}
-
-TEST_F(InjectorActiveWindow, PauseIsTwentyMillisecondsUntilSet) {
-    injector.PressKey(0, VK_F6, false);
-    EXPECT_EQ(input.Log().Select({"Sleep"}), std::vector<std::string>{"Sleep 20"});
-}
-
-TEST_F(InjectorActiveWindow, NegativeDelayPausesNotAtAll) {
-    injector.SetKeyDelay(-1);
-    injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"Sleep"}), std::vector<std::string>{"Sleep 0"});
-}
-
-TEST_F(InjectorActiveWindow, LetterEntryIsTypedAsUnicodeCharacter) {
-    EXPECT_TRUE(injector.PressCharacter(L"a", 0, false, false));
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x00 scan=0x61 flags=0x4}",
-                                                 "Sleep 20",
-                                                 "SendInput 1 {vk=0x00 scan=0x61 flags=0x6}",
-                                             }));
-    EXPECT_TRUE(input.UnicodeUnitsDown().empty());
-}
-
-TEST_F(InjectorActiveWindow, NonLatinCharacterIsTypedAsItsOwnUnit) {
-    EXPECT_TRUE(injector.PressCharacter(L"\x0439", 0, false, false));
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x00 scan=0x439 flags=0x4}",
-                                                 "Sleep 20",
-                                                 "SendInput 1 {vk=0x00 scan=0x439 flags=0x6}",
-                                             }));
+TEST_F(InjectorActiveWindow, PausedPressesSendTheirKeyUpOnlyWhenFinished) {
+    struct Case {
+        const char* name;
+        int keyDelay;
+        const wchar_t* text; // typed as a character; null: pressed by key code VK_RETURN
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"key by code", 35, nullptr,
+         {"SendInput 1 {vk=0x0D scan=0x1C flags=0x0}", "Pause 35", "SendInput 1 {vk=0x0D scan=0x1C flags=0x2}"}},
+        {"twenty until set", CMouseClickManager::DEFAULT_KEY_DELAY, nullptr,
+         {"SendInput 1 {vk=0x0D scan=0x1C flags=0x0}", "Pause 20", "SendInput 1 {vk=0x0D scan=0x1C flags=0x2}"}},
+        {"no pause when negative", -1, nullptr,
+         {"SendInput 1 {vk=0x0D scan=0x1C flags=0x0}", "SendInput 1 {vk=0x0D scan=0x1C flags=0x2}"}},
+        {"letter as Unicode", 20, L"a",
+         {"SendInput 1 {vk=0x00 scan=0x61 flags=0x4}", "Pause 20", "SendInput 1 {vk=0x00 scan=0x61 flags=0x6}"}},
+        {"non-Latin as its own unit", 20, L"\x0439",
+         {"SendInput 1 {vk=0x00 scan=0x439 flags=0x4}", "Pause 20",
+          "SendInput 1 {vk=0x00 scan=0x439 flags=0x6}"}},
+    };
+    for (const Case& item : cases) {
+        input.ClearLog();
+        injector.SetKeyDelay(item.keyDelay);
+        if (item.text == nullptr) {
+            injector.PressKey(0, VK_RETURN, false);
+        } else {
+            EXPECT_TRUE(injector.PressCharacter(item.text, 0, false, false)) << item.name;
+        }
+        EXPECT_EQ(injector.HasUnfinishedPress(), item.keyDelay > 0) << item.name;
+        FinishPress();
+        EXPECT_TRUE(SequenceMatches(input.Log(), item.expected)) << item.name;
+        EXPECT_EQ(input.KeysDown(), kNothingDown) << item.name;
+        EXPECT_TRUE(input.UnicodeUnitsDown().empty()) << item.name;
+    }
 }
 
 TEST_F(InjectorActiveWindow, BruteMethodTypesTheKeyOfTheCharacterWithoutShift) {
@@ -66,7 +63,8 @@ TEST_F(InjectorActiveWindow, BruteMethodTypesTheKeyOfTheCharacterWithoutShift) {
     for (const Case& item : cases) {
         input.ClearLog();
         EXPECT_TRUE(injector.PressCharacter(item.text, 0, false, true));
-        EXPECT_TRUE(SequenceMatches(input.Log(), {item.down, "Sleep 15", item.up})) << Narrow(item.text);
+        FinishPress();
+        EXPECT_TRUE(SequenceMatches(input.Log(), {item.down, "Pause 15", item.up})) << Narrow(item.text);
     }
     EXPECT_EQ(input.KeysDown(), kNothingDown);
 }
@@ -139,17 +137,51 @@ TEST_F(InjectorActiveWindow, KeyCodeZeroSendsAndRecordsNothing) {
     EXPECT_EQ(input.KeysDown(), kNothingDown);
 }
 
-TEST_F(InjectorActiveWindow, CharacterPressLeavesTheHeldRecordAlone) {
+TEST_F(InjectorActiveWindow, CharacterPressLetsTheHeldKeysGoFirst) {
     injector.PressKey(VK_SHIFT, VK_TAB, true);
+    input.ClearLog();
     EXPECT_TRUE(injector.PressCharacter(L"a", 0, false, false));
+    EXPECT_TRUE(SequenceMatches(input.Log(), {
+                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
+                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+                                                 "SendInput 1 {vk=0x00 scan=0x61 flags=0x4}",
+                                             }));
     injector.ReleaseHeldKeys();
     EXPECT_EQ(input.KeysDown(), kNothingDown);
-    EXPECT_EQ(input.Log().Count("SendInput 1 {vk=0x10 scan=0x00 flags=0x2}"), 1u);
+    EXPECT_TRUE(input.UnicodeUnitsDown().empty());
+}
+
+TEST_F(InjectorActiveWindow, APressThatDiffersFromTheHeldOneLetsItGoFirst) {
+    struct Case {
+        const char* name;
+        int modifierVk;
+        int keyVk;
+        bool hold;
+    };
+    const Case cases[] = {
+        {"another key", VK_SHIFT, VK_F6, true},
+        {"another modifier", VK_CONTROL, VK_TAB, true},
+        {"hold off", VK_SHIFT, VK_TAB, false},
+    };
+    for (const Case& item : cases) {
+        injector.PressKey(VK_SHIFT, VK_TAB, true);
+        injector.PressKey(item.modifierVk, item.keyVk, item.hold);
+        FinishPress();
+        std::vector<std::uint32_t> expected;
+        if (item.hold) {
+            expected = {static_cast<std::uint32_t>(item.keyVk), static_cast<std::uint32_t>(item.modifierVk)};
+            std::sort(expected.begin(), expected.end());
+        }
+        EXPECT_EQ(input.KeysDown(), expected) << item.name;
+        injector.ReleaseHeldKeys();
+        EXPECT_EQ(input.KeysDown(), kNothingDown) << item.name;
+    }
 }
 
 TEST_F(InjectorActiveWindow, PlainPressAfterHeldPressLeavesNothingToRelease) {
     injector.PressKey(0, VK_SPACE, true);
     injector.PressKey(0, VK_SPACE, false);
+    FinishPress();
     input.ClearLog();
     injector.ReleaseHeldKeys();
     EXPECT_TRUE(input.Log().Empty());

@@ -1,6 +1,8 @@
 #pragma once
 // Shared set-up of the injector tests: the injector over the recording input fake and a selected
 // window that the test sets.
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "core/MouseClickManager.h"
@@ -27,6 +29,15 @@ protected:
         input.AddWindow(TARGET, L"Notepad");
         selected.m_hWindow = TARGET;
         injector.SetSendToActiveWindow(false);
+    }
+
+    // Sends the rest of the press under way, as the run does once its pause is over; the log shows
+    // the pause as "Pause <ms>".
+    void FinishPress() {
+        if (injector.HasUnfinishedPress()) {
+            input.Note("Pause " + std::to_string(injector.GetKeyDelay()));
+            injector.FinishPress();
+        }
     }
 
     CFakeKeyboardInput input;

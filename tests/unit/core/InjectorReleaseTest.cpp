@@ -106,11 +106,12 @@ TEST_F(InjectorRelease, PlainPressAfterHeldPressLeavesNothingToRelease) {
     EXPECT_TRUE(input.Log().Empty());
 }
 
-TEST_F(InjectorRelease, ReleaseFollowsTheLatestHeldPress) {
+TEST_F(InjectorRelease, AHeldPressIntoAnotherWindowLetsTheFirstWindowsKeyGo) {
     injector.PressKey(0, VK_F5, true);
     input.AddWindow(0x2000, L"Other", 0, L"", 300);
     selected.m_hWindow = 0x2000;
     injector.PressKey(VK_CONTROL, VK_F6, true);
+    EXPECT_EQ(input.KeysDownIn(TARGET), kNothingDown);
     input.ClearLog();
     injector.ReleaseHeldKeys();
     EXPECT_TRUE(SequenceMatches(input.Log(), {

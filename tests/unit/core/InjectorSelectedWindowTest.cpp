@@ -11,13 +11,16 @@ const std::vector<std::uint32_t> kNothingDown;
 
 } // namespace
 
-TEST_F(InjectorSelectedWindow, PlainKeyWithKeyUpsPostsDownPauseUpInsideAttachedInput) {
+TEST_F(InjectorSelectedWindow, PlainKeyWithKeyUpsPostsDownPauseUpEachInsideAttachedInput) {
     injector.m_bSendKeyUps = true;
     injector.PressKey(0, VK_LEFT, false);
+    FinishPress();
     EXPECT_TRUE(SequenceMatches(input.Log(), {
                                                  "AttachThreadInput 100 200 TRUE",
                                                  "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001",
-                                                 "Sleep 20",
+                                                 "AttachThreadInput 100 200 FALSE",
+                                                 "Pause 20",
+                                                 "AttachThreadInput 100 200 TRUE",
                                                  "PostMessage 0x1234 WM_KEYUP 0x25 0x414B0001",
                                                  "AttachThreadInput 100 200 FALSE",
                                              }));
@@ -52,6 +55,7 @@ TEST_F(InjectorSelectedWindow, ExtendedBitIsSetForTwelveKeysOnly) {
         input.SetScanCode(item.vk, scan);
         input.ClearLog();
         injector.PressKey(0, static_cast<int>(item.vk), false);
+        FinishPress();
         const std::uint32_t down = 0x00000001 | scan << 16 | (item.extended ? 1u << 24 : 0);
         EXPECT_EQ(input.Log().Select({"PostMessage"}),
                   (std::vector<std::string>{

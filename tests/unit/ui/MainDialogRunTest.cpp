@@ -19,7 +19,6 @@ const std::wstring kNoKeyMessage =
 
 const std::vector<std::string> kEnterStroke = {
     "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}",
-    "Sleep 10",
     "SendInput 1 {vk=0x0D scan=0x1C flags=0x2}",
 };
 
@@ -27,6 +26,9 @@ const std::vector<std::string> kEnterStroke = {
 
 class MainDialogRun : public MainDialogFixture {
 protected:
+    // A delay longer than the default pause, so that each press comes up before the next goes down.
+    void SetUp() override { StoreDelay(0, 0, 100); }
+
     // Selects the key, starts with the button and forgets what start-up and the start did.
     void StartWith(int keyIndex, int modifierIndex = -1) {
         SelectKey(keyIndex, modifierIndex);
@@ -34,6 +36,15 @@ protected:
         m_input.ClearLog();
         m_timers.Log().Clear();
     }
+    // One whole press: its key-down when it is due, then its key-up when the pause is over.
+    // Returns the milliseconds from the key-down to the key-up.
+    Microseconds PressAndPause() {
+        EXPECT_TRUE(Tick());
+        const Microseconds down = m_timers.Now();
+        EXPECT_TRUE(Tick());
+        return (m_timers.Now() - down) / 1000;
+    }
+    void StorePause(int ms) { StoreShared(L"TimeDelayBetweenKeyDownAndKeyUp", ms); }
 };
 
 // --- Starting ---
@@ -91,17 +102,17 @@ TEST_F(MainDialogRun, StartKillsBothTimersBeforeArmingOne) {
     EXPECT_TRUE(SequenceMatches(m_timers.Log(), {
                                                     "KillTimer(" + main + ", 1)",
                                                     "KillTimer(" + main + ", 2)",
-                                                    "SetTimer(" + main + ", 1, 2000)",
+                                                    "SetDeadline(" + main + ", 1, 2000)",
                                                 }));
 }
 
-TEST_F(MainDialogRun, AZeroDelayIsArmedAsTheTimerServiceMinimum) {
+TEST_F(MainDialogRun, AZeroDelayIsArmedAsOneMillisecond) {
     StoreDelay(0, 0, 0);
     Start();
 
     StartWith(KEY_ENTER);
 
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 10u);
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 1u);
 }
 
 TEST_F(MainDialogRun, AnInvalidFieldAtStartIsReportedAndTheRunStartsWithTheValueRead) {
@@ -127,6 +138,7 @@ TEST_F(MainDialogRun, ARandomDelayArmsTimerTwoWithinTheRangeAndReArmsItAtEveryTi
     for (std::uint32_t seed : {11u, 22u, 33u}) {
         m_random.QueueSeed(seed);
     }
+    StorePause(0);
     Start();
     StartWith(KEY_ENTER);
 
@@ -137,9 +149,8 @@ TEST_F(MainDialogRun, ARandomDelayArmsTimerTwoWithinTheRangeAndReArmsItAtEveryTi
     ASSERT_TRUE(Tick());
 
     const std::string main = Hex(Main());
-    ASSERT_EQ(m_timers.Log().Size(), 2u);
-    EXPECT_EQ(m_timers.Log().Entries()[0], "KillTimer(" + main + ", 2)");
-    EXPECT_EQ(m_timers.Log().Entries()[1].rfind("SetTimer(" + main + ", 2, ", 0), 0u);
+    ASSERT_EQ(m_timers.Log().Size(), 1u);
+    EXPECT_EQ(m_timers.Log().Entries()[0].rfind("SetDeadline(" + main + ", 2, ", 0), 0u);
     EXPECT_GE(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 2000u);
     EXPECT_LE(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 3000u);
     EXPECT_EQ(m_random.SeedsTaken(), 2) << "one draw at start, one at the tick";
@@ -152,6 +163,7 @@ TEST_F(MainDialogRun, BothEndsOfATinyRandomRangeAreReached) {
     for (std::uint32_t seed = 0; seed < 40; ++seed) {
         m_random.QueueSeed(seed);
     }
+    StorePause(0);
     Start();
     StartWith(KEY_ENTER);
 
@@ -187,14 +199,29 @@ TEST_F(MainDialogRun, ANegativeRandomRangeAddsNothing) {
 
 // --- Ticks and presses ---
 
-TEST_F(MainDialogRun, EachTickPressesOnceAndShowsTheCount) {
+TEST_F(MainDialogRun, EachPressShowsTheCountAtItsKeyDownAndComesUpAfterThePause) {
+    StoreDelay(0, 0, 100);
     Start();
     StartWith(KEY_ENTER);
 
     ASSERT_TRUE(Tick());
-
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), {kEnterStroke[0]}));
     EXPECT_EQ(Status(), L"Keyed 1 Times");
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 10u) << "the default pause";
+
+    ASSERT_TRUE(Tick());
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 90u) << "the next press, 100 ms after the first";
+}
+
+TEST_F(MainDialogRun, AWindowTimerBeforeTheDeadlinePressesNothing) {
+    Start();
+    StartWith(KEY_ENTER);
+
+    m_windows.Deliver(Main(), WM_TIMER, CPellorDlg::IDT_PRESS_FIXED, 0);
+
+    EXPECT_TRUE(m_input.Log().Empty());
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 100u);
 }
 
 TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
@@ -202,12 +229,14 @@ TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
     Start();
     StartWith(KEY_ENTER);
 
+    PressAndPause();
+    PressAndPause();
     ASSERT_TRUE(Tick());
-    ASSERT_TRUE(Tick());
-    EXPECT_EQ(RunButtons(), RunningButtons());
+    EXPECT_EQ(RunButtons(), RunningButtons()) << "the last press keeps its pause";
     ASSERT_TRUE(Tick());
 
     EXPECT_EQ(m_input.Log().Count("SendInput 1 {vk=0x0D scan=0x1C flags=0x0}"), 3u);
+    EXPECT_TRUE(m_input.KeysDown().empty());
     EXPECT_EQ(Status(), L"Keyed 3 Times");
     EXPECT_EQ(RunButtons(), IdleButtons());
     EXPECT_EQ(m_timers.ActiveCount(), 0);
@@ -220,7 +249,7 @@ TEST_F(MainDialogRun, ZeroKeysToPressRunsUntilStopped) {
     StartWith(KEY_ENTER);
 
     for (int i = 0; i < 25; ++i) {
-        ASSERT_TRUE(Tick());
+        PressAndPause();
     }
 
     EXPECT_EQ(Status(), L"Keyed 25 Times");
@@ -248,41 +277,65 @@ TEST_F(MainDialogRun, AHeldRunEndedByTheCountReleasesItsKeysAfterTheLastPress) {
     EXPECT_EQ(Status(), L"Keyed 2 Times");
 }
 
-TEST_F(MainDialogRun, ALetterEntryIsTypedAsItsCharacter) {
-    StoreShared(L"UseOldKeyInputMethod", 0);
+TEST_F(MainDialogRun, ALetterEntryIsTypedByTheChosenMethod) {
+    const struct {
+        int useOldMethod;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {0, {"SendInput 1 {vk=0x00 scan=0x61 flags=0x4}", "SendInput 1 {vk=0x00 scan=0x61 flags=0x6}"}},
+        {1, {"keybd_event 0x41 0x00 0x0 0", "keybd_event 0x41 0x00 0x2 0"}},
+    };
     Start();
-    StartWith(KEY_LETTER_A);
+    SelectKey(KEY_LETTER_A);
+    for (const auto& item : cases) {
+        StoreShared(L"UseOldKeyInputMethod", item.useOldMethod);
+        ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
+        m_input.ClearLog();
 
-    ASSERT_TRUE(Tick());
+        EXPECT_EQ(PressAndPause(), 10) << item.useOldMethod;
 
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), {
-                                                   "SendInput 1 {vk=0x00 scan=0x61 flags=0x4}",
-                                                   "Sleep 10",
-                                                   "SendInput 1 {vk=0x00 scan=0x61 flags=0x6}",
-                                               }));
-}
-
-TEST_F(MainDialogRun, TheOlderMethodTypesALetterWithKeyEvents) {
-    StoreShared(L"UseOldKeyInputMethod", 1);
-    Start();
-    StartWith(KEY_LETTER_A);
-
-    ASSERT_TRUE(Tick());
-
-    EXPECT_TRUE(SequenceMatches(m_input.Log(),
-                                {"keybd_event 0x41 0x00 0x0 0", "Sleep 10", "keybd_event 0x41 0x00 0x2 0"}));
+        EXPECT_TRUE(SequenceMatches(m_input.Log(), item.expected)) << item.useOldMethod;
+        ASSERT_TRUE(m_user.Click(IDC_STOP_KEYPRESSING));
+    }
 }
 
 TEST_F(MainDialogRun, TheKeyDownToKeyUpDelayIsTakenAtStartOnly) {
-    StoreShared(L"TimeDelayBetweenKeyDownAndKeyUp", 35);
+    StoreDelay(0, 0, 100);
+    StorePause(35);
     Start();
     StartWith(KEY_ENTER);
-    StoreShared(L"TimeDelayBetweenKeyDownAndKeyUp", 50);
+    StorePause(50);
+
+    EXPECT_EQ(PressAndPause(), 35);
+}
+
+TEST_F(MainDialogRun, WithAPauseAsLongAsTheDelayPressesRunBackToBack) {
+    StoreDelay(0, 0, 10);
+    StorePause(25);
+    Start();
+    StartWith(KEY_ENTER);
 
     ASSERT_TRUE(Tick());
+    const Microseconds firstDown = m_timers.Now();
+    ASSERT_TRUE(Tick());
 
-    EXPECT_EQ(m_input.Log().Count("Sleep 35"), 1u);
-    EXPECT_EQ(m_input.Log().Count("Sleep 50"), 0u);
+    EXPECT_EQ(m_timers.Now() - firstDown, 25000);
+    EXPECT_EQ(m_input.Log().Count("SendInput 1 {vk=0x0D scan=0x1C flags=0x0}"), 2u)
+        << "the next key-down follows the key-up at once";
+    EXPECT_EQ(m_input.KeysDown(), std::vector<std::uint32_t>{VK_RETURN});
+}
+
+TEST_F(MainDialogRun, StoppingDuringThePauseSendsTheKeyUpAtOnce) {
+    StorePause(5000);
+    Start();
+    StartWith(KEY_ENTER);
+    ASSERT_TRUE(Tick());
+    ASSERT_EQ(m_input.KeysDown(), std::vector<std::uint32_t>{VK_RETURN});
+
+    ASSERT_TRUE(m_user.Click(IDC_STOP_KEYPRESSING));
+
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
 }
 
 // --- Changes during a run ---
@@ -293,9 +346,9 @@ TEST_F(MainDialogRun, EditingTheDelayDuringAFixedRunKeepsThePeriodUntilTheNextSt
     StartWith(KEY_ENTER);
 
     ASSERT_TRUE(m_user.SetText(IDC_DELAY_MILLISECONDS, L"500"));
-    ASSERT_TRUE(Tick());
+    PressAndPause();
 
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 1000u);
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 990u);
 }
 
 TEST_F(MainDialogRun, WithARandomDelayEachPeriodComesFromTheFieldsAtThatTick) {
@@ -306,9 +359,9 @@ TEST_F(MainDialogRun, WithARandomDelayEachPeriodComesFromTheFieldsAtThatTick) {
     ASSERT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 1000u);
 
     ASSERT_TRUE(m_user.SetText(IDC_DELAY_MILLISECONDS, L"500"));
-    ASSERT_TRUE(Tick());
+    PressAndPause();
 
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 500u);
+    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 490u);
 }
 
 TEST_F(MainDialogRun, LoweringTheCountBelowThePressesMadeStopsAfterOneMorePress) {
@@ -316,30 +369,37 @@ TEST_F(MainDialogRun, LoweringTheCountBelowThePressesMadeStopsAfterOneMorePress)
     Start();
     StartWith(KEY_ENTER);
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(Tick());
+        PressAndPause();
     }
 
     ASSERT_TRUE(m_user.SetText(IDC_KEYS_TO_PRESS, L"2"));
-    ASSERT_TRUE(Tick());
+    PressAndPause();
 
     EXPECT_EQ(Status(), L"Keyed 4 Times");
     EXPECT_EQ(RunButtons(), IdleButtons());
     EXPECT_EQ(m_timers.ActiveCount(), 0);
 }
 
-TEST_F(MainDialogRun, HoldKeyAndTheKeyChosenDuringARunTakeEffectAtTheNextPress) {
+TEST_F(MainDialogRun, HoldKeyAndTheKeyChosenDuringARunTakeEffectAtTheNextPressAndNothingStaysDown) {
+    StorePause(0);
     Start();
-    StartWith(KEY_TAB);
+    StartWith(KEY_TAB, MODIFIER_CTRL);
 
     ASSERT_TRUE(m_user.Click(IDC_HOLD_KEY));
     ASSERT_TRUE(Tick());
-    EXPECT_EQ(m_input.KeysDown(), std::vector<std::uint32_t>{VK_TAB});
+    EXPECT_EQ(m_input.KeysDown(), (std::vector<std::uint32_t>{VK_TAB, VK_CONTROL}));
+
+    SelectKey(KEY_ENTER, MODIFIER_CTRL);
+    ASSERT_TRUE(Tick());
+    EXPECT_EQ(m_input.KeysDown(), (std::vector<std::uint32_t>{VK_RETURN, VK_CONTROL}))
+        << "the key held before goes up before the new one goes down";
 
     ASSERT_TRUE(m_user.Click(IDC_HOLD_KEY));
-    SelectKey(KEY_ENTER);
     m_input.ClearLog();
     ASSERT_TRUE(Tick());
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+    EXPECT_TRUE(m_input.KeysDown().empty());
+    EXPECT_EQ(m_input.Log().Select({"SendInput 2"}),
+              std::vector<std::string>{"SendInput 2 {vk=0x0D scan=0x00 flags=0x0} {vk=0x0D scan=0x00 flags=0x2}"});
 }
 
 // --- Stopping and the shortcut ---
@@ -361,8 +421,8 @@ TEST_F(MainDialogRun, StopKillsTheTimersRestoresTheButtonsReleasesHeldKeysAndKee
 TEST_F(MainDialogRun, StartingAgainKeepsTheLastStatusUntilTheFirstPress) {
     Start();
     StartWith(KEY_ENTER);
-    ASSERT_TRUE(Tick());
-    ASSERT_TRUE(Tick());
+    PressAndPause();
+    PressAndPause();
     ASSERT_TRUE(m_user.Click(IDC_STOP_KEYPRESSING));
 
     ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
@@ -411,6 +471,7 @@ TEST_F(MainDialogRun, OtherTimersPressNothingAndEveryTimerGoesOnToDefaultProcess
 class MainDialogRunSelectedWindow : public MainDialogRun {
 protected:
     void SetUp() override {
+        MainDialogRun::SetUp();
         m_hTarget = m_windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad");
         m_input.AddWindow(m_hTarget, L"Notepad");
         StoreInt(L"SendKeysToActiveWindow", 0);
@@ -429,7 +490,7 @@ TEST_F(MainDialogRunSelectedWindow, TheDeliveryOptionsAreReadAtEveryPress) {
     Start();
     StartWith(KEY_ENTER);
 
-    ASSERT_TRUE(Tick());
+    PressAndPause();
     EXPECT_EQ(m_input.Log().Select({"PostMessage"}),
               (std::vector<std::string>{Posted("WM_KEYDOWN", "0x0D", "0x001C0001"),
                                         Posted("WM_KEYUP", "0x0D", "0x401C0001")}));
@@ -443,7 +504,7 @@ TEST_F(MainDialogRunSelectedWindow, TheDeliveryOptionsAreReadAtEveryPress) {
 
     StoreInt(L"SendKeysToActiveWindow", 1);
     m_input.ClearLog();
-    ASSERT_TRUE(Tick());
+    PressAndPause();
     EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
 }
 
