@@ -1,15 +1,15 @@
 #pragma once
 // The injector's view of the selected target window: the handle this instance stored when the
-// user picked a window, read anew at every press.
+// user picked a window, as it stands at every press.
 #include "core/ISelectedWindowSource.h"
-#include "settings/AppSettings.h"
+#include "settings/PressSettings.h"
 
 class CStoredSelectedWindow : public ISelectedWindowSource {
 public:
-    explicit CStoredSelectedWindow(const CAppSettings& settings) : m_settings(settings) {}
+    explicit CStoredSelectedWindow(CPressSettings& settings) : m_settings(settings) {}
 
-    WindowHandle GetSeekedWindow() override { return m_settings.GetSeekedWindow(); }
+    WindowHandle GetSeekedWindow() override { return m_settings.Read().hSeekedWindow; }
 
 private:
-    const CAppSettings& m_settings;
+    CPressSettings& m_settings;
 };

@@ -20,4 +20,10 @@ public:
     virtual long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t size) = 0;
     virtual long CloseKey(RegKeyHandle key) = 0;
+
+    // Asks to be told of the next change below key, values of its subkeys included
+    // (RegNotifyChangeKeyValue, asynchronous). False when the system cannot tell.
+    virtual bool WatchKey(RegKeyHandle key) = 0;
+    // Whether a watched key has changed since the last call. A key is told of once: watch it again.
+    virtual bool TakeKeyChange() = 0;
 };

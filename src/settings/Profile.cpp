@@ -39,8 +39,12 @@ IRegistry& CProfile::Registry() const {
     return m_registry;
 }
 
+std::wstring CProfile::ApplicationKeyPath() const {
+    return std::wstring(SOFTWARE_KEY) + L'\\' + m_strRegistryKey + L'\\' + m_strAppName;
+}
+
 std::wstring CProfile::SectionPath(const std::wstring& section) const {
-    return std::wstring(SOFTWARE_KEY) + L'\\' + m_strRegistryKey + L'\\' + m_strAppName + L'\\' + section;
+    return ApplicationKeyPath() + L'\\' + section;
 }
 
 int CProfile::GetProfileInt(const std::wstring& section, const std::wstring& entry, int nDefault) const {

@@ -33,6 +33,8 @@ public:
                                   const std::wstring& strDefault) const;
 
     IRegistry& Registry() const;
+    // software\<registry key>\<application name>: the key of every section.
+    std::wstring ApplicationKeyPath() const;
 
 private:
     std::wstring SectionPath(const std::wstring& section) const;

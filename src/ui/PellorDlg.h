@@ -17,6 +17,7 @@
 #include "ports/IKeyboardLayout.h"
 #include "ports/Platform.h"
 #include "settings/AppSettings.h"
+#include "settings/PressSettings.h"
 #include "ui/HotKeyStore.h"
 #include "ui/NamedHotKeyCtrl.h"
 #include "ui/ToolTipCtrl.h"
@@ -173,6 +174,8 @@ private:
     bool m_bStopAfterPress = false;
     CMenu m_trayMenu;
     CTrayIcon m_trayIcon;
+    // What a press reads from the settings, kept between presses while a run watches the registry.
+    CPressSettings m_pressSettings;
     CStoredSelectedWindow m_selectedWindow;
     CMouseClickManager m_keyInjector;
     CComboBox m_cbModifier;

@@ -38,6 +38,7 @@ void CPellorDlg::OnStartKeyPressing() {
     m_keyInjector.SetKeyDelay(m_settings.GetTimeDelayBetweenKeyDownAndKeyUp());
     m_nKeyedCount = 0;
     m_bStopAfterPress = false;
+    m_pressSettings.Watch();
     // A fixed delay is taken once, here; a random one is drawn anew for every period.
     m_nRunTimerId = m_settings.GetEnableRandomDelay() != 0 ? IDT_PRESS_RANDOM : IDT_PRESS_FIXED;
     m_nRunPeriod = CPressSchedule::PeriodOf(ComputeNextDelay());
@@ -53,6 +54,7 @@ void CPellorDlg::OnStopKeyPressing() {
     EnableDlgItem(IDC_RANDOM_DELAY, true);
     KillRunTimers();
     m_keyInjector.ReleaseHeldKeys();
+    m_pressSettings.Forget();
 }
 
 void CPellorDlg::ToggleKeyPressing(std::uint32_t id) {
@@ -108,28 +110,25 @@ void CPellorDlg::PressKeyOnce() {
     const bool bCountReached =
         m_nKeysToPress != 0 && m_nKeyedCount >= static_cast<std::uint32_t>(m_nKeysToPress);
     // The next period is measured from this press's due time, before the press and its pause.
-    if (!bCountReached && m_settings.GetEnableRandomDelay() != 0) {
+    if (!bCountReached && m_pressSettings.Read().nEnableRandomDelay != 0) {
         RestartRandomDelayTimer();
     }
 
-    std::wstring strTargetClass;
-    m_settings.GetTargetWindowClass(strTargetClass);
-    m_keyInjector.SetTargetWindowClass(strTargetClass);
-    std::wstring strTargetName = strTargetClass;
-    m_settings.GetTargetWindowName(strTargetName);
-    m_keyInjector.SetTargetWindowName(strTargetName);
-    m_keyInjector.SetSendToActiveWindow(m_settings.GetSendKeysToActiveWindow() != 0);
-    m_keyInjector.SetSendToFirstEdit(m_settings.GetSendKeysToFirstEditOfSelectedWindow() != 0);
-    m_keyInjector.m_bSendChars = m_settings.GetSendChars() != 0;
-    m_keyInjector.m_bSendKeyUps = m_settings.GetSendKeyUps() != 0;
+    const CPressSettings::Values& settings = m_pressSettings.Read();
+    m_keyInjector.SetTargetWindowClass(settings.strTargetClass);
+    m_keyInjector.SetTargetWindowName(settings.strTargetName);
+    m_keyInjector.SetSendToActiveWindow(settings.nSendKeysToActiveWindow != 0);
+    m_keyInjector.SetSendToFirstEdit(settings.nSendKeysToFirstEdit != 0);
+    m_keyInjector.m_bSendChars = settings.nSendChars != 0;
+    m_keyInjector.m_bSendKeyUps = settings.nSendKeyUps != 0;
+    const bool bUseOldMethod = settings.nUseOldKeyInputMethod != 0;
 
     m_schedule.KeyDown(m_platform.timers.Now(), m_keyInjector.GetKeyDelay() * Microseconds{1000}, m_nRunPeriod);
     bool bPressed = false;
     const int nIndex = m_cbKey.GetCurSel();
     if (nIndex >= 0) {
         const std::wstring strKey = m_cbKey.GetLBText(nIndex);
-        bPressed = m_keyInjector.PressCharacter(strKey, m_nModifierVk, m_bHoldKey != 0,
-                                                m_settings.GetUseOldKeyInputMethod() != 0);
+        bPressed = m_keyInjector.PressCharacter(strKey, m_nModifierVk, m_bHoldKey != 0, bUseOldMethod);
     }
     if (!bPressed) {
         m_keyInjector.PressKey(m_nModifierVk, m_nKeyVk & 0xFFFF, m_bHoldKey != 0);
@@ -151,12 +150,12 @@ void CPellorDlg::PressKeyOnce() {
 int CPellorDlg::ComputeNextDelay() {
     const int nBase =
         CDelayCalculation::ToMilliseconds(m_nDelayMinutes, m_nDelaySeconds, m_nDelayMilliseconds);
-    if (m_settings.GetEnableRandomDelay() == 0) {
+    const CPressSettings::Values& settings = m_pressSettings.Read();
+    if (settings.nEnableRandomDelay == 0) {
         return nBase;
     }
-    const int nRange = CDelayCalculation::ToMilliseconds(m_settings.GetRandomClicksDelayMins(),
-                                                         m_settings.GetRandomClicksDelaySeconds(),
-                                                         m_settings.GetRandomClicksDelayMilliSeconds());
+    const int nRange =
+        CDelayCalculation::ToMilliseconds(settings.nRandomMins, settings.nRandomSeconds, settings.nRandomMilliSeconds);
     return CDelayCalculation::Add(nBase, DrawRandomExtraDelay(0, nRange));
 }
 
@@ -207,4 +206,5 @@ void CPellorDlg::EndRunWithWindow() {
     m_bRunning = false;
     KillRunTimers();
     m_keyInjector.ReleaseHeldKeys();
+    m_pressSettings.Forget();
 }

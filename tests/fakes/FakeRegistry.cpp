@@ -169,6 +169,7 @@ long FakeRegistry::SetValue(RegKeyHandle key, const std::wstring& name, std::uin
     value.path = node->path;
     value.type = type;
     value.data.assign(data, data + size);
+    m_bChanged = true;
     return ERROR_SUCCESS;
 }
 
@@ -192,6 +193,19 @@ void FakeRegistry::PutValue(const std::wstring& path, const std::wstring& name, 
     value.path = node.path;
     value.type = type;
     value.data = data;
+    m_bChanged = true;
+}
+
+bool FakeRegistry::WatchKey(RegKeyHandle key) {
+    // Only what comes after the watch is told of.
+    m_bChanged = false;
+    return m_openKeys.count(key) != 0;
+}
+
+bool FakeRegistry::TakeKeyChange() {
+    const bool bChanged = m_bChanged;
+    m_bChanged = false;
+    return bChanged;
 }
 
 void FakeRegistry::PutDword(const std::wstring& path, const std::wstring& name, std::uint32_t value,

@@ -40,6 +40,9 @@ public:
     long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override;
     long CloseKey(RegKeyHandle key) override;
+    // Any value written since the last call (or watch) counts as a change of every watched key.
+    bool WatchKey(RegKeyHandle key) override;
+    bool TakeKeyChange() override;
 
     // Seeding and inspection, bypassing handles and failure switches.
     void PutValue(const std::wstring& path, const std::wstring& name, std::uint32_t type,
@@ -91,5 +94,6 @@ private:
     std::wstring m_strFailWritesTo;
     int m_nInvalidHandleUses = 0;
     int m_nCalls = 0;
+    bool m_bChanged = false;
     std::vector<CreateCall> m_createCalls;
 };

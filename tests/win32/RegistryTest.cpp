@@ -11,6 +11,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "settings/AppSettings.h"
 #include "settings/InstanceSection.h"
+#include "settings/PressSettings.h"
 #include "settings/Profile.h"
 
 namespace {
@@ -240,4 +241,20 @@ TEST_F(RegistryAdapter, MissingValueIsFileNotFound) {
 
     EXPECT_EQ(m_registry.QueryValue(hKey, L"Missing", nullptr, nullptr, &cbData), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(m_registry.CloseKey(hKey), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryAdapter, APressSeesAValueStoredDuringTheRunThroughTheWatch) {
+    CPressSettings press(m_settings);
+    press.Watch();
+    ASSERT_EQ(press.Read().nSendChars, 0);
+    // The first reads create the section keys, which the watch reports once.
+    press.Read();
+    EXPECT_FALSE(m_registry.TakeKeyChange()) << "nothing has changed since";
+
+    WriteRaw(INSTANCE_PATH, L"SendChars", REG_DWORD, {1, 0, 0, 0});
+    WriteRaw(SEEKED_PATH, L"Settings 0", REG_DWORD, {0x34, 0x12, 0, 0});
+
+    EXPECT_EQ(press.Read().nSendChars, 1);
+    EXPECT_EQ(press.Read().hSeekedWindow, 0x1234u);
+    press.Forget();
 }

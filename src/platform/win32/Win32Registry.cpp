@@ -47,3 +47,20 @@ long CWin32Registry::SetValue(RegKeyHandle key, const std::wstring& name, std::u
 long CWin32Registry::CloseKey(RegKeyHandle key) {
     return RegCloseKey(ToHkey(key));
 }
+
+CWin32Registry::~CWin32Registry() {
+    if (m_hChanged != nullptr)
+        CloseHandle(m_hChanged);
+}
+
+bool CWin32Registry::WatchKey(RegKeyHandle key) {
+    if (m_hChanged == nullptr)
+        m_hChanged = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    return m_hChanged != nullptr &&
+           RegNotifyChangeKeyValue(ToHkey(key), TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                   m_hChanged, TRUE) == ERROR_SUCCESS;
+}
+
+bool CWin32Registry::TakeKeyChange() {
+    return m_hChanged != nullptr && WaitForSingleObject(m_hChanged, 0) == WAIT_OBJECT_0;
+}

@@ -11,4 +11,15 @@ public:
     long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override;
     long CloseKey(RegKeyHandle key) override;
+    bool WatchKey(RegKeyHandle key) override;
+    bool TakeKeyChange() override;
+
+    CWin32Registry() = default;
+    ~CWin32Registry() override;
+    CWin32Registry(const CWin32Registry&) = delete;
+    CWin32Registry& operator=(const CWin32Registry&) = delete;
+
+private:
+    // Set by any watched key's change; an auto-reset event, so taking the change clears it.
+    void* m_hChanged = nullptr;
 };

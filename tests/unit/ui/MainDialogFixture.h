@@ -100,6 +100,8 @@ public:
         return m_store.SetValue(key, name, type, data, size);
     }
     long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
+    bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
+    bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
 
     CCallLog& Log() { return m_log; }
     const CCallLog& Log() const { return m_log; }
@@ -133,7 +135,13 @@ protected:
         g_nInstanceNumber = m_nSavedNumber;
     }
 
-    void TearDown() override { EXPECT_EQ(m_store.OpenKeyCount(), 0u) << "a registry key was left open"; }
+    // A run keeps the program's keys open until it ends, at the latest with the window.
+    void TearDown() override {
+        if (m_hMain != 0 && m_windows.IsWindow(m_hMain)) {
+            m_windows.DestroyWindow(m_hMain);
+        }
+        EXPECT_EQ(m_store.OpenKeyCount(), 0u) << "a registry key was left open";
+    }
 
     // --- Start-up ---
     // Creates the main dialog as start-up does and shows it. With dispatch, the messages it posted

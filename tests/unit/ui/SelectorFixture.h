@@ -57,6 +57,8 @@ public:
         return m_store.SetValue(key, name, type, data, size);
     }
     long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
+    bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
+    bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
 
     std::vector<std::wstring> m_written;
 

@@ -1,0 +1,50 @@
+#pragma once
+// The settings a press reads, kept from one press to the next while the program's registry keys are
+// watched: they are read again only after the registry has told of a change below those keys. So a
+// press costs no registry round trip, yet a value stored by a dialog or by another instance counts
+// from the next press on. Without a watch (before Watch, or where the system cannot watch) every
+// Read goes to the registry.
+#include <string>
+#include <vector>
+
+#include "ports/WinTypes.h"
+#include "settings/AppSettings.h"
+
+class CPressSettings {
+public:
+    struct Values {
+        std::wstring strTargetClass;
+        std::wstring strTargetName; // the class text when no name is stored
+        int nSendKeysToActiveWindow = 1;
+        int nSendKeysToFirstEdit = 0;
+        int nSendChars = 0;
+        int nSendKeyUps = 0;
+        int nUseOldKeyInputMethod = 1;
+        int nEnableRandomDelay = 0;
+        int nRandomMins = 0;
+        int nRandomSeconds = 0;
+        int nRandomMilliSeconds = 0;
+        WindowHandle hSeekedWindow = 0;
+    };
+
+    explicit CPressSettings(const CAppSettings& settings);
+    ~CPressSettings();
+    CPressSettings(const CPressSettings&) = delete;
+    CPressSettings& operator=(const CPressSettings&) = delete;
+
+    // Opens the program's keys and keeps them watched until Forget.
+    void Watch();
+    void Forget();
+    const Values& Read();
+
+private:
+    bool WatchKeys();
+    void Reread();
+
+    const CAppSettings& m_settings;
+    IRegistry& m_registry;
+    std::vector<RegKeyHandle> m_watchedKeys;
+    bool m_bWatching = false;
+    bool m_bRead = false;
+    Values m_values;
+};
