@@ -1,0 +1,262 @@
+// However a run with a held key ends (or changes what it holds), nothing stays down: not in the
+// system's key state, and not in the window the keys went to, which gets a key-up for every key-down.
+// And a long pause between key-down and key-up never freezes the window.
+#include <windows.h>
+
+#include <cctype>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Polling.h"
+#include "RecorderLog.h"
+#include "RemoteMessages.h"
+#include "TapwellCase.h"
+#include "TapwellRegistry.h"
+#include "UserKeyboard.h"
+#include "resource.h"
+
+namespace {
+const int KEY_LEFT = 15;
+const int KEY_RIGHT = 16;
+const int KEY_LETTER_A = 46;
+const int MODIFIER_CTRL = 1;
+const int MODIFIER_SHIFT = 3;
+const DWORD RUN_TIMEOUT_MS = 15000;
+const DWORD EXIT_TIMEOUT_MS = 15000;
+const DWORD SETTLE_TIMEOUT_MS = 5000;
+
+enum class Ending {
+    StopButton,
+    CountReached,
+    Shortcut,
+    Escape,
+    CloseBox,
+    AltF4,
+    TrayExit,
+    TargetClosed,
+    KeyChanged,
+    HoldSwitchedOff,
+};
+
+struct Row {
+    const char* name;
+    Ending ending;
+    // Whether the recorder still sees every key come up: not where it is gone, nor where the focus
+    // (and with it the key-ups of the focused window's keys) moves to Tapwell.
+    bool checkTargetActive;
+    bool checkTargetSelected;
+};
+
+const Row kRows[] = {
+    {"Stop", Ending::StopButton, true, true},
+    {"count reached", Ending::CountReached, true, true},
+    {"shortcut", Ending::Shortcut, true, true},
+    {"Escape", Ending::Escape, false, true},
+    {"close box", Ending::CloseBox, true, true},
+    {"Alt+F4", Ending::AltF4, false, true},
+    {"tray Exit", Ending::TrayExit, true, true},
+    {"target window closed", Ending::TargetClosed, false, false},
+    {"key changed mid-run", Ending::KeyChanged, true, true},
+    {"hold switched off mid-run", Ending::HoldSwitchedOff, true, true},
+};
+
+class StopPaths : public CTapwellCase {
+protected:
+    std::vector<RecordedKeyMessage> RecorderLog() const { return ReadRecorderLog(m_driver.RecorderLogPath()); }
+
+    bool WaitForKeyDowns(WPARAM nKey, int nAtLeast) const {
+        return WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYDOWN", nKey) >= nAtLeast; },
+                         RUN_TIMEOUT_MS);
+    }
+
+    // Every key that went down in the recorder has come up again: the last message about it is a key-up.
+    bool EveryKeyCameUp() const {
+        std::map<std::uint32_t, std::string> last;
+        for (const RecordedKeyMessage& message : RecorderLog()) {
+            if (message.strMessage == "WM_KEYDOWN" || message.strMessage == "WM_KEYUP") {
+                last[message.nWParam] = message.strMessage;
+            }
+        }
+        for (const auto& key : last) {
+            if (key.second != "WM_KEYUP") {
+                return false;
+            }
+        }
+        return !last.empty();
+    }
+
+    void RunRow(const Row& row, bool bSelectedWindow) {
+        SCOPED_TRACE(std::string(row.name) + (bSelectedWindow ? ", selected window" : ", active window"));
+        // The shortcut cannot be typed while the run holds Shift: a held Ctrl is part of it already.
+        const int nModifier = row.ending == Ending::Shortcut ? MODIFIER_CTRL : MODIFIER_SHIFT;
+        CTargetWindow* pRecorder = m_driver.StartRecorder();
+        ASSERT_NE(pRecorder, nullptr);
+        if (bSelectedWindow) {
+            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToActiveWindow", 0));
+            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToFirstEditOfSelectedWindow", 1));
+            ASSERT_TRUE(WriteSeekedWindow(L"Settings 0", static_cast<DWORD>(
+                                                             reinterpret_cast<UINT_PTR>(pRecorder->Frame()))));
+        }
+        if (row.ending == Ending::Shortcut) {
+            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"Settings 0 StartAutoClickHotkey Key", VK_F6));
+            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"Settings 0 StartAutoClickHotkey Mod",
+                                          MOD_CONTROL | MOD_ALT));
+        }
+        CTapwellInstance* pTapwell = m_driver.StartTapwell();
+        ASSERT_NE(pTapwell, nullptr);
+        CDialogRemote& form = pTapwell->Form();
+        ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_LEFT), ActionResult::Done);
+        ASSERT_EQ(form.SelectListEntry(IDC_MODIFIER_LIST, nModifier), ActionResult::Done);
+        ASSERT_EQ(form.SetText(IDC_DELAY_MILLISECONDS, L"50"), ActionResult::Done);
+        ASSERT_EQ(form.SetText(IDC_KEYS_TO_PRESS, row.ending == Ending::CountReached ? L"3" : L"0"),
+                  ActionResult::Done);
+        ASSERT_EQ(form.Click(IDC_HOLD_KEY), ActionResult::Done);
+        ASSERT_TRUE(pRecorder->Focus());
+
+        ASSERT_EQ(form.Click(IDC_START_KEYPRESSING), ActionResult::Done);
+        ASSERT_TRUE(WaitForKeyDowns(VK_LEFT, 2));
+
+        bool bEnds = false;
+        switch (row.ending) {
+        case Ending::StopButton:
+            ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+            break;
+        case Ending::CountReached:
+            ASSERT_TRUE(pTapwell->WaitForIdle(RUN_TIMEOUT_MS));
+            break;
+        case Ending::Shortcut:
+            ASSERT_TRUE(PressKeys({VK_CONTROL, VK_MENU}, VK_F6));
+            ASSERT_TRUE(pTapwell->WaitForIdle(RUN_TIMEOUT_MS));
+            break;
+        case Ending::Escape:
+            ASSERT_TRUE(pTapwell->Activate());
+            // Keys for the active window now go to Tapwell: a held arrow in a focused list would change
+            // the key, and with it what is held, while Escape is typed. A button takes no arrows.
+            ASSERT_EQ(form.Click(IDC_REFRESH_KEYS), ActionResult::Done);
+            ASSERT_TRUE(PressKey(VK_ESCAPE));
+            bEnds = true;
+            break;
+        case Ending::CloseBox:
+            ASSERT_TRUE(PostMessageW(pTapwell->MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0));
+            bEnds = true;
+            break;
+        case Ending::AltF4:
+            ASSERT_TRUE(pTapwell->Activate());
+            // A focused drop-down list swallows Alt+F4 under Wine: the focus goes to a button first.
+            ASSERT_EQ(form.Click(IDC_REFRESH_KEYS), ActionResult::Done);
+            ASSERT_TRUE(PressKeys({VK_MENU}, VK_F4));
+            bEnds = true;
+            break;
+        case Ending::TrayExit:
+            ASSERT_TRUE(PostMessageW(pTapwell->MainWindow(), WM_COMMAND, ID_TRAY_EXIT, 0));
+            bEnds = true;
+            break;
+        case Ending::TargetClosed: {
+            ASSERT_TRUE(PostMessageW(pRecorder->Frame(), WM_CLOSE, 0, 0));
+            ASSERT_TRUE(WaitUntil([&] { return !IsWindow(pRecorder->Frame()); }, SETTLE_TIMEOUT_MS));
+            // The run goes on without its window for a few presses.
+            const std::wstring strStatus = form.Text(IDC_STATUS);
+            ASSERT_TRUE(WaitUntil([&] { return form.Text(IDC_STATUS) != strStatus; }, RUN_TIMEOUT_MS));
+            ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+            break;
+        }
+        case Ending::KeyChanged:
+            ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_RIGHT), ActionResult::Done);
+            ASSERT_TRUE(WaitForKeyDowns(VK_RIGHT, 2));
+            ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+            break;
+        case Ending::HoldSwitchedOff:
+            ASSERT_EQ(form.Click(IDC_HOLD_KEY), ActionResult::Done);
+            ASSERT_TRUE(WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYUP", VK_LEFT) >= 2; },
+                                  RUN_TIMEOUT_MS));
+            ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+            break;
+        }
+
+        if (bEnds) {
+            ASSERT_TRUE(pTapwell->Process().WaitForExit(EXIT_TIMEOUT_MS)) << "Tapwell is still running";
+            EXPECT_EQ(pTapwell->Process().ExitCode(), DWORD{0});
+        } else {
+            EXPECT_TRUE(pTapwell->IsIdle());
+        }
+        EXPECT_TRUE(WaitUntil(
+            [] {
+                return !IsKeyDown(VK_SHIFT) && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_LEFT) &&
+                       !IsKeyDown(VK_RIGHT);
+            },
+            SETTLE_TIMEOUT_MS))
+            << "a key is still down in the system's key state";
+        if (bSelectedWindow ? row.checkTargetSelected : row.checkTargetActive) {
+            EXPECT_TRUE(WaitUntil([&] { return EveryKeyCameUp(); }, SETTLE_TIMEOUT_MS))
+                << "the recorder got a key-down without its key-up";
+        }
+    }
+};
+
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class StopPathsTable : public StopPaths, public ::testing::WithParamInterface<Row> {};
+
+std::string RowName(const ::testing::TestParamInfo<Row>& info) {
+    std::string name;
+    for (const char* p = info.param.name; *p != '\0'; ++p) {
+        if (std::isalnum(static_cast<unsigned char>(*p))) {
+            name += *p;
+        }
+    }
+    return name;
+}
+} // namespace
+
+TEST_P(StopPathsTable, ActiveWindowLeavesNothingDown) {
+    RunRow(GetParam(), false);
+}
+
+TEST_P(StopPathsTable, SelectedWindowLeavesNothingDown) {
+    RunRow(GetParam(), true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, StopPathsTable, ::testing::ValuesIn(kRows), RowName);
+
+TEST_F(StopPaths, StopDuringAFiveSecondPauseLetsGoAtOnceAndTheWindowAnswersThroughout) {
+    ASSERT_TRUE(WriteProfileDword(L"Settings", L"TimeDelayBetweenKeyDownAndKeyUp", 5000));
+    CTargetWindow* pRecorder = m_driver.StartRecorder();
+    ASSERT_NE(pRecorder, nullptr);
+    CTapwellInstance* pTapwell = m_driver.StartTapwell();
+    ASSERT_NE(pTapwell, nullptr);
+    CDialogRemote& form = pTapwell->Form();
+    ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_LETTER_A), ActionResult::Done);
+    ASSERT_EQ(form.SetText(IDC_KEYS_TO_PRESS, L"0"), ActionResult::Done);
+    ASSERT_TRUE(pRecorder->Focus());
+    ASSERT_EQ(form.Click(IDC_START_KEYPRESSING), ActionResult::Done);
+    ASSERT_TRUE(WaitForKeyDowns('A', 1));
+
+    // While the key is down the window answers: with a blocking pause none of these would.
+    for (int i = 0; i < 20; ++i) {
+        DWORD_PTR nResult = 0;
+        ASSERT_NE(SendMessageTimeoutW(pTapwell->MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &nResult), 0)
+            << "message " << i << " was not answered";
+        Sleep(50);
+    }
+    EXPECT_TRUE(IsKeyDown('A'));
+    ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+
+    EXPECT_FALSE(IsKeyDown('A'));
+    ASSERT_TRUE(WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYUP", 'A') >= 1; }, SETTLE_TIMEOUT_MS));
+    const std::vector<RecordedKeyMessage> log = RecorderLog();
+    double dDown = 0.0;
+    double dUp = 0.0;
+    for (const RecordedKeyMessage& message : log) {
+        if (message.nWParam == 'A' && message.strMessage == "WM_KEYDOWN" && dDown == 0.0) {
+            dDown = message.dMs;
+        }
+        if (message.nWParam == 'A' && message.strMessage == "WM_KEYUP") {
+            dUp = message.dMs;
+        }
+    }
+    EXPECT_LT(dUp - dDown, 5000.0) << "the stop cut the pause short";
+    EXPECT_EQ(CountMessages(log, "WM_KEYDOWN", 'A'), 1);
+}
