@@ -356,9 +356,9 @@ bool CPellorDlg::OnDestroy(WParam, LParam, LResult*) {
 }
 
 bool CPellorDlg::OnEndSession(WParam wParam, LParam, LResult*) {
-    // The session ends without our windows being destroyed: nothing may stay held down past it.
-    if (wParam != 0) {
-        EndRunWithWindow();
+    // The session may end without our windows being destroyed: nothing may stay held down past it.
+    if (wParam != 0 && m_bRunning) {
+        OnStopKeyPressing();
     }
     return false;
 }

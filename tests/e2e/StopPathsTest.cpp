@@ -35,6 +35,7 @@ enum class Ending {
     AltF4,
     TrayExit,
     TargetClosed,
+    SessionEnds,
     KeyChanged,
     HoldSwitchedOff,
 };
@@ -57,6 +58,7 @@ const Row kRows[] = {
     {"Alt+F4", Ending::AltF4, false, true},
     {"tray Exit", Ending::TrayExit, true, true},
     {"target window closed", Ending::TargetClosed, false, false},
+    {"session ends", Ending::SessionEnds, true, true},
     {"key changed mid-run", Ending::KeyChanged, true, true},
     {"hold switched off mid-run", Ending::HoldSwitchedOff, true, true},
 };
@@ -161,6 +163,9 @@ protected:
             ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
             break;
         }
+        case Ending::SessionEnds:
+            SendMessageW(pTapwell->MainWindow(), WM_ENDSESSION, TRUE, 0);
+            break;
         case Ending::KeyChanged:
             ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_RIGHT), ActionResult::Done);
             ASSERT_TRUE(WaitForKeyDowns(VK_RIGHT, 2));
