@@ -4,6 +4,7 @@
 #include "Polling.h"
 #include "RecorderLog.h"
 #include "TapwellCase.h"
+#include "TapwellRegistry.h"
 #include "UserKeyboard.h"
 #include "resource.h"
 
@@ -137,4 +138,29 @@ TEST_F(KeyRun, AHeldShiftLeftRunStoppedByTheButtonLeavesNoKeyDown) {
         ASSERT_NE(pLast, nullptr) << "key " << nKey;
         EXPECT_EQ(pLast->strMessage, "WM_KEYUP") << "key " << nKey;
     }
+}
+
+TEST_F(KeyRun, TheRunGoesOnWhileAMessageBoxOfTapwellIsOpen) {
+    CTargetWindow* pRecorder = m_driver.StartRecorder();
+    ASSERT_NE(pRecorder, nullptr);
+    // Posted into the recorder, so that the keys do not follow the focus into the message box.
+    ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToActiveWindow", 0));
+    ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToFirstEditOfSelectedWindow", 1));
+    ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeyUps", 1));
+    ASSERT_TRUE(WriteSeekedWindow(L"Settings 0", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(pRecorder->Frame()))));
+    CTapwellInstance* pTapwell = m_driver.StartTapwell();
+    ASSERT_NE(pTapwell, nullptr);
+    ASSERT_NO_FATAL_FAILURE(Configure(*pTapwell, KEY_LEFT, L"20", L"0"));
+    ASSERT_EQ(pTapwell->Form().Click(IDC_START_KEYPRESSING), ActionResult::Done);
+    ASSERT_TRUE(WaitForRecorded("WM_KEYDOWN", VK_LEFT, 1));
+
+    // Saving an empty shortcut answers with a message box: the system's own modal loop runs meanwhile.
+    ASSERT_EQ(pTapwell->Form().Click(IDC_SAVE_SHORTCUT_KEY), ActionResult::MessageBoxShown);
+    const HWND hBox = pTapwell->WaitForMessageBox(RUN_TIMEOUT_MS);
+    ASSERT_NE(hBox, nullptr);
+    const int nBefore = CountMessages(RecorderLog(), "WM_KEYDOWN", VK_LEFT);
+    EXPECT_TRUE(WaitForRecorded("WM_KEYDOWN", VK_LEFT, nBefore + 10));
+    EXPECT_TRUE(WaitForRecorded("WM_KEYUP", VK_LEFT, nBefore + 10));
+    ASSERT_TRUE(pTapwell->AnswerMessageBox(hBox, IDOK));
+    ASSERT_EQ(pTapwell->Form().Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
 }
