@@ -73,6 +73,7 @@ void CPellorDlg::OnTimer(std::uintptr_t id) {
     if (id == IDT_PRESS_FIXED || id == IDT_PRESS_RANDOM) {
         PressKeyOnce();
     }
+    OnScreenshotTimer(id);
 }
 
 void CPellorDlg::PressKeyOnce() {
