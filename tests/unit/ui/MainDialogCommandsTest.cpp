@@ -33,6 +33,10 @@ const ScreenshotCase kScreenshotCases[] = {
     {"BusyClipboardIsReported", Picture::None, Picture::None, true, false, false, 1},
 };
 
+void PrintTo(const ScreenshotCase& c, std::ostream* out) {
+    *out << c.pszName;
+}
+
 class Screenshot : public MainDialogFixture, public ::testing::WithParamInterface<ScreenshotCase> {
 protected:
     std::vector<std::uint8_t> PictureOf(Picture picture) const {
@@ -117,6 +121,10 @@ const ShellCase kShellCases[] = {
      "ShellExecute(0x0, \"Open\", \"https://twitter.com/share?url=https://tapwell.example/tapwell/\", 3)",
      L"", IDC_SHARE_TWITTER, "write Social/Twittered = 1"},
 };
+
+void PrintTo(const ShellCase& c, std::ostream* out) {
+    *out << c.pszName;
+}
 
 class ShellCommand : public MainDialogFixture, public ::testing::WithParamInterface<ShellCase> {};
 

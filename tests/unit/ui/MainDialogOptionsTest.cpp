@@ -178,6 +178,10 @@ const OptionDialogCase kCases[] = {
      {}},
 };
 
+void PrintTo(const OptionDialogCase& c, std::ostream* out) {
+    *out << c.pszName;
+}
+
 class OptionDialog : public MainDialogFixture, public ::testing::WithParamInterface<OptionDialogCase> {
 protected:
     std::wstring Shown(WindowHandle dialog, const std::vector<int>& ids) const {
