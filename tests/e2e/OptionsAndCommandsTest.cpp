@@ -34,32 +34,16 @@ struct DialogStory {
     DWORD nStored;
 };
 
+// clang-format off
 const DialogStory kStories[] = {
-    {"RandomDelay",
-     IDC_RANDOM_DELAY,
-     L"Random delay - Tapwell by Tovrin",
-     {IDC_RANDOM_SECONDS, L"45"},
-     {IDC_RANDOM_SECONDS, L"50"},
-     L"Settings 0",
-     L"RandomClicksDelaySeconds",
-     45},
-    {"SimulationMethod",
-     ID_CONTEXT_SIMULATION_SETTINGS,
-     L"Settings - Tapwell by Tovrin",
-     {IDC_METHOD_NORMAL, CLICK},
-     {IDC_METHOD_BRUTE, CLICK},
-     L"Settings",
-     L"UseOldKeyInputMethod",
-     0},
-    {"InstanceMode",
-     ID_CONTEXT_INSTANCE_MODE,
-     L"Instance Controller - Tapwell by Tovrin",
-     {IDC_MULTIPLE_INSTANCES, CLICK},
-     {IDC_SINGLE_INSTANCE, CLICK},
-     L"Settings",
-     L"UseSingleInstance",
-     0},
+    {"RandomDelay", IDC_RANDOM_DELAY, L"Random delay - Tapwell by Tovrin", {IDC_RANDOM_SECONDS, L"45"},
+     {IDC_RANDOM_SECONDS, L"50"}, L"Settings 0", L"RandomClicksDelaySeconds", 45},
+    {"SimulationMethod", ID_CONTEXT_SIMULATION_SETTINGS, L"Settings - Tapwell by Tovrin", {IDC_METHOD_NORMAL, CLICK},
+     {IDC_METHOD_BRUTE, CLICK}, L"Settings", L"UseOldKeyInputMethod", 0},
+    {"InstanceMode", ID_CONTEXT_INSTANCE_MODE, L"Instance Controller - Tapwell by Tovrin",
+     {IDC_MULTIPLE_INSTANCES, CLICK}, {IDC_SINGLE_INSTANCE, CLICK}, L"Settings", L"UseSingleInstance", 0},
 };
+// clang-format on
 
 void PrintTo(const DialogStory& story, std::ostream* out) {
     *out << story.pszName;

@@ -24,6 +24,7 @@ struct ScreenshotCase {
     int nOwnPictures; // pictures the program placed itself
 };
 
+// clang-format off
 const ScreenshotCase kScreenshotCases[] = {
     {"SystemPictureIsKept", Picture::None, Picture::OfTheWindow, true, true, true, 0},
     {"NoSystemPictureCapturedHere", Picture::None, Picture::None, true, true, true, 1},
@@ -32,6 +33,7 @@ const ScreenshotCase kScreenshotCases[] = {
     {"CaptureFailedIsReported", Picture::None, Picture::None, false, true, false, 0},
     {"BusyClipboardIsReported", Picture::None, Picture::None, true, false, false, 1},
 };
+// clang-format on
 
 void PrintTo(const ScreenshotCase& c, std::ostream* out) {
     *out << c.pszName;
@@ -98,29 +100,29 @@ struct ShellCase {
     const char* pszFlagWritten;
 };
 
+const std::string HELP = "ShellExecute(0x0, \"Open\", \"https://tapwell.example/\", 3)";
+const std::string PAGE = "https://tapwell.example/tapwell/\", 3)";
+const std::wstring NOT_FOUND =
+    L"Tapforce.exe was not found beside Tapwell.exe, in the folder\n\nC:\\Tools\\\n\n";
+
+// clang-format off
 const ShellCase kShellCases[] = {
-    {"HelpMenu", WM_COMMAND, ID_CONTEXT_HELP_TUTORIALS, L"", 42,
-     "ShellExecute(0x0, \"Open\", \"https://tapwell.example/\", 3)", L"", 0, nullptr},
-    {"HelpF1", WM_HELP, 0, L"", 42, "ShellExecute(0x0, \"Open\", \"https://tapwell.example/\", 3)", L"", 0,
-     nullptr},
-    {"CompanionBesideTheProgram", WM_COMMAND, ID_CONTEXT_START_TAPFORCE,
-     L"C:\\Program Files\\Tapwell\\Tapwell.exe", 42,
+    {"HelpMenu", WM_COMMAND, ID_CONTEXT_HELP_TUTORIALS, L"", 42, HELP, L"", 0, nullptr},
+    {"HelpF1", WM_HELP, 0, L"", 42, HELP, L"", 0, nullptr},
+    {"CompanionBesideTheProgram", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Program Files\\Tapwell\\Tapwell.exe", 42,
      "ShellExecute(0x0, \"Open\", \"C:\\Program Files\\Tapwell\\Tapforce.exe\", 5)", L"", 0, nullptr},
     {"CompanionInARootDirectory", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"D:\\Tapwell.exe", 42,
      "ShellExecute(0x0, \"Open\", \"D:\\Tapforce.exe\", 5)", L"", 0, nullptr},
     {"CompanionWithoutDirectory", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"Tapwell.exe", 42,
      "ShellExecute(0x0, \"Open\", \"\\Tapforce.exe\", 5)", L"", 0, nullptr},
     {"CompanionMissingIsReported", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 2,
-     "ShellExecute(0x0, \"Open\", \"C:\\Tools\\Tapforce.exe\", 5)",
-     L"Tapforce.exe was not found beside Tapwell.exe, in the folder\n\nC:\\Tools\\\n\n", 0, nullptr},
-    {"FacebookButton", WM_COMMAND, IDC_SHARE_FACEBOOK, L"", 42,
-     "ShellExecute(0x0, \"Open\", "
-     "\"https://www.facebook.com/sharer.php?u=https://tapwell.example/tapwell/\", 3)",
-     L"", IDC_SHARE_FACEBOOK, "write Social/Facebooked = 1"},
-    {"TwitterMenu", WM_COMMAND, ID_CONTEXT_SHARE_TWITTER, L"", 2,
-     "ShellExecute(0x0, \"Open\", \"https://twitter.com/share?url=https://tapwell.example/tapwell/\", 3)",
-     L"", IDC_SHARE_TWITTER, "write Social/Twittered = 1"},
+     "ShellExecute(0x0, \"Open\", \"C:\\Tools\\Tapforce.exe\", 5)", NOT_FOUND, 0, nullptr},
+    {"FacebookButton", WM_COMMAND, IDC_SHARE_FACEBOOK, L"", 42, "ShellExecute(0x0, \"Open\", "
+     "\"https://www.facebook.com/sharer.php?u=" + PAGE, L"", IDC_SHARE_FACEBOOK, "write Social/Facebooked = 1"},
+    {"TwitterMenuWhateverTheShellSays", WM_COMMAND, ID_CONTEXT_SHARE_TWITTER, L"", 2, "ShellExecute(0x0, \"Open\", "
+     "\"https://twitter.com/share?url=" + PAGE, L"", IDC_SHARE_TWITTER, "write Social/Twittered = 1"},
 };
+// clang-format on
 
 void PrintTo(const ShellCase& c, std::ostream* out) {
     *out << c.pszName;
