@@ -1,5 +1,6 @@
 #pragma once
 // Every port, as the composition root hands them to the program.
+#include "ports/IClipboard.h"
 #include "ports/IHotKeys.h"
 #include "ports/IKeyboardInput.h"
 #include "ports/IKeyboardLayout.h"
@@ -26,4 +27,5 @@ struct Platform {
     IShell& shell;
     IProcess& process;
     IRandomSource& random;
+    IClipboard& clipboard;
 };

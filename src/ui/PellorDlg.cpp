@@ -72,6 +72,8 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::OnShareTwitter>(IDC_SHARE_TWITTER),
     CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE),
     CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE_S),
+    CommandEntry<&CPellorDlg::OnRandomDelay>(IDC_RANDOM_DELAY),
+    MessageEntry<&CPellorDlg::OnHelpInfo>(WM_HELP),
 };
 
 const MessageMap* CPellorDlg::GetMessageMap() const {

@@ -31,6 +31,9 @@ public:
     // The run's window timers: a fixed delay armed once, or a random one re-armed at every press.
     static constexpr std::uintptr_t IDT_PRESS_FIXED = 1;
     static constexpr std::uintptr_t IDT_PRESS_RANDOM = 2;
+    // The screenshot's two steps: the Alt+Print Screen keys, then the check of the clipboard.
+    static constexpr std::uintptr_t IDT_SCREENSHOT_KEYS = 4;
+    static constexpr std::uintptr_t IDT_SCREENSHOT_CHECK = 5;
     // The only shortcut identifier the main dialog registers and acts on.
     static constexpr int START_STOP_HOTKEY_ID = 1;
 
@@ -96,6 +99,10 @@ public:
     // Every key still down because of the run goes up: the last thing done before the process dies.
     void ReleaseKeysAtExit();
 
+    // The screenshot to the clipboard (PellorDlgScreenshot.cpp): the timer handling passes every
+    // timer on; this takes only its own two.
+    void OnScreenshotTimer(std::uintptr_t id);
+
 private:
     bool OnSysCommand(WParam wParam, LParam lParam, LResult* result);
     bool OnPaint(WParam wParam, LParam lParam, LResult* result);
@@ -132,14 +139,23 @@ private:
     void LoadAndRegisterHotKey(const std::wstring& strBase, int nId, CHotKeyCtrl& control,
                                const std::wstring& strFailureText, bool bMayRegister);
 
-    // Commands of the context menu and buttons whose features are still to come (PellorDlgCommands.cpp).
-    void OnScreenshotToClipboard();
-    void OnHelpTutorials();
+    // The option dialogs and the side commands (PellorDlgCommands.cpp).
+    void OnRandomDelay();
     void OnSimulationSettings();
+    void OnInstanceMode();
+    void OnHelpTutorials();
+    bool OnHelpInfo(WParam wParam, LParam lParam, LResult* result);
     void OnStartTapforce();
     void OnShareFacebook();
     void OnShareTwitter();
-    void OnInstanceMode();
+    void ShareOn(int nButton, const wchar_t* pszFlag, const std::wstring& strAddress);
+    void OpenAddress(const std::wstring& strAddress);
+
+    // The screenshot (PellorDlgScreenshot.cpp).
+    void OnScreenshotToClipboard();
+    void SendScreenshotKeys();
+    // Whether the clipboard now holds a picture of this window, taken by the system or by us.
+    bool EnsureScreenshotOnClipboard();
 
     void ShowSocialTips();
     void EnableDlgItem(int id, bool enable);
@@ -188,4 +204,6 @@ private:
     int m_nKeysToPress = 0;
     int m_bHoldKey = 0;
     IconHandle m_hIcon = 0;
+    // The clipboard's sequence number when the screenshot was asked for.
+    std::uint32_t m_nScreenshotClipboardSequence = 0;
 };

@@ -1,17 +1,96 @@
-// Commands of the context menu and of the dialog's buttons whose features are not built yet.
-// They are routed already, so the menus stay complete; each does nothing so far.
+// The option dialogs opened from the main dialog, and its side commands: help, the companion
+// program and the two share buttons.
+#include <memory>
+
+#include "resource.h"
+#include "settings/SettingsNames.h"
+#include "ui/DlgInstanceController.h"
+#include "ui/DlgRandomDuration.h"
+#include "ui/DlgSimulationMethod.h"
 #include "ui/PellorDlg.h"
 
-void CPellorDlg::OnScreenshotToClipboard() {}
+namespace {
 
-void CPellorDlg::OnHelpTutorials() {}
+constexpr wchar_t PRODUCT_SITE[] = L"https://tapwell.example/";
+constexpr wchar_t PRODUCT_PAGE[] = L"https://tapwell.example/tapwell/";
+constexpr wchar_t FACEBOOK_SHARE[] = L"https://www.facebook.com/sharer.php?u=";
+constexpr wchar_t TWITTER_SHARE[] = L"https://twitter.com/share?url=";
+constexpr wchar_t OPEN_VERB[] = L"Open";
 
-void CPellorDlg::OnSimulationSettings() {}
+constexpr wchar_t COMPANION_FILE_NAME[] = L"\\Tapforce.exe";
+constexpr std::uint32_t MODULE_PATH_BUFFER = 260;
+// ShellExecuteW reports success with a result above this.
+constexpr std::intptr_t SHELL_EXECUTE_FAILED_MAX = 32;
 
-void CPellorDlg::OnStartTapforce() {}
+std::wstring CompanionNotFoundText(const std::wstring& strFolder) {
+    return L"Tapforce.exe was not found beside Tapwell.exe, in the folder\n\n" + strFolder +
+           L"\n\nTapforce is a separate program for DirectX and Full Screen Applications: place "
+           L"Tapforce.exe in this folder to start it from here.";
+}
 
-void CPellorDlg::OnShareFacebook() {}
+} // namespace
 
-void CPellorDlg::OnShareTwitter() {}
+void CPellorDlg::OnRandomDelay() {
+    auto pDlg = std::make_unique<CDlgRandomDuration>(this, m_windows, m_settings);
+    pDlg->DoModal();
+}
 
-void CPellorDlg::OnInstanceMode() {}
+void CPellorDlg::OnSimulationSettings() {
+    auto pDlg = std::make_unique<CDlgSimulationMethod>(this, m_windows);
+    pDlg->m_nMethod = m_settings.GetUseOldKeyInputMethod();
+    pDlg->m_nKeyDownUpDelay = static_cast<std::uint32_t>(m_settings.GetTimeDelayBetweenKeyDownAndKeyUp());
+    if (pDlg->DoModal() == IDOK) {
+        m_settings.SetUseOldKeyInputMethod(pDlg->m_nMethod);
+        // At most MAX_KEY_DOWN_UP_DELAY after a valid OK, so it fits.
+        m_settings.SetTimeDelayBetweenKeyDownAndKeyUp(static_cast<int>(pDlg->m_nKeyDownUpDelay));
+    }
+}
+
+void CPellorDlg::OnInstanceMode() {
+    auto pDlg = std::make_unique<CDlgInstanceController>(this, m_windows, m_settings);
+    pDlg->DoModal();
+}
+
+void CPellorDlg::OnHelpTutorials() {
+    OpenAddress(PRODUCT_SITE);
+}
+
+bool CPellorDlg::OnHelpInfo(WParam, LParam, LResult* result) {
+    OnHelpTutorials();
+    *result = 1; // handled: no further help processing
+    return true;
+}
+
+void CPellorDlg::OnStartTapforce() {
+    const std::wstring strPath = m_platform.shell.GetModuleFileName(MODULE_PATH_BUFFER);
+    const std::size_t nSlash = strPath.rfind(L'\\');
+    const std::wstring strFolder = nSlash == std::wstring::npos ? L"" : strPath.substr(0, nSlash);
+    const std::intptr_t nResult =
+        m_platform.shell.ShellExecute(0, OPEN_VERB, strFolder + COMPANION_FILE_NAME, SW_SHOW);
+    if (nResult <= SHELL_EXECUTE_FAILED_MAX) {
+        // A drive's root directory is cut to "C:": show it as the folder it is.
+        MessageBox(CompanionNotFoundText(strFolder + L"\\"), L"", MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void CPellorDlg::OnShareFacebook() {
+    m_bFacebooked = 1;
+    ShareOn(IDC_SHARE_FACEBOOK, VALUE_FACEBOOKED, std::wstring(FACEBOOK_SHARE) + PRODUCT_PAGE);
+}
+
+void CPellorDlg::OnShareTwitter() {
+    m_bTwittered = 1;
+    ShareOn(IDC_SHARE_TWITTER, VALUE_TWITTERED, std::wstring(TWITTER_SHARE) + PRODUCT_PAGE);
+}
+
+// The flag hides the button at every later start as well.
+void CPellorDlg::ShareOn(int nButton, const wchar_t* pszFlag, const std::wstring& strAddress) {
+    m_windows.ShowWindow(GetDlgItem(nButton), SW_HIDE);
+    m_settings.Profile().WriteProfileInt(SECTION_SOCIAL, pszFlag, 1);
+    OpenAddress(strAddress);
+}
+
+// Whether the browser came up is not the program's concern.
+void CPellorDlg::OpenAddress(const std::wstring& strAddress) {
+    m_platform.shell.ShellExecute(0, OPEN_VERB, strAddress, SW_SHOWMAXIMIZED);
+}

@@ -77,6 +77,7 @@ void CPellorDlg::OnTimer(std::uintptr_t id) {
     if (id == IDT_PRESS_FIXED || id == IDT_PRESS_RANDOM) {
         OnRunDeadline();
     }
+    OnScreenshotTimer(id);
 }
 
 void CPellorDlg::OnRunDeadline() {

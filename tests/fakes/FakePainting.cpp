@@ -76,3 +76,8 @@ bool FakePainting::PatBlt(DeviceContext dc, int x, int y, int width, int height,
     }
     return true;
 }
+
+std::vector<std::uint8_t> FakePainting::CaptureWindow(WindowHandle window) {
+    m_log.Add(Call("CaptureWindow", {Hex(window)}));
+    return m_capture;
+}

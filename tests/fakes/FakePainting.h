@@ -3,6 +3,7 @@
 // tracked so that a test can tell a context that was never released or released twice.
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "fakes/CallLog.h"
 #include "ports/IPainting.h"
@@ -21,6 +22,10 @@ public:
     int ReleaseDC(WindowHandle window, DeviceContext dc) override;
     // "PatBlt(0xD00, 0, 0, 200, 3, 0x550009)"
     bool PatBlt(DeviceContext dc, int x, int y, int width, int height, std::uint32_t rop) override;
+    // "CaptureWindow(0x1000)"; returns m_capture, empty (failed) unless the test sets it.
+    std::vector<std::uint8_t> CaptureWindow(WindowHandle window) override;
+
+    std::vector<std::uint8_t> m_capture;
 
     // The next GetWindowDC fails (returns 0), as it does for a window that is gone.
     void FailNextWindowDC() { m_bFailNextWindowDC = true; }

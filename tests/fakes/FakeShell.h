@@ -8,14 +8,16 @@
 
 class FakeShell : public IShell {
 public:
-    // "ShellExecute(0x1000, \"open\", \"C:\\Tapwell\\Tapforce.exe\", 1)"
-    void ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
-                      int showCommand) override;
+    // "ShellExecute(0x1000, \"open\", \"C:\\Tapwell\\Tapforce.exe\", 1)"; returns m_nResult.
+    std::intptr_t ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
+                               int showCommand) override;
     // The path set below, cut to bufferSize - 1 units as GetModuleFileNameW cuts it.
     std::wstring GetModuleFileName(std::uint32_t bufferSize) override;
 
     void SetModuleFileName(const std::wstring& path) { m_strModuleFileName = path; }
     CCallLog& Log() { return m_log; }
+
+    std::intptr_t m_nResult = 42; // above 32: started
 
 private:
     std::wstring m_strModuleFileName = L"C:\\Program Files\\Tapwell\\Tapwell.exe";

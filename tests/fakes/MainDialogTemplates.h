@@ -53,3 +53,40 @@ inline FakeDialogTemplate AboutDialogTemplate() {
                                   FakeControl::Static(-1, L"Contact Us : " TAPWELL_SUPPORT_ADDRESS),
                               }};
 }
+
+// The option dialogs the main dialog opens.
+inline FakeDialogTemplate RandomDelayTemplate() {
+    return FakeDialogTemplate{L"Dialog",
+                              {
+                                  FakeControl::CheckBox(IDC_ENABLE_RANDOM_DELAY, L"Enable Random Delay"),
+                                  FakeControl::Edit(IDC_RANDOM_MINUTES).DigitsOnly(),
+                                  FakeControl::Edit(IDC_RANDOM_SECONDS).DigitsOnly(),
+                                  FakeControl::Edit(IDC_RANDOM_MILLISECONDS).DigitsOnly(),
+                                  FakeControl::DefPushButton(IDOK, L"OK"),
+                                  FakeControl::PushButton(IDCANCEL, L"Cancel"),
+                              }};
+}
+
+inline FakeDialogTemplate InstanceModeTemplate() {
+    return FakeDialogTemplate{
+        L"Dialog",
+        {
+            FakeControl::Radio(IDC_SINGLE_INSTANCE, L"&Single Instance Only").StartsGroup(),
+            FakeControl::Radio(IDC_MULTIPLE_INSTANCES, L"&Multiple Instances"),
+            FakeControl::DefPushButton(IDOK, L"OK").StartsGroup(),
+            FakeControl::PushButton(IDCANCEL, L"Cancel"),
+        }};
+}
+
+inline FakeDialogTemplate SimulationMethodTemplate() {
+    return FakeDialogTemplate{
+        L"Dialog",
+        {
+            FakeControl::Radio(IDC_METHOD_NORMAL, L"Normal").StartsGroup(),
+            FakeControl::Radio(IDC_METHOD_BRUTE, L"Brute"),
+            FakeControl::GroupBox(L"Time Delay Between Key Down and Key Up").StartsGroup(),
+            FakeControl::Edit(IDC_KEY_DOWN_UP_DELAY).DigitsOnly(),
+            FakeControl::DefPushButton(IDOK, L"OK"),
+            FakeControl::PushButton(IDCANCEL, L"Cancel"),
+        }};
+}

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "platform/win32/Win32Handles.h"
 
 struct CWin32Painting::PaintCycle {
@@ -42,4 +44,53 @@ int CWin32Painting::ReleaseDC(WindowHandle window, DeviceContext dc) {
 
 bool CWin32Painting::PatBlt(DeviceContext dc, int x, int y, int width, int height, std::uint32_t rop) {
     return ::PatBlt(ToHandle<HDC>(dc), x, y, width, height, rop) != FALSE;
+}
+
+std::vector<std::uint8_t> CWin32Painting::CaptureWindow(WindowHandle window) {
+    const HWND hWnd = ToHwnd(window);
+    RECT rect{};
+    if (!::GetWindowRect(hWnd, &rect) || rect.right <= rect.left || rect.bottom <= rect.top) {
+        return {};
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = rect.right - rect.left;
+    info.bmiHeader.biHeight = rect.bottom - rect.top; // bottom-up rows, as CF_DIB usually holds them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    const LONG nStride = (info.bmiHeader.biWidth * 3 + 3) & ~3;
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(nStride * info.bmiHeader.biHeight);
+    std::vector<std::uint8_t> dib(sizeof(BITMAPINFOHEADER) + info.bmiHeader.biSizeImage);
+
+    // What the window shows on screen, frame included: it is the active window at this moment.
+    const HDC hWindowDC = ::GetWindowDC(hWnd);
+    const HDC hMemoryDC = ::CreateCompatibleDC(hWindowDC);
+    const HBITMAP hBitmap =
+        ::CreateCompatibleBitmap(hWindowDC, info.bmiHeader.biWidth, info.bmiHeader.biHeight);
+    bool bCaptured = false;
+    if (hWindowDC != nullptr && hMemoryDC != nullptr && hBitmap != nullptr) {
+        const HGDIOBJ hPrevious = ::SelectObject(hMemoryDC, hBitmap);
+        const bool bCopied = ::BitBlt(hMemoryDC, 0, 0, info.bmiHeader.biWidth, info.bmiHeader.biHeight,
+                                      hWindowDC, 0, 0, SRCCOPY) != FALSE;
+        ::SelectObject(hMemoryDC, hPrevious);
+        // GetDIBits wants the bitmap out of every device context.
+        bCaptured = bCopied && ::GetDIBits(hMemoryDC, hBitmap, 0, static_cast<UINT>(info.bmiHeader.biHeight),
+                                           dib.data() + sizeof(BITMAPINFOHEADER), &info,
+                                           DIB_RGB_COLORS) == info.bmiHeader.biHeight;
+    }
+    if (hBitmap != nullptr) {
+        ::DeleteObject(hBitmap);
+    }
+    if (hMemoryDC != nullptr) {
+        ::DeleteDC(hMemoryDC);
+    }
+    if (hWindowDC != nullptr) {
+        ::ReleaseDC(hWnd, hWindowDC);
+    }
+    if (!bCaptured) {
+        return {};
+    }
+    std::memcpy(dib.data(), &info.bmiHeader, sizeof(BITMAPINFOHEADER));
+    return dib;
 }

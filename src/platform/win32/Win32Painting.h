@@ -21,6 +21,7 @@ public:
     DeviceContext GetWindowDC(WindowHandle window) override;
     int ReleaseDC(WindowHandle window, DeviceContext dc) override;
     bool PatBlt(DeviceContext dc, int x, int y, int width, int height, std::uint32_t rop) override;
+    std::vector<std::uint8_t> CaptureWindow(WindowHandle window) override;
 
 private:
     struct PaintCycle;

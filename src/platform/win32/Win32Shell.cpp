@@ -9,10 +9,11 @@
 #undef ShellExecute
 #undef GetModuleFileName
 
-void CWin32Shell::ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
-                               int showCommand) {
-    ::ShellExecuteW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(owner)), verb.c_str(), file.c_str(),
-                    nullptr, nullptr, showCommand);
+std::intptr_t CWin32Shell::ShellExecute(WindowHandle owner, const std::wstring& verb,
+                                        const std::wstring& file, int showCommand) {
+    const HINSTANCE hResult = ::ShellExecuteW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(owner)),
+                                              verb.c_str(), file.c_str(), nullptr, nullptr, showCommand);
+    return reinterpret_cast<std::intptr_t>(hResult);
 }
 
 std::wstring CWin32Shell::GetModuleFileName(std::uint32_t bufferSize) {

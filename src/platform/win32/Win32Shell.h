@@ -6,7 +6,7 @@
 
 class CWin32Shell : public IShell {
 public:
-    void ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
-                      int showCommand) override;
+    std::intptr_t ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
+                               int showCommand) override;
     std::wstring GetModuleFileName(std::uint32_t bufferSize) override;
 };

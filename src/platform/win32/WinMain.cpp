@@ -2,6 +2,7 @@
 // relies on, and the entry point that hands the command line to the application.
 #include "app/LimitSingleInstance.h"
 #include "app/PellorApp.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32KeyboardLayout.h"
@@ -41,10 +42,11 @@ CWin32NotificationArea g_notificationArea;
 CWin32Shell g_shell;
 CWin32Process g_process;
 CWin32RandomSource g_randomSource;
+CWin32Clipboard g_clipboard;
 
 const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windows,          g_menus,
                           g_painting, g_timers,        g_hotKeys,        g_notificationArea, g_shell,
-                          g_process,  g_randomSource};
+                          g_process,  g_randomSource,  g_clipboard};
 
 CProfile g_profile(g_registry);
 

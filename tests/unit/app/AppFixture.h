@@ -12,6 +12,7 @@
 
 #include "app/LimitSingleInstance.h"
 #include "app/PellorApp.h"
+#include "fakes/FakeClipboard.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeKeyboardLayout.h"
@@ -42,8 +43,9 @@ inline const std::wstring kLaunchFromTrayText =
 // Start-up never opens anything through the shell.
 class UnusedShell : public IShell {
 public:
-    void ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override {
+    std::intptr_t ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override {
         ADD_FAILURE() << "start-up opened something through the shell";
+        return 0;
     }
     std::wstring GetModuleFileName(std::uint32_t) override {
         ADD_FAILURE() << "start-up asked for the module file name";
@@ -132,8 +134,9 @@ protected:
     FakeNotificationArea m_tray;
     UnusedShell m_shell;
     FakeRandomSource m_random;
-    const Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_menus,   m_painting,
-                              m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random};
+    FakeClipboard m_clipboard;
+    const Platform m_platform{m_registry, m_input, m_layout, m_windows, m_menus,  m_painting, m_timers,
+                              m_hotKeys,  m_tray,  m_shell,  m_process, m_random, m_clipboard};
     CProfile m_profile{m_registry};
     CAppSettings m_settings{m_profile};
     std::vector<WindowHandle> m_topLevelWindows;

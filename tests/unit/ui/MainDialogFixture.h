@@ -16,6 +16,7 @@
 #include "MenuResources.h"
 #include "SelectorFixture.h"
 #include "fakes/CallLog.h"
+#include "fakes/FakeClipboard.h"
 #include "fakes/FakeDialogTemplate.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeKeyboardInput.h"
@@ -125,6 +126,9 @@ protected:
         m_windows.AddDialogTemplate(IDD_MAIN_DIALOG, MainDialogTemplate());
         m_windows.AddDialogTemplate(IDD_ABOUT_DIALOG, AboutDialogTemplate());
         m_windows.AddDialogTemplate(IDD_WINDOW_SELECTOR, selector_test::SelectorTemplate());
+        m_windows.AddDialogTemplate(IDD_RANDOM_DELAY, RandomDelayTemplate());
+        m_windows.AddDialogTemplate(IDD_INSTANCE_MODE, InstanceModeTemplate());
+        m_windows.AddDialogTemplate(IDD_SIMULATION_METHOD, SimulationMethodTemplate());
         m_windows.SetString(IDS_ABOUT_MENU_ITEM, L"&About Tovrin Tapwell...");
         AddTrayMenuResource(m_menus);
         AddContextMenuResource(m_menus);
@@ -288,8 +292,9 @@ protected:
     FakeShell m_shell;
     FakeProcess m_process;
     FakeRandomSource m_random;
-    Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_menus,   m_painting,
-                        m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random};
+    FakeClipboard m_clipboard;
+    Platform m_platform{m_registry, m_input, m_layout, m_windows, m_menus,  m_painting, m_timers,
+                        m_hotKeys,  m_tray,  m_shell,  m_process, m_random, m_clipboard};
     FakeUser m_user{m_windows};
     CPellorDlg m_dialog{m_platform, m_settings};
     WindowHandle m_hMain = 0;

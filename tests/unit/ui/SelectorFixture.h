@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeClipboard.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeKeyboardLayout.h"
@@ -69,8 +70,9 @@ private:
 // Ports the selector has no business with: any use fails the test.
 class UnusedShell : public IShell {
 public:
-    void ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override {
+    std::intptr_t ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override {
         ADD_FAILURE() << "the selector opened something through the shell";
+        return 0;
     }
     std::wstring GetModuleFileName(std::uint32_t) override {
         ADD_FAILURE() << "the selector asked for the module file name";
@@ -278,8 +280,9 @@ protected:
     CFakeKeyboardLayout m_layout;
     UnusedShell m_shell;
     UnusedRandom m_random;
-    Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_menus,   m_painting,
-                        m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random};
+    FakeClipboard m_clipboard;
+    Platform m_platform{m_registry, m_input, m_layout, m_windows, m_menus,  m_painting, m_timers,
+                        m_hotKeys,  m_tray,  m_shell,  m_process, m_random, m_clipboard};
 
 private:
     void Post(std::uint32_t message, WParam wParam, LParam lParam) {

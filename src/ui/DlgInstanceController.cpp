@@ -1,0 +1,32 @@
+#include "ui/DlgInstanceController.h"
+
+#include "fw/DataExchange.h"
+#include "resource.h"
+
+namespace {
+constexpr int SINGLE_INSTANCE = 0;
+} // namespace
+
+CDlgInstanceController::CDlgInstanceController(CWnd* pParent, IWindows& windows, CAppSettings& settings)
+    : CDialog(IDD_INSTANCE_MODE, pParent, windows), m_settings(settings) {}
+
+void CDlgInstanceController::DoDataExchange(CDataExchange& dx) {
+    dx.Radio({IDC_SINGLE_INSTANCE, IDC_MULTIPLE_INSTANCES}, m_nInstanceMode);
+}
+
+bool CDlgInstanceController::OnInitDialog() {
+    // Only a stored 1 shows single instance, although start-up treats any value but 0 as single.
+    m_nInstanceMode = m_settings.GetUseSingleInstance() == 1 ? SINGLE_INSTANCE : 1;
+    CDialog::OnInitDialog();
+    SetWindowText(L"Instance Controller - " + GetAppTitle());
+    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
+    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    return true;
+}
+
+void CDlgInstanceController::OnOK() {
+    UpdateData(kSaveAndValidate);
+    m_settings.SetUseSingleInstance(m_nInstanceMode == SINGLE_INSTANCE ? 1 : 0);
+    CDialog::OnOK();
+}

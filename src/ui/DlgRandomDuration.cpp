@@ -1,0 +1,41 @@
+#include "ui/DlgRandomDuration.h"
+
+#include "fw/DataExchange.h"
+#include "resource.h"
+
+CDlgRandomDuration::CDlgRandomDuration(CWnd* pParent, IWindows& windows, CAppSettings& settings)
+    : CDialog(IDD_RANDOM_DELAY, pParent, windows), m_settings(settings) {}
+
+// The edits are not range-checked: whatever reads as an integer is stored as read.
+void CDlgRandomDuration::DoDataExchange(CDataExchange& dx) {
+    dx.Check(IDC_ENABLE_RANDOM_DELAY, m_bEnableRandomDelay);
+    dx.Text(IDC_RANDOM_MINUTES, m_nRandomMinutes);
+    dx.Text(IDC_RANDOM_MILLISECONDS, m_nRandomMilliseconds);
+    dx.Text(IDC_RANDOM_SECONDS, m_nRandomSeconds);
+}
+
+bool CDlgRandomDuration::OnInitDialog() {
+    m_bEnableRandomDelay = m_settings.GetEnableRandomDelay();
+    m_nRandomMilliseconds = m_settings.GetRandomClicksDelayMilliSeconds();
+    m_nRandomMinutes = m_settings.GetRandomClicksDelayMins();
+    m_nRandomSeconds = m_settings.GetRandomClicksDelaySeconds();
+    CDialog::OnInitDialog();
+
+    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
+    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    SetWindowText(L"Random delay - " + GetAppTitle());
+    return true;
+}
+
+void CDlgRandomDuration::OnOK() {
+    // A field that cannot be read has been reported and has the focus; nothing is stored.
+    if (!UpdateData(kSaveAndValidate)) {
+        return;
+    }
+    m_settings.SetEnableRandomDelay(m_bEnableRandomDelay);
+    m_settings.SetRandomClicksDelayMilliSeconds(m_nRandomMilliseconds);
+    m_settings.SetRandomClicksDelayMins(m_nRandomMinutes);
+    m_settings.SetRandomClicksDelaySeconds(m_nRandomSeconds);
+    EndDialog(IDOK);
+}

@@ -1,0 +1,22 @@
+#include "ui/DlgSimulationMethod.h"
+
+#include "fw/DataExchange.h"
+#include "resource.h"
+
+CDlgSimulationMethod::CDlgSimulationMethod(CWnd* pParent, IWindows& windows)
+    : CDialog(IDD_SIMULATION_METHOD, pParent, windows) {}
+
+void CDlgSimulationMethod::DoDataExchange(CDataExchange& dx) {
+    dx.Radio({IDC_METHOD_NORMAL, IDC_METHOD_BRUTE}, m_nMethod);
+    dx.Text(IDC_KEY_DOWN_UP_DELAY, m_nKeyDownUpDelay);
+    dx.MinMax(IDC_KEY_DOWN_UP_DELAY, m_nKeyDownUpDelay, std::uint32_t{0}, MAX_KEY_DOWN_UP_DELAY);
+}
+
+bool CDlgSimulationMethod::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
+    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    SetWindowText(L"Settings - " + GetAppTitle());
+    return true;
+}
