@@ -73,7 +73,8 @@ void CWin32Timers::SetDeadline(WindowHandle window, std::uintptr_t id, Microseco
     if (m_hDeadlineWindow != window || m_nDeadlineId != id) {
         CancelDeadline();
     }
-    const Microseconds wait = due > Now() ? due - Now() : 0;
+    const Microseconds now = Now();
+    const Microseconds wait = due > now ? due - now : 0;
     if (m_hTimer != nullptr) {
         if (!m_bHighResolution && !m_bResolutionRaised) {
             RaiseTimerResolution(true);
@@ -102,6 +103,10 @@ bool CWin32Timers::TakeDueDeadline(Msg* msg) {
     }
     m_bArmed = false;
     m_bSignalled = false;
+    // A window destroyed without killing its timer gets nothing.
+    if (!IsWindow(ToHwnd(m_hDeadlineWindow))) {
+        return false;
+    }
     *msg = Msg{m_hDeadlineWindow, WM_TIMER, m_nDeadlineId, 0, GetTickCount(), {}};
     return true;
 }
