@@ -18,7 +18,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/win32"
 
 if ! command -v xdotool >/dev/null; then
-  apt-get install -y xdotool >/dev/null || echo "xdotool could not be installed; its rows stay empty" >&2
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo -n"
+  $sudo apt-get install -y xdotool >/dev/null 2>&1 ||
+    { $sudo apt-get update >/dev/null 2>&1 && $sudo apt-get install -y xdotool >/dev/null 2>&1; } ||
+    echo "xdotool could not be installed: its rows stay empty" >&2
 fi
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
@@ -85,9 +89,11 @@ BENCH_WINESERVER_PID=$(find_process wineserver "WINEPREFIX=$WINEPREFIX")
 [ -n "$BENCH_WINESERVER_PID" ] || BENCH_WINESERVER_PID=$(find_process wineserver64 "WINEPREFIX=$WINEPREFIX")
 BENCH_XVFB_PID=$(find_x_server)
 export BENCH_WINESERVER_PID BENCH_XVFB_PID
-export BENCH_XDOTOOL_DIR=$requests
-serve_xdotool &
-server=$!
+if command -v xdotool >/dev/null; then
+  export BENCH_XDOTOOL_DIR=$requests
+  serve_xdotool &
+  server=$!
+fi
 
 echo "Tapwell press benchmark under $(wine --version 2>/dev/null || echo Wine), display $DISPLAY," \
   "wineserver ${BENCH_WINESERVER_PID:-not found}, Xvfb ${BENCH_XVFB_PID:-not found}"

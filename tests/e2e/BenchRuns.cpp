@@ -13,6 +13,7 @@
 #include "RecorderLog.h"
 #include "TapwellDriver.h"
 #include "TapwellRegistry.h"
+#include "UnixProcesses.h"
 #include "UserKeyboard.h"
 #include "resource.h"
 
@@ -30,6 +31,19 @@ const DWORD PRESS_POLL_MS = 200;
 const DWORD XDOTOOL_RESULT_TIMEOUT_MS = 10000;
 const wchar_t XDOTOOL_REQUEST[] = L"\\xdotool.request";
 const wchar_t XDOTOOL_RESULT[] = L"\\xdotool.result";
+
+// A program's CPU seconds: Linux's count, finer than the clock ticks Wine's process list passes on,
+// when the program's Linux process can be found; the process list's otherwise.
+class COwnCpu {
+public:
+    COwnCpu(const CChildProcess& process, const std::wstring& strProgramPath)
+        : m_process(process), m_nUnixPid(FindUnixProcess(strProgramPath)) {}
+    double Seconds() const { return m_nUnixPid ? UnixCpuSeconds(m_nUnixPid) : m_process.CpuSeconds(); }
+
+private:
+    const CChildProcess& m_process;
+    DWORD m_nUnixPid;
+};
 
 struct CpuMarks {
     double dOwn;
@@ -163,13 +177,15 @@ BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, 
     ResetEvent(hReady);
     ResetEvent(hGo);
     CProcessGroup peers;
-    CChildProcess* pPeer = peers.Start(CommandLine(
-        ProgramBesideThisOne(pszProgram), std::to_wstring(nDelayMs) + L" " + std::to_wstring(nPresses)));
+    const std::wstring strProgramPath = ProgramBesideThisOne(pszProgram);
+    CChildProcess* pPeer = peers.Start(
+        CommandLine(strProgramPath, std::to_wstring(nDelayMs) + L" " + std::to_wstring(nPresses)));
     if (pPeer && WaitForSingleObject(hReady, READY_TIMEOUT_MS) == WAIT_OBJECT_0 && pRecorder->Focus()) {
-        const CpuMarks start = MarkCpu(pPeer->CpuSeconds());
+        const COwnCpu ownCpu(*pPeer, strProgramPath);
+        const CpuMarks start = MarkCpu(ownCpu.Seconds());
         SetEvent(hGo);
         const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
-        Finish(row, times, start, MarkCpu(pPeer->CpuSeconds()));
+        Finish(row, times, start, MarkCpu(ownCpu.Seconds()));
     } else {
         row.strWhyNotMade = "the program did not get ready to press";
     }
@@ -215,12 +231,12 @@ BenchRow RunTapwell(DWORD nPauseMs, const BenchSubject& subject, int nDelayMs, i
     CTapwellInstance* pTapwell = driver.StartTapwell();
     if (!pTapwell || !FillTapwellForm(pTapwell->Form(), nDelayMs, nPresses) || !driver.StartRecorder())
         return NotMade(row, "Tapwell or the recorder did not come up");
-    CChildProcess& process = pTapwell->Process();
-    const CpuMarks start = MarkCpu(process.CpuSeconds());
+    const COwnCpu ownCpu(pTapwell->Process(), TapwellExePath());
+    const CpuMarks start = MarkCpu(ownCpu.Seconds());
     if (pTapwell->Form().Click(IDC_START_KEYPRESSING) != ActionResult::Done)
         return NotMade(row, "Start could not be clicked");
     const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
-    Finish(row, times, start, MarkCpu(process.CpuSeconds()));
+    Finish(row, times, start, MarkCpu(ownCpu.Seconds()));
     driver.EndAll();
     ReleaseKeysLeftDown();
     return row;

@@ -63,7 +63,8 @@ void PrintBlock(const std::vector<BenchRow>& rows, int nDelayMs, int nAsked) {
     for (const BenchRow& row : rows)
         if (row.nDelayMs == nDelayMs && row.nAsked == nAsked)
             PrintRow(row);
-    std::printf("%-30s %11s %9s\n", "ratios, Tapwell / peer", "delivered", "interval");
+    std::printf(ROW_FORMAT, "ratios, Tapwell / peer", "delivered", "interval", "median", "p99", "own",
+                "wineserver", "Xvfb");
     for (const BenchRow& tapwell : rows)
         for (const BenchRow& peer : rows)
             if (tapwell.bTapwell && !peer.bTapwell && tapwell.bMade && peer.bMade &&
@@ -82,5 +83,9 @@ void PrintBenchTable(const std::vector<BenchRow>& rows) {
         if (bFirstOfBlock)
             PrintBlock(rows, rows[i].nDelayMs, rows[i].nAsked);
     }
+    std::printf(
+        "\ndrift: mean interval minus delay. own: the pressing program's CPU time (xdotool's as its shell "
+        "counts it).\nratios: Tapwell's figure over the peer's; interval: of the mean intervals; - where "
+        "the peer's figure is 0 or unknown.\n");
     std::fflush(stdout);
 }
