@@ -1,24 +1,104 @@
 #!/usr/bin/env bash
-# Figures for runs of Tapwell's presses into the recorder under Wine, at a 10 ms and a 100 ms delay
-# (500 presses each unless told otherwise): presses asked and delivered, the error of the interval
-# between two presses against the delay (median, 99th percentile), Tapwell's CPU seconds per 1,000
-# presses, its peak working set, and the time from launch to a visible main window.
-# Figures only: nothing here passes or fails on time.
+# Figures for Tapwell's presses beside its peers, all typing the letter A into the recorder (a window
+# that logs every key message with a time stamp) under Wine: a pacer on absolute deadlines of the
+# performance counter, a bare SetTimer loop, xdotool, and Tapwell with its default settings and with
+# no pause between key-down and key-up. Per run: presses delivered/asked, drift (mean interval minus
+# delay), |interval - delay| median and 99th percentile, CPU seconds per 1,000 presses of the program
+# itself and of the Wine server and the X server, and Tapwell's figures as ratios to the peers'.
+# Then the main window's answer time during a run with a 5 s pause, Tapwell's wake-ups while idle in
+# the tray, its start-up time and memory. Figures only: nothing here passes or fails on time.
 #
-#   bench/press-accuracy.sh [presses] [delay ms]...
+#   bench/press-accuracy.sh [<delay ms>x<presses>]... [answer] [idle] [startup]
+#   TAPWELL_EXE=<another build's Tapwell.exe> bench/press-accuracy.sh ...
+#
+# Without arguments: 10x2000 100x300 answer idle startup (about six minutes). The machine's load is
+# printed before and after: figures taken on a busy machine are noisy.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/win32"
 
-"$root/scripts/build.sh" || exit 1
+if ! command -v xdotool >/dev/null; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo -n"
+  $sudo apt-get install -y xdotool >/dev/null 2>&1 ||
+    { $sudo apt-get update >/dev/null 2>&1 && $sudo apt-get install -y xdotool >/dev/null 2>&1; } ||
+    echo "xdotool could not be installed: its rows stay empty" >&2
+fi
+
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target tapwell_press_bench >/dev/null || exit 1
 
 source "$root/scripts/wine-env.sh"
 wine_env_up
-trap wine_env_down EXIT
+requests=$(mktemp -d /tmp/tapwell-bench.XXXXXX)
+server=""
+cleanup() {
+  touch "$requests/stop"
+  [ -n "$server" ] && wait "$server" 2>/dev/null
+  rm -rf "$requests"
+  wine_env_down
+}
+trap cleanup EXIT
 
-presses=${1:-500}
-[ $# -gt 0 ] && shift
-delays=("$@")
-[ ${#delays[@]} -gt 0 ] || delays=(10 100)
+# The Linux id of the first process with this name whose environment has this entry.
+find_process() { # name, environment entry
+  local pid
+  for pid in $(pgrep -x "$1"); do
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "$2"; then
+      echo "$pid"
+      return
+    fi
+  done
+}
 
-echo "Tapwell press accuracy under $(wine --version 2>/dev/null || echo Wine), display $DISPLAY"
-wine "$root/build/win32/PressBench.exe" "$presses" "${delays[@]}"
+# The X server of this display: its first argument is the display.
+find_x_server() {
+  local pid
+  for pid in $(pgrep -x Xvfb); do
+    if [ "$(tr '\0' '\n' <"/proc/$pid/cmdline" | sed -n 2p)" = "$DISPLAY" ]; then
+      echo "$pid"
+      return
+    fi
+  done
+}
+
+# CPU seconds of the children a subshell ran, from the second line of `times` ("0m0.180s 0m0.050s").
+children_cpu_seconds() {
+  sed -n 2p | tr 'ms' '  ' | awk '{ printf "%.3f\n", $1 * 60 + $2 + $3 * 60 + $4 }'
+}
+
+# Runs xdotool whenever PressBench asks for it (a file "xdotool.request" holding "<delay ms> <presses>"),
+# into the focused window, and answers with xdotool's CPU seconds in "xdotool.result".
+serve_xdotool() {
+  while [ ! -e "$requests/stop" ]; do
+    if [ -e "$requests/xdotool.request" ]; then
+      read -r delay presses <"$requests/xdotool.request"
+      rm -f "$requests/xdotool.request"
+      # Wine does not give the X input focus to its foreground window when no window manager runs.
+      xdotool search --onlyvisible --name '^Tapwell Recorder$' windowfocus --sync >/dev/null 2>&1
+      (xdotool key --delay "$delay" --repeat "$presses" --repeat-delay 0 a; times) | children_cpu_seconds \
+        >"$requests/xdotool.result.part"
+      mv "$requests/xdotool.result.part" "$requests/xdotool.result"
+    fi
+    sleep 0.05
+  done
+}
+
+BENCH_WINESERVER_PID=$(find_process wineserver "WINEPREFIX=$WINEPREFIX")
+[ -n "$BENCH_WINESERVER_PID" ] || BENCH_WINESERVER_PID=$(find_process wineserver64 "WINEPREFIX=$WINEPREFIX")
+BENCH_XVFB_PID=$(find_x_server)
+export BENCH_WINESERVER_PID BENCH_XVFB_PID
+if command -v xdotool >/dev/null; then
+  export BENCH_XDOTOOL_DIR=$requests
+  serve_xdotool &
+  server=$!
+fi
+
+echo "Tapwell press benchmark under $(wine --version 2>/dev/null || echo Wine), display $DISPLAY," \
+  "wineserver ${BENCH_WINESERVER_PID:-not found}, Xvfb ${BENCH_XVFB_PID:-not found}"
+echo "load before: $(uptime)"
+wine "$build/PressBench.exe" "$@"
+status=$?
+echo "load after:  $(uptime)"
+exit $status

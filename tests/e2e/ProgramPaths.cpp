@@ -1,15 +1,21 @@
 #include "ProgramPaths.h"
 
+#include <windows.h>
+
 #include <algorithm>
 
-namespace {
 std::wstring WindowsPath(std::wstring strPath) {
+    if (!strPath.empty() && strPath[0] == L'/')
+        strPath = L"Z:" + strPath;
     std::replace(strPath.begin(), strPath.end(), L'/', L'\\');
     return strPath;
 }
-} // namespace
 
 std::wstring TapwellExePath() {
+    wchar_t szPath[MAX_PATH] = {};
+    const DWORD nLength = GetEnvironmentVariableW(L"TAPWELL_EXE", szPath, MAX_PATH);
+    if (nLength > 0 && nLength < MAX_PATH)
+        return WindowsPath(szPath);
     return WindowsPath(L"" TAPWELL_EXE_PATH);
 }
 

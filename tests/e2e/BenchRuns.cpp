@@ -1,0 +1,243 @@
+#include "BenchRuns.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "BenchPeer.h"
+#include "BenchServers.h"
+#include "Polling.h"
+#include "PressCounter.h"
+#include "ProgramPaths.h"
+#include "RecorderLog.h"
+#include "TapwellDriver.h"
+#include "TapwellRegistry.h"
+#include "UnixProcesses.h"
+#include "UserKeyboard.h"
+#include "resource.h"
+
+namespace {
+const int KEY_LETTER_A = 46;
+const wchar_t SETTINGS_SECTION[] = L"Settings";
+const wchar_t PAUSE_VALUE[] = L"TimeDelayBetweenKeyDownAndKeyUp";
+const wchar_t METHOD_VALUE[] = L"UseOldKeyInputMethod";
+const DWORD BRUTE_METHOD = 1;
+const DWORD READY_TIMEOUT_MS = 20000;
+// A run has ended once every press has arrived, or when none has come for this long.
+const DWORD FIRST_PRESS_TIMEOUT_MS = 15000;
+const DWORD STALLED_AFTER_MS = 3000;
+const DWORD PRESS_POLL_MS = 200;
+const DWORD XDOTOOL_RESULT_TIMEOUT_MS = 10000;
+const wchar_t XDOTOOL_REQUEST[] = L"\\xdotool.request";
+const wchar_t XDOTOOL_RESULT[] = L"\\xdotool.result";
+
+// A program's CPU seconds: Linux's count, finer than the clock ticks Wine's process list passes on,
+// when the program's Linux process can be found; the process list's otherwise.
+class COwnCpu {
+public:
+    COwnCpu(const CChildProcess& process, const std::wstring& strProgramPath)
+        : m_process(process), m_nUnixPid(FindUnixProcess(strProgramPath)) {}
+    double Seconds() const { return m_nUnixPid ? UnixCpuSeconds(m_nUnixPid) : m_process.CpuSeconds(); }
+
+private:
+    const CChildProcess& m_process;
+    DWORD m_nUnixPid;
+};
+
+struct CpuMarks {
+    double dOwn;
+    ServerCpu servers;
+};
+
+CpuMarks MarkCpu(double dOwnSeconds) {
+    return {dOwnSeconds, SampleServerCpu()};
+}
+
+double PerThousandPresses(double dBefore, double dAfter, int nPresses) {
+    return dBefore < 0.0 || dAfter < 0.0 ? -1.0 : (dAfter - dBefore) * 1000.0 / nPresses;
+}
+
+void SetCpuFigures(const CpuMarks& start, const CpuMarks& end, BenchRow& row) {
+    row.dOwnCpu = PerThousandPresses(start.dOwn, end.dOwn, row.nAsked);
+    row.dWineserverCpu = PerThousandPresses(start.servers.dWineserver, end.servers.dWineserver, row.nAsked);
+    row.dXvfbCpu = PerThousandPresses(start.servers.dXvfb, end.servers.dXvfb, row.nAsked);
+}
+
+BenchRow NewRow(const BenchSubject& subject, bool bTapwell, int nDelayMs, int nPresses) {
+    BenchRow row;
+    row.strSubject = subject.pszName;
+    row.strShortName = subject.pszShortName;
+    row.bTapwell = bTapwell;
+    row.nDelayMs = nDelayMs;
+    row.nAsked = nPresses;
+    return row;
+}
+
+BenchRow NotMade(BenchRow row, const char* pszWhy) {
+    row.strWhyNotMade = pszWhy;
+    return row;
+}
+
+// Waits, looking rarely so as not to disturb the run, until the presses have arrived or stopped
+// coming; then the times of their key-downs.
+std::vector<double> WaitForPresses(const std::wstring& strLogPath, int nPresses) {
+    CPressCounter counter(strLogPath);
+    int nSeen = 0;
+    ULONGLONG nLastArrival = GetTickCount64();
+    for (;;) {
+        const int nCount = counter.Count();
+        const ULONGLONG nNow = GetTickCount64();
+        if (nCount >= nPresses)
+            break;
+        if (nCount != nSeen) {
+            nSeen = nCount;
+            nLastArrival = nNow;
+        } else if (nNow - nLastArrival > (nSeen == 0 ? FIRST_PRESS_TIMEOUT_MS : STALLED_AFTER_MS)) {
+            break;
+        }
+        Sleep(PRESS_POLL_MS);
+    }
+    std::vector<double> times;
+    for (const RecordedKeyMessage& message : ReadRecorderLog(strLogPath))
+        if (message.strMessage == "WM_KEYDOWN" && message.nWParam == 'A')
+            times.push_back(message.dMs);
+    return times;
+}
+
+void Finish(BenchRow& row, const std::vector<double>& times, const CpuMarks& start, const CpuMarks& end) {
+    row.bMade = true;
+    row.intervals = MeasureIntervals(times, row.nDelayMs);
+    SetCpuFigures(start, end, row);
+}
+
+std::wstring ProgramBesideThisOne(const wchar_t* pszProgram) {
+    wchar_t szPath[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+    std::wstring strPath = szPath;
+    return strPath.substr(0, strPath.find_last_of(L"\\/") + 1) + pszProgram;
+}
+
+std::wstring PathFromEnvironment(const wchar_t* pszVariable) {
+    wchar_t szPath[MAX_PATH] = {};
+    const DWORD nLength = GetEnvironmentVariableW(pszVariable, szPath, MAX_PATH);
+    return nLength > 0 && nLength < MAX_PATH ? WindowsPath(szPath) : L"";
+}
+
+// Written aside and renamed, so that the script never reads half of it.
+bool WriteWholeFile(const std::wstring& strPath, const std::string& strText) {
+    const std::wstring strPartPath = strPath + L".part";
+    HANDLE hFile = CreateFileW(strPartPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD nWritten = 0;
+    const bool bWritten =
+        WriteFile(hFile, strText.data(), static_cast<DWORD>(strText.size()), &nWritten, nullptr) &&
+        nWritten == strText.size();
+    CloseHandle(hFile);
+    return bWritten && MoveFileExW(strPartPath.c_str(), strPath.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+double ReadSecondsFile(const std::wstring& strPath) {
+    HANDLE hFile = CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return -1.0;
+    char szText[64] = {};
+    DWORD nRead = 0;
+    ReadFile(hFile, szText, sizeof(szText) - 1, &nRead, nullptr);
+    CloseHandle(hFile);
+    char* pEnd = nullptr;
+    const double dSeconds = std::strtod(szText, &pEnd);
+    return pEnd != szText ? dSeconds : -1.0;
+}
+} // namespace
+
+bool StoreTapwellSettings(DWORD nPauseMs) {
+    ResetTapwellRegistry();
+    return WriteProfileDword(SETTINGS_SECTION, PAUSE_VALUE, nPauseMs) &&
+           WriteProfileDword(SETTINGS_SECTION, METHOD_VALUE, BRUTE_METHOD);
+}
+
+bool FillTapwellForm(CDialogRemote& form, int nDelayMs, int nPresses) {
+    return form.SelectListEntry(IDC_KEY_LIST, KEY_LETTER_A) == ActionResult::Done &&
+           form.SetText(IDC_DELAY_MILLISECONDS, std::to_wstring(nDelayMs)) == ActionResult::Done &&
+           form.SetText(IDC_KEYS_TO_PRESS, std::to_wstring(nPresses)) == ActionResult::Done;
+}
+
+BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, int nDelayMs, int nPresses) {
+    BenchRow row = NewRow(subject, false, nDelayMs, nPresses);
+    CTapwellDriver driver;
+    CTargetWindow* pRecorder = driver.StartRecorder();
+    if (!pRecorder)
+        return NotMade(row, "the recorder did not come up");
+    HANDLE hReady = CreateEventW(nullptr, TRUE, FALSE, BENCH_READY_EVENT);
+    HANDLE hGo = CreateEventW(nullptr, TRUE, FALSE, BENCH_GO_EVENT);
+    ResetEvent(hReady);
+    ResetEvent(hGo);
+    CProcessGroup peers;
+    const std::wstring strProgramPath = ProgramBesideThisOne(pszProgram);
+    CChildProcess* pPeer = peers.Start(
+        CommandLine(strProgramPath, std::to_wstring(nDelayMs) + L" " + std::to_wstring(nPresses)));
+    if (pPeer && WaitForSingleObject(hReady, READY_TIMEOUT_MS) == WAIT_OBJECT_0 && pRecorder->Focus()) {
+        const COwnCpu ownCpu(*pPeer, strProgramPath);
+        const CpuMarks start = MarkCpu(ownCpu.Seconds());
+        SetEvent(hGo);
+        const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
+        Finish(row, times, start, MarkCpu(ownCpu.Seconds()));
+    } else {
+        row.strWhyNotMade = "the program did not get ready to press";
+    }
+    peers.EndAll();
+    CloseHandle(hReady);
+    CloseHandle(hGo);
+    driver.EndAll();
+    ReleaseKeysLeftDown();
+    return row;
+}
+
+BenchRow RunXdotool(int nDelayMs, int nPresses) {
+    BenchRow row = NewRow({"xdotool", "xdotool"}, false, nDelayMs, nPresses);
+    const std::wstring strDirectory = PathFromEnvironment(L"BENCH_XDOTOOL_DIR");
+    if (strDirectory.empty())
+        return NotMade(row, "xdotool is run by bench/press-accuracy.sh only");
+    CTapwellDriver driver;
+    if (!driver.StartRecorder())
+        return NotMade(row, "the recorder did not come up");
+    const std::wstring strResult = strDirectory + XDOTOOL_RESULT;
+    DeleteFileW(strResult.c_str());
+    // xdotool's own CPU time comes from the script, which runs it.
+    const CpuMarks start = MarkCpu(0.0);
+    if (!WriteWholeFile(strDirectory + XDOTOOL_REQUEST,
+                        std::to_string(nDelayMs) + " " + std::to_string(nPresses) + "\n"))
+        return NotMade(row, "the request to run xdotool could not be written");
+    const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
+    CpuMarks end = MarkCpu(-1.0);
+    if (WaitUntil([&] { return GetFileAttributesW(strResult.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                  XDOTOOL_RESULT_TIMEOUT_MS))
+        end.dOwn = ReadSecondsFile(strResult);
+    Finish(row, times, start, end);
+    driver.EndAll();
+    ReleaseKeysLeftDown();
+    return row;
+}
+
+BenchRow RunTapwell(DWORD nPauseMs, const BenchSubject& subject, int nDelayMs, int nPresses) {
+    BenchRow row = NewRow(subject, true, nDelayMs, nPresses);
+    if (!StoreTapwellSettings(nPauseMs))
+        return NotMade(row, "the settings could not be stored");
+    CTapwellDriver driver;
+    CTapwellInstance* pTapwell = driver.StartTapwell();
+    if (!pTapwell || !FillTapwellForm(pTapwell->Form(), nDelayMs, nPresses) || !driver.StartRecorder())
+        return NotMade(row, "Tapwell or the recorder did not come up");
+    const COwnCpu ownCpu(pTapwell->Process(), TapwellExePath());
+    const CpuMarks start = MarkCpu(ownCpu.Seconds());
+    if (pTapwell->Form().Click(IDC_START_KEYPRESSING) != ActionResult::Done)
+        return NotMade(row, "Start could not be clicked");
+    const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
+    Finish(row, times, start, MarkCpu(ownCpu.Seconds()));
+    driver.EndAll();
+    ReleaseKeysLeftDown();
+    return row;
+}
