@@ -13,11 +13,14 @@ void CPressSchedule::Start(Microseconds now, Microseconds period) {
 }
 
 void CPressSchedule::KeyDown(Microseconds now, Microseconds pause, Microseconds period) {
-    Microseconds due = m_nNextKeyDown;
+    // Due one period after the press before, or when that one came up if it took longer.
+    Microseconds due = std::max(m_nNextKeyDown, m_nKeyUpDue);
     if (now - due >= m_nPeriod) {
         due = now;
     }
-    m_nKeyUpDue = now + std::max<Microseconds>(pause, 0);
+    // The key-up keeps to the schedule too: a key-down that came a little late is held that much less,
+    // so that back-to-back presses do not add up the lateness of every wake-up.
+    m_nKeyUpDue = std::max(due + std::max<Microseconds>(pause, 0), now);
     m_nPeriod = std::max(period, MIN_PERIOD);
     m_nNextKeyDown = due + m_nPeriod;
 }

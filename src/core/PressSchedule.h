@@ -20,8 +20,8 @@ public:
     Microseconds NextKeyDown() const { return m_nNextKeyDown; }
     Microseconds KeyUpDue() const { return m_nKeyUpDue; }
 
-    // The press due at NextKeyDown() goes down at now, and comes up pause later; the press after it is
-    // due period after this one was.
+    // The press due now goes down at now, and comes up pause after it was due (at the latest now); the
+    // press after it is due period after this one was.
     void KeyDown(Microseconds now, Microseconds pause, Microseconds period);
 
 private:

@@ -33,7 +33,8 @@ std::vector<Microseconds> KeyDowns(const Case& item) {
         }
         downs.push_back(now);
         schedule.KeyDown(now, item.pauseMs * kMs, CPressSchedule::PeriodOf(item.periodsMs[i]));
-        EXPECT_EQ(schedule.KeyUpDue(), now + item.pauseMs * kMs) << item.name;
+        EXPECT_GE(schedule.KeyUpDue(), now) << item.name;
+        EXPECT_LE(schedule.KeyUpDue(), now + item.pauseMs * kMs) << item.name;
     }
     return downs;
 }
@@ -49,6 +50,7 @@ TEST(PressSchedule, KeyDownsFallOnTheirDeadlines) {
         {"back to back when the pause is as long as the period", {10, 10, 10, 10}, 10, 0, 0,
          {10 * kMs, 20 * kMs, 30 * kMs}},
         {"back to back when the pause is longer", {10, 10, 10, 10}, 25, 0, 0, {10 * kMs, 35 * kMs, 60 * kMs}},
+        {"back to back, late wake-ups do not add up", {10, 10, 10, 10}, 10, 300, 0, {10300, 20300, 30300}},
         {"each random period follows the press it was drawn at", {100, 250, 130, 100}, 0, 0, 0,
          {100 * kMs, 350 * kMs, 480 * kMs}},
         {"0 ms counts as 1 ms", {0, 0, 0, 0}, 0, 0, 0, {1 * kMs, 2 * kMs, 3 * kMs}},
