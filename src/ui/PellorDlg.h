@@ -161,6 +161,8 @@ private:
     void EnableDlgItem(int id, bool enable);
     // The run's timer goes off when the press under way is to come up, else when the next one is due.
     void ArmRunDeadline();
+    // Shows m_strStatus if it has changed since it was last shown.
+    void ShowStatus();
     void KillRunTimers();
     // A run still going when the window is destroyed must not leave its keys held down.
     void EndRunWithWindow();
@@ -188,6 +190,10 @@ private:
     CPressSchedule m_schedule;
     Microseconds m_nRunPeriod = CPressSchedule::MIN_PERIOD;
     bool m_bStopAfterPress = false;
+    // How often the count of a fast run is redrawn, and when it last was.
+    static constexpr Microseconds STATUS_REFRESH = 40000;
+    Microseconds m_nStatusShownAt = 0;
+    bool m_bStatusPending = false;
     CMenu m_trayMenu;
     CTrayIcon m_trayIcon;
     // What a press reads from the settings, kept between presses while a run watches the registry.

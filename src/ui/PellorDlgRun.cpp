@@ -49,6 +49,7 @@ void CPellorDlg::OnStartKeyPressing() {
 void CPellorDlg::OnStopKeyPressing() {
     m_bRunning = false;
     m_bStopAfterPress = false;
+    ShowStatus();
     EnableDlgItem(IDC_START_KEYPRESSING, true);
     EnableDlgItem(IDC_STOP_KEYPRESSING, false);
     EnableDlgItem(IDC_RANDOM_DELAY, true);
@@ -145,7 +146,21 @@ void CPellorDlg::PressKeyOnce() {
     }
 
     m_strStatus = L"Keyed " + std::to_wstring(m_nKeyedCount) + L" Times";
-    m_stStatus.SetWindowText(m_strStatus);
+    // Drawn for every press, the status would cost a repaint each time, faster than anyone reads it:
+    // the first and the last count of a run always show, those between at most every STATUS_REFRESH.
+    const Microseconds now = m_platform.timers.Now();
+    m_bStatusPending = true;
+    if (m_nKeyedCount == 1 || !m_bRunning || m_bStopAfterPress || now - m_nStatusShownAt >= STATUS_REFRESH) {
+        ShowStatus();
+        m_nStatusShownAt = now;
+    }
+}
+
+void CPellorDlg::ShowStatus() {
+    if (m_bStatusPending) {
+        m_stStatus.SetWindowText(m_strStatus);
+        m_bStatusPending = false;
+    }
 }
 
 int CPellorDlg::ComputeNextDelay() {

@@ -72,6 +72,9 @@ Microseconds CWin32Timers::Now() {
 void CWin32Timers::SetDeadline(WindowHandle window, std::uintptr_t id, Microseconds due) {
     if (m_hDeadlineWindow != window || m_nDeadlineId != id) {
         CancelDeadline();
+    } else if (m_bArmed && due == m_nDue) {
+        // Already set for that moment: a window timer that came early changes nothing.
+        return;
     }
     const Microseconds now = Now();
     const Microseconds wait = due > now ? due - now : 0;
@@ -90,8 +93,9 @@ void CWin32Timers::SetDeadline(WindowHandle window, std::uintptr_t id, Microseco
     m_hDeadlineWindow = window;
     m_nDeadlineId = id;
     m_nDue = due;
-    // Rounded up, so that the window timer never comes before the deadline.
-    ::SetTimer(ToHwnd(window), id, static_cast<UINT>((wait + 999) / 1000), nullptr);
+    // Rounded up, and a millisecond later still, so that in our own loop the waitable timer comes first
+    // and the window timer is set anew before it goes off.
+    ::SetTimer(ToHwnd(window), id, static_cast<UINT>((wait + 999) / 1000 + 1), nullptr);
 }
 
 bool CWin32Timers::TakeDueDeadline(Msg* msg) {
@@ -111,15 +115,16 @@ bool CWin32Timers::TakeDueDeadline(Msg* msg) {
     return true;
 }
 
-void CWin32Timers::WaitForMessageOrDeadline() {
+bool CWin32Timers::WaitForMessageOrDeadline() {
     if (m_bArmed && m_hTimer != nullptr) {
         HANDLE timer = m_hTimer;
         // A synchronisation timer: the wait that it ends also resets it.
         m_bSignalled = MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
                        WAIT_OBJECT_0;
-    } else {
-        MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        return m_bSignalled;
     }
+    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    return false;
 }
 
 void CWin32Timers::CancelDeadline() {

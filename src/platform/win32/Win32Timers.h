@@ -23,7 +23,8 @@ public:
     // For the message loop: the deadline, once it has come, as the WM_TIMER it stands for.
     bool TakeDueDeadline(Msg* msg);
     // Blocks until a message is waiting or the deadline comes; with no deadline, until a message.
-    void WaitForMessageOrDeadline();
+    // True when the deadline ended the wait.
+    bool WaitForMessageOrDeadline();
 
 private:
     void CancelDeadline();

@@ -124,16 +124,21 @@ bool CWin32Windows::GetMessage(Msg* msg) {
         return result > 0;
     }
     // One wait serves the messages and the deadline; a deadline that has come goes first, so that a
-    // busy queue cannot hold a press back.
+    // busy queue cannot hold a press back. The queue is looked into only when the wait said that
+    // something is in it (it also says so for what is waiting there already), which spares a call to
+    // the system at every deadline.
     for (;;) {
         if (m_pDeadlines->TakeDueDeadline(msg)) {
             return true;
         }
-        if (PeekMessageW(&native, nullptr, 0, 0, PM_REMOVE)) {
-            *msg = FromNative(native);
-            return native.message != WM_QUIT;
+        if (m_bQueueMayHoldMessages) {
+            if (PeekMessageW(&native, nullptr, 0, 0, PM_REMOVE)) {
+                *msg = FromNative(native);
+                return native.message != WM_QUIT;
+            }
+            m_bQueueMayHoldMessages = false;
         }
-        m_pDeadlines->WaitForMessageOrDeadline();
+        m_bQueueMayHoldMessages = !m_pDeadlines->WaitForMessageOrDeadline();
     }
 }
 

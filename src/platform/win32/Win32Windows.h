@@ -77,4 +77,5 @@ public:
 
 private:
     CWin32Timers* m_pDeadlines;
+    bool m_bQueueMayHoldMessages = true;
 };

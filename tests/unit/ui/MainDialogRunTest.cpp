@@ -214,6 +214,24 @@ TEST_F(MainDialogRun, EachPressShowsTheCountAtItsKeyDownAndComesUpAfterThePause)
     EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 90u) << "the next press, 100 ms after the first";
 }
 
+TEST_F(MainDialogRun, AFastRunRedrawsTheCountAtMostEveryFortyMillisecondsAndShowsTheLastAtTheStop) {
+    StoreDelay(0, 0, 10);
+    StorePause(0);
+    StoreInt(L"SetNumberOfClicksToAutomate", 0);
+    Start();
+    StartWith(KEY_ENTER);
+    const std::vector<std::wstring> expected = {L"Keyed 1 Times", L"Keyed 1 Times", L"Keyed 1 Times",
+                                                L"Keyed 1 Times", L"Keyed 5 Times", L"Keyed 5 Times"};
+
+    for (const std::wstring& status : expected) {
+        ASSERT_TRUE(Tick());
+        EXPECT_EQ(Status(), status);
+    }
+    ASSERT_TRUE(m_user.Click(IDC_STOP_KEYPRESSING));
+
+    EXPECT_EQ(Status(), L"Keyed 6 Times");
+}
+
 TEST_F(MainDialogRun, AWindowTimerBeforeTheDeadlinePressesNothing) {
     Start();
     StartWith(KEY_ENTER);
