@@ -58,12 +58,39 @@ std::wstring FileVersionOf(const std::wstring& strPath) {
     return pszVersion;
 }
 
-// Runs a command line to its end; its exit code, or nothing when it does not end in time.
-std::optional<DWORD> RunToEnd(CProcessGroup& processes, const std::wstring& strCommandLine) {
-    CChildProcess* pProcess = processes.Start(strCommandLine);
-    if (!pProcess || !pProcess->WaitForExit(SETUP_TIMEOUT_MS))
+// Runs a command line until it and every process it started have ended (the uninstaller goes on in
+// a copy of itself, so that it can remove its own file); its exit code, or nothing when that does
+// not happen in time.
+std::optional<DWORD> RunToEnd(const std::wstring& strCommandLine) {
+    HANDLE hJob = CreateJobObjectW(nullptr, nullptr);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    std::wstring strLine = strCommandLine;
+    if (!hJob || !CreateProcessW(nullptr, &strLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                                 nullptr, &startup, &info)) {
+        if (hJob)
+            CloseHandle(hJob);
         return std::nullopt;
-    return pProcess->ExitCode();
+    }
+    AssignProcessToJobObject(hJob, info.hProcess);
+    ResumeThread(info.hThread);
+    const bool bEnded = WaitUntil(
+        [&] {
+            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+            QueryInformationJobObject(hJob, JobObjectBasicAccountingInformation, &accounting,
+                                      sizeof(accounting), nullptr);
+            return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0 && accounting.ActiveProcesses == 0;
+        },
+        SETUP_TIMEOUT_MS);
+    DWORD nExitCode = STILL_ACTIVE;
+    GetExitCodeProcess(info.hProcess, &nExitCode);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    CloseHandle(hJob);
+    if (!bEnded)
+        return std::nullopt;
+    return nExitCode;
 }
 
 class Installer : public CTapwellCase {};
@@ -75,7 +102,7 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsKeepingTheSettings) {
     const std::wstring strShortcut = KnownFolder(CSIDL_PROGRAMS) + L"\\Tapwell by Tovrin.lnk";
     CProcessGroup processes;
 
-    ASSERT_EQ(RunToEnd(processes, CommandLine(WindowsPath(L"" TAPWELL_SETUP_PATH), L"/S")), 0u);
+    ASSERT_EQ(RunToEnd(CommandLine(WindowsPath(L"" TAPWELL_SETUP_PATH), L"/S")), 0u);
     ASSERT_TRUE(Exists(strExe)) << "not installed in "
                                 << std::string(strInstallDir.begin(), strInstallDir.end());
     EXPECT_TRUE(Exists(strShortcut));
@@ -100,9 +127,8 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsKeepingTheSettings) {
     // The first start stored the (empty) key selection: the user's settings now exist.
     ASSERT_TRUE(ReadProfileDword(L"Settings 0", L"KeyIndexTobeAutomated").has_value());
 
-    ASSERT_EQ(RunToEnd(processes, *strQuietUninstall), 0u);
-    // The uninstaller runs on from a copy of itself, so that it can remove its own file.
-    EXPECT_TRUE(WaitUntil([&] { return !Exists(strInstallDir); }, SETUP_TIMEOUT_MS));
+    ASSERT_EQ(RunToEnd(*strQuietUninstall), 0u);
+    EXPECT_FALSE(Exists(strInstallDir));
     EXPECT_FALSE(Exists(strShortcut));
     EXPECT_EQ(UninstallValue(L"DisplayName"), std::nullopt);
     EXPECT_TRUE(ReadProfileDword(L"Settings 0", L"KeyIndexTobeAutomated").has_value());
