@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds the three trees: host, host under sanitizers, and win32 (the product).
+# Names given as arguments (for example "win32") build only those trees.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -9,11 +10,18 @@ configure() { # dir, extra args...
   [ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 }
 
-configure "$root/build/host"
-configure "$root/build/host-sanitize" -DTAPWELL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-configure "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
+trees=("$@")
+[ ${#trees[@]} -gt 0 ] || trees=(host host-sanitize win32)
+for tree in "${trees[@]}"; do
+  case $tree in
+    host) configure "$root/build/host" ;;
+    host-sanitize) configure "$root/build/host-sanitize" -DTAPWELL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug ;;
+    win32) configure "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release ;;
+    *) echo "build: no tree named $tree" >&2; exit 2 ;;
+  esac
+done
 
-for tree in host host-sanitize win32; do
+for tree in "${trees[@]}"; do
   cmake --build "$root/build/$tree" -j "$jobs" -- --no-print-directory >/dev/null \
     || cmake --build "$root/build/$tree" -j 1
 done

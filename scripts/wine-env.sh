@@ -24,6 +24,14 @@ wine_env_up() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Debian's Wine looks for its own fonts in /usr/share/fonts/ (its data folder's "../fonts") while
+  # fonts-wine puts them in /usr/share/wine/fonts: without them the caption buttons, drawn with
+  # Marlett, show as letters and "MS Sans Serif" falls back to a wider font. Wine also reads the
+  # prefix's own font folder.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d "$fonts" ] && [ ! -e "$fonts/marlett.ttf" ] && [ -d /usr/share/wine/fonts ]; then
+    cp /usr/share/wine/fonts/* "$fonts/"
+  fi
   # Keep the server up between the many short-lived test programs; it ends by itself once idle.
   wineserver -p30 2>/dev/null || true
 }
