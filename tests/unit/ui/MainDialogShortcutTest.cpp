@@ -103,8 +103,9 @@ TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersB
                                                   "RegisterHotKey(" + Hex(Main()) + ", 1, 0x0004, 0x75)"}));
 }
 
-TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndCleared) {
+TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyChoiceSurvives) {
     StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+    StoreInt(L"KeyIndexTobeAutomated", KEY_LETTER_A);
     m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
 
     Start();
@@ -115,6 +116,9 @@ TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndCleared) {
     EXPECT_EQ(StoredMod(), 0);
     EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
     EXPECT_EQ(TrayTip(), kAppTitle);
+    // The shortcut is cleared before the lists are filled; the key chosen before is still chosen.
+    EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
+    EXPECT_EQ(Stored(L"KeyIndexTobeAutomated"), KEY_LETTER_A);
 }
 
 // --- Save ---
