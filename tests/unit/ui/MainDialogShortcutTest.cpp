@@ -369,6 +369,20 @@ TEST_F(MainDialogShortcut, TheSystemsShortcutMessageStartsAndStopsTheRunWhileHid
     EXPECT_EQ(RunButtons(), IdleButtons());
 }
 
+TEST_F(MainDialogShortcut, ShortcutPressedAgainWhileTheStartsRangePromptIsUpLeavesNoRunBehind) {
+    Start();
+    SelectKey(KEY_F5);
+    m_windows.MutableWindow(m_windows.Control(Main(), IDC_DELAY_SECONDS)).text = L"60";
+    m_windows.DuringNextMessageBox([this] { Hotkey(CPellorDlg::START_STOP_HOTKEY_ID); });
+
+    Hotkey(CPellorDlg::START_STOP_HOTKEY_ID);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{
+                           Box(MB_OK | MB_ICONEXCLAMATION, L"Enter an integer between 0 and 59.")}));
+    EXPECT_EQ(RunButtons(), IdleButtons());
+    EXPECT_FALSE(Tick()) << "a run is armed while the buttons show none";
+}
+
 TEST_F(MainDialogShortcut, ClosingReleasesTheShortcutAndKeepsItStored) {
     StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
     Start();
