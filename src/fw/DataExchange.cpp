@@ -7,47 +7,61 @@
 CDataExchange::CDataExchange(CWnd& wnd, bool saveAndValidate)
     : m_bSaveAndValidate(saveAndValidate), m_wnd(wnd) {}
 
+void CDataExchange::Complete() {
+    Proceed();
+}
+
 void CDataExchange::Control(int id, CWnd& control) {
-    if (m_bFailed) {
+    if (!Proceed()) {
         return;
     }
     control.Attach(m_wnd.GetDlgItem(id));
 }
 
 void CDataExchange::Text(int id, int& value) {
-    if (m_bFailed) {
+    if (!Proceed()) {
         return;
     }
     if (!m_bSaveAndValidate) {
         WriteText(id, std::to_wstring(value));
         return;
     }
+    const std::wstring text = ReadText(id);
     int parsed = 0;
-    if (!ParseDecimalInt(ReadText(id), &parsed)) {
-        Fail({id, DataExchangeFailureKind::NotAnInteger});
+    if (!ParseDecimalInt(text, &parsed)) {
+        if (IsDecimalNumber(text, true)) {
+            m_tooLarge = DataExchangeFailure{id, DataExchangeFailureKind::NotAnInteger};
+        } else {
+            Fail({id, DataExchangeFailureKind::NotAnInteger});
+        }
         return;
     }
     value = parsed;
 }
 
 void CDataExchange::Text(int id, std::uint32_t& value) {
-    if (m_bFailed) {
+    if (!Proceed()) {
         return;
     }
     if (!m_bSaveAndValidate) {
         WriteText(id, std::to_wstring(value));
         return;
     }
+    const std::wstring text = ReadText(id);
     std::uint32_t parsed = 0;
-    if (!ParseDecimalUInt(ReadText(id), &parsed)) {
-        Fail({id, DataExchangeFailureKind::NotAPositiveInteger});
+    if (!ParseDecimalUInt(text, &parsed)) {
+        if (IsDecimalNumber(text, false)) {
+            m_tooLarge = DataExchangeFailure{id, DataExchangeFailureKind::NotAPositiveInteger};
+        } else {
+            Fail({id, DataExchangeFailureKind::NotAPositiveInteger});
+        }
         return;
     }
     value = parsed;
 }
 
 void CDataExchange::Text(int id, std::wstring& value) {
-    if (m_bFailed) {
+    if (!Proceed()) {
         return;
     }
     if (m_bSaveAndValidate) {
@@ -58,7 +72,7 @@ void CDataExchange::Text(int id, std::wstring& value) {
 }
 
 void CDataExchange::MinMax(int id, int value, int min, int max) {
-    if (m_bFailed || !m_bSaveAndValidate) {
+    if (TooLargeForRange(id, min, max) || !Proceed() || !m_bSaveAndValidate) {
         return;
     }
     if (value < min || value > max) {
@@ -67,7 +81,7 @@ void CDataExchange::MinMax(int id, int value, int min, int max) {
 }
 
 void CDataExchange::MinMax(int id, std::uint32_t value, std::uint32_t min, std::uint32_t max) {
-    if (m_bFailed || !m_bSaveAndValidate) {
+    if (TooLargeForRange(id, min, max) || !Proceed() || !m_bSaveAndValidate) {
         return;
     }
     if (value < min || value > max) {
@@ -81,7 +95,7 @@ void CDataExchange::MinMax(int id, std::uint32_t value, int min, int max) {
 }
 
 void CDataExchange::Check(int id, int& value) {
-    if (m_bFailed) {
+    if (!Proceed()) {
         return;
     }
     if (m_bSaveAndValidate) {
@@ -93,7 +107,7 @@ void CDataExchange::Check(int id, int& value) {
 }
 
 void CDataExchange::Radio(std::initializer_list<int> groupIds, int& value) {
-    if (m_bFailed) {
+    if (!Proceed()) {
         return;
     }
     int index = 0;
@@ -112,6 +126,24 @@ void CDataExchange::Radio(std::initializer_list<int> groupIds, int& value) {
         m_wnd.SendDlgItemMessage(id, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED);
         ++index;
     }
+}
+
+bool CDataExchange::TooLargeForRange(int id, std::int64_t min, std::int64_t max) {
+    if (!m_tooLarge || m_tooLarge->id != id) {
+        return false;
+    }
+    m_tooLarge.reset();
+    Fail({id, DataExchangeFailureKind::OutOfRange, min, max});
+    return true;
+}
+
+bool CDataExchange::Proceed() {
+    if (m_tooLarge) {
+        const DataExchangeFailure unreadable = *m_tooLarge;
+        m_tooLarge.reset();
+        Fail(unreadable);
+    }
+    return !m_bFailed;
 }
 
 void CDataExchange::Fail(const DataExchangeFailure& failure) {

@@ -7,3 +7,6 @@
 
 bool ParseDecimalInt(const std::wstring& text, int* value);
 bool ParseDecimalUInt(const std::wstring& text, std::uint32_t* value);
+// Whether the text is a whole decimal number in that form, however large: a number that does not fit
+// is a number out of range, not an unreadable text.
+bool IsDecimalNumber(const std::wstring& text, bool allowSign);

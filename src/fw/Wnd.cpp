@@ -73,6 +73,7 @@ bool CWnd::UpdateData(bool saveAndValidate) {
     m_bNotificationsLocked = true;
     CDataExchange dx(*this, saveAndValidate);
     DoDataExchange(dx);
+    dx.Complete();
     m_bNotificationsLocked = wasLocked;
     return !dx.Failed();
 }

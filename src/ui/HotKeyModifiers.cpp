@@ -1,5 +1,8 @@
 #include "ui/HotKeyModifiers.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "ports/Win32Constants.h"
 
 namespace {
@@ -9,18 +12,23 @@ struct ModifierPair {
     std::uint32_t storedFlag;
 };
 
-// The control reports HOTKEYF_EXT for keys of the navigation block; it becomes the Windows-key
-// modifier for RegisterHotKey, and a stored Windows-key flag shows as the extended flag.
 constexpr ModifierPair kModifierPairs[] = {
     {HOTKEYF_SHIFT, MOD_SHIFT},
     {HOTKEYF_CONTROL, MOD_CONTROL},
     {HOTKEYF_ALT, MOD_ALT},
-    {HOTKEYF_EXT, MOD_WIN},
+};
+
+// Keys the control reports as extended when they come from the navigation block, the block a user
+// typing them most likely used; without the flag they would be named after their keypad twins.
+constexpr std::uint32_t kNavigationKeys[] = {
+    VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_INSERT, VK_DELETE,
 };
 
 } // namespace
 
 std::uint32_t ModifiersToStoredForm(std::uint32_t controlModifiers) {
+    // HOTKEYF_EXT only tells which of two keys with the same code was typed; it is not the Windows
+    // key, and RegisterHotKey takes the code, which is the same for both.
     std::uint32_t stored = 0;
     for (const ModifierPair& pair : kModifierPairs) {
         if ((controlModifiers & pair.controlFlag) != 0) {
@@ -30,12 +38,19 @@ std::uint32_t ModifiersToStoredForm(std::uint32_t controlModifiers) {
     return stored;
 }
 
-std::uint32_t ModifiersToControlForm(std::uint32_t storedModifiers) {
+std::uint32_t ModifiersToControlForm(std::uint32_t storedModifiers, std::uint32_t vk) {
     std::uint32_t control = 0;
     for (const ModifierPair& pair : kModifierPairs) {
         if ((storedModifiers & pair.storedFlag) != 0) {
             control |= pair.controlFlag;
         }
+    }
+    // A pair stored with MOD_WIN for the extended flag is still registered as stored, and shows as
+    // the control reported it when it was typed.
+    const bool bNavigationKey =
+        std::find(std::begin(kNavigationKeys), std::end(kNavigationKeys), vk) != std::end(kNavigationKeys);
+    if ((storedModifiers & MOD_WIN) != 0 || bNavigationKey) {
+        control |= HOTKEYF_EXT;
     }
     return control;
 }

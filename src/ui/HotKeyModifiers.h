@@ -1,8 +1,10 @@
 #pragma once
 // The two forms of a shortcut's modifier flags: the hotkey control's HOTKEYF_* bits and the
-// MOD_* bits that the profile stores and RegisterHotKey takes. Each of the four bits maps to its
-// partner; every other bit is dropped.
+// MOD_* bits that the profile stores and RegisterHotKey takes. Shift, Ctrl and Alt map to their
+// partners; every other bit is dropped on the way to the stored form.
 #include <cstdint>
 
 std::uint32_t ModifiersToStoredForm(std::uint32_t controlModifiers);
-std::uint32_t ModifiersToControlForm(std::uint32_t storedModifiers);
+// The control form in which the stored pair shows, for the key vk: the extended flag marks the
+// navigation-block keys (Home rather than keypad 7) and a Windows-key flag stored in the past.
+std::uint32_t ModifiersToControlForm(std::uint32_t storedModifiers, std::uint32_t vk);

@@ -25,7 +25,7 @@ StoredHotKey CHotKeyStore::Read(const std::wstring& base) const {
     hotKey.storedModifiers =
         static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + kModEntrySuffix, 0)) &
         kLowWord;
-    hotKey.controlModifiers = ModifiersToControlForm(hotKey.storedModifiers);
+    hotKey.controlModifiers = ModifiersToControlForm(hotKey.storedModifiers, hotKey.vk);
     return hotKey;
 }
 

@@ -252,6 +252,11 @@ void CPellorDlg::RefreshKeyLists() {
 }
 
 void CPellorDlg::OnSelchangeKeyList() {
+    // A refused shortcut at start-up clears it before the lists are filled: an empty list has no
+    // selection to store, and the stored one is still to be selected.
+    if (m_cbKey.GetCount() <= 0) {
+        return;
+    }
     m_nKeyVk = 0;
     m_settings.SetKeyIndexTobeAutomated(-1);
     const int nIndex = m_cbKey.GetCurSel();

@@ -16,13 +16,18 @@ constexpr wchar_t NO_KEY_SELECTED[] =
 } // namespace
 
 void CPellorDlg::OnStartKeyPressing() {
+    // A message box and the target selector run message loops of their own, which go on delivering
+    // the shortcut, the tray menu and the close box: after each, carry on only if the window is still
+    // there and the run is in the state this start left it in (m_hWnd is 0 once it is destroyed).
     RefreshKeyLists();
     if (m_cbKey.GetCurSel() < 0) {
         MessageBox(NO_KEY_SELECTED, L"", MB_OK | MB_ICONINFORMATION);
-        m_cbKey.SetFocus();
+        if (m_hWnd != 0) {
+            m_cbKey.SetFocus();
+        }
         return;
     }
-    if (!EnsureTargetWindow()) {
+    if (!EnsureTargetWindow() || m_hWnd == 0 || m_bRunning) {
         return;
     }
 
@@ -33,6 +38,9 @@ void CPellorDlg::OnStartKeyPressing() {
 
     // A field out of range has been reported; the run goes on with the members as they now stand.
     UpdateData(kSaveAndValidate);
+    if (m_hWnd == 0 || !m_bRunning) {
+        return;
+    }
 
     KillRunTimers();
     m_keyInjector.SetKeyDelay(m_settings.GetTimeDelayBetweenKeyDownAndKeyUp());

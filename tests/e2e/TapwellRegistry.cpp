@@ -36,6 +36,9 @@ bool WriteDword(const std::wstring& strKey, const std::wstring& strValue, DWORD 
     RegCloseKey(hKey);
     return nStatus == ERROR_SUCCESS;
 }
+std::wstring KeyOf(const TapwellValuePlace& place) {
+    return place.strSection.empty() ? std::wstring(SEEKED_WINDOWS_KEY) : SectionKey(place.strSection);
+}
 } // namespace
 
 void ResetTapwellRegistry() {
@@ -57,4 +60,44 @@ std::optional<DWORD> ReadSeekedWindow(const std::wstring& strSection) {
 
 bool WriteSeekedWindow(const std::wstring& strSection, DWORD nHandle) {
     return WriteDword(SEEKED_WINDOWS_KEY, strSection, nHandle);
+}
+
+bool WriteRawValue(const TapwellValuePlace& place, const RawValue& value) {
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const LONG nStatus = RegSetValueExW(hKey, place.strValue.c_str(), 0, value.nType,
+                                        value.data.empty() ? nullptr : value.data.data(),
+                                        static_cast<DWORD>(value.data.size()));
+    RegCloseKey(hKey);
+    return nStatus == ERROR_SUCCESS;
+}
+
+bool DeleteValue(const TapwellValuePlace& place) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS)
+        return true;
+    const LONG nStatus = RegDeleteValueW(hKey, place.strValue.c_str());
+    RegCloseKey(hKey);
+    return nStatus == ERROR_SUCCESS || nStatus == ERROR_FILE_NOT_FOUND;
+}
+
+std::optional<RawValue> ReadRawValue(const TapwellValuePlace& place) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+        return std::nullopt;
+    RawValue value;
+    DWORD nSize = 0;
+    LONG nStatus = RegQueryValueExW(hKey, place.strValue.c_str(), nullptr, &value.nType, nullptr, &nSize);
+    if (nStatus == ERROR_SUCCESS) {
+        value.data.resize(nSize);
+        nStatus = RegQueryValueExW(hKey, place.strValue.c_str(), nullptr, &value.nType,
+                                   value.data.empty() ? nullptr : value.data.data(), &nSize);
+        value.data.resize(nSize);
+    }
+    RegCloseKey(hKey);
+    if (nStatus != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
 }

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Deletes both of the program's keys: the application profile and the window-handle key.
 void ResetTapwellRegistry();
@@ -18,3 +19,23 @@ bool WriteProfileDword(const std::wstring& strSection, const std::wstring& strVa
 // when it is missing or of another type.
 std::optional<DWORD> ReadSeekedWindow(const std::wstring& strSection);
 bool WriteSeekedWindow(const std::wstring& strSection, DWORD nHandle);
+
+// Where a value lives: a profile section ("Settings 0", "Settings", "Social"), or the window-handle key
+// when strSection is empty and strValue names the instance section.
+struct TapwellValuePlace {
+    std::wstring strSection;
+    std::wstring strValue;
+};
+
+struct RawValue {
+    DWORD nType = REG_NONE;
+    std::vector<BYTE> data;
+
+    bool operator==(const RawValue& other) const { return nType == other.nType && data == other.data; }
+};
+
+// Stores any type and bytes, as a user or a cleaner editing the registry by hand might.
+bool WriteRawValue(const TapwellValuePlace& place, const RawValue& value);
+bool DeleteValue(const TapwellValuePlace& place);
+// Nothing when the value is missing.
+std::optional<RawValue> ReadRawValue(const TapwellValuePlace& place);

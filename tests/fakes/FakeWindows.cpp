@@ -739,6 +739,11 @@ int FakeWindows::MessageBox(WindowHandle owner, const std::wstring& text, const 
                             std::uint32_t type) {
     m_log.Add(Call("MessageBox", {Hex(owner), Quoted(text), Quoted(caption), Hex(type)}));
     m_messageBoxes.push_back(MessageBoxRecord{owner, text, caption, type});
+    if (!m_messageBoxActions.empty()) {
+        const std::function<void()> action = std::move(m_messageBoxActions.front());
+        m_messageBoxActions.pop_front();
+        action();
+    }
     if (m_messageBoxAnswers.empty()) {
         return m_nDefaultAnswer;
     }

@@ -110,6 +110,10 @@ public:
     // Answers for the next message boxes, in order; afterwards each answers m_nDefaultAnswer.
     void QueueMessageBoxAnswer(int answer) { m_messageBoxAnswers.push_back(answer); }
     void SetDefaultMessageBoxAnswer(int answer) { m_nDefaultAnswer = answer; }
+    // Runs while the next message box is up: what its own message loop would deliver meanwhile.
+    void DuringNextMessageBox(std::function<void()> action) {
+        m_messageBoxActions.push_back(std::move(action));
+    }
     // Runs when GetMessage finds no posted message: the user acting while a loop waits.
     void QueueUserAction(std::function<void()> action) { m_userActions.push_back(std::move(action)); }
     // Puts a message in the queue without logging it as a call of the program (timers, menus).
@@ -192,6 +196,7 @@ private:
 
     std::vector<MessageBoxRecord> m_messageBoxes;
     std::deque<int> m_messageBoxAnswers;
+    std::deque<std::function<void()>> m_messageBoxActions;
     int m_nDefaultAnswer = 1; // IDOK
 
     WindowHandle m_focus = 0;

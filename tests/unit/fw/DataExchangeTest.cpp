@@ -142,14 +142,18 @@ TEST_P(DataExchangePrompt, PutsTheFocusOnTheFieldWithItsWholeTextSelected) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, DataExchangePrompt,
-    ::testing::Values(PromptCase{"EmptySigned", IDC_MINUTES, L"", L"Enter an integer."},
-                      PromptCase{"NotANumber", IDC_SECONDS, L"1a", L"Enter an integer."},
-                      PromptCase{"AboveRange", IDC_SECONDS, L"60", L"Enter an integer between 0 and 59."},
-                      PromptCase{"BelowRange", IDC_MINUTES, L"-1", L"Enter an integer between 0 and 9999."},
-                      PromptCase{"EmptyUnsigned", IDC_DELAY, L"", L"Enter a positive integer."},
-                      PromptCase{"MinusUnsigned", IDC_DELAY, L"-1", L"Enter a positive integer."},
-                      PromptCase{"AboveUnsignedRange", IDC_DELAY, L"10000000",
-                                 L"Enter an integer between 0 and 9999999."}),
+    ::testing::Values(
+        PromptCase{"EmptySigned", IDC_MINUTES, L"", L"Enter an integer."},
+        PromptCase{"NotANumber", IDC_SECONDS, L"1a", L"Enter an integer."},
+        PromptCase{"AboveRange", IDC_SECONDS, L"60", L"Enter an integer between 0 and 59."},
+        PromptCase{"BelowRange", IDC_MINUTES, L"-1", L"Enter an integer between 0 and 9999."},
+        PromptCase{"EmptyUnsigned", IDC_DELAY, L"", L"Enter a positive integer."},
+        PromptCase{"MinusUnsigned", IDC_DELAY, L"-1", L"Enter a positive integer."},
+        PromptCase{"AboveUnsignedRange", IDC_DELAY, L"10000000", L"Enter an integer between 0 and 9999999."},
+        // A number too large to hold is out of range where the field has one.
+        PromptCase{"TooLargeSigned", IDC_MINUTES, L"99999999999", L"Enter an integer between 0 and 9999."},
+        PromptCase{"TooLargeUnsigned", IDC_DELAY, L"99999999999", L"Enter an integer between 0 and 9999999."},
+        PromptCase{"TooLargeWithoutRange", IDC_EXTRA, L"99999999999", L"Enter an integer."}),
     [](const ::testing::TestParamInfo<PromptCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DataExchangeFixture, FieldsBeforeTheFailureKeepTheirNewValuesAndLaterOnesAreUntouched) {

@@ -10,6 +10,7 @@ FakeDialogTemplate FormTemplate() {
                                   FakeControl::CheckBox(IDC_HOLD, L"Hold Key"),
                                   FakeControl::Radio(IDC_NORMAL, L"Normal").StartsGroup(),
                                   FakeControl::Radio(IDC_BRUTE, L"Brute"),
+                                  FakeControl::Edit(IDC_EXTRA),
                                   FakeControl::DefPushButton(IDOK, L"OK"),
                                   FakeControl::PushButton(IDCANCEL, L"Cancel"),
                               }};
@@ -35,4 +36,5 @@ void CFormDialog::DoDataExchange(CDataExchange& dx) {
     dx.MinMax(IDC_DELAY, m_nDelay, 0, 9999999);
     dx.Check(IDC_HOLD, m_bHold);
     dx.Radio({IDC_NORMAL, IDC_BRUTE}, m_nMethod);
+    dx.Text(IDC_EXTRA, m_nExtra);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A small form dialog for the framework's tests: two signed edits with ranges, an unsigned edit,
-// a check box, a radio group and a bound combo box, as the program's dialogs use them.
+// a check box, a radio group, a signed edit without a range and a bound combo box, as the program's
+// dialogs use them.
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,7 @@ constexpr int IDC_HOLD = 1028;
 constexpr int IDC_NORMAL = 1031;
 constexpr int IDC_BRUTE = 1032;
 constexpr int IDC_KEYS = 1020;
+constexpr int IDC_EXTRA = 1033;
 
 FakeDialogTemplate FormTemplate();
 
@@ -35,6 +37,7 @@ public:
     std::uint32_t m_nDelay = 0;
     int m_bHold = 0;
     int m_nMethod = -1;
+    int m_nExtra = 0;
     int m_nMinutesChanges = 0; // EN_CHANGE notifications of the minutes edit that reached the map
     int m_nHoldClicks = 0;
 

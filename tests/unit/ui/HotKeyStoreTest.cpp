@@ -1,6 +1,7 @@
 // The stored start/stop shortcut: entry names, values, the order of the two writes and what a
 // failed write leaves behind.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -48,48 +49,61 @@ TEST(HotKeyValueBase, IsTheSectionNameABlankAndTheWord) {
     EXPECT_EQ(FormatHotKeyValueBase(L"Settings 12"), L"Settings 12 StartAutoClickHotkey");
 }
 
-TEST_F(HotKeyStoreFixture, CtrlAltF6IsStoredAsKey0x75AndMod0x0003) {
-    EXPECT_TRUE(m_store.Write(m_strBase, VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+TEST_F(HotKeyStoreFixture, TheControlsPairIsStoredAsKeyAndModEntries) {
+    const struct {
+        const char* name;
+        std::uint32_t vk;
+        std::uint32_t controlModifiers;
+        std::int64_t key;
+        std::int64_t mod;
+    } cases[] = {
+        {"Ctrl+Alt+F6", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT, 0x75, 0x0003},
+        // The extended flag of the navigation block's Home is no modifier.
+        {"Shift+Home", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x24, 0x0004},
+        {"cleared", 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
+        m_registry.PutDword(kSection0Path, kModEntry0, 0x0002);
 
-    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x75);
-    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0003);
+        EXPECT_TRUE(m_store.Write(m_strBase, c.vk, c.controlModifiers)) << c.name;
+
+        EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), c.key) << c.name;
+        EXPECT_EQ(Stored(kSection0Path, kModEntry0), c.mod) << c.name;
+    }
 }
 
-TEST_F(HotKeyStoreFixture, ShiftHomeWithTheExtendedFlagIsStoredWithTheWindowsKeyModifier) {
-    EXPECT_TRUE(m_store.Write(m_strBase, VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT));
+TEST_F(HotKeyStoreFixture, TheStoredPairReadsBackInBothForms) {
+    const struct {
+        const char* name;
+        std::optional<std::uint32_t> key;
+        std::optional<std::uint32_t> mod;
+        StoredHotKey expected;
+    } cases[] = {
+        {"Alt+F6", 0x75, 0x0001, {0x75, HOTKEYF_ALT, MOD_ALT}},
+        {"missing entries", std::nullopt, std::nullopt, {0, 0, 0}},
+        {"high bits", 0x00070075, 0xFFFF0006, {0x75, HOTKEYF_CONTROL | HOTKEYF_SHIFT, 0x0006}},
+        // Stored with the Windows key before the extended flag was told apart: registered as stored.
+        {"Windows+Shift+Home", 0x24, 0x000C, {0x24, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x000C}},
+    };
+    for (const auto& c : cases) {
+        FakeRegistry registry;
+        CProfile profile{registry};
+        profile.SetRegistryKey(L"Tov rin");
+        profile.SetApplicationName(L"Tapwell by Tovrin");
+        if (c.key) {
+            registry.PutDword(kSection0Path, kKeyEntry0, *c.key);
+        }
+        if (c.mod) {
+            registry.PutDword(kSection0Path, kModEntry0, *c.mod);
+        }
 
-    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x24);
-    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x000C);
-}
+        const StoredHotKey hotKey = CHotKeyStore(profile, m_strSection).Read(m_strBase);
 
-TEST_F(HotKeyStoreFixture, StoredAltReadsBackInBothForms) {
-    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x75);
-    m_registry.PutDword(kSection0Path, kModEntry0, 0x0001);
-
-    const StoredHotKey hotKey = m_store.Read(m_strBase);
-
-    EXPECT_EQ(hotKey.vk, 0x75u);
-    EXPECT_EQ(hotKey.storedModifiers, MOD_ALT);
-    EXPECT_EQ(hotKey.controlModifiers, HOTKEYF_ALT);
-}
-
-TEST_F(HotKeyStoreFixture, MissingEntriesReadAsNoShortcut) {
-    const StoredHotKey hotKey = m_store.Read(m_strBase);
-
-    EXPECT_EQ(hotKey.vk, 0u);
-    EXPECT_EQ(hotKey.storedModifiers, 0u);
-    EXPECT_EQ(hotKey.controlModifiers, 0u);
-}
-
-TEST_F(HotKeyStoreFixture, OnlyTheLowSixteenBitsOfEachEntryCount) {
-    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x00070075);
-    m_registry.PutDword(kSection0Path, kModEntry0, 0xFFFF0006);
-
-    const StoredHotKey hotKey = m_store.Read(m_strBase);
-
-    EXPECT_EQ(hotKey.vk, 0x75u);
-    EXPECT_EQ(hotKey.storedModifiers, 0x0006u);
-    EXPECT_EQ(hotKey.controlModifiers, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+        EXPECT_EQ(hotKey.vk, c.expected.vk) << c.name;
+        EXPECT_EQ(hotKey.storedModifiers, c.expected.storedModifiers) << c.name;
+        EXPECT_EQ(hotKey.controlModifiers, c.expected.controlModifiers) << c.name;
+    }
 }
 
 TEST_F(HotKeyStoreFixture, AFailedKeyWriteFailsAndLeavesTheModEntryAlone) {

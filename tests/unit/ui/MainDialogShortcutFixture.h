@@ -37,9 +37,6 @@ protected:
 
     // The hotkey control's pair as HKM_GETHOTKEY gives it: MAKEWORD(vk, HOTKEYF_*).
     std::uint32_t ControlPair() const { return m_windows.ControlState(Main(), IDC_SHORTCUT_KEY).hotKey; }
-    static std::uint32_t Pair(std::uint32_t vk, std::uint32_t controlModifiers) {
-        return vk | controlModifiers << 8;
-    }
 
     bool ShortcutRegistered() const {
         return m_hotKeys.IsRegistered(Main(), CPellorDlg::START_STOP_HOTKEY_ID);

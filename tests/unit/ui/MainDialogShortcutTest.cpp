@@ -1,5 +1,7 @@
 // The start/stop shortcut of the main dialog: loaded and registered at start-up, Save and Clear
 // with their refusals, what a refused registration or a failed store leaves, release on close.
+#include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,33 +27,69 @@ std::wstring Box(std::uint32_t type, const std::wstring& text) {
     return std::to_wstring(type) + L" " + text;
 }
 
+// The hotkey control's pair as HKM_GETHOTKEY gives it: MAKEWORD(vk, HOTKEYF_*).
+std::uint32_t HotKeyPair(std::uint32_t vk, std::uint32_t controlModifiers) {
+    return vk | controlModifiers << 8;
+}
+
 } // namespace
 
 using MainDialogShortcut = MainDialogShortcutFixture;
 
 // --- Start-up ---
 
-TEST_F(MainDialogShortcut, StoredShortcutIsShownAndRegisteredAtStartUp) {
-    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+namespace {
 
-    Start();
+struct StartUpCase {
+    const char* name;
+    std::uint32_t vk;
+    std::uint32_t storedModifiers;
+    std::uint32_t controlPair;
+    bool registered;
+    std::wstring trayTip;
+};
 
-    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
-    ASSERT_TRUE(ShortcutRegistered());
-    EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
-    EXPECT_EQ(Registered().vk, VK_F6);
-    EXPECT_TRUE(m_windows.MessageBoxes().empty());
+void PrintTo(const StartUpCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST_F(MainDialogShortcut, StoredAltShowsInTheControlAsAlt) {
-    StoreShortcut(VK_F6, 0x0001);
+class MainDialogShortcutAtStartUp : public MainDialogShortcutFixture,
+                                    public ::testing::WithParamInterface<StartUpCase> {};
+
+} // namespace
+
+TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
+    const StartUpCase& c = GetParam();
+    if (c.vk != 0) {
+        StoreShortcut(c.vk, c.storedModifiers);
+    }
     StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
 
     Start();
 
-    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_ALT));
-    EXPECT_EQ(TrayTip(), L"Alt + F6 - [ F5 ]\nTapwell by Tovrin");
+    EXPECT_EQ(ControlPair(), c.controlPair);
+    ASSERT_EQ(ShortcutRegistered(), c.registered);
+    if (c.registered) {
+        EXPECT_EQ(Registered().modifiers, c.storedModifiers);
+        EXPECT_EQ(Registered().vk, c.vk);
+    }
+    EXPECT_EQ(TrayTip(), c.trayTip);
+    EXPECT_TRUE(m_windows.MessageBoxes().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, MainDialogShortcutAtStartUp,
+    ::testing::Values(StartUpCase{"CtrlAltF6", VK_F6, MOD_CONTROL | MOD_ALT,
+                                  HotKeyPair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT), true,
+                                  L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      StartUpCase{"AltShowsAsAlt", VK_F6, 0x0001, HotKeyPair(VK_F6, HOTKEYF_ALT), true,
+                                  L"Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      StartUpCase{"Nothing", 0, 0, 0, false, kAppTitle},
+                      // Stored with the Windows key for the extended flag before the two were told apart.
+                      StartUpCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
+                                  HotKeyPair(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT), true,
+                                  L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
+    [](const ::testing::TestParamInfo<StartUpCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersBeforeRegistering) {
     StoreShortcut(VK_F6, MOD_SHIFT);
@@ -65,17 +103,9 @@ TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersB
                                                   "RegisterHotKey(" + Hex(Main()) + ", 1, 0x0004, 0x75)"}));
 }
 
-TEST_F(MainDialogShortcut, NoStoredShortcutRegistersNothing) {
-    Start();
-
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_FALSE(ShortcutRegistered());
-    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 0u);
-    EXPECT_EQ(TrayTip(), kAppTitle);
-}
-
-TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndCleared) {
+TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyChoiceSurvives) {
     StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
+    StoreInt(L"KeyIndexTobeAutomated", KEY_LETTER_A);
     m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
 
     Start();
@@ -86,42 +116,63 @@ TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndCleared) {
     EXPECT_EQ(StoredMod(), 0);
     EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
     EXPECT_EQ(TrayTip(), kAppTitle);
+    // The shortcut is cleared before the lists are filled; the key chosen before is still chosen.
+    EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
+    EXPECT_EQ(Stored(L"KeyIndexTobeAutomated"), KEY_LETTER_A);
 }
 
 // --- Save ---
 
-TEST_F(MainDialogShortcut, SaveStoresCtrlAltF6AndRegistersTheStoredPair) {
+namespace {
+
+struct SaveCase {
+    const char* name;
+    std::uint32_t vk;
+    std::uint32_t controlModifiers;
+    int storedMod;
+    std::wstring trayTip;
+};
+
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MainDialogShortcutSave : public MainDialogShortcutFixture,
+                               public ::testing::WithParamInterface<SaveCase> {};
+
+} // namespace
+
+TEST_P(MainDialogShortcutSave, StoresTheControlsPairAndRegistersItAsReadBack) {
+    const SaveCase& c = GetParam();
     Start();
     SelectKey(KEY_F5);
     ClearRegistryLog();
 
-    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
+    SaveShortcut(c.vk, c.controlModifiers);
 
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
     EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
-              (std::vector<std::string>{"write Settings 0/Settings 0 StartAutoClickHotkey Key = 117",
-                                        "write Settings 0/Settings 0 StartAutoClickHotkey Mod = 3",
-                                        "read Settings 0/Settings 0 StartAutoClickHotkey Key",
-                                        "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
+              (std::vector<std::string>{
+                  "write Settings 0/Settings 0 StartAutoClickHotkey Key = " + std::to_string(c.vk),
+                  "write Settings 0/Settings 0 StartAutoClickHotkey Mod = " + std::to_string(c.storedMod),
+                  "read Settings 0/Settings 0 StartAutoClickHotkey Key",
+                  "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
     ASSERT_TRUE(ShortcutRegistered());
-    EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
-    EXPECT_EQ(Registered().vk, VK_F6);
-    EXPECT_EQ(TrayTip(), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin");
+    EXPECT_EQ(Registered().modifiers, static_cast<std::uint32_t>(c.storedMod));
+    EXPECT_EQ(Registered().vk, c.vk);
+    EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, c.controlModifiers));
+    EXPECT_EQ(TrayTip(), c.trayTip);
 }
 
-TEST_F(MainDialogShortcut, ShiftHomeIsStoredAndRegisteredWithTheWindowsKey) {
-    Start();
-    SelectKey(KEY_F5);
-
-    SaveShortcut(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT);
-
-    EXPECT_EQ(StoredKey(), 0x24);
-    EXPECT_EQ(StoredMod(), 0x000C);
-    EXPECT_EQ(Registered().modifiers, MOD_SHIFT | MOD_WIN);
-    EXPECT_EQ(Registered().vk, VK_HOME);
-    EXPECT_EQ(ControlPair(), Pair(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT));
-    EXPECT_EQ(TrayTip(), L"Shift + Home - [ F5 ]\nTapwell by Tovrin");
-}
+INSTANTIATE_TEST_SUITE_P(Typed, MainDialogShortcutSave,
+                         ::testing::Values(SaveCase{"CtrlAltF6", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT, 0x0003,
+                                                    L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                                           // The control marks Home as extended; that is not the Windows key.
+                                           SaveCase{"ShiftHome", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x0004,
+                                                    L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
+                         [](const ::testing::TestParamInfo<SaveCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(MainDialogShortcut, SaveReplacesTheShortcutRegisteredBefore) {
     StoreShortcut(VK_F5, MOD_ALT);
@@ -180,34 +231,45 @@ TEST_F(MainDialogShortcut, TakenShortcutOnSaveIsReportedAndLeavesNoShortcut) {
     EXPECT_EQ(TrayTip(), kAppTitle);
 }
 
-TEST_F(MainDialogShortcut, SaveThatCannotStoreRegistersThePreviousPairAgain) {
+namespace {
+
+struct FailedStoreCase {
+    const char* name;
+    bool keyWriteFails; // else only the Mod entry cannot be written
+    std::uint32_t vk;   // registered and shown afterwards, with the previous Alt
+};
+
+void PrintTo(const FailedStoreCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MainDialogShortcutFailedSave : public MainDialogShortcutFixture,
+                                     public ::testing::WithParamInterface<FailedStoreCase> {};
+
+} // namespace
+
+TEST_P(MainDialogShortcutFailedSave, RegistersWhatTheProfileStillHolds) {
+    const FailedStoreCase& c = GetParam();
     StoreShortcut(VK_F5, MOD_ALT);
     Start();
     SelectKey(KEY_F5);
-    m_store.FailWritesTo(kKeyEntry);
+    m_store.FailWritesTo(c.keyWriteFails ? kKeyEntry : kModEntry);
 
     SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
 
     EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed)}));
-    EXPECT_EQ(ControlPair(), Pair(VK_F5, HOTKEYF_ALT));
+    EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, HOTKEYF_ALT));
     EXPECT_EQ(Registered().modifiers, MOD_ALT);
-    EXPECT_EQ(Registered().vk, VK_F5);
+    EXPECT_EQ(Registered().vk, c.vk);
     EXPECT_EQ(StoredMod(), MOD_ALT);
 }
 
-TEST_F(MainDialogShortcut, SaveThatStoresOnlyTheKeyRegistersItWithThePreviousModifiers) {
-    StoreShortcut(VK_F5, MOD_ALT);
-    Start();
-    SelectKey(KEY_F5);
-    m_store.FailWritesTo(kModEntry);
-
-    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
-
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed)}));
-    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_ALT));
-    EXPECT_EQ(Registered().modifiers, MOD_ALT);
-    EXPECT_EQ(Registered().vk, VK_F6);
-}
+INSTANTIATE_TEST_SUITE_P(Failing, MainDialogShortcutFailedSave,
+                         ::testing::Values(FailedStoreCase{"NothingStored", true, VK_F5},
+                                           FailedStoreCase{"OnlyTheKeyStored", false, VK_F6}),
+                         [](const ::testing::TestParamInfo<FailedStoreCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // --- Clear ---
 
@@ -243,7 +305,7 @@ TEST_F(MainDialogShortcut, ClearThatCannotStoreRegistersThePreviousPairAgain) {
     ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
 
     EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kClearFailed)}));
-    EXPECT_EQ(ControlPair(), Pair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+    EXPECT_EQ(ControlPair(), HotKeyPair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
     EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
     EXPECT_EQ(Registered().vk, VK_F6);
     EXPECT_EQ(TrayTip(), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin");
@@ -305,6 +367,20 @@ TEST_F(MainDialogShortcut, TheSystemsShortcutMessageStartsAndStopsTheRunWhileHid
     m_windows.Enqueue(Msg{Main(), WM_HOTKEY, CPellorDlg::START_STOP_HOTKEY_ID, 0x750003, 0, {}});
     m_windows.DispatchPosted();
     EXPECT_EQ(RunButtons(), IdleButtons());
+}
+
+TEST_F(MainDialogShortcut, ShortcutPressedAgainWhileTheStartsRangePromptIsUpLeavesNoRunBehind) {
+    Start();
+    SelectKey(KEY_F5);
+    m_windows.MutableWindow(m_windows.Control(Main(), IDC_DELAY_SECONDS)).text = L"60";
+    m_windows.DuringNextMessageBox([this] { Hotkey(CPellorDlg::START_STOP_HOTKEY_ID); });
+
+    Hotkey(CPellorDlg::START_STOP_HOTKEY_ID);
+
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{
+                           Box(MB_OK | MB_ICONEXCLAMATION, L"Enter an integer between 0 and 59.")}));
+    EXPECT_EQ(RunButtons(), IdleButtons());
+    EXPECT_FALSE(Tick()) << "a run is armed while the buttons show none";
 }
 
 TEST_F(MainDialogShortcut, ClosingReleasesTheShortcutAndKeepsItStored) {

@@ -115,6 +115,23 @@ TEST_F(MainDialogClosing, DestroyingTheWindowAfterARunEndedSendsNoInput) {
     EXPECT_TRUE(m_input.Log().Empty());
 }
 
+TEST_F(MainDialogClosing, ExitWhileTheSelectorOfAStartIsOpenEndsTheStartWithTheWindow) {
+    StoreInt(L"SendKeysToActiveWindow", 0);
+    Start();
+    SelectKey(KEY_TAB);
+    // With the selector up, a window gets stored as the target and the tray menu's Exit is chosen.
+    m_windows.QueueUserAction([this] {
+        StoreSeekedWindow(m_windows.AddTopLevelWindow(L"Target", L"Edit"));
+        m_windows.Deliver(Main(), WM_COMMAND, ID_TRAY_EXIT, 0);
+    });
+
+    m_user.Click(IDC_START_KEYPRESSING, Main());
+
+    ASSERT_EQ(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).size(), 1u);
+    EXPECT_FALSE(MainAlive());
+    EXPECT_TRUE(m_windows.MessageBoxes().empty()) << "the start went on without its window";
+}
+
 TEST_F(MainDialogClosing, DeletingTheDialogObjectFirstDestroysItsWindowThroughTheDialog) {
     StoreInt(L"HoldKey", 1);
     auto dialog = std::make_unique<CPellorDlg>(m_platform, m_settings);
