@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ports/Win32Constants.h"
 
 namespace {
 
@@ -18,8 +17,4 @@ int CDelayCalculation::ToMilliseconds(int minutes, int seconds, int milliseconds
 
 int CDelayCalculation::Add(int a, int b) {
     return Clamp(static_cast<std::int64_t>(a) + b);
-}
-
-std::uint32_t CDelayCalculation::TimerPeriod(int delay) {
-    return std::max(static_cast<std::uint32_t>(std::max(delay, 0)), USER_TIMER_MINIMUM);
 }

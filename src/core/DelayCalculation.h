@@ -1,6 +1,6 @@
 #pragma once
-// The arithmetic of a run's delays: a delay given as minutes, seconds and milliseconds, the random
-// extra added to it, and the period handed to the timer service. The form keeps its own fields
+// The arithmetic of a run's delays: a delay given as minutes, seconds and milliseconds, and the
+// random extra added to it. The form keeps its own fields
 // small, but a failed validation leaves an out-of-range value in a member and the random range has
 // no upper bound: each sum is taken in 64 bits, where no combination of 32-bit parts can overflow,
 // and only its total is held within 0 .. MAX_DELAY, so a negative part still subtracts.
@@ -13,7 +13,4 @@ public:
     // (minutes × 60 + seconds) × 1000 + milliseconds; a negative total counts as 0.
     static int ToMilliseconds(int minutes, int seconds, int milliseconds);
     static int Add(int a, int b);
-    // The timer service's own minimum applies to a delay of 0; stating it keeps the
-    // period independent of how a platform treats 0.
-    static std::uint32_t TimerPeriod(int delay);
 };

@@ -48,13 +48,3 @@ TEST(DelayArithmetic, AddStaysWithinTheRange) {
     EXPECT_EQ(CDelayCalculation::Add(MAX, MAX), MAX);
     EXPECT_EQ(CDelayCalculation::Add(-10, 3), 0);
 }
-
-TEST(DelayArithmetic, TimerPeriodNeverFallsBelowTheTimerServiceMinimum) {
-    EXPECT_EQ(CDelayCalculation::TimerPeriod(0), 10u);
-    EXPECT_EQ(CDelayCalculation::TimerPeriod(1), 10u);
-    EXPECT_EQ(CDelayCalculation::TimerPeriod(-7), 10u);
-    EXPECT_EQ(CDelayCalculation::TimerPeriod(10), 10u);
-    EXPECT_EQ(CDelayCalculation::TimerPeriod(11), 11u);
-    EXPECT_EQ(CDelayCalculation::TimerPeriod(90500), 90500u);
-    EXPECT_EQ(CDelayCalculation::TimerPeriod(MAX), 0x7FFFFFFFu);
-}
