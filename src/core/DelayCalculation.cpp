@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace {
 
 int Clamp(std::int64_t total) {

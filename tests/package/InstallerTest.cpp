@@ -21,11 +21,6 @@ const wchar_t UNINSTALL_KEY[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\
 const DWORD SETUP_TIMEOUT_MS = 60000;
 const DWORD START_TIMEOUT_MS = 20000;
 
-std::wstring WindowsPath(std::wstring strPath) {
-    std::replace(strPath.begin(), strPath.end(), L'/', L'\\');
-    return strPath;
-}
-
 std::wstring KnownFolder(int nFolder) {
     wchar_t szPath[MAX_PATH] = {};
     SHGetFolderPathW(nullptr, nFolder, nullptr, SHGFP_TYPE_CURRENT, szPath);
