@@ -47,6 +47,9 @@ remote move "$app" 20 420
 dialog_shot() { # file command-id
   remote command "$app" "$2"
   if remote wait "$dialog" 5000 >/dev/null; then
+    # Under Wine a dialog stays black until it has been moved once.
+    remote move "$dialog" 30 30
+    sleep 0.5
     shot "$1" $(remote rect "$dialog")
     remote command "$dialog" $IDCANCEL
     remote wait "$app" >/dev/null
