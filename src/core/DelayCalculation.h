@@ -10,7 +10,10 @@ class CDelayCalculation {
 public:
     static constexpr int MAX_DELAY = 0x7FFFFFFF;
 
-    // (minutes × 60 + seconds) × 1000 + milliseconds; a negative total counts as 0.
+    // (minutes × 60 + seconds) × 1000 + milliseconds, exactly.
+    static std::int64_t Sum(int minutes, int seconds, int milliseconds);
+    // A total held within 0 .. MAX_DELAY.
+    static int Clamp(std::int64_t total);
+    // Sum, clamped.
     static int ToMilliseconds(int minutes, int seconds, int milliseconds);
-    static int Add(int a, int b);
 };

@@ -172,15 +172,15 @@ void CPellorDlg::ShowStatus() {
 }
 
 int CPellorDlg::ComputeNextDelay() {
-    const int nBase =
-        CDelayCalculation::ToMilliseconds(m_nDelayMinutes, m_nDelaySeconds, m_nDelayMilliseconds);
+    // Summed exactly and held within range once, as a whole: a negative part still subtracts.
+    const std::int64_t nBase = CDelayCalculation::Sum(m_nDelayMinutes, m_nDelaySeconds, m_nDelayMilliseconds);
     const CPressSettings::Values& settings = m_pressSettings.Read();
     if (settings.nEnableRandomDelay == 0) {
-        return nBase;
+        return CDelayCalculation::Clamp(nBase);
     }
     const int nRange =
         CDelayCalculation::ToMilliseconds(settings.nRandomMins, settings.nRandomSeconds, settings.nRandomMilliSeconds);
-    return CDelayCalculation::Add(nBase, DrawRandomExtraDelay(0, nRange));
+    return CDelayCalculation::Clamp(nBase + DrawRandomExtraDelay(0, nRange));
 }
 
 int CPellorDlg::DrawRandomExtraDelay(int low, int high) {

@@ -42,9 +42,10 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, DelayComposition,
                                            DelayCase{0, -30, 0, 0},         //
                                            DelayCase{-5, 0, 0, 0}));
 
-TEST(DelayArithmetic, AddStaysWithinTheRange) {
-    EXPECT_EQ(CDelayCalculation::Add(2000, 1000), 3000);
-    EXPECT_EQ(CDelayCalculation::Add(MAX, 1), MAX);
-    EXPECT_EQ(CDelayCalculation::Add(MAX, MAX), MAX);
-    EXPECT_EQ(CDelayCalculation::Add(-10, 3), 0);
+TEST(DelayArithmetic, ATotalIsClampedOnlyAsAWhole) {
+    EXPECT_EQ(CDelayCalculation::Clamp(CDelayCalculation::Sum(0, 0, 2000) + 1000), 3000);
+    EXPECT_EQ(CDelayCalculation::Clamp(CDelayCalculation::Sum(MAX, MAX, MAX) + MAX), MAX);
+    EXPECT_EQ(CDelayCalculation::Clamp(CDelayCalculation::Sum(0, -1, 0) + 1500), 500)
+        << "a negative base still subtracts from the random extra";
+    EXPECT_EQ(CDelayCalculation::Clamp(CDelayCalculation::Sum(-5, 0, 0) + 3), 0);
 }
