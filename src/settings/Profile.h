@@ -6,15 +6,6 @@
 
 #include "ports/IRegistry.h"
 
-// <windows.h> maps these two names onto the INI-file functions of kernel32. The profile's methods
-// must keep their own names in every translation unit, so adapters include <windows.h> first.
-#ifdef GetProfileInt
-#undef GetProfileInt
-#endif
-#ifdef GetProfileString
-#undef GetProfileString
-#endif
-
 class CProfile {
 public:
     explicit CProfile(IRegistry& registry);

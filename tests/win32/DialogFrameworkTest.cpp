@@ -1,8 +1,6 @@
 // The dialog framework on real windows: the dialog procedure's routing and result conventions,
 // the modal loop with the main window's timer, the application loop and its end.
-#include <windows.h>
-// After <windows.h>, before anything that names a port or framework method.
-#include "platform/win32/Win32NameMacros.h"
+#include "platform/win32/Win32Sdk.h"
 
 #include <cstdint>
 #include <functional>

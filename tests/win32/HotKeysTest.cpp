@@ -1,13 +1,6 @@
 // The global-shortcut adapter against the real system, and the shortcut's names from a real
 // hotkey control and the real keyboard layout.
-#include <windows.h>
-
-#include "platform/win32/Win32NameMacros.h"
-#undef MapVirtualKey
-#undef MapVirtualKeyEx
-#undef GetKeyNameText
-
-#include <commctrl.h>
+#include "platform/win32/Win32Sdk.h"
 
 #include <gtest/gtest.h>
 

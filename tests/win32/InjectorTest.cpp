@@ -1,10 +1,6 @@
 // The injector through the real keyboard adapters: keys reach a real Edit owned by another thread,
 // posted into it (selected window) or injected while it has the focus (active window).
-#include <windows.h>
-// The tests call the adapters' methods by name; user32's A/W macros of the same names must not rename them.
-#undef MapVirtualKey
-#undef VkKeyScan
-#undef MapVirtualKeyEx
+#include "platform/win32/Win32Sdk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,6 @@
 // The notification-area adapter against the real shell, with the records CTrayIcon builds: the
 // 952-byte record is accepted for add, tooltip change and delete.
-#include <windows.h>
-
-#include "platform/win32/Win32NameMacros.h"
-
-#include <shellapi.h>
+#include "platform/win32/Win32Sdk.h"
 
 #include <gtest/gtest.h>
 

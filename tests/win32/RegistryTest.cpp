@@ -1,6 +1,6 @@
 // The settings store on Wine's real registry: every value at its exact key and name with its real
 // type, read back here with the raw registry calls.
-#include <windows.h>
+#include "platform/win32/Win32Sdk.h"
 
 #include <gtest/gtest.h>
 

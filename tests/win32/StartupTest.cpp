@@ -24,12 +24,7 @@
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
 
-// Last, so that user32's A/W macros do not rename the ports' methods declared above; the few this
-// file calls by the port's name are undefined again.
-#include <windows.h>
-
-#undef CreateMutex
-#undef GetModuleFileName
+#include "platform/win32/Win32Sdk.h"
 
 namespace {
 

@@ -1,11 +1,16 @@
 #pragma once
-// Handles cross the ports as 32-bit integers; on i686 every Win32 handle fits in one.
-#include <windows.h>
-
+// Handles cross the ports as 32-bit integers, which holds every Win32 handle in the i686 build:
+// the one pair of conversions, and the one callback that hands enumerated windows to a port visitor.
 #include <cstdint>
+#include <functional>
 
+#include "platform/win32/Win32Sdk.h"
 #include "ports/WinTypes.h"
 
+static_assert(sizeof(void*) == sizeof(std::uint32_t), "handles cross the ports as 32-bit integers");
+
+// A predefined registry root such as HKEY_CURRENT_USER ((LONG)0x80000001) round-trips too: with
+// 32-bit pointers, sign and zero extension give the same handle.
 template <typename Handle> Handle ToHandle(std::uint32_t value) {
     return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(value));
 }
@@ -16,4 +21,14 @@ template <typename Handle> std::uint32_t FromHandle(Handle handle) {
 
 inline HWND ToHwnd(WindowHandle window) {
     return ToHandle<HWND>(window);
+}
+
+// For EnumWindows and EnumChildWindows, with WindowVisitor(visit) as the callback's parameter.
+inline BOOL CALLBACK VisitWindow(HWND window, LPARAM visit) {
+    return (*reinterpret_cast<const std::function<bool(WindowHandle)>*>(visit))(FromHandle(window)) ? TRUE
+                                                                                                    : FALSE;
+}
+
+inline LPARAM WindowVisitor(const std::function<bool(WindowHandle)>& visit) {
+    return reinterpret_cast<LPARAM>(&visit);
 }

@@ -1,7 +1,5 @@
 #include "platform/win32/Win32HotKeys.h"
 
-#include <windows.h>
-
 #include "platform/win32/Win32Handles.h"
 
 #include <cstdint>

@@ -2,32 +2,10 @@
 
 #include <vector>
 
-#include <windows.h>
-
 #include "platform/win32/Win32Handles.h"
-
-// The port's method names are also user32's A/W switch macros; here they must stay the port's names.
-#undef PostMessage
-#undef MapVirtualKey
-#undef VkKeyScan
-#undef GetClassName
-#undef FindWindow
 
 static_assert(sizeof(INPUT) == INPUT_RECORD_SIZE,
               "the record size passed to SendInput is that of the i686 INPUT");
-
-namespace {
-
-WindowHandle FromHwnd(HWND window) {
-    return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window));
-}
-
-BOOL CALLBACK VisitChild(HWND child, LPARAM visit) {
-    return (*reinterpret_cast<const std::function<bool(WindowHandle)>*>(visit))(FromHwnd(child)) ? TRUE
-                                                                                                 : FALSE;
-}
-
-} // namespace
 
 std::uint32_t CWin32KeyboardInput::SendInput(std::uint32_t count, const InputRecord* records, int cbSize) {
     std::vector<INPUT> inputs(count);
@@ -83,7 +61,7 @@ bool CWin32KeyboardInput::IsWindow(WindowHandle window) {
 
 void CWin32KeyboardInput::EnumChildWindows(WindowHandle parent,
                                            const std::function<bool(WindowHandle)>& visit) {
-    ::EnumChildWindows(ToHwnd(parent), VisitChild, reinterpret_cast<LPARAM>(&visit));
+    ::EnumChildWindows(ToHwnd(parent), VisitWindow, WindowVisitor(visit));
 }
 
 std::wstring CWin32KeyboardInput::GetClassName(WindowHandle window, int maxCount) {
@@ -96,5 +74,5 @@ std::wstring CWin32KeyboardInput::GetClassName(WindowHandle window, int maxCount
 }
 
 WindowHandle CWin32KeyboardInput::FindWindow(const std::wstring& className, const std::wstring& title) {
-    return FromHwnd(::FindWindowW(className.c_str(), title.c_str()));
+    return FromHandle(::FindWindowW(className.c_str(), title.c_str()));
 }

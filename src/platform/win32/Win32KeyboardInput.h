@@ -1,7 +1,5 @@
 #pragma once
 // The keyboard input port over user32 and kernel32.
-// Several method names are also <windows.h> A/W macros (PostMessage, FindWindow, ...): a file that
-// includes <windows.h> and calls them by name must #undef those macros first.
 #include "ports/IKeyboardInput.h"
 
 class CWin32KeyboardInput : public IKeyboardInput {

@@ -1,31 +1,18 @@
 #include "platform/win32/Win32KeyboardLayout.h"
 
-#include <windows.h>
-
-// The port's method names are also user32's A/W switch macros; here they must stay the port's names.
-#undef MapVirtualKeyEx
-#undef MapVirtualKey
-#undef GetKeyNameText
-
-namespace {
-
-HKL ToHkl(LayoutHandle layout) {
-    return reinterpret_cast<HKL>(static_cast<std::uintptr_t>(layout));
-}
-
-} // namespace
+#include "platform/win32/Win32Handles.h"
 
 bool CWin32KeyboardLayout::GetKeyboardState(KeyboardState* state) {
     return ::GetKeyboardState(state->data()) != FALSE;
 }
 
 LayoutHandle CWin32KeyboardLayout::GetKeyboardLayout(std::uint32_t threadId) {
-    return static_cast<LayoutHandle>(reinterpret_cast<std::uintptr_t>(::GetKeyboardLayout(threadId)));
+    return FromHandle(::GetKeyboardLayout(threadId));
 }
 
 std::uint32_t CWin32KeyboardLayout::MapVirtualKeyEx(std::uint32_t code, std::uint32_t mapType,
                                                     LayoutHandle layout) {
-    return ::MapVirtualKeyExW(code, mapType, ToHkl(layout));
+    return ::MapVirtualKeyExW(code, mapType, ToHandle<HKL>(layout));
 }
 
 std::uint32_t CWin32KeyboardLayout::MapVirtualKey(std::uint32_t code, std::uint32_t mapType) {
@@ -35,7 +22,7 @@ std::uint32_t CWin32KeyboardLayout::MapVirtualKey(std::uint32_t code, std::uint3
 int CWin32KeyboardLayout::ToUnicodeEx(std::uint32_t vk, std::uint32_t scanCode, const KeyboardState& state,
                                       wchar_t* buffer, int bufferSize, std::uint32_t flags,
                                       LayoutHandle layout) {
-    return ::ToUnicodeEx(vk, scanCode, state.data(), buffer, bufferSize, flags, ToHkl(layout));
+    return ::ToUnicodeEx(vk, scanCode, state.data(), buffer, bufferSize, flags, ToHandle<HKL>(layout));
 }
 
 int CWin32KeyboardLayout::GetKeyNameText(LParam keyParameter, wchar_t* buffer, int bufferSize) {

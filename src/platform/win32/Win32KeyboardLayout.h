@@ -1,7 +1,5 @@
 #pragma once
 // The keyboard layout port over user32.
-// MapVirtualKeyEx, MapVirtualKey and GetKeyNameText are also <windows.h> A/W macros: a file that
-// includes <windows.h> and calls them by name must #undef those macros first.
 #include "ports/IKeyboardLayout.h"
 
 class CWin32KeyboardLayout : public IKeyboardLayout {

@@ -1,10 +1,6 @@
 #include "platform/win32/Win32Menus.h"
 
-#include <windows.h>
-
 #include "platform/win32/Win32Handles.h"
-// After <windows.h>, before anything that names a port method.
-#include "platform/win32/Win32NameMacros.h"
 
 MenuHandle CWin32Menus::LoadMenu(std::uint32_t id) {
     return FromHandle(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));

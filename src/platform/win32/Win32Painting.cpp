@@ -1,7 +1,5 @@
 #include "platform/win32/Win32Painting.h"
 
-#include <windows.h>
-
 #include <cstring>
 
 #include "platform/win32/Win32Handles.h"

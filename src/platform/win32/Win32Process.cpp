@@ -1,22 +1,6 @@
 #include "platform/win32/Win32Process.h"
 
-#include <windows.h>
-
 #include "platform/win32/Win32Handles.h"
-
-#include <commctrl.h>
-#include <ole2.h>
-
-#undef CreateMutex
-
-namespace {
-
-BOOL CALLBACK VisitTopLevel(HWND window, LPARAM visit) {
-    const auto& visitor = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(visit);
-    return visitor(static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window))) ? TRUE : FALSE;
-}
-
-} // namespace
 
 MutexHandle CWin32Process::CreateMutex(bool initialOwner, const std::wstring& name,
                                        std::uint32_t* lastError) {
@@ -33,7 +17,7 @@ bool CWin32Process::CloseHandle(MutexHandle handle) {
 }
 
 void CWin32Process::EnumWindows(const std::function<bool(WindowHandle)>& visit) {
-    ::EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&visit));
+    ::EnumWindows(VisitWindow, WindowVisitor(visit));
 }
 
 std::uint32_t CWin32Process::GetCurrentProcessId() {

@@ -1,7 +1,5 @@
 #pragma once
 // The process port over kernel32, user32, comctl32 and ole32.
-// CreateMutex is also a <windows.h> A/W macro: a file that includes <windows.h> and calls it by name
-// must #undef it first.
 #include "ports/IProcess.h"
 
 class CWin32Process : public IProcess {

@@ -1,8 +1,6 @@
 #include "platform/win32/Win32RandomSource.h"
 
-#include <windows.h>
-
-#include <ntsecapi.h>
+#include "platform/win32/Win32Sdk.h"
 
 std::uint32_t CWin32RandomSource::NextSeed() {
     ULONG nSeed = 0;

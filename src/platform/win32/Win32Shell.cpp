@@ -2,17 +2,12 @@
 
 #include <vector>
 
-#include <windows.h>
-
-#include <shellapi.h>
-
-#undef ShellExecute
-#undef GetModuleFileName
+#include "platform/win32/Win32Handles.h"
 
 std::intptr_t CWin32Shell::ShellExecute(WindowHandle owner, const std::wstring& verb,
                                         const std::wstring& file, int showCommand) {
-    const HINSTANCE hResult = ::ShellExecuteW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(owner)),
-                                              verb.c_str(), file.c_str(), nullptr, nullptr, showCommand);
+    const HINSTANCE hResult =
+        ::ShellExecuteW(ToHwnd(owner), verb.c_str(), file.c_str(), nullptr, nullptr, showCommand);
     return reinterpret_cast<std::intptr_t>(hResult);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 // The shell port over shell32 and kernel32.
-// ShellExecute and GetModuleFileName are also <windows.h> A/W macros: a file that includes
-// <windows.h> and calls them by name must #undef them first.
 #include "ports/IShell.h"
 
 class CWin32Shell : public IShell {

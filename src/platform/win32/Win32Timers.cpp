@@ -1,7 +1,5 @@
 #include "platform/win32/Win32Timers.h"
 
-#include <windows.h>
-
 #include "platform/win32/Win32Handles.h"
 
 namespace {
@@ -18,9 +16,9 @@ TimePeriodFunction WinmmFunction(const char* name) {
     if (winmm == nullptr) {
         winmm = LoadLibraryW(L"winmm.dll");
     }
-    return winmm != nullptr ? reinterpret_cast<TimePeriodFunction>(
-                                  reinterpret_cast<void*>(GetProcAddress(winmm, name)))
-                            : nullptr;
+    return winmm != nullptr
+               ? reinterpret_cast<TimePeriodFunction>(reinterpret_cast<void*>(GetProcAddress(winmm, name)))
+               : nullptr;
 }
 
 void RaiseTimerResolution(bool raise) {
@@ -35,7 +33,8 @@ CWin32Timers::CWin32Timers() {
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     m_nFrequency = frequency.QuadPart > 0 ? frequency.QuadPart : 1;
-    m_hTimer = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+    m_hTimer =
+        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
     m_bHighResolution = m_hTimer != nullptr;
     if (m_hTimer == nullptr) {
         m_hTimer = CreateWaitableTimerW(nullptr, FALSE, nullptr);

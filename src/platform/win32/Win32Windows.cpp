@@ -1,12 +1,6 @@
 #include "platform/win32/Win32Windows.h"
 
-#include <windows.h>
-
 #include "platform/win32/Win32Handles.h"
-// After <windows.h>, before anything that names a port method.
-#include "platform/win32/Win32NameMacros.h"
-
-#include <commctrl.h>
 
 namespace {
 
@@ -94,11 +88,6 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     LResult result = 0;
     const bool handled = procedure->HandleMessage(FromHandle(dialog), message, wParam, lParam, &result);
     return DialogProcedureResult(dialog, message, handled, result);
-}
-
-BOOL CALLBACK VisitChildWindow(HWND child, LPARAM context) {
-    const auto& visit = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(context);
-    return visit(FromHandle(child)) ? TRUE : FALSE;
 }
 
 } // namespace
@@ -294,7 +283,7 @@ std::uint32_t CWin32Windows::GetWindowThreadProcessId(WindowHandle window, std::
 }
 
 void CWin32Windows::EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) {
-    ::EnumChildWindows(ToHwnd(parent), VisitChildWindow, reinterpret_cast<LPARAM>(&visit));
+    ::EnumChildWindows(ToHwnd(parent), VisitWindow, WindowVisitor(visit));
 }
 
 int CWin32Windows::GetSystemMetrics(int index) {

@@ -12,15 +12,13 @@
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32RandomSource.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Sdk.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32Windows.h"
 #include "ports/Platform.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
-
-// Last: nothing below calls a port method whose name <windows.h> turns into a macro.
-#include <windows.h>
 
 // Objects in one translation unit are constructed in the order they are defined here and destroyed
 // in reverse: the adapters first, since the mutex guard opens the mutex in its constructor and the
