@@ -9,9 +9,6 @@
 
 namespace {
 
-// InitCommonControlsEx class set ICC_WIN95_CLASSES.
-constexpr std::uint32_t COMMON_CONTROL_CLASSES = 0xFF;
-
 const wchar_t LAUNCH_FROM_TRAY_MESSAGE[] =
     L"Please Launch the Application from System Tray Icon.\n\n"
     L"System Tray Icon is located at at bottom right corner of the screen.\n\n"
@@ -26,7 +23,7 @@ CPellorApp::CPellorApp(const Platform& platform, CAppSettings& settings, CLimitS
 CPellorApp::~CPellorApp() = default;
 
 bool CPellorApp::InitInstance() {
-    m_process.InitCommonControls(COMMON_CONTROL_CLASSES);
+    m_process.InitCommonControls(ICC_WIN95_CLASSES);
     m_process.InitializeOle();
 
     CProfile& profile = m_settings.Profile();

@@ -83,9 +83,13 @@ constexpr std::uint32_t SC_CLOSE = 0xF060;
 // Show commands
 constexpr std::uint32_t SW_HIDE = 0;
 constexpr std::uint32_t SW_SHOWNORMAL = 1;
+constexpr std::uint32_t SW_SHOWMINIMIZED = 2;
 constexpr std::uint32_t SW_SHOWMAXIMIZED = 3;
+constexpr std::uint32_t SW_SHOWNOACTIVATE = 4;
 constexpr std::uint32_t SW_SHOW = 5;
 constexpr std::uint32_t SW_MINIMIZE = 6;
+constexpr std::uint32_t SW_SHOWMINNOACTIVE = 7;
+constexpr std::uint32_t SW_SHOWNA = 8;
 constexpr std::uint32_t SW_RESTORE = 9;
 
 // Message boxes
@@ -103,6 +107,7 @@ constexpr std::uint32_t USER_TIMER_MINIMUM = 0x0000000A;
 
 // Menus
 constexpr std::uint32_t MF_STRING = 0x0000;
+constexpr std::uint32_t MF_POPUP = 0x0010;
 constexpr std::uint32_t MF_SEPARATOR = 0x0800;
 
 // Keyboard input
@@ -165,6 +170,7 @@ constexpr std::uint32_t VK_RMENU = 0xA5;
 constexpr std::uint32_t VK_BROWSER_REFRESH = 0xA8;
 
 // Registry
+constexpr std::uint32_t HKEY_CLASSES_ROOT = 0x80000000;
 constexpr std::uint32_t HKEY_CURRENT_USER = 0x80000001;
 constexpr std::uint32_t KEY_READ = 0x20019;
 constexpr std::uint32_t KEY_WRITE = 0x20006;
@@ -202,3 +208,6 @@ constexpr std::uint32_t GW_HWNDLAST = 1;
 constexpr std::uint32_t GW_HWNDPREV = 3;
 constexpr std::uint32_t GW_OWNER = 4;
 constexpr std::uint32_t GW_CHILD = 5;
+
+// Common controls
+constexpr std::uint32_t ICC_WIN95_CLASSES = 0x00FF;

@@ -5,10 +5,11 @@
 
 #include "fw/Menu.h"
 #include "ports/INotificationArea.h"
+#include "ports/Win32Constants.h"
 #include "ports/WinTypes.h"
 
 constexpr std::uint32_t TRAY_ICON_ID = 90;
-constexpr std::uint32_t WM_TRAYNOTIFY = 0x0401; // WM_USER + 1: mouse events on the icon
+constexpr std::uint32_t WM_TRAYNOTIFY = WM_USER + 1; // mouse events on the icon
 // NOTIFYICONDATAW up to and including guidItem, without the balloon icon.
 constexpr std::uint32_t NOTIFY_ICON_RECORD_SIZE = 952;
 constexpr std::size_t TRAY_TIP_MAX_LENGTH = 127;

@@ -12,6 +12,7 @@
 #include "fakes/CallLog.h"
 #include "fakes/FakeWindows.h"
 #include "ports/IMenus.h"
+#include "ports/Win32Constants.h"
 
 // An item of a menu resource: a command, a separator, or a pop-up with items of its own.
 struct FakeMenuItem {
@@ -21,11 +22,11 @@ struct FakeMenuItem {
     std::vector<FakeMenuItem> popup;
 
     static FakeMenuItem Command(std::uintptr_t id, std::wstring text) {
-        return FakeMenuItem{0, id, std::move(text), {}};
+        return FakeMenuItem{MF_STRING, id, std::move(text), {}};
     }
-    static FakeMenuItem Separator() { return FakeMenuItem{0x0800, 0, L"", {}}; }
+    static FakeMenuItem Separator() { return FakeMenuItem{MF_SEPARATOR, 0, L"", {}}; }
     static FakeMenuItem Popup(std::wstring text, std::vector<FakeMenuItem> items) {
-        return FakeMenuItem{0x0010, 0, std::move(text), std::move(items)};
+        return FakeMenuItem{MF_POPUP, 0, std::move(text), std::move(items)};
     }
 };
 

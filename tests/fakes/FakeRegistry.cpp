@@ -5,8 +5,8 @@
 
 namespace {
 
-// Handles from this value up are predefined roots (HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, ...).
-constexpr RegKeyHandle FIRST_PREDEFINED_KEY = 0x80000000;
+// Handles from HKEY_CLASSES_ROOT up are the predefined roots.
+constexpr RegKeyHandle FIRST_PREDEFINED_KEY = HKEY_CLASSES_ROOT;
 constexpr RegKeyHandle HANDLE_STEP = 4;
 // What a short buffer holds after ERROR_MORE_DATA: the real call leaves it undefined, so it is
 // scribbled over to catch code that reads it anyway.

@@ -468,25 +468,25 @@ bool FakeWindows::ShowWindow(WindowHandle window, int command) {
     const bool wasVisible = target->visible;
     bool activate = false;
     switch (command) {
-    case 0: // SW_HIDE
+    case SW_HIDE:
         target->visible = false;
         if (m_active == window) {
             m_active = 0;
             m_focus = 0;
         }
         break;
-    case 2: // SW_SHOWMINIMIZED
-    case 6: // SW_MINIMIZE
-    case 7: // SW_SHOWMINNOACTIVE
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
         target->visible = true;
         target->iconic = true;
         break;
-    case 4: // SW_SHOWNOACTIVATE
-    case 8: // SW_SHOWNA
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOWNA:
         target->visible = true;
         break;
-    case 1: // SW_SHOWNORMAL
-    case 9: // SW_RESTORE
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
         target->visible = true;
         target->iconic = false;
         activate = true;
