@@ -7,6 +7,9 @@
 // C++ takes the wide form as  L"" TAPWELL_SUPPORT_ADDRESS.
 #define TAPWELL_SUPPORT_ADDRESS "help@tapwell.example"
 
+// The application title (string IDS_APP_TITLE), likewise.
+#define TAPWELL_APP_TITLE "Tapwell by Tovrin"
+
 // Dialog templates
 #define IDD_ABOUT_DIALOG 100
 #define IDD_MAIN_DIALOG 102
@@ -17,7 +20,7 @@
 
 // Strings
 #define IDS_ABOUT_MENU_ITEM 101
-// Also the framework's application-title string.
+// Also the framework's application-title string (CWnd::GetAppTitle).
 #define IDS_APP_TITLE 57344
 
 // Icons and cursor

@@ -32,7 +32,7 @@ bool CPellorApp::InitInstance() {
 
     CAppSettings settings(profile);
     if (settings.GetUseSingleInstance() != 0) {
-        const std::wstring strTitle = m_windows.LoadString(AFX_IDS_APP_TITLE);
+        const std::wstring strTitle = m_windows.LoadString(IDS_APP_TITLE);
         if (m_singleInstance.IsAlreadyRunning()) {
             ActivateRunningInstance(strTitle);
             return false;

@@ -1,6 +1,7 @@
 #include "fw/WinApp.h"
 
 #include "ports/Win32Constants.h"
+#include "resource.h"
 
 CWinApp::CWinApp(IWindows& windows) : m_windows(windows) {}
 
@@ -8,7 +9,7 @@ CWinApp::~CWinApp() = default;
 
 int CWinApp::WinMainBody(const std::wstring& cmdLine) {
     m_strCmdLine = cmdLine;
-    m_strAppName = m_windows.LoadString(AFX_IDS_APP_TITLE);
+    m_strAppName = m_windows.LoadString(IDS_APP_TITLE);
     if (!InitInstance()) {
         return ExitCodeWhenNotRunning();
     }

@@ -1,6 +1,7 @@
 #include "fw/Wnd.h"
 
 #include "fw/DataExchange.h"
+#include "resource.h"
 
 CWnd::CWnd(IWindows& windows) : m_windows(windows) {}
 
@@ -169,5 +170,5 @@ int CWnd::MessageBox(const std::wstring& text, const std::wstring& caption, std:
 }
 
 std::wstring CWnd::GetAppTitle() const {
-    return m_windows.LoadString(AFX_IDS_APP_TITLE);
+    return m_windows.LoadString(IDS_APP_TITLE);
 }

@@ -11,10 +11,6 @@
 #include "ports/Win32Constants.h"
 #include "ports/WinTypes.h"
 
-#ifndef AFX_IDS_APP_TITLE
-constexpr std::uint32_t AFX_IDS_APP_TITLE = 57344; // string resource: the application title
-#endif
-
 // Direction of UpdateData.
 constexpr bool kSaveAndValidate = true;
 constexpr bool kLoadControls = false;

@@ -12,6 +12,26 @@ namespace {
 constexpr wchar_t INSTANCE_SECTION_PREFIX[] = L"Settings ";
 constexpr WindowHandle NO_WINDOW = 0;
 
+// The names of the values that have both a Get and a Set method below.
+constexpr wchar_t AUTO_CLICKS_DELAY_MINS[] = L"AutoClicksDelayMins";
+constexpr wchar_t AUTO_CLICKS_DELAY_SECONDS[] = L"AutoClicksDelaySeconds";
+constexpr wchar_t AUTO_CLICKS_DELAY_MILLI_SECONDS[] = L"AutoClicksDelayMilliSeconds";
+constexpr wchar_t SET_NUMBER_OF_CLICKS_TO_AUTOMATE[] = L"SetNumberOfClicksToAutomate";
+constexpr wchar_t HOLD_KEY[] = L"HoldKey";
+constexpr wchar_t KEY_INDEX_TOBE_AUTOMATED[] = L"KeyIndexTobeAutomated";
+constexpr wchar_t MOD_KEY_INDEX_TOBE_AUTOMATED[] = L"ModKeyIndexTobeAutomated";
+constexpr wchar_t ENABLE_RANDOM_DELAY[] = L"EnableRandomDelay";
+constexpr wchar_t RANDOM_CLICKS_DELAY_MINS[] = L"RandomClicksDelayMins";
+constexpr wchar_t RANDOM_CLICKS_DELAY_SECONDS[] = L"RandomClicksDelaySeconds";
+constexpr wchar_t RANDOM_CLICKS_DELAY_MILLI_SECONDS[] = L"RandomClicksDelayMilliSeconds";
+constexpr wchar_t SEND_KEYS_TO_ACTIVE_WINDOW[] = L"SendKeysToActiveWindow";
+constexpr wchar_t SEND_KEYS_TO_FIRST_EDIT_OF_SELECTED_WINDOW[] = L"SendKeysToFirstEditOfSelectedWindow";
+constexpr wchar_t SEND_CHARS[] = L"SendChars";
+constexpr wchar_t SEND_KEY_UPS[] = L"SendKeyUps";
+constexpr wchar_t TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP[] = L"TimeDelayBetweenKeyDownAndKeyUp";
+constexpr wchar_t USE_OLD_KEY_INPUT_METHOD[] = L"UseOldKeyInputMethod";
+constexpr wchar_t USE_SINGLE_INSTANCE[] = L"UseSingleInstance";
+
 } // namespace
 
 CAppSettings::CAppSettings(CProfile& profile) : m_profile(profile) {}
@@ -41,123 +61,123 @@ void CAppSettings::SetSharedInt(const wchar_t* entry, int nValue) {
 }
 
 int CAppSettings::GetAutoClicksDelayMins() const {
-    return GetInstanceInt(L"AutoClicksDelayMins", 0);
+    return GetInstanceInt(AUTO_CLICKS_DELAY_MINS, 0);
 }
 
 void CAppSettings::SetAutoClicksDelayMins(int nValue) {
-    SetInstanceInt(L"AutoClicksDelayMins", nValue);
+    SetInstanceInt(AUTO_CLICKS_DELAY_MINS, nValue);
 }
 
 int CAppSettings::GetAutoClicksDelaySeconds() const {
-    return GetInstanceInt(L"AutoClicksDelaySeconds", 0);
+    return GetInstanceInt(AUTO_CLICKS_DELAY_SECONDS, 0);
 }
 
 void CAppSettings::SetAutoClicksDelaySeconds(int nValue) {
-    SetInstanceInt(L"AutoClicksDelaySeconds", nValue);
+    SetInstanceInt(AUTO_CLICKS_DELAY_SECONDS, nValue);
 }
 
 int CAppSettings::GetAutoClicksDelayMilliSeconds() const {
-    return GetInstanceInt(L"AutoClicksDelayMilliSeconds", 10);
+    return GetInstanceInt(AUTO_CLICKS_DELAY_MILLI_SECONDS, 10);
 }
 
 void CAppSettings::SetAutoClicksDelayMilliSeconds(int nValue) {
-    SetInstanceInt(L"AutoClicksDelayMilliSeconds", nValue);
+    SetInstanceInt(AUTO_CLICKS_DELAY_MILLI_SECONDS, nValue);
 }
 
 int CAppSettings::GetSetNumberOfClicksToAutomate() const {
-    return GetInstanceInt(L"SetNumberOfClicksToAutomate", 10);
+    return GetInstanceInt(SET_NUMBER_OF_CLICKS_TO_AUTOMATE, 10);
 }
 
 void CAppSettings::SetSetNumberOfClicksToAutomate(int nValue) {
-    SetInstanceInt(L"SetNumberOfClicksToAutomate", nValue);
+    SetInstanceInt(SET_NUMBER_OF_CLICKS_TO_AUTOMATE, nValue);
 }
 
 int CAppSettings::GetHoldKey() const {
-    return GetInstanceInt(L"HoldKey", 0);
+    return GetInstanceInt(HOLD_KEY, 0);
 }
 
 void CAppSettings::SetHoldKey(int nValue) {
-    SetInstanceInt(L"HoldKey", nValue);
+    SetInstanceInt(HOLD_KEY, nValue);
 }
 
 int CAppSettings::GetKeyIndexTobeAutomated() const {
-    return GetInstanceInt(L"KeyIndexTobeAutomated", -1);
+    return GetInstanceInt(KEY_INDEX_TOBE_AUTOMATED, -1);
 }
 
 void CAppSettings::SetKeyIndexTobeAutomated(int nValue) {
-    SetInstanceInt(L"KeyIndexTobeAutomated", nValue);
+    SetInstanceInt(KEY_INDEX_TOBE_AUTOMATED, nValue);
 }
 
 int CAppSettings::GetModKeyIndexTobeAutomated() const {
-    return GetInstanceInt(L"ModKeyIndexTobeAutomated", -1);
+    return GetInstanceInt(MOD_KEY_INDEX_TOBE_AUTOMATED, -1);
 }
 
 void CAppSettings::SetModKeyIndexTobeAutomated(int nValue) {
-    SetInstanceInt(L"ModKeyIndexTobeAutomated", nValue);
+    SetInstanceInt(MOD_KEY_INDEX_TOBE_AUTOMATED, nValue);
 }
 
 int CAppSettings::GetEnableRandomDelay() const {
-    return GetInstanceInt(L"EnableRandomDelay", 0);
+    return GetInstanceInt(ENABLE_RANDOM_DELAY, 0);
 }
 
 void CAppSettings::SetEnableRandomDelay(int nValue) {
-    SetInstanceInt(L"EnableRandomDelay", nValue);
+    SetInstanceInt(ENABLE_RANDOM_DELAY, nValue);
 }
 
 int CAppSettings::GetRandomClicksDelayMins() const {
-    return GetInstanceInt(L"RandomClicksDelayMins", 0);
+    return GetInstanceInt(RANDOM_CLICKS_DELAY_MINS, 0);
 }
 
 void CAppSettings::SetRandomClicksDelayMins(int nValue) {
-    SetInstanceInt(L"RandomClicksDelayMins", nValue);
+    SetInstanceInt(RANDOM_CLICKS_DELAY_MINS, nValue);
 }
 
 int CAppSettings::GetRandomClicksDelaySeconds() const {
-    return GetInstanceInt(L"RandomClicksDelaySeconds", 30);
+    return GetInstanceInt(RANDOM_CLICKS_DELAY_SECONDS, 30);
 }
 
 void CAppSettings::SetRandomClicksDelaySeconds(int nValue) {
-    SetInstanceInt(L"RandomClicksDelaySeconds", nValue);
+    SetInstanceInt(RANDOM_CLICKS_DELAY_SECONDS, nValue);
 }
 
 int CAppSettings::GetRandomClicksDelayMilliSeconds() const {
-    return GetInstanceInt(L"RandomClicksDelayMilliSeconds", 0);
+    return GetInstanceInt(RANDOM_CLICKS_DELAY_MILLI_SECONDS, 0);
 }
 
 void CAppSettings::SetRandomClicksDelayMilliSeconds(int nValue) {
-    SetInstanceInt(L"RandomClicksDelayMilliSeconds", nValue);
+    SetInstanceInt(RANDOM_CLICKS_DELAY_MILLI_SECONDS, nValue);
 }
 
 int CAppSettings::GetSendKeysToActiveWindow() const {
-    return GetInstanceInt(L"SendKeysToActiveWindow", 1);
+    return GetInstanceInt(SEND_KEYS_TO_ACTIVE_WINDOW, 1);
 }
 
 void CAppSettings::SetSendKeysToActiveWindow(int nValue) {
-    SetInstanceInt(L"SendKeysToActiveWindow", nValue);
+    SetInstanceInt(SEND_KEYS_TO_ACTIVE_WINDOW, nValue);
 }
 
 int CAppSettings::GetSendKeysToFirstEditOfSelectedWindow() const {
-    return GetInstanceInt(L"SendKeysToFirstEditOfSelectedWindow", 0);
+    return GetInstanceInt(SEND_KEYS_TO_FIRST_EDIT_OF_SELECTED_WINDOW, 0);
 }
 
 void CAppSettings::SetSendKeysToFirstEditOfSelectedWindow(int nValue) {
-    SetInstanceInt(L"SendKeysToFirstEditOfSelectedWindow", nValue);
+    SetInstanceInt(SEND_KEYS_TO_FIRST_EDIT_OF_SELECTED_WINDOW, nValue);
 }
 
 int CAppSettings::GetSendChars() const {
-    return GetInstanceInt(L"SendChars", 0);
+    return GetInstanceInt(SEND_CHARS, 0);
 }
 
 void CAppSettings::SetSendChars(int nValue) {
-    SetInstanceInt(L"SendChars", nValue);
+    SetInstanceInt(SEND_CHARS, nValue);
 }
 
 int CAppSettings::GetSendKeyUps() const {
-    return GetInstanceInt(L"SendKeyUps", 0);
+    return GetInstanceInt(SEND_KEY_UPS, 0);
 }
 
 void CAppSettings::SetSendKeyUps(int nValue) {
-    SetInstanceInt(L"SendKeyUps", nValue);
+    SetInstanceInt(SEND_KEY_UPS, nValue);
 }
 
 void CAppSettings::GetTargetWindowClass(std::wstring& text) const {
@@ -169,27 +189,27 @@ void CAppSettings::GetTargetWindowName(std::wstring& text) const {
 }
 
 int CAppSettings::GetTimeDelayBetweenKeyDownAndKeyUp() const {
-    return GetSharedInt(L"TimeDelayBetweenKeyDownAndKeyUp", 10);
+    return GetSharedInt(TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP, 10);
 }
 
 void CAppSettings::SetTimeDelayBetweenKeyDownAndKeyUp(int nValue) {
-    SetSharedInt(L"TimeDelayBetweenKeyDownAndKeyUp", nValue);
+    SetSharedInt(TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP, nValue);
 }
 
 int CAppSettings::GetUseOldKeyInputMethod() const {
-    return GetSharedInt(L"UseOldKeyInputMethod", 1);
+    return GetSharedInt(USE_OLD_KEY_INPUT_METHOD, 1);
 }
 
 void CAppSettings::SetUseOldKeyInputMethod(int nValue) {
-    SetSharedInt(L"UseOldKeyInputMethod", nValue);
+    SetSharedInt(USE_OLD_KEY_INPUT_METHOD, nValue);
 }
 
 int CAppSettings::GetUseSingleInstance() const {
-    return GetSharedInt(L"UseSingleInstance", 1);
+    return GetSharedInt(USE_SINGLE_INSTANCE, 1);
 }
 
 void CAppSettings::SetUseSingleInstance(int nValue) {
-    SetSharedInt(L"UseSingleInstance", nValue);
+    SetSharedInt(USE_SINGLE_INSTANCE, nValue);
 }
 
 WindowHandle CAppSettings::GetSeekedWindow() const {

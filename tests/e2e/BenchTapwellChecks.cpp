@@ -32,7 +32,7 @@ const DWORD IDLE_MS = 10000;
 const int STARTUP_SAMPLES = 3;
 const DWORD START_TIMEOUT_MS = 30000;
 const DWORD EXIT_TIMEOUT_MS = 15000;
-const wchar_t APP_TITLE[] = L"Tapwell by Tovrin";
+const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
 const wchar_t DIALOG_CLASS[] = L"#32770";
 
 double NowMs() {

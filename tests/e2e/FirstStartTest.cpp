@@ -15,7 +15,7 @@ TEST_F(FirstStart, TheMainWindowIsShownWithTheApplicationTitle) {
     ASSERT_NE(pTapwell, nullptr);
 
     EXPECT_TRUE(IsWindowVisible(pTapwell->MainWindow()));
-    EXPECT_EQ(WindowText(pTapwell->MainWindow()), L"Tapwell by Tovrin");
+    EXPECT_EQ(WindowText(pTapwell->MainWindow()), L"" TAPWELL_APP_TITLE);
     EXPECT_EQ(GetForegroundWindow(), pTapwell->MainWindow());
 }
 

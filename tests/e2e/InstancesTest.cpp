@@ -6,7 +6,7 @@
 #include "resource.h"
 
 namespace {
-const wchar_t APP_TITLE[] = L"Tapwell by Tovrin";
+const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
 const DWORD EXIT_TIMEOUT_MS = 15000;
 const DWORD SHOW_TIMEOUT_MS = 5000;
 const DWORD NO_SELECTION = 0xFFFFFFFF;

@@ -4,9 +4,10 @@
 #include "TapwellRegistry.h"
 #include "UserKeyboard.h"
 #include "WindowQueries.h"
+#include "resource.h"
 
 namespace {
-const wchar_t APP_TITLE[] = L"Tapwell by Tovrin";
+const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
 const DWORD LEFTOVER_TIMEOUT_MS = 10000;
 } // namespace
 

@@ -3,9 +3,10 @@
 #include "Polling.h"
 #include "ProgramPaths.h"
 #include "WindowQueries.h"
+#include "resource.h"
 
 namespace {
-const wchar_t APP_TITLE[] = L"Tapwell by Tovrin";
+const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
 const wchar_t DIALOG_CLASS[] = L"#32770";
 const wchar_t RECORDER_CLASS[] = L"TapwellRecorder";
 const wchar_t RECORDER_TITLE[] = L"Tapwell Recorder";

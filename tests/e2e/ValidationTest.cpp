@@ -10,7 +10,7 @@
 
 namespace {
 const DWORD BOX_TIMEOUT_MS = 5000;
-const wchar_t APP_TITLE[] = L"Tapwell by Tovrin";
+const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
 
 struct FieldCase {
     const char* pszName;

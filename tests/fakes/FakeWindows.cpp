@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ports/Win32Constants.h"
+#include "resource.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ std::string Call(const std::string& name, std::initializer_list<std::string> arg
 } // namespace
 
 FakeWindows::FakeWindows() {
-    m_strings[57344] = L"Tapwell by Tovrin";
+    m_strings[IDS_APP_TITLE] = L"" TAPWELL_APP_TITLE;
     m_systemMetrics[SM_CXICON] = 32;
     m_systemMetrics[SM_CYICON] = 32;
     m_systemMetrics[SM_CXVIRTUALSCREEN] = 1280;

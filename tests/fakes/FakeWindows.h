@@ -101,7 +101,7 @@ public:
                                    std::uint32_t threadId = kOwnThreadId + 1);
     WindowHandle AddChildWindow(WindowHandle parent, const std::wstring& className, int id, Rect rect = {},
                                 const std::wstring& text = L"");
-    void SetString(std::uint32_t id, const std::wstring& text); // string 57344 is "Tapwell by Tovrin"
+    void SetString(std::uint32_t id, const std::wstring& text); // IDS_APP_TITLE holds the title
     void SetSystemMetric(int index, int value);
     void SetCursorPos(Point point);
     void SetWindowRect(WindowHandle window, Rect rect); // parent-relative for a child

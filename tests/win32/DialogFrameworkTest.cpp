@@ -207,7 +207,7 @@ TEST_F(DialogFramework, TextCarryingCallsRoundTrip) {
     EXPECT_EQ(m_windows.GetWindowText(edit), L"\u00e9t\u00e9 12");
     EXPECT_EQ(m_windows.GetClassName(edit, 256), L"Edit");
     EXPECT_EQ(m_windows.GetClassName(edit, 3), L"Ed");
-    EXPECT_EQ(m_windows.LoadString(IDS_FW_APP_TITLE), L"Tapwell by Tovrin");
+    EXPECT_EQ(m_windows.LoadString(IDS_APP_TITLE), L"" TAPWELL_APP_TITLE);
     EXPECT_EQ(m_windows.LoadString(12345), L"");
 }
 

@@ -33,7 +33,7 @@
 
 namespace app_test {
 
-inline const std::wstring kTitle = L"Tapwell by Tovrin";
+inline const std::wstring kTitle = L"" TAPWELL_APP_TITLE;
 inline const std::wstring kSharedSectionPath = L"software\\Tov rin\\Tapwell by Tovrin\\Settings";
 inline const std::wstring kLaunchFromTrayText =
     L"Please Launch the Application from System Tray Icon.\n\n"

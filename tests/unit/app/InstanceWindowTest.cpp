@@ -6,10 +6,11 @@
 
 #include "app/InstanceWindow.h"
 #include "fakes/FakeWindows.h"
+#include "resource.h"
 
 namespace {
 
-const std::wstring TITLE = L"Tapwell by Tovrin";
+const wchar_t TITLE[] = L"" TAPWELL_APP_TITLE;
 
 struct WindowCase {
     const char* description;
@@ -44,14 +45,14 @@ TEST_P(InstanceWindowRecognition, CountsOnlyEnabledUnownedWindowsTitledExactly) 
 INSTANTIATE_TEST_SUITE_P(
     Windows, InstanceWindowRecognition,
     ::testing::Values(
-        WindowCase{"another instance's dialog", L"Tapwell by Tovrin", L"#32770", false, true, true},
-        WindowCase{"any class with the title", L"Tapwell by Tovrin", L"SomeFrame", false, true, true},
-        WindowCase{"owned pop-up", L"Tapwell by Tovrin", L"#32770", true, true, false},
-        WindowCase{"disabled behind a modal dialog", L"Tapwell by Tovrin", L"#32770", false, false, false},
-        WindowCase{"desktop", L"Tapwell by Tovrin", L"Progman", false, true, false},
-        WindowCase{"folder window", L"Tapwell by Tovrin", L"CabinetWClass", false, true, false},
-        WindowCase{"taskbar", L"Tapwell by Tovrin", L"Shell_TrayWnd", false, true, false},
-        WindowCase{"class differing in case only", L"Tapwell by Tovrin", L"progman", false, true, true},
+        WindowCase{"another instance's dialog", TITLE, L"#32770", false, true, true},
+        WindowCase{"any class with the title", TITLE, L"SomeFrame", false, true, true},
+        WindowCase{"owned pop-up", TITLE, L"#32770", true, true, false},
+        WindowCase{"disabled behind a modal dialog", TITLE, L"#32770", false, false, false},
+        WindowCase{"desktop", TITLE, L"Progman", false, true, false},
+        WindowCase{"folder window", TITLE, L"CabinetWClass", false, true, false},
+        WindowCase{"taskbar", TITLE, L"Shell_TrayWnd", false, true, false},
+        WindowCase{"class differing in case only", TITLE, L"progman", false, true, true},
         WindowCase{"untitled", L"", L"#32770", false, true, false},
         WindowCase{"title in other case", L"tapwell by tovrin", L"#32770", false, true, false},
         WindowCase{"title with a suffix", L"Tapwell by Tovrin - 2", L"#32770", false, true, false},
