@@ -49,7 +49,7 @@ inline FakeDialogTemplate AboutDialogTemplate() {
                               {
                                   FakeControl::Static(-1),
                                   FakeControl::Static(-1, L"Tapwell Version 9.1"),
-                                  FakeControl::DefPushButton(IDOK, L"OK"),
+                                  FakeControl::DefPushButton(IDOK, L"OK").StartsGroup(),
                                   FakeControl::Static(-1, L"Contact Us : " TAPWELL_SUPPORT_ADDRESS),
                               }};
 }
@@ -58,12 +58,18 @@ inline FakeDialogTemplate AboutDialogTemplate() {
 inline FakeDialogTemplate RandomDelayTemplate() {
     return FakeDialogTemplate{L"Dialog",
                               {
+                                  FakeControl::GroupBox(),
                                   FakeControl::CheckBox(IDC_ENABLE_RANDOM_DELAY, L"Enable Random Delay"),
+                                  FakeControl::Static(-1, L"Extra Random Delay :"),
+                                  FakeControl::GroupBox(L"Minutes"),
                                   FakeControl::Edit(IDC_RANDOM_MINUTES).DigitsOnly(),
+                                  FakeControl::GroupBox(L"Seconds"),
                                   FakeControl::Edit(IDC_RANDOM_SECONDS).DigitsOnly(),
+                                  FakeControl::GroupBox(L"Milli Seconds"),
                                   FakeControl::Edit(IDC_RANDOM_MILLISECONDS).DigitsOnly(),
                                   FakeControl::DefPushButton(IDOK, L"OK"),
                                   FakeControl::PushButton(IDCANCEL, L"Cancel"),
+                                  FakeControl::Static(-1),
                               }};
 }
 
@@ -71,10 +77,13 @@ inline FakeDialogTemplate InstanceModeTemplate() {
     return FakeDialogTemplate{
         L"Dialog",
         {
-            FakeControl::Radio(IDC_SINGLE_INSTANCE, L"&Single Instance Only").StartsGroup(),
-            FakeControl::Radio(IDC_MULTIPLE_INSTANCES, L"&Multiple Instances"),
+            FakeControl::GroupBox(L"Single or Multiple Instances of Tovrin Tapwell"),
+            FakeControl::Radio(IDC_SINGLE_INSTANCE, L"&Single Instance Only").StartsGroup().NoTabStop(),
+            FakeControl::Radio(IDC_MULTIPLE_INSTANCES, L"&Multiple Instances").NoTabStop(),
             FakeControl::DefPushButton(IDOK, L"OK").StartsGroup(),
             FakeControl::PushButton(IDCANCEL, L"Cancel"),
+            FakeControl::Static(
+                -1, L"Note : Double Click on System Tray Icon to Launch Instance of Tovrin Tapwell."),
         }};
 }
 
@@ -82,10 +91,13 @@ inline FakeDialogTemplate SimulationMethodTemplate() {
     return FakeDialogTemplate{
         L"Dialog",
         {
+            FakeControl::GroupBox(L"Simulation Method for Single Keys"),
+            FakeControl::Static(-1, L"Keyboard Simulation Method :"),
             FakeControl::Radio(IDC_METHOD_NORMAL, L"Normal").StartsGroup(),
-            FakeControl::Radio(IDC_METHOD_BRUTE, L"Brute"),
+            FakeControl::Radio(IDC_METHOD_BRUTE, L"Brute").NoTabStop(),
             FakeControl::GroupBox(L"Time Delay Between Key Down and Key Up").StartsGroup(),
             FakeControl::Edit(IDC_KEY_DOWN_UP_DELAY).DigitsOnly(),
+            FakeControl::Static(-1, L"Milli Second(s)"),
             FakeControl::DefPushButton(IDOK, L"OK"),
             FakeControl::PushButton(IDCANCEL, L"Cancel"),
         }};
