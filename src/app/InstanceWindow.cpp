@@ -7,8 +7,9 @@ const wchar_t* const EXCLUDED_CLASSES[] = {L"Progman", L"CabinetWClass", L"Shell
 
 bool IsShellWindowClass(const std::wstring& strClassName) {
     for (const wchar_t* excluded : EXCLUDED_CLASSES) {
-        if (strClassName == excluded)
+        if (strClassName == excluded) {
             return true;
+        }
     }
     return false;
 }
@@ -17,14 +18,18 @@ bool IsShellWindowClass(const std::wstring& strClassName) {
 
 bool IsInstanceMainWindow(IWindows& windows, WindowHandle window, const std::wstring& strTitle,
                           std::wstring& strWindowText) {
-    if (windows.GetParent(window) != 0)
+    if (windows.GetParent(window) != 0) {
         return false;
-    if (!windows.IsWindowEnabled(window))
+    }
+    if (!windows.IsWindowEnabled(window)) {
         return false;
-    if (IsShellWindowClass(windows.GetClassName(window, MAX_CLASS_NAME)))
+    }
+    if (IsShellWindowClass(windows.GetClassName(window, MAX_CLASS_NAME))) {
         return false;
+    }
     strWindowText = windows.GetWindowText(window);
-    if (strWindowText.empty())
+    if (strWindowText.empty()) {
         return false;
+    }
     return strWindowText == strTitle;
 }

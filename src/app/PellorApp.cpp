@@ -86,6 +86,7 @@ bool CPellorApp::EnumWindowsCallback(WindowHandle window, CPellorApp* pApp) {
 }
 
 void CPellorApp::OnEnumWindow(WindowHandle window) {
-    if (IsInstanceMainWindow(m_windows, window, m_strAppName, m_strWindowText))
+    if (IsInstanceMainWindow(m_windows, window, m_strAppName, m_strWindowText)) {
         ++m_nMatchingWindows;
+    }
 }

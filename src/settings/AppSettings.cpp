@@ -215,21 +215,25 @@ void CAppSettings::SetUseSingleInstance(int nValue) {
 WindowHandle CAppSettings::GetSeekedWindow() const {
     // The value is named after the instance section; before that is formatted there is no name
     // to look under.
-    if (g_strInstanceSection.empty())
+    if (g_strInstanceSection.empty()) {
         return NO_WINDOW;
+    }
     CRegKey key(m_profile.Registry());
     std::uint32_t nType = REG_NONE;
     std::uint32_t nValue = 0;
     if (!key.Create(HKEY_CURRENT_USER, SEEKED_WINDOWS_KEY_PATH, KEY_READ | KEY_WRITE) ||
-        !key.QueryDword(g_strInstanceSection, nType, nValue) || nType != REG_DWORD)
+        !key.QueryDword(g_strInstanceSection, nType, nValue) || nType != REG_DWORD) {
         return NO_WINDOW;
+    }
     return nValue;
 }
 
 void CAppSettings::SetSeekedWindow(WindowHandle hWnd) {
-    if (g_strInstanceSection.empty())
+    if (g_strInstanceSection.empty()) {
         return;
+    }
     CRegKey key(m_profile.Registry());
-    if (key.Create(HKEY_CURRENT_USER, SEEKED_WINDOWS_KEY_PATH, KEY_READ | KEY_WRITE))
+    if (key.Create(HKEY_CURRENT_USER, SEEKED_WINDOWS_KEY_PATH, KEY_READ | KEY_WRITE)) {
         key.SetDword(g_strInstanceSection, hWnd);
+    }
 }

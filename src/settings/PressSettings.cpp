@@ -14,10 +14,10 @@ void CPressSettings::Watch() {
     Forget();
     const CProfile& profile = m_settings.Profile();
     if (profile.IsUsable()) {
-        for (const std::wstring& path : {profile.ApplicationKeyPath(), std::wstring(SEEKED_WINDOWS_KEY_PATH)}) {
+        for (const std::wstring& path :
+             {profile.ApplicationKeyPath(), std::wstring(SEEKED_WINDOWS_KEY_PATH)}) {
             RegKeyHandle key = 0;
-            if (m_registry.CreateKey(HKEY_CURRENT_USER, path, KEY_READ | KEY_WRITE, &key) ==
-                ERROR_SUCCESS) {
+            if (m_registry.CreateKey(HKEY_CURRENT_USER, path, KEY_READ | KEY_WRITE, &key) == ERROR_SUCCESS) {
                 m_watchedKeys.push_back(key);
             }
         }

@@ -49,20 +49,23 @@ std::wstring CProfile::SectionPath(const std::wstring& section) const {
 
 int CProfile::GetProfileInt(const std::wstring& section, const std::wstring& entry, int nDefault) const {
     // An empty section would put the value straight into the application's key.
-    if (!IsUsable() || section.empty())
+    if (!IsUsable() || section.empty()) {
         return nDefault;
+    }
     CRegKey key(m_registry);
     std::uint32_t nType = REG_NONE;
     std::uint32_t nValue = 0;
     if (!key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) ||
-        !key.QueryDword(entry, nType, nValue))
+        !key.QueryDword(entry, nType, nValue)) {
         return nDefault;
+    }
     return static_cast<int>(nValue);
 }
 
 bool CProfile::WriteProfileInt(const std::wstring& section, const std::wstring& entry, int nValue) const {
-    if (!IsUsable() || section.empty())
+    if (!IsUsable() || section.empty()) {
         return false;
+    }
     CRegKey key(m_registry);
     return key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) &&
            key.SetDword(entry, static_cast<std::uint32_t>(nValue));
@@ -70,12 +73,14 @@ bool CProfile::WriteProfileInt(const std::wstring& section, const std::wstring& 
 
 std::wstring CProfile::GetProfileString(const std::wstring& section, const std::wstring& entry,
                                         const std::wstring& strDefault) const {
-    if (!IsUsable() || section.empty())
+    if (!IsUsable() || section.empty()) {
         return strDefault;
+    }
     CRegKey key(m_registry);
     std::wstring strValue;
     if (!key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) ||
-        !key.QueryString(entry, strValue))
+        !key.QueryString(entry, strValue)) {
         return strDefault;
+    }
     return strValue;
 }

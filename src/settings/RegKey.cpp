@@ -26,8 +26,9 @@ CRegKey::~CRegKey() {
 bool CRegKey::Create(RegKeyHandle parent, const std::wstring& path, std::uint32_t access) {
     Close();
     RegKeyHandle hKey = 0;
-    if (!Succeeded(m_registry.CreateKey(parent, path, access, &hKey)))
+    if (!Succeeded(m_registry.CreateKey(parent, path, access, &hKey))) {
         return false;
+    }
     m_hKey = hKey;
     m_bOpen = true;
     return true;
@@ -38,23 +39,26 @@ bool CRegKey::IsOpen() const {
 }
 
 void CRegKey::Close() {
-    if (!m_bOpen)
+    if (!m_bOpen) {
         return;
+    }
     m_registry.CloseKey(m_hKey);
     m_hKey = 0;
     m_bOpen = false;
 }
 
 bool CRegKey::QueryDword(const std::wstring& name, std::uint32_t& type, std::uint32_t& value) {
-    if (!m_bOpen)
+    if (!m_bOpen) {
         return false;
+    }
     std::uint8_t data[DWORD_SIZE] = {};
     std::uint32_t nType = REG_NONE;
     std::uint32_t cbData = DWORD_SIZE;
     // Longer data fails with ERROR_MORE_DATA; shorter data succeeds but leaves part of the buffer
     // unwritten, so both are refused.
-    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, data, &cbData)) || cbData != DWORD_SIZE)
+    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, data, &cbData)) || cbData != DWORD_SIZE) {
         return false;
+    }
     type = nType;
     value = static_cast<std::uint32_t>(data[0]) | static_cast<std::uint32_t>(data[1]) << 8 |
             static_cast<std::uint32_t>(data[2]) << 16 | static_cast<std::uint32_t>(data[3]) << 24;
@@ -62,12 +66,14 @@ bool CRegKey::QueryDword(const std::wstring& name, std::uint32_t& type, std::uin
 }
 
 bool CRegKey::QueryString(const std::wstring& name, std::wstring& text) {
-    if (!m_bOpen)
+    if (!m_bOpen) {
         return false;
+    }
     std::uint32_t nType = REG_NONE;
     std::uint32_t cbData = 0;
-    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, nullptr, &cbData)) || nType != REG_SZ)
+    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, nullptr, &cbData)) || nType != REG_SZ) {
         return false;
+    }
 
     std::vector<std::uint8_t> data;
     for (int nAttempt = 0; nAttempt < STRING_READ_ATTEMPTS; ++nAttempt) {
@@ -79,14 +85,16 @@ bool CRegKey::QueryString(const std::wstring& name, std::wstring& text) {
             cbData = cbRead;
             continue;
         }
-        if (!Succeeded(result) || nType != REG_SZ || cbRead > data.size())
+        if (!Succeeded(result) || nType != REG_SZ || cbRead > data.size()) {
             return false;
+        }
 
         std::wstring strValue;
         for (std::uint32_t i = 0; i + 1 < cbRead; i += 2) {
             const wchar_t ch = static_cast<wchar_t>(data[i] | data[i + 1] << 8);
-            if (ch == L'\0')
+            if (ch == L'\0') {
                 break;
+            }
             strValue.push_back(ch);
         }
         text = strValue;
@@ -96,8 +104,9 @@ bool CRegKey::QueryString(const std::wstring& name, std::wstring& text) {
 }
 
 bool CRegKey::SetDword(const std::wstring& name, std::uint32_t value) {
-    if (!m_bOpen)
+    if (!m_bOpen) {
         return false;
+    }
     const std::uint8_t data[DWORD_SIZE] = {
         static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};

@@ -67,7 +67,8 @@ public:
     void OnStopKeyPressing();
     void ToggleKeyPressing(std::uint32_t id);
     void OnTimer(std::uintptr_t id);
-    // The run's timer went off: sends what is due by the clock (a key-up, a press) and sets the next deadline.
+    // The run's timer went off: sends what is due by the clock (a key-up, a press) and sets the next
+    // deadline.
     void OnRunDeadline();
     void PressKeyOnce();
     int ComputeNextDelay();

@@ -133,7 +133,8 @@ void CPellorDlg::PressKeyOnce() {
     m_keyInjector.m_bSendKeyUps = settings.nSendKeyUps != 0;
     const bool bUseOldMethod = settings.nUseOldKeyInputMethod != 0;
 
-    m_schedule.KeyDown(m_platform.timers.Now(), m_keyInjector.GetKeyDelay() * Microseconds{1000}, m_nRunPeriod);
+    m_schedule.KeyDown(m_platform.timers.Now(), m_keyInjector.GetKeyDelay() * Microseconds{1000},
+                       m_nRunPeriod);
     bool bPressed = false;
     const int nIndex = m_cbKey.GetCurSel();
     if (nIndex >= 0) {
@@ -178,8 +179,8 @@ int CPellorDlg::ComputeNextDelay() {
     if (settings.nEnableRandomDelay == 0) {
         return CDelayCalculation::Clamp(nBase);
     }
-    const int nRange =
-        CDelayCalculation::ToMilliseconds(settings.nRandomMins, settings.nRandomSeconds, settings.nRandomMilliSeconds);
+    const int nRange = CDelayCalculation::ToMilliseconds(settings.nRandomMins, settings.nRandomSeconds,
+                                                         settings.nRandomMilliSeconds);
     return CDelayCalculation::Clamp(nBase + DrawRandomExtraDelay(0, nRange));
 }
 

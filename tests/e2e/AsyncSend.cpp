@@ -15,8 +15,9 @@ CAsyncSend::CAsyncSend(HWND hWnd, UINT nMsg, WPARAM wParam, const std::wstring& 
 }
 
 CAsyncSend::~CAsyncSend() {
-    if (m_thread.joinable())
+    if (m_thread.joinable()) {
         m_thread.join();
+    }
 }
 
 void CAsyncSend::Run(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {

@@ -15,10 +15,12 @@ const int EXIT_NOT_STARTED = 3;
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     int nDelayMs = 0;
     int nPresses = 0;
-    if (!ParsePeerArguments(nDelayMs, nPresses))
+    if (!ParsePeerArguments(nDelayMs, nPresses)) {
         return EXIT_USAGE;
-    if (!AwaitBenchGo())
+    }
+    if (!AwaitBenchGo()) {
         return EXIT_NOT_STARTED;
+    }
     LARGE_INTEGER frequency;
     LARGE_INTEGER start;
     LARGE_INTEGER now;
@@ -29,11 +31,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         const LONGLONG nDeadline = start.QuadPart + static_cast<LONGLONG>(k) * nDelayMs * nTicksPerMs;
         QueryPerformanceCounter(&now);
         const LONGLONG nLeftMs = (nDeadline - now.QuadPart) / nTicksPerMs;
-        if (nLeftMs > SPIN_MS)
+        if (nLeftMs > SPIN_MS) {
             Sleep(static_cast<DWORD>(nLeftMs - SPIN_MS));
-        do
+        }
+        do {
             QueryPerformanceCounter(&now);
-        while (now.QuadPart < nDeadline);
+        } while (now.QuadPart < nDeadline);
         SendLetterPress();
     }
     AwaitBenchEnd();

@@ -18,10 +18,12 @@ inline bool AwaitBenchGo() {
     HANDLE hGo = OpenEventW(SYNCHRONIZE, FALSE, BENCH_GO_EVENT);
     const bool bGo =
         hReady && hGo && SetEvent(hReady) && WaitForSingleObject(hGo, BENCH_GO_TIMEOUT_MS) == WAIT_OBJECT_0;
-    if (hReady)
+    if (hReady) {
         CloseHandle(hReady);
-    if (hGo)
+    }
+    if (hGo) {
         CloseHandle(hGo);
+    }
     return bGo;
 }
 

@@ -88,8 +88,9 @@ std::vector<double> WaitForPresses(const std::wstring& strLogPath, int nPresses)
     for (;;) {
         const int nCount = counter.Count();
         const ULONGLONG nNow = GetTickCount64();
-        if (nCount >= nPresses)
+        if (nCount >= nPresses) {
             break;
+        }
         if (nCount != nSeen) {
             nSeen = nCount;
             nLastArrival = nNow;
@@ -99,9 +100,11 @@ std::vector<double> WaitForPresses(const std::wstring& strLogPath, int nPresses)
         Sleep(PRESS_POLL_MS);
     }
     std::vector<double> times;
-    for (const RecordedKeyMessage& message : ReadRecorderLog(strLogPath))
-        if (message.strMessage == "WM_KEYDOWN" && message.nWParam == 'A')
+    for (const RecordedKeyMessage& message : ReadRecorderLog(strLogPath)) {
+        if (message.strMessage == "WM_KEYDOWN" && message.nWParam == 'A') {
             times.push_back(message.dMs);
+        }
+    }
     return times;
 }
 
@@ -129,8 +132,9 @@ bool WriteWholeFile(const std::wstring& strPath, const std::string& strText) {
     const std::wstring strPartPath = strPath + L".part";
     HANDLE hFile = CreateFileW(strPartPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    if (hFile == INVALID_HANDLE_VALUE) {
         return false;
+    }
     DWORD nWritten = 0;
     const bool bWritten =
         WriteFile(hFile, strText.data(), static_cast<DWORD>(strText.size()), &nWritten, nullptr) &&
@@ -142,8 +146,9 @@ bool WriteWholeFile(const std::wstring& strPath, const std::string& strText) {
 double ReadSecondsFile(const std::wstring& strPath) {
     HANDLE hFile = CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    if (hFile == INVALID_HANDLE_VALUE) {
         return -1.0;
+    }
     char szText[64] = {};
     DWORD nRead = 0;
     ReadFile(hFile, szText, sizeof(szText) - 1, &nRead, nullptr);
@@ -170,8 +175,9 @@ BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, 
     BenchRow row = NewRow(subject, false, nDelayMs, nPresses);
     CTapwellDriver driver;
     CTargetWindow* pRecorder = driver.StartRecorder();
-    if (!pRecorder)
+    if (!pRecorder) {
         return NotMade(row, "the recorder did not come up");
+    }
     HANDLE hReady = CreateEventW(nullptr, TRUE, FALSE, BENCH_READY_EVENT);
     HANDLE hGo = CreateEventW(nullptr, TRUE, FALSE, BENCH_GO_EVENT);
     ResetEvent(hReady);
@@ -200,23 +206,27 @@ BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, 
 BenchRow RunXdotool(int nDelayMs, int nPresses) {
     BenchRow row = NewRow({"xdotool", "xdotool"}, false, nDelayMs, nPresses);
     const std::wstring strDirectory = PathFromEnvironment(L"BENCH_XDOTOOL_DIR");
-    if (strDirectory.empty())
+    if (strDirectory.empty()) {
         return NotMade(row, "xdotool is run by bench/press-accuracy.sh only");
+    }
     CTapwellDriver driver;
-    if (!driver.StartRecorder())
+    if (!driver.StartRecorder()) {
         return NotMade(row, "the recorder did not come up");
+    }
     const std::wstring strResult = strDirectory + XDOTOOL_RESULT;
     DeleteFileW(strResult.c_str());
     // xdotool's own CPU time comes from the script, which runs it.
     const CpuMarks start = MarkCpu(0.0);
     if (!WriteWholeFile(strDirectory + XDOTOOL_REQUEST,
-                        std::to_string(nDelayMs) + " " + std::to_string(nPresses) + "\n"))
+                        std::to_string(nDelayMs) + " " + std::to_string(nPresses) + "\n")) {
         return NotMade(row, "the request to run xdotool could not be written");
+    }
     const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
     CpuMarks end = MarkCpu(-1.0);
     if (WaitUntil([&] { return GetFileAttributesW(strResult.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                  XDOTOOL_RESULT_TIMEOUT_MS))
+                  XDOTOOL_RESULT_TIMEOUT_MS)) {
         end.dOwn = ReadSecondsFile(strResult);
+    }
     Finish(row, times, start, end);
     driver.EndAll();
     ReleaseKeysLeftDown();
@@ -225,16 +235,19 @@ BenchRow RunXdotool(int nDelayMs, int nPresses) {
 
 BenchRow RunTapwell(DWORD nPauseMs, const BenchSubject& subject, int nDelayMs, int nPresses) {
     BenchRow row = NewRow(subject, true, nDelayMs, nPresses);
-    if (!StoreTapwellSettings(nPauseMs))
+    if (!StoreTapwellSettings(nPauseMs)) {
         return NotMade(row, "the settings could not be stored");
+    }
     CTapwellDriver driver;
     CTapwellInstance* pTapwell = driver.StartTapwell();
-    if (!pTapwell || !FillTapwellForm(pTapwell->Form(), nDelayMs, nPresses) || !driver.StartRecorder())
+    if (!pTapwell || !FillTapwellForm(pTapwell->Form(), nDelayMs, nPresses) || !driver.StartRecorder()) {
         return NotMade(row, "Tapwell or the recorder did not come up");
+    }
     const COwnCpu ownCpu(pTapwell->Process(), TapwellExePath());
     const CpuMarks start = MarkCpu(ownCpu.Seconds());
-    if (pTapwell->Form().Click(IDC_START_KEYPRESSING) != ActionResult::Done)
+    if (pTapwell->Form().Click(IDC_START_KEYPRESSING) != ActionResult::Done) {
         return NotMade(row, "Start could not be clicked");
+    }
     const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
     Finish(row, times, start, MarkCpu(ownCpu.Seconds()));
     driver.EndAll();

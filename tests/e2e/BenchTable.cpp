@@ -18,8 +18,9 @@ std::string Cpu(double dSeconds) {
 
 // Tapwell's figure over the peer's; a dash where either is unknown or the peer's is zero.
 std::string Ratio(double dTapwell, double dPeer, const char* pszFormat = "%.2f") {
-    if (dTapwell < 0.0 || dPeer <= 0.0)
+    if (dTapwell < 0.0 || dPeer <= 0.0) {
         return UNKNOWN;
+    }
     return Format(pszFormat, dTapwell / dPeer);
 }
 
@@ -60,28 +61,36 @@ void PrintRatio(const BenchRow& tapwell, const BenchRow& peer) {
 
 void PrintBlock(const std::vector<BenchRow>& rows, int nDelayMs, int nAsked) {
     PrintHeader(nDelayMs, nAsked);
-    for (const BenchRow& row : rows)
-        if (row.nDelayMs == nDelayMs && row.nAsked == nAsked)
+    for (const BenchRow& row : rows) {
+        if (row.nDelayMs == nDelayMs && row.nAsked == nAsked) {
             PrintRow(row);
+        }
+    }
     std::printf(ROW_FORMAT, "ratios, Tapwell / peer", "delivered", "interval", "median", "p99", "own",
                 "wineserver", "Xvfb");
-    for (const BenchRow& tapwell : rows)
-        for (const BenchRow& peer : rows)
+    for (const BenchRow& tapwell : rows) {
+        for (const BenchRow& peer : rows) {
             if (tapwell.bTapwell && !peer.bTapwell && tapwell.bMade && peer.bMade &&
                 tapwell.nDelayMs == nDelayMs && peer.nDelayMs == nDelayMs && tapwell.nAsked == nAsked &&
-                peer.nAsked == nAsked)
+                peer.nAsked == nAsked) {
                 PrintRatio(tapwell, peer);
+            }
+        }
+    }
 }
 } // namespace
 
 void PrintBenchTable(const std::vector<BenchRow>& rows) {
     for (size_t i = 0; i < rows.size(); ++i) {
         bool bFirstOfBlock = true;
-        for (size_t j = 0; j < i; ++j)
-            if (rows[j].nDelayMs == rows[i].nDelayMs && rows[j].nAsked == rows[i].nAsked)
+        for (size_t j = 0; j < i; ++j) {
+            if (rows[j].nDelayMs == rows[i].nDelayMs && rows[j].nAsked == rows[i].nAsked) {
                 bFirstOfBlock = false;
-        if (bFirstOfBlock)
+            }
+        }
+        if (bFirstOfBlock) {
             PrintBlock(rows, rows[i].nDelayMs, rows[i].nAsked);
+        }
     }
     std::printf(
         "\ndrift: mean interval minus delay. own: the pressing program's CPU time (xdotool's as its shell "

@@ -76,8 +76,9 @@ double MeasureStartUp(double& dPeakWorkingSetMb) {
     CTapwellDriver driver;
     const double dLaunched = NowMs();
     CChildProcess* pProcess = driver.LaunchTapwell();
-    if (!pProcess)
+    if (!pProcess) {
         return -1.0;
+    }
     HWND hMain = nullptr;
     const bool bShown = WaitUntil(
         [&] {
@@ -87,8 +88,9 @@ double MeasureStartUp(double& dPeakWorkingSetMb) {
         START_TIMEOUT_MS);
     const double dElapsedMs = NowMs() - dLaunched;
     dPeakWorkingSetMb = static_cast<double>(pProcess->PeakWorkingSetBytes()) / (1024.0 * 1024.0);
-    if (hMain)
+    if (hMain) {
         PostMessageW(hMain, WM_CLOSE, 0, 0);
+    }
     pProcess->WaitForExit(EXIT_TIMEOUT_MS);
     return bShown ? dElapsedMs : -1.0;
 }
@@ -112,14 +114,16 @@ void PrintAnswerTimes() {
         const double dSent = NowMs();
         DWORD_PTR nResult = 0;
         if (!SendMessageTimeoutW(pTapwell->MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT_MS,
-                                 &nResult))
+                                 &nResult)) {
             ++nUnanswered;
+        }
         samples.push_back(NowMs() - dSent);
         const bool bIdle = pTapwell->IsIdle();
-        if (!bIdle)
+        if (!bIdle) {
             bRunSeen = true;
-        else if (bRunSeen)
+        } else if (bRunSeen) {
             break;
+        }
         Sleep(ANSWER_SAMPLE_GAP_MS);
     }
     const double dRunMs = NowMs() - dStart;

@@ -15,10 +15,12 @@ const NTSTATUS STATUS_INFO_LENGTH_MISMATCH = static_cast<NTSTATUS>(0xC0000004L);
 } // namespace
 
 CChildProcess::~CChildProcess() {
-    if (m_info.hThread)
+    if (m_info.hThread) {
         CloseHandle(m_info.hThread);
-    if (m_info.hProcess)
+    }
+    if (m_info.hProcess) {
         CloseHandle(m_info.hProcess);
+    }
 }
 
 bool CChildProcess::Start(const std::wstring& strCommandLine, HANDLE hJob) {
@@ -31,10 +33,12 @@ bool CChildProcess::Start(const std::wstring& strCommandLine, HANDLE hJob) {
     // process Wine starts for it, would keep the runner waiting after the test has ended.
     startup.dwFlags = STARTF_USESTDHANDLES;
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        nullptr, &startup, &m_info))
+                        nullptr, &startup, &m_info)) {
         return false;
-    if (hJob)
+    }
+    if (hJob) {
         AssignProcessToJobObject(hJob, m_info.hProcess);
+    }
     ResumeThread(m_info.hThread);
     return true;
 }
@@ -49,8 +53,9 @@ bool CChildProcess::WaitForExit(DWORD nTimeoutMs) const {
 
 std::optional<DWORD> CChildProcess::ExitCode() const {
     DWORD nCode = 0;
-    if (IsRunning() || !m_info.hProcess || !GetExitCodeProcess(m_info.hProcess, &nCode))
+    if (IsRunning() || !m_info.hProcess || !GetExitCodeProcess(m_info.hProcess, &nCode)) {
         return std::nullopt;
+    }
     return nCode;
 }
 
@@ -59,8 +64,9 @@ bool CChildProcess::WaitForInputIdle(DWORD nTimeoutMs) const {
 }
 
 void CChildProcess::End() {
-    if (!IsRunning())
+    if (!IsRunning()) {
         return;
+    }
     TerminateProcess(m_info.hProcess, TERMINATED_EXIT_CODE);
     WaitForSingleObject(m_info.hProcess, END_TIMEOUT_MS);
 }
@@ -73,16 +79,20 @@ double CChildProcess::CpuSeconds() const {
     NTSTATUS nStatus;
     while ((nStatus = NtQuerySystemInformation(SystemProcessInformation, buffer.data(),
                                                static_cast<ULONG>(buffer.size()), &nSize)) ==
-           STATUS_INFO_LENGTH_MISMATCH)
+           STATUS_INFO_LENGTH_MISMATCH) {
         buffer.resize(std::max<size_t>(buffer.size() * 2, nSize));
-    if (!NT_SUCCESS(nStatus))
+    }
+    if (!NT_SUCCESS(nStatus)) {
         return -1.0;
+    }
     for (size_t nOffset = 0;;) {
         const auto* pEntry = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(buffer.data() + nOffset);
-        if (reinterpret_cast<ULONG_PTR>(pEntry->UniqueProcessId) == m_info.dwProcessId)
+        if (reinterpret_cast<ULONG_PTR>(pEntry->UniqueProcessId) == m_info.dwProcessId) {
             return static_cast<double>(pEntry->UserTime.QuadPart + pEntry->KernelTime.QuadPart) / 1e7;
-        if (pEntry->NextEntryOffset == 0)
+        }
+        if (pEntry->NextEntryOffset == 0) {
             return -1.0;
+        }
         nOffset += pEntry->NextEntryOffset;
     }
 }
@@ -90,7 +100,8 @@ double CChildProcess::CpuSeconds() const {
 SIZE_T CChildProcess::PeakWorkingSetBytes() const {
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof(counters);
-    if (!GetProcessMemoryInfo(m_info.hProcess, &counters, sizeof(counters)))
+    if (!GetProcessMemoryInfo(m_info.hProcess, &counters, sizeof(counters))) {
         return 0;
+    }
     return counters.PeakWorkingSetSize;
 }

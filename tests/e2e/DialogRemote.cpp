@@ -30,37 +30,43 @@ std::ostream& operator<<(std::ostream& out, ActionResult result) {
 CDialogRemote::CDialogRemote(HWND hDialog, CSendPool& sends) : m_hDialog(hDialog), m_sends(sends) {}
 
 ActionResult CDialogRemote::SelectListEntry(int nId, int nIndex) {
-    if (!CanUse(nId))
+    if (!CanUse(nId)) {
         return ActionResult::NotPossible;
+    }
     HWND hList = Control(nId);
-    if (AskWindow(hList, CB_SETCURSEL, static_cast<WPARAM>(nIndex)) != nIndex)
+    if (AskWindow(hList, CB_SETCURSEL, static_cast<WPARAM>(nIndex)) != nIndex) {
         return ActionResult::NotPossible;
+    }
     return Settle(
         m_sends.Send(m_hDialog, WM_COMMAND, MAKEWPARAM(nId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hList)));
 }
 
 ActionResult CDialogRemote::SetText(int nId, const std::wstring& strText) {
-    if (!CanUse(nId))
+    if (!CanUse(nId)) {
         return ActionResult::NotPossible;
+    }
     return Settle(m_sends.SendText(Control(nId), WM_SETTEXT, 0, strText));
 }
 
 ActionResult CDialogRemote::Click(int nId) {
-    if (!CanUse(nId))
+    if (!CanUse(nId)) {
         return ActionResult::NotPossible;
+    }
     return Settle(m_sends.Send(Control(nId), BM_CLICK, 0, 0));
 }
 
 ActionResult CDialogRemote::StartClick(int nId) {
-    if (!CanUse(nId))
+    if (!CanUse(nId)) {
         return ActionResult::NotPossible;
+    }
     m_sends.Send(Control(nId), BM_CLICK, 0, 0);
     return ActionResult::Done;
 }
 
 ActionResult CDialogRemote::SetHotKey(int nId, BYTE nKey, BYTE nHotKeyModifiers) {
-    if (!CanUse(nId))
+    if (!CanUse(nId)) {
         return ActionResult::NotPossible;
+    }
     return Settle(m_sends.Send(Control(nId), HKM_SETHOTKEY, MAKEWORD(nKey, nHotKeyModifiers), 0));
 }
 
@@ -89,8 +95,9 @@ int CDialogRemote::ListCount(int nId) const {
 std::wstring CDialogRemote::ListText(int nId, int nIndex) const {
     HWND hList = Control(nId);
     const LRESULT nLength = AskWindow(hList, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex));
-    if (nLength <= 0)
+    if (nLength <= 0) {
         return std::wstring();
+    }
     std::vector<wchar_t> text(static_cast<size_t>(nLength) + 1, L'\0');
     const LRESULT nCopied =
         AskWindow(hList, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text.data()));
@@ -111,13 +118,15 @@ ActionResult CDialogRemote::Settle(const CAsyncSend& send) const {
     bool bBoxShown = false;
     const bool bSettled = WaitUntil(
         [&] {
-            if (send.IsDone())
+            if (send.IsDone()) {
                 return true;
+            }
             bBoxShown = FindMessageBox(nProcessId) != nullptr;
             return bBoxShown;
         },
         ACTION_TIMEOUT_MS);
-    if (!bSettled)
+    if (!bSettled) {
         return ActionResult::NoResponse;
+    }
     return bBoxShown ? ActionResult::MessageBoxShown : ActionResult::Done;
 }

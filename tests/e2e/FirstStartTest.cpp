@@ -26,8 +26,9 @@ TEST_F(FirstStart, TheListsHoldEveryModifierAndKeyWithNothingSelected) {
 
     ASSERT_EQ(form.ListCount(IDC_MODIFIER_LIST), 4);
     const wchar_t* const modifiers[] = {L"None", L"Ctrl", L"Alt", L"Shift"};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(form.ListText(IDC_MODIFIER_LIST, i), modifiers[i]) << "modifier list position " << i;
+    }
     ASSERT_EQ(form.ListCount(IDC_KEY_LIST), 92);
     // One entry of each group, at the positions the stored selection relies on.
     const struct {
@@ -35,9 +36,10 @@ TEST_F(FirstStart, TheListsHoldEveryModifierAndKeyWithNothingSelected) {
         const wchar_t* pszText;
     } keys[] = {{0, L"F1"}, {11, L"F12"},      {12, L"Pause"},    {15, L"Left"}, {45, L"Refresh"}, {46, L"a"},
                 {71, L"z"}, {72, L"NumPad 0"}, {81, L"NumPad 9"}, {82, L"0"},    {91, L"9"}};
-    for (const auto& key : keys)
+    for (const auto& key : keys) {
         EXPECT_EQ(form.ListText(IDC_KEY_LIST, key.nPosition), key.pszText)
             << "key list position " << key.nPosition;
+    }
     EXPECT_EQ(form.ListSelection(IDC_MODIFIER_LIST), CB_ERR);
     EXPECT_EQ(form.ListSelection(IDC_KEY_LIST), CB_ERR);
 }

@@ -97,8 +97,9 @@ Expected Presses(int nPresses = 3) {
 
 // A range-checked field of the main form: out of range, Start says so.
 Expected FormField(int nRead, int nMin, int nMax, Expected inRange = Presses()) {
-    if (nRead >= nMin && nRead <= nMax)
+    if (nRead >= nMin && nRead <= nMax) {
         return inRange;
+    }
     return {Outcome::RangeMessage, 0,
             L"Enter an integer between " + std::to_wstring(nMin) + L" and " + std::to_wstring(nMax) + L"."};
 }
@@ -259,8 +260,9 @@ std::optional<RawValue> Stored(const ValueCase& value, Variant variant) {
     case Variant::SignBit:
     case Variant::PastRange:
         // A text has no range: a title far longer than any window's is past what it should hold.
-        if (IsText(value) && variant == Variant::PastRange)
+        if (IsText(value) && variant == Variant::PastRange) {
             return Text(std::wstring(40000, L'x'));
+        }
         return Dword(static_cast<DWORD>(ReadAs(value, variant)));
     }
     return std::nullopt;
@@ -269,10 +271,12 @@ std::optional<RawValue> Stored(const ValueCase& value, Variant variant) {
 class HandEditedSettings : public CTapwellCase {
 protected:
     void TearDown() override {
-        if (m_pTapwell)
+        if (m_pTapwell) {
             EndTapwell();
-        if (m_pRecorder)
+        }
+        if (m_pRecorder) {
             RemoveTrayIcon(m_pRecorder->Frame(), STANDING_ICON_ID);
+        }
         CTapwellCase::TearDown();
     }
 
@@ -318,8 +322,9 @@ protected:
             {SECTION, ShortcutEntry(L"Mod"), MOD_CONTROL | MOD_ALT},
             {SHARED, L"UseOldKeyInputMethod", 0},
         };
-        for (const auto& value : values)
+        for (const auto& value : values) {
             ASSERT_TRUE(WriteProfileDword(value.pszSection, value.strValue, value.nData));
+        }
         ASSERT_TRUE(WriteRawValue({SECTION, L"TargetWindowClass"}, Text(L"TapwellRecorder")));
         const DWORD nRecorder = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(m_pRecorder->Frame()));
         ASSERT_TRUE(WriteSeekedWindow(SECTION, nRecorder));
@@ -327,16 +332,19 @@ protected:
 
     // A fresh Tapwell on the stored settings; a refused shortcut is answered as the user would.
     void StartTapwell() {
-        if (m_pTapwell)
+        if (m_pTapwell) {
             EndTapwell();
+        }
         CChildProcess* pProcess = m_driver.LaunchTapwell();
         ASSERT_NE(pProcess, nullptr);
         // The box comes while the main window is still hidden, and has the same class and caption.
         HWND hBox = nullptr;
         const auto mainWindowShown = [pProcess] {
-            for (HWND hWnd : TopLevelWindowsOf(pProcess->Id()))
-                if (IsWindowVisible(hWnd) && GetDlgItem(hWnd, IDC_KEY_LIST))
+            for (HWND hWnd : TopLevelWindowsOf(pProcess->Id())) {
+                if (IsWindowVisible(hWnd) && GetDlgItem(hWnd, IDC_KEY_LIST)) {
                     return true;
+                }
+            }
             return false;
         };
         ASSERT_TRUE(WaitUntil([&] { return (hBox = FindMessageBox(pProcess->Id())) || mainWindowShown(); },
@@ -436,8 +444,9 @@ protected:
             ASSERT_NO_FATAL_FAILURE(StartTapwell());
         }
         const int nRead = ReadAs(value, variant);
-        if (value.checkRead)
+        if (value.checkRead) {
             value.checkRead(*m_pTapwell, nRead);
+        }
         ASSERT_NO_FATAL_FAILURE(Run(value.expect(nRead)));
         EXPECT_TRUE(m_pTapwell->Process().IsRunning());
 
@@ -462,11 +471,13 @@ protected:
             ASSERT_NO_FATAL_FAILURE(StartTapwell());
         }
         for (const ValueCase& value : ValueCases()) {
-            if (value.bReadAtStartUp != bStartUp)
+            if (value.bReadAtStartUp != bStartUp) {
                 continue;
+            }
             for (Variant variant : VARIANTS) {
-                if (!Applies(value, variant))
+                if (!Applies(value, variant)) {
                     continue;
+                }
                 SCOPED_TRACE(std::string(value.pszName) + " " + NameOf(variant));
                 const bool bFailedBefore = HasFailure();
                 RunRow(value, variant, bStartUp);

@@ -19,8 +19,9 @@ bool WaitForExitWithoutWindow(const CChildProcess& process, bool& bShowedWindow)
     bShowedWindow = false;
     return WaitUntil(
         [&] {
-            for (HWND hWnd : TopLevelWindowsOf(process.Id()))
+            for (HWND hWnd : TopLevelWindowsOf(process.Id())) {
                 bShowedWindow = bShowedWindow || IsWindowVisible(hWnd);
+            }
             return !process.IsRunning();
         },
         EXIT_TIMEOUT_MS);

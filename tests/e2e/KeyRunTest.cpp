@@ -39,9 +39,11 @@ protected:
 // The last message the recorder got about the key, or nullptr when it got none.
 const RecordedKeyMessage* LastMessageAbout(const std::vector<RecordedKeyMessage>& log, std::uint32_t nKey) {
     const RecordedKeyMessage* pLast = nullptr;
-    for (const RecordedKeyMessage& message : log)
-        if (message.strMessage != "WM_CHAR" && message.nWParam == nKey)
+    for (const RecordedKeyMessage& message : log) {
+        if (message.strMessage != "WM_CHAR" && message.nWParam == nKey) {
             pLast = &message;
+        }
+    }
     return pLast;
 }
 } // namespace
@@ -147,7 +149,8 @@ TEST_F(KeyRun, TheRunGoesOnWhileAMessageBoxOfTapwellIsOpen) {
     ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToActiveWindow", 0));
     ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToFirstEditOfSelectedWindow", 1));
     ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeyUps", 1));
-    ASSERT_TRUE(WriteSeekedWindow(L"Settings 0", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(pRecorder->Frame()))));
+    ASSERT_TRUE(
+        WriteSeekedWindow(L"Settings 0", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(pRecorder->Frame()))));
     CTapwellInstance* pTapwell = m_driver.StartTapwell();
     ASSERT_NE(pTapwell, nullptr);
     ASSERT_NO_FATAL_FAILURE(Configure(*pTapwell, KEY_LEFT, L"20", L"0"));

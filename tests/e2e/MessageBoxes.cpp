@@ -11,19 +11,25 @@ const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 const int MESSAGE_BOX_ICON_IDS[] = {0x0440, 0x0014};
 
 bool IsMessageBox(HWND hWnd) {
-    if (!IsWindowVisible(hWnd) || WindowClass(hWnd) != DIALOG_CLASS || !GetDlgItem(hWnd, MESSAGE_BOX_TEXT_ID))
+    if (!IsWindowVisible(hWnd) || WindowClass(hWnd) != DIALOG_CLASS ||
+        !GetDlgItem(hWnd, MESSAGE_BOX_TEXT_ID)) {
         return false;
-    for (int nIconId : MESSAGE_BOX_ICON_IDS)
-        if (GetDlgItem(hWnd, nIconId))
+    }
+    for (int nIconId : MESSAGE_BOX_ICON_IDS) {
+        if (GetDlgItem(hWnd, nIconId)) {
             return true;
+        }
+    }
     return false;
 }
 } // namespace
 
 HWND FindMessageBox(DWORD nProcessId) {
-    for (HWND hWnd : TopLevelWindowsOf(nProcessId))
-        if (IsMessageBox(hWnd))
+    for (HWND hWnd : TopLevelWindowsOf(nProcessId)) {
+        if (IsMessageBox(hWnd)) {
             return hWnd;
+        }
+    }
     return nullptr;
 }
 

@@ -80,8 +80,9 @@ protected:
 // The size of the device-independent picture on the clipboard; 0 x 0 when there is none.
 SIZE ClipboardPictureSize() {
     SIZE size = {0, 0};
-    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, TIMEOUT_MS))
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, TIMEOUT_MS)) {
         return size;
+    }
     HANDLE hData = GetClipboardData(CF_DIB);
     const auto* pHeader = hData ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(hData)) : nullptr;
     if (pHeader) {

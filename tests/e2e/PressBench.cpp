@@ -50,16 +50,17 @@ bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
         const std::string strPart = argv[i];
         int nDelayMs = 0;
         int nPresses = 0;
-        if (strPart == PART_ANSWER)
+        if (strPart == PART_ANSWER) {
             plan.bAnswer = true;
-        else if (strPart == PART_IDLE)
+        } else if (strPart == PART_IDLE) {
             plan.bIdle = true;
-        else if (strPart == PART_STARTUP)
+        } else if (strPart == PART_STARTUP) {
             plan.bStartUp = true;
-        else if (std::sscanf(argv[i], "%dx%d", &nDelayMs, &nPresses) == 2 && nDelayMs > 0 && nPresses > 1)
+        } else if (std::sscanf(argv[i], "%dx%d", &nDelayMs, &nPresses) == 2 && nDelayMs > 0 && nPresses > 1) {
             plan.runs.emplace_back(nDelayMs, nPresses);
-        else
+        } else {
             return false;
+        }
     }
     return true;
 }
@@ -85,11 +86,14 @@ int main(int argc, char** argv) {
     }
     PrintBenchTable(rows);
     std::printf("\n");
-    if (plan.bAnswer)
+    if (plan.bAnswer) {
         PrintAnswerTimes();
-    if (plan.bIdle)
+    }
+    if (plan.bIdle) {
         PrintIdleFigures();
-    if (plan.bStartUp)
+    }
+    if (plan.bStartUp) {
         PrintStartUpFigures();
+    }
     return 0;
 }

@@ -10,13 +10,15 @@ CPressCounter::CPressCounter(const std::wstring& strLogPath)
                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
 CPressCounter::~CPressCounter() {
-    if (m_hLog != INVALID_HANDLE_VALUE)
+    if (m_hLog != INVALID_HANDLE_VALUE) {
         CloseHandle(m_hLog);
+    }
 }
 
 int CPressCounter::Count() {
-    if (m_hLog == INVALID_HANDLE_VALUE)
+    if (m_hLog == INVALID_HANDLE_VALUE) {
         return m_nCount;
+    }
     char buffer[16384];
     DWORD nRead = 0;
     while (ReadFile(m_hLog, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0) {
@@ -24,8 +26,9 @@ int CPressCounter::Count() {
         size_t nStart = 0;
         for (size_t nEnd = m_strPartialLine.find('\n'); nEnd != std::string::npos;
              nEnd = m_strPartialLine.find('\n', nStart)) {
-            if (m_strPartialLine.substr(nStart, nEnd - nStart).find(PRESS_LINE_PART) != std::string::npos)
+            if (m_strPartialLine.substr(nStart, nEnd - nStart).find(PRESS_LINE_PART) != std::string::npos) {
                 ++m_nCount;
+            }
             nStart = nEnd + 1;
         }
         m_strPartialLine.erase(0, nStart);

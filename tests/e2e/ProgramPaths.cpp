@@ -5,8 +5,9 @@
 #include <algorithm>
 
 std::wstring WindowsPath(std::wstring strPath) {
-    if (!strPath.empty() && strPath[0] == L'/')
+    if (!strPath.empty() && strPath[0] == L'/') {
         strPath = L"Z:" + strPath;
+    }
     std::replace(strPath.begin(), strPath.end(), L'/', L'\\');
     return strPath;
 }
@@ -14,8 +15,9 @@ std::wstring WindowsPath(std::wstring strPath) {
 std::wstring TapwellExePath() {
     wchar_t szPath[MAX_PATH] = {};
     const DWORD nLength = GetEnvironmentVariableW(L"TAPWELL_EXE", szPath, MAX_PATH);
-    if (nLength > 0 && nLength < MAX_PATH)
+    if (nLength > 0 && nLength < MAX_PATH) {
         return WindowsPath(szPath);
+    }
     return WindowsPath(L"" TAPWELL_EXE_PATH);
 }
 
@@ -25,7 +27,8 @@ std::wstring RecorderExePath() {
 
 std::wstring CommandLine(const std::wstring& strProgram, const std::wstring& strArguments) {
     std::wstring strCommandLine = L"\"" + strProgram + L"\"";
-    if (!strArguments.empty())
+    if (!strArguments.empty()) {
         strCommandLine += L" " + strArguments;
+    }
     return strCommandLine;
 }

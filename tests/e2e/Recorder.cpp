@@ -51,8 +51,9 @@ public:
         QueryPerformanceCounter(&m_start);
     }
     ~CRecorder() {
-        if (m_hLog != INVALID_HANDLE_VALUE)
+        if (m_hLog != INVALID_HANDLE_VALUE) {
             CloseHandle(m_hLog);
+        }
     }
     CRecorder(const CRecorder&) = delete;
     CRecorder& operator=(const CRecorder&) = delete;
@@ -75,12 +76,14 @@ public:
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         wc.lpszClassName = RECORDER_CLASS;
-        if (!RegisterClassExW(&wc))
+        if (!RegisterClassExW(&wc)) {
             return false;
+        }
         HWND hFrame = CreateWindowExW(0, RECORDER_CLASS, RECORDER_TITLE, WS_OVERLAPPEDWINDOW, 100, 100, 480,
                                       320, nullptr, nullptr, hInstance, this);
-        if (!hFrame)
+        if (!hFrame) {
             return false;
+        }
         ShowWindow(hFrame, SW_SHOW);
         UpdateWindow(hFrame);
         SetForegroundWindow(hFrame);
@@ -108,8 +111,9 @@ private:
             std::snprintf(szLine, sizeof(szLine), "%.3f %s wParam=0x%08lX lParam=0x%08lX\n", dElapsedMs,
                           pszName, static_cast<unsigned long>(static_cast<DWORD>(wParam)),
                           static_cast<unsigned long>(static_cast<DWORD>(lParam)));
-        if (nLength <= 0)
+        if (nLength <= 0) {
             return;
+        }
         DWORD nWritten = 0;
         WriteFile(m_hLog, szLine, static_cast<DWORD>(nLength), &nWritten, nullptr);
     }
@@ -130,8 +134,9 @@ private:
             SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pCreate->lpCreateParams));
         }
         auto* pThis = reinterpret_cast<CRecorder*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-        if (!pThis)
+        if (!pThis) {
             return DefWindowProcW(hWnd, nMsg, wParam, lParam);
+        }
         switch (nMsg) {
         case WM_CREATE:
             pThis->OnCreate(hWnd);
@@ -146,18 +151,20 @@ private:
             PostQuitMessage(0);
             return 0;
         default:
-            if (KeyMessageName(nMsg))
+            if (KeyMessageName(nMsg)) {
                 return SendMessageW(pThis->m_hEdit, nMsg, wParam, lParam);
+            }
             return DefWindowProcW(hWnd, nMsg, wParam, lParam);
         }
     }
 
     static LRESULT CALLBACK EditProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR nId,
                                      DWORD_PTR nRefData) {
-        if (const char* pszName = KeyMessageName(nMsg))
+        if (const char* pszName = KeyMessageName(nMsg)) {
             reinterpret_cast<CRecorder*>(nRefData)->LogKeyMessage(pszName, wParam, lParam);
-        else if (nMsg == WM_NCDESTROY)
+        } else if (nMsg == WM_NCDESTROY) {
             RemoveWindowSubclass(hWnd, EditProc, nId);
+        }
         return DefSubclassProc(hWnd, nMsg, wParam, lParam);
     }
 
@@ -179,9 +186,11 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int) {
     }
     const bool bOpened = recorder.OpenLog(ppArgs[1]);
     LocalFree(ppArgs);
-    if (!bOpened)
+    if (!bOpened) {
         return EXIT_NO_LOG;
-    if (!recorder.CreateMainWindow(hInstance))
+    }
+    if (!recorder.CreateMainWindow(hInstance)) {
         return EXIT_NO_WINDOW;
+    }
     return recorder.Run();
 }

@@ -32,8 +32,9 @@ std::wstring ModifierEntry(const std::wstring& strSection) {
 
 // Whether some program has Ctrl+Alt+F6 registered: the system then refuses it to anyone else.
 bool IsCtrlAltF6Taken() {
-    if (!RegisterHotKey(nullptr, PROBE_HOTKEY_ID, MOD_CONTROL | MOD_ALT, VK_F6))
+    if (!RegisterHotKey(nullptr, PROBE_HOTKEY_ID, MOD_CONTROL | MOD_ALT, VK_F6)) {
         return true;
+    }
     UnregisterHotKey(nullptr, PROBE_HOTKEY_ID);
     return false;
 }

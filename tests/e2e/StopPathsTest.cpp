@@ -65,7 +65,9 @@ const Row kRows[] = {
 
 class StopPaths : public CTapwellCase {
 protected:
-    std::vector<RecordedKeyMessage> RecorderLog() const { return ReadRecorderLog(m_driver.RecorderLogPath()); }
+    std::vector<RecordedKeyMessage> RecorderLog() const {
+        return ReadRecorderLog(m_driver.RecorderLogPath());
+    }
 
     bool WaitForKeyDowns(WPARAM nKey, int nAtLeast) const {
         return WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYDOWN", nKey) >= nAtLeast; },
@@ -96,8 +98,7 @@ protected:
             // Keys for the active window now go to Tapwell: a held arrow in a focused list would change
             // the key, and with it what is held, and a focused drop-down list swallows Alt+F4 under
             // Wine. A button takes neither.
-            if (!tapwell.Activate() ||
-                tapwell.Form().Click(IDC_REFRESH_KEYS) != ActionResult::Done ||
+            if (!tapwell.Activate() || tapwell.Form().Click(IDC_REFRESH_KEYS) != ActionResult::Done ||
                 !PressKeys(modifiers, nKey)) {
                 return false;
             }
@@ -117,8 +118,8 @@ protected:
         if (bSelectedWindow) {
             ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToActiveWindow", 0));
             ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToFirstEditOfSelectedWindow", 1));
-            ASSERT_TRUE(WriteSeekedWindow(L"Settings 0", static_cast<DWORD>(
-                                                             reinterpret_cast<UINT_PTR>(pRecorder->Frame()))));
+            ASSERT_TRUE(WriteSeekedWindow(
+                L"Settings 0", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(pRecorder->Frame()))));
         }
         if (row.ending == Ending::Shortcut) {
             ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"Settings 0 StartAutoClickHotkey Key", VK_F6));
@@ -255,7 +256,8 @@ TEST_F(StopPaths, StopDuringAFiveSecondPauseLetsGoAtOnceAndTheWindowAnswersThrou
     // While the key is down the window answers: with a blocking pause none of these would.
     for (int i = 0; i < 20; ++i) {
         DWORD_PTR nResult = 0;
-        ASSERT_NE(SendMessageTimeoutW(pTapwell->MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &nResult), 0)
+        ASSERT_NE(
+            SendMessageTimeoutW(pTapwell->MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &nResult), 0)
             << "message " << i << " was not answered";
         Sleep(50);
     }
@@ -263,7 +265,8 @@ TEST_F(StopPaths, StopDuringAFiveSecondPauseLetsGoAtOnceAndTheWindowAnswersThrou
     ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
 
     EXPECT_FALSE(IsKeyDown('A'));
-    ASSERT_TRUE(WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYUP", 'A') >= 1; }, SETTLE_TIMEOUT_MS));
+    ASSERT_TRUE(
+        WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYUP", 'A') >= 1; }, SETTLE_TIMEOUT_MS));
     const std::vector<RecordedKeyMessage> log = RecorderLog();
     double dDown = 0.0;
     double dUp = 0.0;

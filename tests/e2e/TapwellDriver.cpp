@@ -36,8 +36,9 @@ CTapwellInstance* CTapwellDriver::AttachTapwell(CChildProcess& process) {
             return hMain != nullptr || !process.IsRunning();
         },
         START_TIMEOUT_MS);
-    if (!bFound || !hMain || !process.WaitForInputIdle(START_TIMEOUT_MS))
+    if (!bFound || !hMain || !process.WaitForInputIdle(START_TIMEOUT_MS)) {
         return nullptr;
+    }
     m_tapwells.push_back(std::make_unique<CTapwellInstance>(process, hMain, m_sends));
     return m_tapwells.back().get();
 }
@@ -61,16 +62,18 @@ CTargetWindow* CTapwellDriver::StartNotepad() {
 CTargetWindow* CTapwellDriver::StartTarget(const std::wstring& strCommandLine, const std::wstring& strClass,
                                            const std::wstring& strTitlePrefix) {
     CChildProcess* pProcess = m_processes.Start(strCommandLine);
-    if (!pProcess)
+    if (!pProcess) {
         return nullptr;
+    }
     HWND hFrame = nullptr;
     HWND hEdit = nullptr;
     const bool bShown = WaitUntil(
         [&] {
             for (HWND hWnd : TopLevelWindowsOf(pProcess->Id())) {
                 if (WindowClass(hWnd) != strClass || !StartsWith(WindowText(hWnd), strTitlePrefix) ||
-                    !IsWindowVisible(hWnd))
+                    !IsWindowVisible(hWnd)) {
                     continue;
+                }
                 hFrame = hWnd;
                 hEdit = FindDescendant(hWnd, EDIT_CLASS);
                 return hEdit != nullptr;
@@ -78,8 +81,9 @@ CTargetWindow* CTapwellDriver::StartTarget(const std::wstring& strCommandLine, c
             return false;
         },
         START_TIMEOUT_MS);
-    if (!bShown || !pProcess->WaitForInputIdle(START_TIMEOUT_MS))
+    if (!bShown || !pProcess->WaitForInputIdle(START_TIMEOUT_MS)) {
         return nullptr;
+    }
     m_targets.push_back(std::make_unique<CTargetWindow>(hFrame, hEdit));
     CTargetWindow* pTarget = m_targets.back().get();
     return pTarget->Focus() ? pTarget : nullptr;
@@ -88,8 +92,9 @@ CTargetWindow* CTapwellDriver::StartTarget(const std::wstring& strCommandLine, c
 void CTapwellDriver::EndAll() {
     m_processes.EndAll();
     m_sends.JoinAll();
-    for (const std::wstring& strPath : m_logPaths)
+    for (const std::wstring& strPath : m_logPaths) {
         DeleteFileW(strPath.c_str());
+    }
     m_logPaths.clear();
 }
 

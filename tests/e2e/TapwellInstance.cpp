@@ -38,8 +38,9 @@ CDialogRemote CTapwellInstance::WaitForDialog(const std::wstring& strCaption, DW
 
 bool CTapwellInstance::AnswerMessageBox(HWND hBox, int nButton) {
     CDialogRemote box(hBox, m_sends);
-    if (box.Click(nButton) == ActionResult::NotPossible)
+    if (box.Click(nButton) == ActionResult::NotPossible) {
         return false;
+    }
     return WaitUntil([hBox] { return !IsWindow(hBox); }, ANSWER_TIMEOUT_MS);
 }
 

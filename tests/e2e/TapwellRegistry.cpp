@@ -13,24 +13,27 @@ std::wstring SectionKey(const std::wstring& strSection) {
 
 std::optional<DWORD> ReadDword(const std::wstring& strKey, const std::wstring& strValue) {
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     DWORD nType = 0;
     DWORD nData = 0;
     DWORD nSize = sizeof(nData);
     const LONG nStatus =
         RegQueryValueExW(hKey, strValue.c_str(), nullptr, &nType, reinterpret_cast<BYTE*>(&nData), &nSize);
     RegCloseKey(hKey);
-    if (nStatus != ERROR_SUCCESS || nType != REG_DWORD || nSize != sizeof(nData))
+    if (nStatus != ERROR_SUCCESS || nType != REG_DWORD || nSize != sizeof(nData)) {
         return std::nullopt;
+    }
     return nData;
 }
 
 bool WriteDword(const std::wstring& strKey, const std::wstring& strValue, DWORD nData) {
     HKEY hKey = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, strKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey,
-                        nullptr) != ERROR_SUCCESS)
+                        nullptr) != ERROR_SUCCESS) {
         return false;
+    }
     const LONG nStatus = RegSetValueExW(hKey, strValue.c_str(), 0, REG_DWORD,
                                         reinterpret_cast<const BYTE*>(&nData), sizeof(nData));
     RegCloseKey(hKey);
@@ -65,8 +68,9 @@ bool WriteSeekedWindow(const std::wstring& strSection, DWORD nHandle) {
 bool WriteRawValue(const TapwellValuePlace& place, const RawValue& value) {
     HKEY hKey = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey,
-                        nullptr) != ERROR_SUCCESS)
+                        nullptr) != ERROR_SUCCESS) {
         return false;
+    }
     const LONG nStatus = RegSetValueExW(hKey, place.strValue.c_str(), 0, value.nType,
                                         value.data.empty() ? nullptr : value.data.data(),
                                         static_cast<DWORD>(value.data.size()));
@@ -76,8 +80,9 @@ bool WriteRawValue(const TapwellValuePlace& place, const RawValue& value) {
 
 bool DeleteValue(const TapwellValuePlace& place) {
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS) {
         return true;
+    }
     const LONG nStatus = RegDeleteValueW(hKey, place.strValue.c_str());
     RegCloseKey(hKey);
     return nStatus == ERROR_SUCCESS || nStatus == ERROR_FILE_NOT_FOUND;
@@ -85,8 +90,9 @@ bool DeleteValue(const TapwellValuePlace& place) {
 
 std::optional<RawValue> ReadRawValue(const TapwellValuePlace& place) {
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     RawValue value;
     DWORD nSize = 0;
     LONG nStatus = RegQueryValueExW(hKey, place.strValue.c_str(), nullptr, &value.nType, nullptr, &nSize);
@@ -97,7 +103,8 @@ std::optional<RawValue> ReadRawValue(const TapwellValuePlace& place) {
         value.data.resize(nSize);
     }
     RegCloseKey(hKey);
-    if (nStatus != ERROR_SUCCESS)
+    if (nStatus != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     return value;
 }

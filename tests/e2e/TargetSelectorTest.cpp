@@ -140,9 +140,10 @@ protected:
         const std::wstring strExpected = DescriptionOf(hWnd);
         const auto IsDescribed = [&] { return selector.Text(IDC_WINDOW_DESCRIPTION) == strExpected; };
         bool bDescribed = MovePointerAlong(point) && WaitUntil(IsDescribed, DRAG_STEP_TIMEOUT_MS);
-        for (int nJiggle = 0; !bDescribed && nJiggle < DRAG_JIGGLES; ++nJiggle)
+        for (int nJiggle = 0; !bDescribed && nJiggle < DRAG_JIGGLES; ++nJiggle) {
             bDescribed = MovePointerTo(POINT{point.x + 1, point.y}) && MovePointerTo(point) &&
                          WaitUntil(IsDescribed, DRAG_STEP_TIMEOUT_MS);
+        }
         EXPECT_TRUE(bDescribed) << "expected \"" << strExpected << "\", shown \""
                                 << selector.Text(IDC_WINDOW_DESCRIPTION) << "\"";
         return bDescribed;
@@ -177,8 +178,9 @@ TEST_F(TargetSelector, TheSightDraggedOntoNotepadPicksItForRunsThatTypeIntoItsEd
     EXPECT_EQ(selector.Text(IDC_WINDOW_DESCRIPTION), DRAG_PROMPT);
     EXPECT_TRUE(selector.IsChecked(IDC_RECEIVER_ACTIVE_WINDOW));
     EXPECT_FALSE(selector.IsEnabled(IDC_SEND_TO_FIRST_EDIT));
-    for (int nId : {IDC_RECEIVER_SELECTED_WINDOW, IDC_SEND_TO_FIRST_EDIT, IDC_SEND_CHARS, IDC_SEND_KEY_UPS})
+    for (int nId : {IDC_RECEIVER_SELECTED_WINDOW, IDC_SEND_TO_FIRST_EDIT, IDC_SEND_CHARS, IDC_SEND_KEY_UPS}) {
         EXPECT_FALSE(selector.IsChecked(nId)) << "control " << nId;
+    }
 
     // While the sight is dragged, the description and the first-edit option follow the window under it.
     ASSERT_NO_FATAL_FAILURE(PressOnSight(selector));

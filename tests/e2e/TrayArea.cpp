@@ -10,8 +10,9 @@ namespace {
 const wchar_t TRAY_WINDOW_TITLE[] = L"Wine System Tray";
 
 BOOL CALLBACK CollectVisibleChild(HWND hWnd, LPARAM lParam) {
-    if (IsWindowVisible(hWnd))
+    if (IsWindowVisible(hWnd)) {
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    }
     return TRUE;
 }
 
@@ -34,9 +35,11 @@ bool NotifyShell(DWORD nMessage, HWND hOwner, UINT nId) {
 
 std::vector<HWND> TrayIconWindows() {
     std::vector<HWND> icons;
-    for (HWND hTray : TopLevelWindowsTitled(TRAY_WINDOW_TITLE))
-        if (IsWindowVisible(hTray))
+    for (HWND hTray : TopLevelWindowsTitled(TRAY_WINDOW_TITLE)) {
+        if (IsWindowVisible(hTray)) {
             EnumChildWindows(hTray, CollectVisibleChild, reinterpret_cast<LPARAM>(&icons));
+        }
+    }
     std::sort(icons.begin(), icons.end(), IsLeftOf);
     return icons;
 }

@@ -33,9 +33,11 @@ protected:
 };
 
 HWND FindVisibleMenu(DWORD nProcessId) {
-    for (HWND hWnd : TopLevelWindowsOf(nProcessId))
-        if (WindowClass(hWnd) == MENU_CLASS && IsWindowVisible(hWnd))
+    for (HWND hWnd : TopLevelWindowsOf(nProcessId)) {
+        if (WindowClass(hWnd) == MENU_CLASS && IsWindowVisible(hWnd)) {
             return hWnd;
+        }
+    }
     return nullptr;
 }
 

@@ -17,13 +17,15 @@ std::wstring ProcPath(DWORD nPid, const std::wstring& strRest) {
 bool ReadWholeFile(const std::wstring& strPath, std::string& strText) {
     HANDLE hFile = CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    if (hFile == INVALID_HANDLE_VALUE) {
         return false;
+    }
     strText.clear();
     char buffer[4096];
     DWORD nRead = 0;
-    while (ReadFile(hFile, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0)
+    while (ReadFile(hFile, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0) {
         strText.append(buffer, nRead);
+    }
     CloseHandle(hFile);
     return !strText.empty();
 }
@@ -33,13 +35,15 @@ std::vector<DWORD> NumericEntries(const std::wstring& strDirectory) {
     std::vector<DWORD> ids;
     WIN32_FIND_DATAW found;
     HANDLE hFind = FindFirstFileW((strDirectory + L"*").c_str(), &found);
-    if (hFind == INVALID_HANDLE_VALUE)
+    if (hFind == INVALID_HANDLE_VALUE) {
         return ids;
+    }
     do {
         wchar_t* pEnd = nullptr;
         const unsigned long nId = std::wcstoul(found.cFileName, &pEnd, 10);
-        if (nId != 0 && pEnd && *pEnd == L'\0')
+        if (nId != 0 && pEnd && *pEnd == L'\0') {
             ids.push_back(static_cast<DWORD>(nId));
+        }
     } while (FindNextFileW(hFind, &found));
     FindClose(hFind);
     return ids;
@@ -60,26 +64,32 @@ std::string Utf8(const std::wstring& strText) {
 // The first argument of the process's command line; Wine pads the one it shows with spaces.
 std::string ProgramOf(DWORD nPid) {
     std::string strCommandLine;
-    if (!ReadWholeFile(ProcPath(nPid, L"cmdline"), strCommandLine))
+    if (!ReadWholeFile(ProcPath(nPid, L"cmdline"), strCommandLine)) {
         return "";
+    }
     std::string strProgram = strCommandLine.c_str();
-    while (!strProgram.empty() && strProgram.back() == ' ')
+    while (!strProgram.empty() && strProgram.back() == ' ') {
         strProgram.pop_back();
+    }
     return strProgram;
 }
 
 bool RunsInOurPrefix(DWORD nPid) {
     char szPrefix[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("WINEPREFIX", szPrefix, MAX_PATH))
+    if (!GetEnvironmentVariableA("WINEPREFIX", szPrefix, MAX_PATH)) {
         return true; // nothing to tell the prefixes apart by
+    }
     std::string strEnvironment;
-    if (!ReadWholeFile(ProcPath(nPid, L"environ"), strEnvironment))
+    if (!ReadWholeFile(ProcPath(nPid, L"environ"), strEnvironment)) {
         return false;
+    }
     const std::string strWanted = std::string(PREFIX_VARIABLE) + szPrefix;
     for (size_t nStart = 0; nStart < strEnvironment.size();
-         nStart += std::strlen(&strEnvironment[nStart]) + 1)
-        if (strWanted == &strEnvironment[nStart])
+         nStart += std::strlen(&strEnvironment[nStart]) + 1) {
+        if (strWanted == &strEnvironment[nStart]) {
             return true;
+        }
+    }
     return false;
 }
 } // namespace
@@ -90,8 +100,9 @@ double UnixCpuSeconds(DWORD nPid) {
     bool bRead = false;
     for (DWORD nThread : Threads(nPid)) {
         std::string strStat;
-        if (!ReadWholeFile(ProcPath(nPid, L"task\\" + std::to_wstring(nThread) + L"\\schedstat"), strStat))
+        if (!ReadWholeFile(ProcPath(nPid, L"task\\" + std::to_wstring(nThread) + L"\\schedstat"), strStat)) {
             continue;
+        }
         dSeconds += std::strtod(strStat.c_str(), nullptr) / 1e9;
         bRead = true;
     }
@@ -102,14 +113,17 @@ long long UnixWaits(DWORD nPid, bool bMainThreadOnly) {
     long long nWaits = 0;
     bool bRead = false;
     for (DWORD nThread : Threads(nPid)) {
-        if (bMainThreadOnly && nThread != nPid)
+        if (bMainThreadOnly && nThread != nPid) {
             continue;
+        }
         std::string strStatus;
-        if (!ReadWholeFile(ProcPath(nPid, L"task\\" + std::to_wstring(nThread) + L"\\status"), strStatus))
+        if (!ReadWholeFile(ProcPath(nPid, L"task\\" + std::to_wstring(nThread) + L"\\status"), strStatus)) {
             continue;
+        }
         const size_t nField = strStatus.find(WAITS_FIELD);
-        if (nField == std::string::npos)
+        if (nField == std::string::npos) {
             continue;
+        }
         nWaits += std::atoll(strStatus.c_str() + nField + sizeof(WAITS_FIELD) - 1);
         bRead = true;
     }
@@ -118,8 +132,10 @@ long long UnixWaits(DWORD nPid, bool bMainThreadOnly) {
 
 DWORD FindUnixProcess(const std::wstring& strProgramPath) {
     const std::string strWanted = Utf8(strProgramPath);
-    for (DWORD nPid : NumericEntries(PROC_ROOT))
-        if (_stricmp(ProgramOf(nPid).c_str(), strWanted.c_str()) == 0 && RunsInOurPrefix(nPid))
+    for (DWORD nPid : NumericEntries(PROC_ROOT)) {
+        if (_stricmp(ProgramOf(nPid).c_str(), strWanted.c_str()) == 0 && RunsInOurPrefix(nPid)) {
             return nPid;
+        }
+    }
     return 0;
 }

@@ -17,12 +17,14 @@ INPUT KeyRecord(WORD nKey, DWORD nFlags) {
 
 bool PressKeys(const std::vector<WORD>& modifiers, WORD nKey) {
     std::vector<INPUT> inputs;
-    for (WORD nModifier : modifiers)
+    for (WORD nModifier : modifiers) {
         inputs.push_back(KeyRecord(nModifier, 0));
+    }
     inputs.push_back(KeyRecord(nKey, 0));
     inputs.push_back(KeyRecord(nKey, KEYEVENTF_KEYUP));
-    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
         inputs.push_back(KeyRecord(*it, KEYEVENTF_KEYUP));
+    }
     const UINT nCount = static_cast<UINT>(inputs.size());
     return SendInput(nCount, inputs.data(), sizeof(INPUT)) == nCount;
 }
@@ -37,8 +39,9 @@ bool IsKeyDown(int nVirtualKey) {
 
 void ReleaseKeysLeftDown() {
     for (int nKey = FIRST_KEYBOARD_KEY; nKey <= LAST_KEYBOARD_KEY; ++nKey) {
-        if (!IsKeyDown(nKey))
+        if (!IsKeyDown(nKey)) {
             continue;
+        }
         INPUT input = KeyRecord(static_cast<WORD>(nKey), KEYEVENTF_KEYUP);
         SendInput(1, &input, sizeof(INPUT));
     }

@@ -40,8 +40,9 @@ bool MovePointerAlong(POINT point) {
     for (int nStep = 1; nStep <= STEPS_ALONG; ++nStep) {
         const POINT next = {start.x + (point.x - start.x) * nStep / STEPS_ALONG,
                             start.y + (point.y - start.y) * nStep / STEPS_ALONG};
-        if (!MovePointerTo(next))
+        if (!MovePointerTo(next)) {
             return false;
+        }
     }
     return true;
 }

@@ -15,8 +15,9 @@ struct DescendantSearch {
 
 BOOL CALLBACK MatchDescendant(HWND hWnd, LPARAM lParam) {
     auto* pSearch = reinterpret_cast<DescendantSearch*>(lParam);
-    if (lstrcmpiW(WindowClass(hWnd).c_str(), pSearch->strClass.c_str()) != 0)
+    if (lstrcmpiW(WindowClass(hWnd).c_str(), pSearch->strClass.c_str()) != 0) {
         return TRUE;
+    }
     pSearch->hFound = hWnd;
     return FALSE;
 }
@@ -50,24 +51,30 @@ std::vector<HWND> TopLevelWindows() {
 
 std::vector<HWND> TopLevelWindowsOf(DWORD nProcessId) {
     std::vector<HWND> windows;
-    for (HWND hWnd : TopLevelWindows())
-        if (WindowProcessId(hWnd) == nProcessId)
+    for (HWND hWnd : TopLevelWindows()) {
+        if (WindowProcessId(hWnd) == nProcessId) {
             windows.push_back(hWnd);
+        }
+    }
     return windows;
 }
 
 std::vector<HWND> TopLevelWindowsTitled(const std::wstring& strTitle) {
     std::vector<HWND> windows;
-    for (HWND hWnd : TopLevelWindows())
-        if (WindowText(hWnd) == strTitle)
+    for (HWND hWnd : TopLevelWindows()) {
+        if (WindowText(hWnd) == strTitle) {
             windows.push_back(hWnd);
+        }
+    }
     return windows;
 }
 
 HWND FindTopLevelWindow(DWORD nProcessId, const std::wstring& strClass, const std::wstring& strTitle) {
-    for (HWND hWnd : TopLevelWindowsOf(nProcessId))
-        if (WindowClass(hWnd) == strClass && WindowText(hWnd) == strTitle)
+    for (HWND hWnd : TopLevelWindowsOf(nProcessId)) {
+        if (WindowClass(hWnd) == strClass && WindowText(hWnd) == strTitle) {
             return hWnd;
+        }
+    }
     return nullptr;
 }
 
@@ -81,7 +88,8 @@ HWND FindDescendant(HWND hParent, const std::wstring& strClass) {
 HWND FocusOfThreadOf(HWND hWnd) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info))
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info)) {
         return nullptr;
+    }
     return info.hwndFocus;
 }

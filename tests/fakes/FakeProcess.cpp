@@ -6,18 +6,21 @@
 
 MutexHandle FakeProcess::CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) {
     m_pLog->Add("CreateMutex(" + BoolText(initialOwner) + ", \"" + Narrow(name) + "\")");
-    if (lastError != nullptr)
+    if (lastError != nullptr) {
         *lastError = m_nNextError;
-    if (m_hNextMutex != 0)
+    }
+    if (m_hNextMutex != 0) {
         m_openHandles.push_back(m_hNextMutex);
+    }
     return m_hNextMutex;
 }
 
 bool FakeProcess::CloseHandle(MutexHandle handle) {
     m_pLog->Add("CloseHandle(" + Hex(handle) + ")");
     const auto found = std::find(m_openHandles.begin(), m_openHandles.end(), handle);
-    if (found == m_openHandles.end())
+    if (found == m_openHandles.end()) {
         return false;
+    }
     m_openHandles.erase(found);
     return true;
 }
@@ -27,8 +30,9 @@ void FakeProcess::EnumWindows(const std::function<bool(WindowHandle)>& visit) {
     m_visited.clear();
     for (WindowHandle window : m_topLevelWindows) {
         m_visited.push_back(window);
-        if (!visit(window))
+        if (!visit(window)) {
             break;
+        }
     }
 }
 

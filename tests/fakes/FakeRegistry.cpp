@@ -25,15 +25,17 @@ std::vector<std::wstring> SplitPath(const std::wstring& path) {
     std::wstring part;
     for (wchar_t ch : path) {
         if (ch == L'\\') {
-            if (!part.empty())
+            if (!part.empty()) {
                 parts.push_back(part);
+            }
             part.clear();
         } else {
             part.push_back(ch);
         }
     }
-    if (!part.empty())
+    if (!part.empty()) {
         parts.push_back(part);
+    }
     return parts;
 }
 
@@ -55,8 +57,9 @@ FakeRegistry::~FakeRegistry() = default;
 
 FakeRegistry::Node& FakeRegistry::Root(RegKeyHandle root) {
     auto& node = m_roots[root];
-    if (!node)
+    if (!node) {
         node = std::make_unique<Node>();
+    }
     return *node;
 }
 
@@ -66,8 +69,9 @@ const FakeRegistry::Node* FakeRegistry::FindRoot(RegKeyHandle root) const {
 }
 
 FakeRegistry::Node* FakeRegistry::NodeFor(RegKeyHandle key) {
-    if (IsPredefined(key))
+    if (IsPredefined(key)) {
         return &Root(key);
+    }
     auto it = m_openKeys.find(key);
     if (it == m_openKeys.end()) {
         ++m_nInvalidHandleUses;
@@ -93,8 +97,9 @@ FakeRegistry::Node& FakeRegistry::Descend(Node& from, const std::wstring& path) 
 const FakeRegistry::Node* FakeRegistry::FindNode(const std::wstring& path, RegKeyHandle root) const {
     const Node* node = FindRoot(root);
     for (const std::wstring& part : SplitPath(path)) {
-        if (!node)
+        if (!node) {
             return nullptr;
+        }
         auto it = node->subKeys.find(Folded(part));
         node = it == node->subKeys.end() ? nullptr : it->second.get();
     }
@@ -106,15 +111,17 @@ long FakeRegistry::CreateKey(RegKeyHandle parent, const std::wstring& subKey, st
     ++m_nCalls;
     long nResult = ERROR_SUCCESS;
     Node* node = NodeFor(parent);
-    if (!node)
+    if (!node) {
         nResult = ERROR_INVALID_HANDLE;
-    else if (m_bFailCreates)
+    } else if (m_bFailCreates) {
         nResult = ERROR_ACCESS_DENIED;
-    else if (!result)
+    } else if (!result) {
         nResult = ERROR_INVALID_PARAMETER;
+    }
     m_createCalls.push_back(CreateCall{parent, subKey, access, nResult});
-    if (nResult != static_cast<long>(ERROR_SUCCESS))
+    if (nResult != static_cast<long>(ERROR_SUCCESS)) {
         return nResult;
+    }
 
     const RegKeyHandle hKey = m_nNextHandle;
     m_nNextHandle += HANDLE_STEP;
@@ -127,27 +134,33 @@ long FakeRegistry::QueryValue(RegKeyHandle key, const std::wstring& name, std::u
                               std::uint8_t* data, std::uint32_t* size) {
     ++m_nCalls;
     Node* node = NodeFor(key);
-    if (!node)
+    if (!node) {
         return ERROR_INVALID_HANDLE;
-    if (data && !size)
+    }
+    if (data && !size) {
         return ERROR_INVALID_PARAMETER;
+    }
     auto it = node->values.find(Folded(name));
-    if (it == node->values.end())
+    if (it == node->values.end()) {
         return ERROR_FILE_NOT_FOUND;
+    }
 
     const StoredValue& value = it->second;
     const std::uint32_t cbValue = static_cast<std::uint32_t>(value.data.size());
-    if (type)
+    if (type) {
         *type = value.type;
-    if (!size)
+    }
+    if (!size) {
         return ERROR_SUCCESS;
+    }
     if (data && *size < cbValue) {
         std::fill(data, data + *size, UNDEFINED_BYTE);
         *size = cbValue;
         return ERROR_MORE_DATA;
     }
-    if (data)
+    if (data) {
         std::copy(value.data.begin(), value.data.end(), data);
+    }
     *size = cbValue;
     return ERROR_SUCCESS;
 }
@@ -156,16 +169,20 @@ long FakeRegistry::SetValue(RegKeyHandle key, const std::wstring& name, std::uin
                             const std::uint8_t* data, std::uint32_t size) {
     ++m_nCalls;
     Node* node = NodeFor(key);
-    if (!node)
+    if (!node) {
         return ERROR_INVALID_HANDLE;
-    if (!data && size != 0)
+    }
+    if (!data && size != 0) {
         return ERROR_INVALID_PARAMETER;
-    if (m_bFailWrites || (!m_strFailWritesTo.empty() && Folded(name) == Folded(m_strFailWritesTo)))
+    }
+    if (m_bFailWrites || (!m_strFailWritesTo.empty() && Folded(name) == Folded(m_strFailWritesTo))) {
         return ERROR_ACCESS_DENIED;
+    }
 
     StoredValue& value = node->values[Folded(name)];
-    if (value.name.empty())
+    if (value.name.empty()) {
         value.name = name;
+    }
     value.path = node->path;
     value.type = type;
     value.data.assign(data, data + size);
@@ -175,8 +192,9 @@ long FakeRegistry::SetValue(RegKeyHandle key, const std::wstring& name, std::uin
 
 long FakeRegistry::CloseKey(RegKeyHandle key) {
     ++m_nCalls;
-    if (IsPredefined(key))
+    if (IsPredefined(key)) {
         return ERROR_SUCCESS;
+    }
     if (m_openKeys.erase(key) == 0) {
         ++m_nInvalidHandleUses;
         return ERROR_INVALID_HANDLE;
@@ -188,8 +206,9 @@ void FakeRegistry::PutValue(const std::wstring& path, const std::wstring& name, 
                             const std::vector<std::uint8_t>& data, RegKeyHandle root) {
     Node& node = Descend(Root(root), path);
     StoredValue& value = node.values[Folded(name)];
-    if (value.name.empty())
+    if (value.name.empty()) {
         value.name = name;
+    }
     value.path = node.path;
     value.type = type;
     value.data = data;
@@ -229,8 +248,9 @@ bool FakeRegistry::KeyExists(const std::wstring& path, RegKeyHandle root) const 
 const FakeRegistry::StoredValue* FakeRegistry::FindValue(const std::wstring& path, const std::wstring& name,
                                                          RegKeyHandle root) const {
     const Node* node = FindNode(path, root);
-    if (!node)
+    if (!node) {
         return nullptr;
+    }
     auto it = node->values.find(Folded(name));
     return it == node->values.end() ? nullptr : &it->second;
 }
@@ -238,15 +258,18 @@ const FakeRegistry::StoredValue* FakeRegistry::FindValue(const std::wstring& pat
 std::vector<FakeRegistry::StoredValue> FakeRegistry::AllValues(RegKeyHandle root) const {
     std::vector<StoredValue> values;
     std::vector<const Node*> pending;
-    if (const Node* node = FindRoot(root))
+    if (const Node* node = FindRoot(root)) {
         pending.push_back(node);
+    }
     while (!pending.empty()) {
         const Node* node = pending.back();
         pending.pop_back();
-        for (const auto& entry : node->values)
+        for (const auto& entry : node->values) {
             values.push_back(entry.second);
-        for (auto it = node->subKeys.rbegin(); it != node->subKeys.rend(); ++it)
+        }
+        for (auto it = node->subKeys.rbegin(); it != node->subKeys.rend(); ++it) {
             pending.push_back(it->second.get());
+        }
     }
     return values;
 }
@@ -254,15 +277,18 @@ std::vector<FakeRegistry::StoredValue> FakeRegistry::AllValues(RegKeyHandle root
 std::vector<std::wstring> FakeRegistry::AllKeys(RegKeyHandle root) const {
     std::vector<std::wstring> keys;
     std::vector<const Node*> pending;
-    if (const Node* node = FindRoot(root))
+    if (const Node* node = FindRoot(root)) {
         pending.push_back(node);
+    }
     while (!pending.empty()) {
         const Node* node = pending.back();
         pending.pop_back();
-        if (!node->path.empty())
+        if (!node->path.empty()) {
             keys.push_back(node->path);
-        for (auto it = node->subKeys.rbegin(); it != node->subKeys.rend(); ++it)
+        }
+        for (auto it = node->subKeys.rbegin(); it != node->subKeys.rend(); ++it) {
             pending.push_back(it->second.get());
+        }
     }
     return keys;
 }

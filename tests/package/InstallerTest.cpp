@@ -35,8 +35,9 @@ std::optional<std::wstring> UninstallValue(const wchar_t* pszValue) {
     wchar_t szData[1024] = {};
     DWORD nSize = sizeof(szData);
     if (RegGetValueW(HKEY_CURRENT_USER, UNINSTALL_KEY, pszValue, RRF_RT_REG_SZ, nullptr, szData, &nSize) !=
-        ERROR_SUCCESS)
+        ERROR_SUCCESS) {
         return std::nullopt;
+    }
     return std::wstring(szData);
 }
 
@@ -48,8 +49,9 @@ std::wstring FileVersionOf(const std::wstring& strPath) {
     if (info.empty() ||
         !GetFileVersionInfoW(strPath.c_str(), 0, static_cast<DWORD>(info.size()), info.data()) ||
         !VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\FileVersion",
-                        reinterpret_cast<void**>(&pszVersion), &nLength))
+                        reinterpret_cast<void**>(&pszVersion), &nLength)) {
         return L"";
+    }
     return pszVersion;
 }
 
@@ -64,8 +66,9 @@ std::optional<DWORD> RunToEnd(const std::wstring& strCommandLine) {
     std::wstring strLine = strCommandLine;
     if (!hJob || !CreateProcessW(nullptr, &strLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                                  nullptr, &startup, &info)) {
-        if (hJob)
+        if (hJob) {
             CloseHandle(hJob);
+        }
         return std::nullopt;
     }
     AssignProcessToJobObject(hJob, info.hProcess);
@@ -83,8 +86,9 @@ std::optional<DWORD> RunToEnd(const std::wstring& strCommandLine) {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     CloseHandle(hJob);
-    if (!bEnded)
+    if (!bEnded) {
         return std::nullopt;
+    }
     return nExitCode;
 }
 

@@ -35,8 +35,9 @@ RawValue ReadRaw(const wchar_t* path, const wchar_t* name) {
     RawValue value;
     HKEY hKey = nullptr;
     value.result = RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey);
-    if (value.result != ERROR_SUCCESS)
+    if (value.result != ERROR_SUCCESS) {
         return value;
+    }
     DWORD cbData = 0;
     value.result = RegQueryValueExW(hKey, name, nullptr, &value.type, nullptr, &cbData);
     if (value.result == ERROR_SUCCESS) {
@@ -64,8 +65,9 @@ std::vector<BYTE> TextBytes(const std::wstring& text, bool bTerminated) {
 
 bool KeyExists(const wchar_t* path) {
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
         return false;
+    }
     RegCloseKey(hKey);
     return true;
 }

@@ -52,8 +52,9 @@ public:
                                  GetModuleHandleW(nullptr), nullptr);
     }
     ~TestWindow() {
-        if (m_hWnd != nullptr)
+        if (m_hWnd != nullptr) {
             DestroyWindow(m_hWnd);
+        }
     }
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
@@ -188,8 +189,9 @@ TEST_F(StartupFixture, ATitleInOtherCaseDoesNotCount) {
 TEST(Win32RandomSource, SeedsDifferFromCallToCall) {
     CWin32RandomSource random;
     std::set<std::uint32_t> seeds;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         seeds.insert(random.NextSeed());
+    }
 
     // Eight equal 32-bit draws from a working generator would be a 2^-224 event.
     EXPECT_GT(seeds.size(), 1u);

@@ -36,17 +36,20 @@ std::wstring TitleOf(HWND hWnd) {
 
 BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam) {
     FindRequest& request = *reinterpret_cast<FindRequest*>(lParam);
-    if (!IsWindowVisible(hWnd))
+    if (!IsWindowVisible(hWnd)) {
         return TRUE;
+    }
     if (!request.strClass.empty()) {
         wchar_t szClass[256] = {};
         GetClassNameW(hWnd, szClass, 256);
-        if (_wcsicmp(szClass, request.strClass.c_str()) != 0)
+        if (_wcsicmp(szClass, request.strClass.c_str()) != 0) {
             return TRUE;
+        }
     } else if (request.bOwned) {
         HWND hOwner = GetWindow(hWnd, GW_OWNER);
-        if (!hOwner || TitleOf(hOwner) != request.strTitle)
+        if (!hOwner || TitleOf(hOwner) != request.strTitle) {
             return TRUE;
+        }
     } else if (TitleOf(hWnd) != request.strTitle) {
         return TRUE;
     }
@@ -73,8 +76,9 @@ HWND FindVisibleWindow(const std::wstring& strWindow) {
 template <typename Condition> bool WaitUntil(Condition condition, DWORD nTimeoutMs) {
     const ULONGLONG nEnd = GetTickCount64() + nTimeoutMs;
     while (!condition()) {
-        if (GetTickCount64() >= nEnd)
+        if (GetTickCount64() >= nEnd) {
             return condition();
+        }
         Sleep(POLL_MS);
     }
     return true;
@@ -83,8 +87,9 @@ template <typename Condition> bool WaitUntil(Condition condition, DWORD nTimeout
 HWND WaitForWindow(const std::wstring& strWindow, DWORD nTimeoutMs) {
     HWND hWnd = nullptr;
     WaitUntil([&] { return (hWnd = FindVisibleWindow(strWindow)) != nullptr; }, nTimeoutMs);
-    if (!hWnd)
+    if (!hWnd) {
         fwprintf(stderr, L"Remote: no window \"%ls\"\n", strWindow.c_str());
+    }
     return hWnd;
 }
 
@@ -99,24 +104,28 @@ int Usage() {
 } // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc < 3)
+    if (argc < 3) {
         return Usage();
+    }
     const std::wstring strVerb = argv[1];
     const std::wstring strWindow = argv[2];
 
-    if (strVerb == L"wait")
+    if (strVerb == L"wait") {
         return WaitForWindow(strWindow, argc > 3 ? Number(argv[3]) : DEFAULT_TIMEOUT_MS) ? 0 : 1;
+    }
 
     HWND hWnd = WaitForWindow(strWindow, DEFAULT_TIMEOUT_MS);
-    if (!hWnd)
+    if (!hWnd) {
         return 1;
+    }
     if (strVerb == L"wait-text" && argc >= 5) {
         HWND hControl = GetDlgItem(hWnd, static_cast<int>(Number(argv[3])));
         const std::wstring strText = argv[4];
         const bool bShown = hControl && WaitUntil([&] { return TitleOf(hControl) == strText; },
                                                   argc > 5 ? Number(argv[5]) : DEFAULT_TIMEOUT_MS);
-        if (!bShown)
+        if (!bShown) {
             fwprintf(stderr, L"Remote: the control shows \"%ls\"\n", TitleOf(hControl).c_str());
+        }
         return bShown ? 0 : 1;
     }
     if (strVerb == L"command" && argc >= 4) {
@@ -127,11 +136,13 @@ int wmain(int argc, wchar_t* argv[]) {
                    ? 0
                    : 1;
     }
-    if (strVerb == L"post" && argc >= 6)
+    if (strVerb == L"post" && argc >= 6) {
         return PostMessageW(hWnd, static_cast<UINT>(Number(argv[3])), Number(argv[4]), Number(argv[5])) ? 0
                                                                                                         : 1;
-    if (strVerb == L"focus")
+    }
+    if (strVerb == L"focus") {
         return SetForegroundWindow(hWnd) ? 0 : 1;
+    }
     if (strVerb == L"move" && argc >= 5) {
         const bool bSize = argc >= 7;
         return SetWindowPos(hWnd, nullptr, static_cast<int>(Number(argv[3])),
@@ -144,8 +155,9 @@ int wmain(int argc, wchar_t* argv[]) {
     if (strVerb == L"rect") {
         HWND hTarget = argc >= 4 ? GetDlgItem(hWnd, static_cast<int>(Number(argv[3]))) : hWnd;
         RECT rect = {};
-        if (!hTarget || !GetWindowRect(hTarget, &rect))
+        if (!hTarget || !GetWindowRect(hTarget, &rect)) {
             return 1;
+        }
         wprintf(L"%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         return 0;
     }

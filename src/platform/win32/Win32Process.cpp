@@ -7,8 +7,9 @@ MutexHandle CWin32Process::CreateMutex(bool initialOwner, const std::wstring& na
     const HANDLE hMutex = ::CreateMutexW(nullptr, initialOwner ? TRUE : FALSE, name.c_str());
     // Read at once: any later call may overwrite the thread's last error.
     const DWORD nError = ::GetLastError();
-    if (lastError != nullptr)
+    if (lastError != nullptr) {
         *lastError = nError;
+    }
     return FromHandle(hMutex);
 }
 

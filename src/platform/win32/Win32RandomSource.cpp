@@ -4,8 +4,9 @@
 
 std::uint32_t CWin32RandomSource::NextSeed() {
     ULONG nSeed = 0;
-    if (RtlGenRandom(&nSeed, sizeof nSeed))
+    if (RtlGenRandom(&nSeed, sizeof nSeed)) {
         return nSeed;
+    }
     // Should the generator ever fail, a seed that still differs from call to call keeps the random
     // delay random, if no longer unpredictable.
     LARGE_INTEGER counter{};

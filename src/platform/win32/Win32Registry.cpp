@@ -7,8 +7,9 @@ long CWin32Registry::CreateKey(RegKeyHandle parent, const std::wstring& subKey, 
     HKEY hKey = nullptr;
     const LONG nResult = RegCreateKeyExW(ToHandle<HKEY>(parent), subKey.c_str(), 0, nullptr,
                                          REG_OPTION_NON_VOLATILE, access, nullptr, &hKey, nullptr);
-    if (nResult == ERROR_SUCCESS && result)
+    if (nResult == ERROR_SUCCESS && result) {
         *result = FromHandle(hKey);
+    }
     return nResult;
 }
 
@@ -18,10 +19,12 @@ long CWin32Registry::QueryValue(RegKeyHandle key, const std::wstring& name, std:
     DWORD cbData = size ? *size : 0;
     const LONG nResult = RegQueryValueExW(ToHandle<HKEY>(key), name.c_str(), nullptr, type ? &nType : nullptr,
                                           data, size ? &cbData : nullptr);
-    if (type)
+    if (type) {
         *type = nType;
-    if (size)
+    }
+    if (size) {
         *size = cbData;
+    }
     return nResult;
 }
 
@@ -35,13 +38,15 @@ long CWin32Registry::CloseKey(RegKeyHandle key) {
 }
 
 CWin32Registry::~CWin32Registry() {
-    if (m_hChanged != nullptr)
+    if (m_hChanged != nullptr) {
         CloseHandle(m_hChanged);
+    }
 }
 
 bool CWin32Registry::WatchKey(RegKeyHandle key) {
-    if (m_hChanged == nullptr)
+    if (m_hChanged == nullptr) {
         m_hChanged = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    }
     return m_hChanged != nullptr &&
            RegNotifyChangeKeyValue(ToHandle<HKEY>(key), TRUE,
                                    REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET, m_hChanged,

@@ -12,8 +12,9 @@ std::intptr_t CWin32Shell::ShellExecute(WindowHandle owner, const std::wstring& 
 }
 
 std::wstring CWin32Shell::GetModuleFileName(std::uint32_t bufferSize) {
-    if (bufferSize == 0)
+    if (bufferSize == 0) {
         return std::wstring();
+    }
     std::vector<wchar_t> buffer(bufferSize, L'\0');
     // A path longer than the buffer comes back cut to bufferSize - 1 units and terminated (the
     // length returned is then bufferSize), never past the buffer.

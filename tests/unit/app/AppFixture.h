@@ -92,8 +92,9 @@ protected:
     // the application object.
     CPellorApp& App() {
         if (!m_pApp) {
-            if (m_bMainDialogTemplate)
+            if (m_bMainDialogTemplate) {
                 m_windows.AddDialogTemplate(IDD_MAIN_DIALOG, MainDialogTemplate());
+            }
             m_pGuard = std::make_unique<CLimitSingleInstance>(m_process, SINGLE_INSTANCE_MUTEX_NAME);
             m_pApp = std::make_unique<CPellorApp>(m_platform, m_settings, *m_pGuard);
         }

@@ -35,8 +35,9 @@ TEST_P(InstanceWindowRecognition, CountsOnlyEnabledUnownedWindowsTitledExactly) 
     const WindowHandle owner = windows.AddTopLevelWindow(L"Owner", L"OwnerClass");
     const WindowHandle window = windows.AddTopLevelWindow(c.title, c.className);
     windows.MutableWindow(window).enabled = c.enabled;
-    if (c.owned)
+    if (c.owned) {
         windows.MutableWindow(window).parent = owner;
+    }
 
     std::wstring text;
     EXPECT_EQ(IsInstanceMainWindow(windows, window, TITLE, text), c.counts) << c.description;

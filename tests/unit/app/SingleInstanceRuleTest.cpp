@@ -109,8 +109,9 @@ class InstanceModeAtStart : public AppFixture, public ::testing::WithParamInterf
 
 TEST_P(InstanceModeAtStart, OnlyAStoredZeroLetsASecondInstanceStart) {
     const InstanceModeCase& c = GetParam();
-    if (c.stored)
+    if (c.stored) {
         StoreUseSingleInstance(c.value);
+    }
     m_process.SetMutexExists();
     const WindowHandle other = AddRunningInstance(false);
 

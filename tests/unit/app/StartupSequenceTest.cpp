@@ -34,8 +34,9 @@ TEST_F(AppFixture, StartUpRunsInItsOrder) {
 
     std::vector<std::string> calls = m_windows.Log().Select(
         {"InitCommonControls", "InitializeOle", "CreateMutex", "EnumWindows", "CreateDialogFromTemplate"});
-    for (const std::string& call : CallsOn(dialog, {"ShowWindow", "SetFocus", "SetForegroundWindow"}))
+    for (const std::string& call : CallsOn(dialog, {"ShowWindow", "SetFocus", "SetForegroundWindow"})) {
         calls.push_back(call);
+    }
 
     EXPECT_TRUE(
         SequenceMatches(calls, {

@@ -1,7 +1,7 @@
 // The settings a press reads: no registry traffic between presses while nothing changes, and what a
 // dialog or another instance stores counts from the next press.
-#include "SettingsFixture.h"
 #include "settings/PressSettings.h"
+#include "SettingsFixture.h"
 
 namespace {
 

@@ -187,8 +187,9 @@ TEST_F(ProfileStringRead, MissingValueGivesDefault) {
 
 TEST_F(ProfileStringRead, LongTextIsReadWhole) {
     std::wstring strLong;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 3000; ++i) {
         strLong.push_back(static_cast<wchar_t>(L'a' + i % 26));
+    }
     m_registry.PutString(SectionPath(SECTION), L"Entry", strLong);
 
     EXPECT_EQ(m_profile.GetProfileString(SECTION, L"Entry", STRING_DEFAULT), strLong);

@@ -416,8 +416,9 @@ TEST_F(MainDialogRun, HoldKeyAndTheKeyChosenDuringARunTakeEffectAtTheNextPressAn
     m_input.ClearLog();
     ASSERT_TRUE(Tick());
     EXPECT_TRUE(m_input.KeysDown().empty());
-    EXPECT_EQ(m_input.Log().Select({"SendInput 2"}),
-              std::vector<std::string>{"SendInput 2 {vk=0x0D scan=0x00 flags=0x0} {vk=0x0D scan=0x00 flags=0x2}"});
+    EXPECT_EQ(
+        m_input.Log().Select({"SendInput 2"}),
+        std::vector<std::string>{"SendInput 2 {vk=0x0D scan=0x00 flags=0x0} {vk=0x0D scan=0x00 flags=0x2}"});
 }
 
 // --- Stopping and the shortcut ---
