@@ -1,6 +1,7 @@
 #include "fakes/CallLog.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 
@@ -72,35 +73,92 @@ std::string BoolText(bool value) {
     return value ? "TRUE" : "FALSE";
 }
 
-::testing::AssertionResult SequenceMatches(const std::vector<std::string>& actual,
-                                           const std::vector<std::string>& expected) {
-    if (actual == expected) {
-        return ::testing::AssertionSuccess();
-    }
+namespace {
 
-    // Longest common subsequence table, so that one extra or missing call is reported as just that,
-    // not as a mismatch of everything after it.
-    const std::size_t n = actual.size();
-    const std::size_t m = expected.size();
-    std::vector<std::vector<std::size_t>> common(n + 1, std::vector<std::size_t>(m + 1, 0));
-    for (std::size_t i = n; i-- > 0;) {
-        for (std::size_t j = m; j-- > 0;) {
-            common[i][j] = actual[i] == expected[j] ? common[i + 1][j + 1] + 1
-                                                    : std::max(common[i + 1][j], common[i][j + 1]);
+constexpr char OPTIONAL_MARK[] = "? ";
+constexpr std::size_t OPTIONAL_MARK_SIZE = sizeof OPTIONAL_MARK - 1;
+
+bool IsOptional(const std::string& expected) {
+    return expected.compare(0, OPTIONAL_MARK_SIZE, OPTIONAL_MARK) == 0;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        fields.push_back(word);
+    }
+    return fields;
+}
+
+} // namespace
+
+bool LineMatches(const std::string& actual, const std::string& expected) {
+    if (actual == expected) {
+        return true;
+    }
+    const std::vector<std::string> actualFields = Fields(actual);
+    const std::vector<std::string> expectedFields = Fields(expected);
+    if (actualFields.size() != expectedFields.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < actualFields.size(); ++k) {
+        if (expectedFields[k] != "*" && expectedFields[k] != actualFields[k]) {
+            return false;
         }
     }
+    return true;
+}
 
+::testing::AssertionResult SequenceMatches(const std::vector<std::string>& actual,
+                                           const std::vector<std::string>& expected) {
+    const std::size_t n = actual.size();
+    const std::size_t m = expected.size();
+    std::vector<std::string> pattern(expected);
+    for (std::string& line : pattern) {
+        if (IsOptional(line)) {
+            line.erase(0, OPTIONAL_MARK_SIZE);
+        }
+    }
+    // differences[i][j]: the fewest missing and spurious lines that align actual from i with
+    // expected from j, an optional line costing nothing when left out. One extra or missing call is
+    // so reported as just that, not as a mismatch of everything after it.
+    std::vector<std::vector<std::size_t>> differences(n + 1, std::vector<std::size_t>(m + 1, 0));
+    for (std::size_t i = n + 1; i-- > 0;) {
+        for (std::size_t j = m + 1; j-- > 0;) {
+            if (i == n && j == m) {
+                continue;
+            }
+            std::size_t best = SIZE_MAX;
+            if (i < n && j < m && LineMatches(actual[i], pattern[j])) {
+                best = differences[i + 1][j + 1];
+            }
+            if (j < m) {
+                best = std::min(best, differences[i][j + 1] + (IsOptional(expected[j]) ? 0 : 1));
+            }
+            if (i < n) {
+                best = std::min(best, differences[i + 1][j] + 1);
+            }
+            differences[i][j] = best;
+        }
+    }
+    if (differences[0][0] == 0) {
+        return ::testing::AssertionSuccess();
+    }
     std::ostringstream report;
     report << "call sequence differs from the expected one (" << actual.size() << " actual, "
            << expected.size() << " expected):\n";
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < n || j < m) {
-        if (i < n && j < m && actual[i] == expected[j]) {
+        if (i < n && j < m && LineMatches(actual[i], pattern[j]) &&
+            differences[i][j] == differences[i + 1][j + 1]) {
             ++i;
             ++j;
-        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-            report << "  missing  at expected #" << j << ": " << expected[j] << "\n";
+        } else if (j < m && differences[i][j] == differences[i][j + 1] + (IsOptional(expected[j]) ? 0 : 1)) {
+            if (!IsOptional(expected[j])) {
+                report << "  missing  at expected #" << j << ": " << expected[j] << "\n";
+            }
             ++j;
         } else {
             report << "  spurious at actual   #" << i << ": " << actual[i] << "\n";

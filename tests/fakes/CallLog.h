@@ -31,9 +31,13 @@ std::string Hex(std::uint64_t value, int minDigits = 1); // "0x1C", Hex(5, 4) = 
 std::string Narrow(const std::wstring& text);            // UTF-8, for logging window texts
 std::string BoolText(bool value);                        // "TRUE" / "FALSE"
 
-// Compares actual with expected. On a difference it lists every expected line that is missing
-// (with its position in expected) and every actual line that is spurious (with its position in
-// actual), aligned on their longest common subsequence, followed by the whole actual sequence.
+// Compares actual with expected. In an expected line a field (words are separated by spaces) of
+// "*" matches any one field, and a line starting with "? " may be absent. On a difference it lists
+// every expected line that is missing (with its position in expected) and every actual line that
+// is spurious (with its position in actual), aligned so that there are as few of them as possible,
+// followed by the whole actual sequence.
 ::testing::AssertionResult SequenceMatches(const std::vector<std::string>& actual,
                                            const std::vector<std::string>& expected);
 ::testing::AssertionResult SequenceMatches(const CCallLog& log, const std::vector<std::string>& expected);
+// One line against one expected line, with the "*" fields of SequenceMatches (not its "? ").
+bool LineMatches(const std::string& actual, const std::string& expected);

@@ -4,52 +4,72 @@
 
 namespace {
 
-std::string FailureText(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
-    const ::testing::AssertionResult result = SequenceMatches(actual, expected);
-    EXPECT_FALSE(result);
-    return result.message();
-}
-
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
 } // namespace
 
-TEST(CallLogSequence, EqualSequencesMatch) {
-    EXPECT_TRUE(SequenceMatches({"A", "B", "C"}, {"A", "B", "C"}));
-    EXPECT_TRUE(SequenceMatches(std::vector<std::string>{}, {}));
+struct SequenceCase {
+    const char* name;
+    std::vector<std::string> actual;
+    std::vector<std::string> expected;
+    std::vector<std::string> reported;    // parts of the failure text; none: the sequences match
+    std::vector<std::string> notReported; // parts the failure text must not have
+};
+
+class CallLogSequence : public ::testing::TestWithParam<SequenceCase> {};
+
+TEST_P(CallLogSequence, MatchesOrReportsTheDifference) {
+    const SequenceCase& c = GetParam();
+    const ::testing::AssertionResult result = SequenceMatches(c.actual, c.expected);
+    ASSERT_EQ(static_cast<bool>(result), c.reported.empty()) << result.message();
+    for (const std::string& part : c.reported) {
+        EXPECT_TRUE(Contains(result.message(), part)) << result.message();
+    }
+    for (const std::string& part : c.notReported) {
+        EXPECT_FALSE(Contains(result.message(), part)) << result.message();
+    }
 }
 
-TEST(CallLogSequence, MissingEntryIsReportedWithItsExpectedPosition) {
-    const std::string text = FailureText({"A", "C"}, {"A", "B", "C"});
-    EXPECT_TRUE(Contains(text, "missing  at expected #1: B")) << text;
-    EXPECT_FALSE(Contains(text, "spurious")) << text;
-}
-
-TEST(CallLogSequence, SpuriousEntryIsReportedWithItsActualPosition) {
-    const std::string text = FailureText({"A", "X", "B"}, {"A", "B"});
-    EXPECT_TRUE(Contains(text, "spurious at actual   #1: X")) << text;
-    EXPECT_FALSE(Contains(text, "missing")) << text;
-}
-
-TEST(CallLogSequence, ChangedEntryIsBothMissingAndSpurious) {
-    const std::string text = FailureText({"A", "Sleep 0", "C"}, {"A", "Sleep 20", "C"});
-    EXPECT_TRUE(Contains(text, "missing  at expected #1: Sleep 20")) << text;
-    EXPECT_TRUE(Contains(text, "spurious at actual   #1: Sleep 0")) << text;
-}
-
-TEST(CallLogSequence, SwappedEntriesAreReported) {
-    const std::string text = FailureText({"B", "A"}, {"A", "B"});
-    EXPECT_TRUE(Contains(text, "missing")) << text;
-    EXPECT_TRUE(Contains(text, "spurious")) << text;
-}
-
-TEST(CallLogSequence, FailureListsTheWholeActualSequence) {
-    const std::string text = FailureText({"first", "second"}, {});
-    EXPECT_TRUE(Contains(text, "#0 first")) << text;
-    EXPECT_TRUE(Contains(text, "#1 second")) << text;
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CallLogSequence,
+    ::testing::Values(
+        SequenceCase{"Equal", {"A", "B", "C"}, {"A", "B", "C"}, {}, {}},
+        SequenceCase{"BothEmpty", {}, {}, {}, {}},
+        SequenceCase{"Missing", {"A", "C"}, {"A", "B", "C"}, {"missing  at expected #1: B"}, {"spurious"}},
+        SequenceCase{"Spurious", {"A", "X", "B"}, {"A", "B"}, {"spurious at actual   #1: X"}, {"missing"}},
+        SequenceCase{"Changed",
+                     {"A", "Sleep 0", "C"},
+                     {"A", "Sleep 20", "C"},
+                     {"missing  at expected #1: Sleep 20", "spurious at actual   #1: Sleep 0"},
+                     {}},
+        SequenceCase{"Swapped", {"B", "A"}, {"A", "B"}, {"missing", "spurious"}, {}},
+        SequenceCase{"ListsTheWholeActualSequence", {"first", "second"}, {}, {"#0 first", "#1 second"}, {}},
+        SequenceCase{"WildcardFieldMatchesAnyOneField",
+                     {"PostMessage 0x1 WM_KEYUP 0x0D 0xC01C0001"},
+                     {"PostMessage * WM_KEYUP 0x0D *"},
+                     {},
+                     {}},
+        SequenceCase{"WildcardFieldMatchesNoMoreThanOneField",
+                     {"Sleep 20 ms"},
+                     {"Sleep *"},
+                     {"missing  at expected #0: Sleep *"},
+                     {}},
+        SequenceCase{"WildcardLeavesTheOtherFieldsExact", {"Sleep 20"}, {"Slept *"}, {"spurious"}, {}},
+        SequenceCase{"OptionalEntryMayBeThere", {"A", "Sleep 0", "B"}, {"A", "? Sleep *", "B"}, {}, {}},
+        SequenceCase{"OptionalEntryMayBeAbsent", {"A", "B"}, {"A", "? Sleep *", "B"}, {}, {}},
+        SequenceCase{"OptionalEntryIsNeverReportedMissing",
+                     {"A"},
+                     {"A", "? Sleep *", "B"},
+                     {"missing  at expected #2: B"},
+                     {"Sleep"}},
+        SequenceCase{"OptionalEntryKeepsItsPlace",
+                     {"Sleep 0", "A"},
+                     {"A", "? Sleep *"},
+                     {"spurious at actual   #0"},
+                     {}}),
+    [](const ::testing::TestParamInfo<SequenceCase>& info) { return info.param.name; });
 
 TEST(CallLog, SelectKeepsOrderOfEntriesWithTheGivenPrefixes) {
     CCallLog log;

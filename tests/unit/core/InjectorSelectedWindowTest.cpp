@@ -71,13 +71,20 @@ TEST_F(InjectorSelectedWindow, OnlyTheLowByteOfTheScanCodeIsPosted) {
     injector.m_bSendKeyUps = true;
     injector.PressKey(0, VK_PAUSE, false);
     injector.PressKey(VK_CONTROL, VK_PAUSE, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage 0x1234 WM_KEYDOWN 0x13", "PostMessage 0x1234 WM_KEYUP 0x13"}),
-              (std::vector<std::string>{
-                  "PostMessage 0x1234 WM_KEYDOWN 0x13 0x001D0001",
-                  "PostMessage 0x1234 WM_KEYUP 0x13 0x401D0001",
-                  "PostMessage 0x1234 WM_KEYDOWN 0x13 0x001D0001",
-                  "PostMessage 0x1234 WM_KEYUP 0x13 0xC01D0001",
-              }));
+    EXPECT_TRUE(SequenceMatches(input.Log(), {
+                                                 "AttachThreadInput * * TRUE",
+                                                 "PostMessage 0x1234 WM_KEYDOWN 0x13 0x001D0001",
+                                                 "AttachThreadInput * * FALSE",
+                                                 "AttachThreadInput * * TRUE",
+                                                 "PostMessage 0x1234 WM_KEYUP 0x13 0x401D0001",
+                                                 "AttachThreadInput * * FALSE",
+                                                 "AttachThreadInput * * TRUE",
+                                                 "PostMessage 0x1234 WM_KEYDOWN 0x11 *",
+                                                 "PostMessage 0x1234 WM_KEYDOWN 0x13 0x001D0001",
+                                                 "PostMessage 0x1234 WM_KEYUP 0x13 0xC01D0001",
+                                                 "PostMessage 0x1234 WM_KEYUP 0x11 *",
+                                                 "AttachThreadInput * * FALSE",
+                                             }));
 }
 
 TEST_F(InjectorSelectedWindow, SendCharsPostsTheKeyCodeAsCharacter) {
