@@ -75,7 +75,7 @@ TEST_F(AppFixture, NoWindowOfTheOtherInstanceShowsWhereToFindItAndEnds) {
     const MessageBoxRecord& box = m_windows.MessageBoxes().front();
     EXPECT_EQ(box.owner, 0u);
     EXPECT_EQ(box.text, app_test::kLaunchFromTrayText);
-    EXPECT_EQ(box.caption, L"Tapwell by Tovrin");
+    EXPECT_EQ(box.caption, app_test::kTitle);
     EXPECT_EQ(box.type, MB_ICONINFORMATION);
     EXPECT_EQ(MainDialog(), 0u);
     EXPECT_EQ(m_windows.Log().Count("ShowWindow"), 0u);

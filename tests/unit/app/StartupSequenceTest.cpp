@@ -67,7 +67,7 @@ TEST_F(AppFixture, TheProfileIsTheRegistryKeyOfTheApplicationTitle) {
     ASSERT_TRUE(Start());
 
     EXPECT_EQ(m_profile.GetRegistryKey(), L"Tov rin");
-    EXPECT_EQ(m_profile.GetApplicationName(), L"Tapwell by Tovrin");
+    EXPECT_EQ(m_profile.GetApplicationName(), app_test::kTitle);
 }
 
 TEST_F(AppFixture, AFailedOleInitialisationDoesNotStopTheStart) {
