@@ -8,7 +8,7 @@ desktop_up() {
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Tapwell /d "$desktop_size" /f >/dev/null 2>&1
 }
 
-# Remote.exe VERB WINDOW ...: see tools/remote/Remote.cpp.
+# Remote.exe VERB WINDOW ...: see tests/e2e/remote/Remote.cpp.
 remote() {
   wine "$root/build/win32/Remote.exe" "$@" 2>/dev/null | tr -d '\r'
   return "${PIPESTATUS[0]}"
