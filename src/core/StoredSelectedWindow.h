@@ -6,10 +6,11 @@
 
 class CStoredSelectedWindow : public ISelectedWindowSource {
 public:
-    explicit CStoredSelectedWindow(CPressSettings& settings) : m_settings(settings) {}
+    explicit CStoredSelectedWindow(const CPressSettings& settings) : m_settings(settings) {}
 
-    WindowHandle GetSeekedWindow() override { return m_settings.Read().hSeekedWindow; }
+    // The press has read the settings just before it presses.
+    WindowHandle GetSeekedWindow() override { return m_settings.Latest().hSeekedWindow; }
 
 private:
-    CPressSettings& m_settings;
+    const CPressSettings& m_settings;
 };

@@ -22,7 +22,8 @@ void CPressSettings::Watch() {
             }
         }
     }
-    m_bWatching = m_watchedKeys.size() == 2 && WatchKeys();
+    // The watch itself is set by the first Read.
+    m_bWatching = m_watchedKeys.size() == 2;
     m_bRead = false;
 }
 

@@ -35,7 +35,11 @@ public:
     // Opens the program's keys and keeps them watched until Forget.
     void Watch();
     void Forget();
+    // The values as they stand now: asks the registry whether anything changed (one call while
+    // watched), so a press calls it once.
     const Values& Read();
+    // The values of the last Read, without asking.
+    const Values& Latest() const { return m_values; }
 
 private:
     bool WatchKeys();

@@ -47,6 +47,7 @@ void CPellorDlg::OnStartKeyPressing() {
     m_nKeyedCount = 0;
     m_bStopAfterPress = false;
     m_pressSettings.Watch();
+    m_pressSettings.Read();
     // A fixed delay is taken once, here; a random one is drawn anew for every period.
     m_nRunTimerId = m_settings.GetEnableRandomDelay() != 0 ? IDT_PRESS_RANDOM : IDT_PRESS_FIXED;
     m_nRunPeriod = CPressSchedule::PeriodOf(ComputeNextDelay());
@@ -120,11 +121,11 @@ void CPellorDlg::PressKeyOnce() {
     const bool bCountReached =
         m_nKeysToPress != 0 && m_nKeyedCount >= static_cast<std::uint32_t>(m_nKeysToPress);
     // The next period is measured from this press's due time, before the press and its pause.
-    if (!bCountReached && m_pressSettings.Read().nEnableRandomDelay != 0) {
+    const CPressSettings::Values& settings = m_pressSettings.Read();
+    if (!bCountReached && settings.nEnableRandomDelay != 0) {
         RestartRandomDelayTimer();
     }
 
-    const CPressSettings::Values& settings = m_pressSettings.Read();
     m_keyInjector.SetTargetWindowClass(settings.strTargetClass);
     m_keyInjector.SetTargetWindowName(settings.strTargetName);
     m_keyInjector.SetSendToActiveWindow(settings.nSendKeysToActiveWindow != 0);
@@ -175,7 +176,8 @@ void CPellorDlg::ShowStatus() {
 int CPellorDlg::ComputeNextDelay() {
     // Summed exactly and held within range once, as a whole: a negative part still subtracts.
     const std::int64_t nBase = CDelayCalculation::Sum(m_nDelayMinutes, m_nDelaySeconds, m_nDelayMilliseconds);
-    const CPressSettings::Values& settings = m_pressSettings.Read();
+    // Read at the start of the run and at every press, just before this.
+    const CPressSettings::Values& settings = m_pressSettings.Latest();
     if (settings.nEnableRandomDelay == 0) {
         return CDelayCalculation::Clamp(nBase);
     }
