@@ -1,5 +1,7 @@
 #include "fw/DataExchange.h"
 
+#include <type_traits>
+
 #include "fw/DecimalText.h"
 #include "fw/Wnd.h"
 #include "ports/Win32Constants.h"
@@ -7,95 +9,83 @@
 CDataExchange::CDataExchange(CWnd& wnd, bool saveAndValidate)
     : m_bSaveAndValidate(saveAndValidate), m_wnd(wnd) {}
 
-void CDataExchange::Complete() {
-    Proceed();
+namespace {
+
+bool Parse(const std::wstring& text, int* value) {
+    return ParseDecimalInt(text, value);
 }
 
+bool Parse(const std::wstring& text, std::uint32_t* value) {
+    return ParseDecimalUInt(text, value);
+}
+
+template <typename Number>
+constexpr DataExchangeFailureKind UNREADABLE =
+    std::is_signed_v<Number> ? DataExchangeFailureKind::NotAnInteger
+                             : DataExchangeFailureKind::NotAPositiveInteger;
+
+} // namespace
+
 void CDataExchange::Control(int id, CWnd& control) {
-    if (!Proceed()) {
+    if (!m_bFailed) {
+        control.Attach(m_wnd.GetDlgItem(id));
+    }
+}
+
+template <typename Number> void CDataExchange::Exchange(int id, Number& value, const Range* range) {
+    if (m_bFailed) {
         return;
     }
-    control.Attach(m_wnd.GetDlgItem(id));
+    if (!m_bSaveAndValidate) {
+        m_wnd.SetDlgItemText(id, std::to_wstring(value));
+        return;
+    }
+    const std::wstring text = m_wnd.GetDlgItemText(id);
+    Number parsed = 0;
+    if (!Parse(text, &parsed)) {
+        // A whole number too large for the member is out of range where the field has a range.
+        const bool tooLarge = range && IsDecimalNumber(text, std::is_signed_v<Number>);
+        Fail(tooLarge ? DataExchangeFailure{id, DataExchangeFailureKind::OutOfRange, range->min, range->max}
+                      : DataExchangeFailure{id, UNREADABLE<Number>});
+        return;
+    }
+    value = parsed;
+    if (range && (parsed < range->min || parsed > range->max)) {
+        Fail({id, DataExchangeFailureKind::OutOfRange, range->min, range->max});
+    }
 }
 
 void CDataExchange::Text(int id, int& value) {
-    if (!Proceed()) {
-        return;
-    }
-    if (!m_bSaveAndValidate) {
-        WriteText(id, std::to_wstring(value));
-        return;
-    }
-    const std::wstring text = ReadText(id);
-    int parsed = 0;
-    if (!ParseDecimalInt(text, &parsed)) {
-        if (IsDecimalNumber(text, true)) {
-            m_tooLarge = DataExchangeFailure{id, DataExchangeFailureKind::NotAnInteger};
-        } else {
-            Fail({id, DataExchangeFailureKind::NotAnInteger});
-        }
-        return;
-    }
-    value = parsed;
+    Exchange(id, value, nullptr);
 }
 
 void CDataExchange::Text(int id, std::uint32_t& value) {
-    if (!Proceed()) {
-        return;
-    }
-    if (!m_bSaveAndValidate) {
-        WriteText(id, std::to_wstring(value));
-        return;
-    }
-    const std::wstring text = ReadText(id);
-    std::uint32_t parsed = 0;
-    if (!ParseDecimalUInt(text, &parsed)) {
-        if (IsDecimalNumber(text, false)) {
-            m_tooLarge = DataExchangeFailure{id, DataExchangeFailureKind::NotAPositiveInteger};
-        } else {
-            Fail({id, DataExchangeFailureKind::NotAPositiveInteger});
-        }
-        return;
-    }
-    value = parsed;
+    Exchange(id, value, nullptr);
+}
+
+void CDataExchange::Int(int id, int& value, int min, int max) {
+    const Range range{min, max};
+    Exchange(id, value, &range);
+}
+
+void CDataExchange::Int(int id, std::uint32_t& value, std::uint32_t min, std::uint32_t max) {
+    const Range range{min, max};
+    Exchange(id, value, &range);
 }
 
 void CDataExchange::Text(int id, std::wstring& value) {
-    if (!Proceed()) {
+    if (m_bFailed) {
         return;
     }
     if (m_bSaveAndValidate) {
-        value = ReadText(id);
+        value = m_wnd.GetDlgItemText(id);
     } else {
-        WriteText(id, value);
+        m_wnd.SetDlgItemText(id, value);
     }
-}
-
-void CDataExchange::MinMax(int id, int value, int min, int max) {
-    if (TooLargeForRange(id, min, max) || !Proceed() || !m_bSaveAndValidate) {
-        return;
-    }
-    if (value < min || value > max) {
-        Fail({id, DataExchangeFailureKind::OutOfRange, min, max});
-    }
-}
-
-void CDataExchange::MinMax(int id, std::uint32_t value, std::uint32_t min, std::uint32_t max) {
-    if (TooLargeForRange(id, min, max) || !Proceed() || !m_bSaveAndValidate) {
-        return;
-    }
-    if (value < min || value > max) {
-        Fail({id, DataExchangeFailureKind::OutOfRange, min, max});
-    }
-}
-
-void CDataExchange::MinMax(int id, std::uint32_t value, int min, int max) {
-    MinMax(id, value, static_cast<std::uint32_t>(min < 0 ? 0 : min),
-           static_cast<std::uint32_t>(max < 0 ? 0 : max));
 }
 
 void CDataExchange::Check(int id, int& value) {
-    if (!Proceed()) {
+    if (m_bFailed) {
         return;
     }
     if (m_bSaveAndValidate) {
@@ -107,7 +97,7 @@ void CDataExchange::Check(int id, int& value) {
 }
 
 void CDataExchange::Radio(std::initializer_list<int> groupIds, int& value) {
-    if (!Proceed()) {
+    if (m_bFailed) {
         return;
     }
     int index = 0;
@@ -128,33 +118,7 @@ void CDataExchange::Radio(std::initializer_list<int> groupIds, int& value) {
     }
 }
 
-bool CDataExchange::TooLargeForRange(int id, std::int64_t min, std::int64_t max) {
-    if (!m_tooLarge || m_tooLarge->id != id) {
-        return false;
-    }
-    m_tooLarge.reset();
-    Fail({id, DataExchangeFailureKind::OutOfRange, min, max});
-    return true;
-}
-
-bool CDataExchange::Proceed() {
-    if (m_tooLarge) {
-        const DataExchangeFailure unreadable = *m_tooLarge;
-        m_tooLarge.reset();
-        Fail(unreadable);
-    }
-    return !m_bFailed;
-}
-
 void CDataExchange::Fail(const DataExchangeFailure& failure) {
     m_bFailed = true;
     m_wnd.OnDataExchangeFailure(failure);
-}
-
-std::wstring CDataExchange::ReadText(int id) const {
-    return m_wnd.GetDlgItemText(id);
-}
-
-void CDataExchange::WriteText(int id, const std::wstring& text) {
-    m_wnd.SetDlgItemText(id, text);
 }

@@ -74,7 +74,6 @@ bool CWnd::UpdateData(bool saveAndValidate) {
     m_bNotificationsLocked = true;
     CDataExchange dx(*this, saveAndValidate);
     DoDataExchange(dx);
-    dx.Complete();
     m_bNotificationsLocked = wasLocked;
     return !dx.Failed();
 }

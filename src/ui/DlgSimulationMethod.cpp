@@ -8,8 +8,7 @@ CDlgSimulationMethod::CDlgSimulationMethod(CWnd* pParent, IWindows& windows)
 
 void CDlgSimulationMethod::DoDataExchange(CDataExchange& dx) {
     dx.Radio({IDC_METHOD_NORMAL, IDC_METHOD_BRUTE}, m_nMethod);
-    dx.Text(IDC_KEY_DOWN_UP_DELAY, m_nKeyDownUpDelay);
-    dx.MinMax(IDC_KEY_DOWN_UP_DELAY, m_nKeyDownUpDelay, std::uint32_t{0}, MAX_KEY_DOWN_UP_DELAY);
+    dx.Int(IDC_KEY_DOWN_UP_DELAY, m_nKeyDownUpDelay, 0, MAX_KEY_DOWN_UP_DELAY);
 }
 
 bool CDlgSimulationMethod::OnInitDialog() {

@@ -102,14 +102,10 @@ void CPellorDlg::DoDataExchange(CDataExchange& dx) {
     dx.Control(IDC_KEY_LIST, m_cbKey);
     dx.Control(IDC_STATUS, m_stStatus);
     dx.Control(IDC_SHORTCUT_KEY, m_hotKey);
-    dx.Text(IDC_DELAY_MINUTES, m_nDelayMinutes);
-    dx.MinMax(IDC_DELAY_MINUTES, m_nDelayMinutes, 0, MAX_DELAY_MINUTES);
-    dx.Text(IDC_DELAY_SECONDS, m_nDelaySeconds);
-    dx.MinMax(IDC_DELAY_SECONDS, m_nDelaySeconds, 0, MAX_DELAY_SECONDS);
-    dx.Text(IDC_DELAY_MILLISECONDS, m_nDelayMilliseconds);
-    dx.MinMax(IDC_DELAY_MILLISECONDS, m_nDelayMilliseconds, 0, MAX_DELAY_MILLISECONDS);
-    dx.Text(IDC_KEYS_TO_PRESS, m_nKeysToPress);
-    dx.MinMax(IDC_KEYS_TO_PRESS, m_nKeysToPress, 0, MAX_KEYS_TO_PRESS);
+    dx.Int(IDC_DELAY_MINUTES, m_nDelayMinutes, 0, MAX_DELAY_MINUTES);
+    dx.Int(IDC_DELAY_SECONDS, m_nDelaySeconds, 0, MAX_DELAY_SECONDS);
+    dx.Int(IDC_DELAY_MILLISECONDS, m_nDelayMilliseconds, 0, MAX_DELAY_MILLISECONDS);
+    dx.Int(IDC_KEYS_TO_PRESS, m_nKeysToPress, 0, MAX_KEYS_TO_PRESS);
     dx.Check(IDC_HOLD_KEY, m_bHoldKey);
 }
 

@@ -28,12 +28,9 @@ const MessageMap* CFormDialog::GetMessageMap() const {
 
 void CFormDialog::DoDataExchange(CDataExchange& dx) {
     dx.Control(IDC_KEYS, m_cbKeys);
-    dx.Text(IDC_MINUTES, m_nMinutes);
-    dx.MinMax(IDC_MINUTES, m_nMinutes, 0, 9999);
-    dx.Text(IDC_SECONDS, m_nSeconds);
-    dx.MinMax(IDC_SECONDS, m_nSeconds, 0, 59);
-    dx.Text(IDC_DELAY, m_nDelay);
-    dx.MinMax(IDC_DELAY, m_nDelay, 0, 9999999);
+    dx.Int(IDC_MINUTES, m_nMinutes, 0, 9999);
+    dx.Int(IDC_SECONDS, m_nSeconds, 0, 59);
+    dx.Int(IDC_DELAY, m_nDelay, 0, 9999999);
     dx.Check(IDC_HOLD, m_bHold);
     dx.Radio({IDC_NORMAL, IDC_BRUTE}, m_nMethod);
     dx.Text(IDC_EXTRA, m_nExtra);
