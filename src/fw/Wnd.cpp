@@ -112,6 +112,11 @@ bool CWnd::SetWindowText(const std::wstring& text) {
     return m_windows.SetWindowText(m_hWnd, text);
 }
 
+void CWnd::SetIcon(IconHandle icon) {
+    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(icon));
+    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(icon));
+}
+
 std::wstring CWnd::GetWindowText() const {
     return m_windows.GetWindowText(m_hWnd);
 }

@@ -59,6 +59,8 @@ public:
     std::wstring GetDlgItemText(int id) const;
     bool SetDlgItemText(int id, const std::wstring& text);
     bool SetWindowText(const std::wstring& text);
+    // The icon of the title bar and of the task switcher (WM_SETICON, big and small).
+    void SetIcon(IconHandle icon);
     std::wstring GetWindowText() const;
     bool ShowWindow(int command);
     bool EnableWindow(bool enable);

@@ -20,8 +20,7 @@ bool CDlgInstanceController::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(L"Instance Controller - " + GetAppTitle());
     m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
-    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    SetIcon(m_hIcon);
     return true;
 }
 

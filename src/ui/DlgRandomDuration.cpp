@@ -22,8 +22,7 @@ bool CDlgRandomDuration::OnInitDialog() {
     CDialog::OnInitDialog();
 
     m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
-    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    SetIcon(m_hIcon);
     SetWindowText(L"Random delay - " + GetAppTitle());
     return true;
 }

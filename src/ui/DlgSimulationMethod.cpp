@@ -14,8 +14,7 @@ void CDlgSimulationMethod::DoDataExchange(CDataExchange& dx) {
 bool CDlgSimulationMethod::OnInitDialog() {
     CDialog::OnInitDialog();
     m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
-    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    SetIcon(m_hIcon);
     SetWindowText(L"Settings - " + GetAppTitle());
     return true;
 }

@@ -88,8 +88,7 @@ bool CDlgWindowSelector::OnInitDialog() {
     CDialog::OnInitDialog();
 
     m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
-    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    SetIcon(m_hIcon);
 
     m_strText = L"Target Selector - " + GetAppTitle();
     SetWindowText(m_strText);

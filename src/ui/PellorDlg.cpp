@@ -166,8 +166,7 @@ bool CPellorDlg::OnInitDialog() {
         }
     }
 
-    SendMessage(WM_SETICON, ICON_BIG, static_cast<LParam>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, static_cast<LParam>(m_hIcon));
+    SetIcon(m_hIcon);
 
     LoadAndRegisterHotKey(HotKeyValueBase(), START_STOP_HOTKEY_ID, m_hotKey, LOAD_HOTKEY_FAILED);
 
@@ -275,35 +274,30 @@ void CPellorDlg::OnSelchangeModifierList() {
 }
 
 // Each change reads and checks the whole form, and stores only the field that changed.
+void CPellorDlg::StoreWhenFormValid(void (CAppSettings::*store)(int), const int& field) {
+    if (UpdateData(kSaveAndValidate)) {
+        (m_settings.*store)(field);
+    }
+}
 
 void CPellorDlg::OnChangeDelayMinutes() {
-    if (UpdateData(kSaveAndValidate)) {
-        m_settings.SetAutoClicksDelayMins(m_nDelayMinutes);
-    }
+    StoreWhenFormValid(&CAppSettings::SetAutoClicksDelayMins, m_nDelayMinutes);
 }
 
 void CPellorDlg::OnChangeDelaySeconds() {
-    if (UpdateData(kSaveAndValidate)) {
-        m_settings.SetAutoClicksDelaySeconds(m_nDelaySeconds);
-    }
+    StoreWhenFormValid(&CAppSettings::SetAutoClicksDelaySeconds, m_nDelaySeconds);
 }
 
 void CPellorDlg::OnChangeDelayMilliseconds() {
-    if (UpdateData(kSaveAndValidate)) {
-        m_settings.SetAutoClicksDelayMilliSeconds(m_nDelayMilliseconds);
-    }
+    StoreWhenFormValid(&CAppSettings::SetAutoClicksDelayMilliSeconds, m_nDelayMilliseconds);
 }
 
 void CPellorDlg::OnChangeKeysToPress() {
-    if (UpdateData(kSaveAndValidate)) {
-        m_settings.SetSetNumberOfClicksToAutomate(m_nKeysToPress);
-    }
+    StoreWhenFormValid(&CAppSettings::SetSetNumberOfClicksToAutomate, m_nKeysToPress);
 }
 
 void CPellorDlg::OnHoldKeyClicked() {
-    if (UpdateData(kSaveAndValidate)) {
-        m_settings.SetHoldKey(m_bHoldKey);
-    }
+    StoreWhenFormValid(&CAppSettings::SetHoldKey, m_bHoldKey);
 }
 
 bool CPellorDlg::OnSysCommand(WParam wParam, LParam, LResult* result) {

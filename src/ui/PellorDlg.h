@@ -117,6 +117,8 @@ private:
     void OnChangeDelayMilliseconds();
     void OnChangeKeysToPress();
     void OnHoldKeyClicked();
+    // Reads the form and, when every field is valid, stores the one field through the setter.
+    void StoreWhenFormValid(void (CAppSettings::*store)(int), const int& field);
     void OnTarget();
     void OnExitCommand();
     void OnContextExit();
