@@ -1,13 +1,13 @@
 // The start/stop shortcut of the main dialog: loaded and registered at start-up, Save and Clear
 // with their refusals, what a refused registration or a failed store leaves, release on close.
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "MainDialogShortcutFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -40,21 +40,14 @@ using MainDialogShortcut = MainDialogShortcutFixture;
 
 namespace {
 
-struct StartUpCase {
-    const char* name;
+struct StartUpCase : NamedRow {
     std::uint32_t vk;
     std::uint32_t storedModifiers;
     std::uint32_t controlPair;
     bool registered;
     std::wstring trayTip;
 };
-
-void PrintTo(const StartUpCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class MainDialogShortcutAtStartUp : public MainDialogShortcutFixture,
-                                    public ::testing::WithParamInterface<StartUpCase> {};
+using MainDialogShortcutAtStartUp = TableTest<MainDialogShortcutFixture, StartUpCase>;
 
 } // namespace
 
@@ -89,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StartUpCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
                                   HotKeyPair(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT), true,
                                   L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
-    [](const ::testing::TestParamInfo<StartUpCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersBeforeRegistering) {
     StoreShortcut(VK_F6, MOD_SHIFT);
@@ -125,20 +118,13 @@ TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyCh
 
 namespace {
 
-struct SaveCase {
-    const char* name;
+struct SaveCase : NamedRow {
     std::uint32_t vk;
     std::uint32_t controlModifiers;
     int storedMod;
     std::wstring trayTip;
 };
-
-void PrintTo(const SaveCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class MainDialogShortcutSave : public MainDialogShortcutFixture,
-                               public ::testing::WithParamInterface<SaveCase> {};
+using MainDialogShortcutSave = TableTest<MainDialogShortcutFixture, SaveCase>;
 
 } // namespace
 
@@ -170,9 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Typed, MainDialogShortcutSave,
                                            // The control marks Home as extended; that is not the Windows key.
                                            SaveCase{"ShiftHome", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x0004,
                                                     L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
-                         [](const ::testing::TestParamInfo<SaveCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         RowName());
 
 TEST_F(MainDialogShortcut, SaveReplacesTheShortcutRegisteredBefore) {
     StoreShortcut(VK_F5, MOD_ALT);
@@ -233,18 +217,11 @@ TEST_F(MainDialogShortcut, TakenShortcutOnSaveIsReportedAndLeavesNoShortcut) {
 
 namespace {
 
-struct FailedStoreCase {
-    const char* name;
+struct FailedStoreCase : NamedRow {
     bool keyWriteFails; // else only the Mod entry cannot be written
     std::uint32_t vk;   // registered and shown afterwards, with the previous Alt
 };
-
-void PrintTo(const FailedStoreCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class MainDialogShortcutFailedSave : public MainDialogShortcutFixture,
-                                     public ::testing::WithParamInterface<FailedStoreCase> {};
+using MainDialogShortcutFailedSave = TableTest<MainDialogShortcutFixture, FailedStoreCase>;
 
 } // namespace
 
@@ -267,9 +244,7 @@ TEST_P(MainDialogShortcutFailedSave, RegistersWhatTheProfileStillHolds) {
 INSTANTIATE_TEST_SUITE_P(Failing, MainDialogShortcutFailedSave,
                          ::testing::Values(FailedStoreCase{"NothingStored", true, VK_F5},
                                            FailedStoreCase{"OnlyTheKeyStored", false, VK_F6}),
-                         [](const ::testing::TestParamInfo<FailedStoreCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         RowName());
 
 // --- Clear ---
 

@@ -8,6 +8,7 @@
 #include "fakes/FakeWindows.h"
 #include "ports/Win32Constants.h"
 #include "ui/WindowPicker.h"
+#include "unit/TableRows.h"
 
 namespace {
 
@@ -102,15 +103,14 @@ TEST_F(PickerFind, SmallerSiblingNotUnderThePointIsPassedOver) {
 
 using PickerOutlineEdge = PickerFixture;
 
-struct OutlineCase {
-    const char* name;
+struct OutlineCase : NamedRow {
     Rect rect; // screen
     int virtualWidth;
     int virtualHeight;
     std::vector<std::string> patBlts; // after "GetWindowDC", before "ReleaseDC"
 };
 
-class PickerOutline : public PickerFixture, public ::testing::WithParamInterface<OutlineCase> {};
+using PickerOutline = TableTest<PickerFixture, OutlineCase>;
 
 TEST_P(PickerOutline, InvertsFourBarsInWindowCoordinates) {
     const OutlineCase& c = GetParam();
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"PatBlt(0xD00, 0, 0, 200, 3, 0x550009)", "PatBlt(0xD00, 0, 197, 3, -194, 0x550009)",
                      "PatBlt(0xD00, 197, 3, 3, 194, 0x550009)",
                      "PatBlt(0xD00, 200, 197, -200, 3, 0x550009)"}}),
-    [](const ::testing::TestParamInfo<OutlineCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(PickerOutlineEdge, OutlineOfAnEmptyWindowDrawsNothing) {
     const WindowHandle form = AddForm({100, 100, 100, 300});
