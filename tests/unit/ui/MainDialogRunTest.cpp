@@ -1,5 +1,7 @@
 // The pressing run: start and its refusals, the timers and their periods, one press per tick, the
 // count, stop, and the shortcut that toggles it.
+#include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -106,14 +109,63 @@ TEST_F(MainDialogRun, StartKillsBothTimersBeforeArmingOne) {
                                                 }));
 }
 
-TEST_F(MainDialogRun, AZeroDelayIsArmedAsOneMillisecond) {
-    StoreDelay(0, 0, 0);
+namespace {
+
+struct Fields {
+    int minutes;
+    int seconds;
+    int milliseconds;
+};
+
+// The period the run's first timer is armed with, from the delay and the random range stored.
+struct PeriodCase : NamedRow {
+    Fields delay;
+    std::optional<Fields> randomRange;
+    std::optional<std::uint32_t> seed;
+    std::uint32_t least;
+    std::uint32_t most;
+};
+using MainDialogRunPeriod = TableTest<MainDialogRun, PeriodCase>;
+
+} // namespace
+
+TEST_P(MainDialogRunPeriod, IsArmedOnTheTimerOfTheDelaysKind) {
+    const PeriodCase& c = GetParam();
+    StoreDelay(c.delay.minutes, c.delay.seconds, c.delay.milliseconds);
+    if (c.randomRange) {
+        StoreRandomRange(c.randomRange->minutes, c.randomRange->seconds, c.randomRange->milliseconds);
+    }
+    if (c.seed) {
+        m_random.QueueSeed(*c.seed);
+    }
     Start();
 
     StartWith(KEY_ENTER);
 
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 1u);
+    const std::uintptr_t armed = c.randomRange ? CPellorDlg::IDT_PRESS_RANDOM : CPellorDlg::IDT_PRESS_FIXED;
+    const std::uintptr_t other = c.randomRange ? CPellorDlg::IDT_PRESS_FIXED : CPellorDlg::IDT_PRESS_RANDOM;
+    EXPECT_FALSE(TimerActive(other));
+    EXPECT_GE(TimerPeriod(armed), c.least);
+    EXPECT_LE(TimerPeriod(armed), c.most);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Delays, MainDialogRunPeriod,
+    ::testing::Values(
+        PeriodCase{"a zero delay as one millisecond", {0, 0, 0}, std::nullopt, std::nullopt, 1, 1},
+        PeriodCase{"an overlong random range clamped instead of wrapping around",
+                   {0, 0, 1000},
+                   Fields{40000, 0, 0},
+                   0xFFFFFFFFu,
+                   1000,
+                   0x7FFFFFFF},
+        PeriodCase{"a negative random range adding nothing",
+                   {0, 0, 1000},
+                   Fields{0, -30, 0},
+                   std::nullopt,
+                   1000,
+                   1000}),
+    RowName());
 
 TEST_F(MainDialogRun, AnInvalidFieldAtStartIsReportedAndTheRunStartsWithTheValueRead) {
     StoreDelay(0, 0, 10);
@@ -174,27 +226,6 @@ TEST_F(MainDialogRun, BothEndsOfATinyRandomRangeAreReached) {
     }
 
     EXPECT_EQ(periods, (std::set<std::uint32_t>{100, 101}));
-}
-
-TEST_F(MainDialogRun, AnOverlongRandomRangeIsClampedInsteadOfWrappingAround) {
-    StoreDelay(0, 0, 1000);
-    StoreRandomRange(40000, 0, 0);
-    m_random.QueueSeed(0xFFFFFFFF);
-    Start();
-    StartWith(KEY_ENTER);
-
-    const std::uint32_t period = TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM);
-    EXPECT_GE(period, 1000u);
-    EXPECT_LE(period, 0x7FFFFFFFu);
-}
-
-TEST_F(MainDialogRun, ANegativeRandomRangeAddsNothing) {
-    StoreDelay(0, 0, 1000);
-    StoreRandomRange(0, -30, 0);
-    Start();
-    StartWith(KEY_ENTER);
-
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 1000u);
 }
 
 // --- Ticks and presses ---
@@ -608,16 +639,12 @@ TEST_F(MainDialogRunSelectedWindow, SwitchingToTheActiveWindowInTheSelectorCount
 
 TEST_F(MainDialogRun, TheTargetButtonRunsTheSelectorModallyOverTheMainDialog) {
     Start();
-    bool mainEnabledMeanwhile = true;
-    m_windows.QueueUserAction([this, &mainEnabledMeanwhile] {
-        mainEnabledMeanwhile = m_windows.IsWindowEnabled(Main());
-        EXPECT_TRUE(m_user.Click(IDCANCEL));
-    });
+    InNextModal([this] { EXPECT_TRUE(m_user.Click(IDCANCEL)); });
 
     ASSERT_TRUE(m_user.Click(IDC_TARGET));
 
     ASSERT_EQ(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).size(), 1u);
-    EXPECT_FALSE(mainEnabledMeanwhile);
+    EXPECT_TRUE(m_bMainDisabledInModal);
     EXPECT_TRUE(m_windows.IsWindowEnabled(Main()));
     EXPECT_EQ(m_windows.TopDialog(), Main());
 }
