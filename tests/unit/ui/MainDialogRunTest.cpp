@@ -47,6 +47,12 @@ protected:
         EXPECT_TRUE(Tick());
         return (m_timers.Now() - down) / 1000;
     }
+    // Starts the dialog, then a run of keysToPress presses of Enter (0: until stopped).
+    void StartCountedRun(int keysToPress) {
+        StoreInt(L"SetNumberOfClicksToAutomate", keysToPress);
+        Start();
+        StartWith(KEY_ENTER);
+    }
     void StorePause(int ms) { StoreShared(L"TimeDelayBetweenKeyDownAndKeyUp", ms); }
 };
 
@@ -248,9 +254,7 @@ TEST_F(MainDialogRun, EachPressShowsTheCountAtItsKeyDownAndComesUpAfterThePause)
 TEST_F(MainDialogRun, AFastRunRedrawsTheCountAtMostEveryFortyMillisecondsAndShowsTheLastAtTheStop) {
     StoreDelay(0, 0, 10);
     StorePause(0);
-    StoreInt(L"SetNumberOfClicksToAutomate", 0);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(0);
     const std::vector<std::wstring> expected = {L"Keyed 1 Times", L"Keyed 1 Times", L"Keyed 1 Times",
                                                 L"Keyed 1 Times", L"Keyed 5 Times", L"Keyed 5 Times"};
 
@@ -274,9 +278,7 @@ TEST_F(MainDialogRun, AWindowTimerBeforeTheDeadlinePressesNothing) {
 }
 
 TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
-    StoreInt(L"SetNumberOfClicksToAutomate", 3);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(3);
 
     PressAndPause();
     PressAndPause();
@@ -293,9 +295,7 @@ TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
 }
 
 TEST_F(MainDialogRun, ZeroKeysToPressRunsUntilStopped) {
-    StoreInt(L"SetNumberOfClicksToAutomate", 0);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(0);
 
     for (int i = 0; i < 25; ++i) {
         PressAndPause();
@@ -414,9 +414,7 @@ TEST_F(MainDialogRun, WithARandomDelayEachPeriodComesFromTheFieldsAtThatTick) {
 }
 
 TEST_F(MainDialogRun, LoweringTheCountBelowThePressesMadeStopsAfterOneMorePress) {
-    StoreInt(L"SetNumberOfClicksToAutomate", 10);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(10);
     for (int i = 0; i < 3; ++i) {
         PressAndPause();
     }
@@ -571,9 +569,7 @@ TEST_F(MainDialogRunSelectedWindow, APressThatFindsNoWindowStillCounts) {
 
 TEST_F(MainDialogRunSelectedWindow, AHeldRunEndedByTheCountReleasesTheKeyInTheTargetWindow) {
     StoreInt(L"HoldKey", 1);
-    StoreInt(L"SetNumberOfClicksToAutomate", 1);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(1);
 
     ASSERT_TRUE(Tick());
 

@@ -36,23 +36,25 @@ std::uint32_t HotKeyPair(std::uint32_t vk, std::uint32_t controlModifiers) {
 
 using MainDialogShortcut = MainDialogShortcutFixture;
 
-// --- Start-up ---
-
 namespace {
 
-struct StartUpCase : NamedRow {
+// A shortcut in its two forms: as stored and registered (MOD_*) and as the control holds it
+// (HOTKEYF_*), with the tooltip that shows it beside the key F5.
+struct ShortcutCase : NamedRow {
     std::uint32_t vk;
     std::uint32_t storedModifiers;
-    std::uint32_t controlPair;
-    bool registered;
+    std::uint32_t controlModifiers;
     std::wstring trayTip;
 };
-using MainDialogShortcutAtStartUp = TableTest<MainDialogShortcutFixture, StartUpCase>;
+using MainDialogShortcutAtStartUp = TableTest<MainDialogShortcutFixture, ShortcutCase>;
+using MainDialogShortcutSave = TableTest<MainDialogShortcutFixture, ShortcutCase>;
 
 } // namespace
 
+// --- Start-up ---
+
 TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
-    const StartUpCase& c = GetParam();
+    const ShortcutCase& c = GetParam();
     if (c.vk != 0) {
         StoreShortcut(c.vk, c.storedModifiers);
     }
@@ -60,9 +62,9 @@ TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
 
     Start();
 
-    EXPECT_EQ(ControlPair(), c.controlPair);
-    ASSERT_EQ(ShortcutRegistered(), c.registered);
-    if (c.registered) {
+    EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, c.controlModifiers));
+    ASSERT_EQ(ShortcutRegistered(), c.vk != 0);
+    if (c.vk != 0) {
         EXPECT_EQ(Registered().modifiers, c.storedModifiers);
         EXPECT_EQ(Registered().vk, c.vk);
     }
@@ -72,16 +74,14 @@ TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, MainDialogShortcutAtStartUp,
-    ::testing::Values(StartUpCase{"CtrlAltF6", VK_F6, MOD_CONTROL | MOD_ALT,
-                                  HotKeyPair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT), true,
-                                  L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      StartUpCase{"AltShowsAsAlt", VK_F6, 0x0001, HotKeyPair(VK_F6, HOTKEYF_ALT), true,
-                                  L"Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      StartUpCase{"Nothing", 0, 0, 0, false, kAppTitle},
+    ::testing::Values(ShortcutCase{"CtrlAltF6", VK_F6, MOD_CONTROL | MOD_ALT, HOTKEYF_CONTROL | HOTKEYF_ALT,
+                                   L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      ShortcutCase{"AltShowsAsAlt", VK_F6, 0x0001, HOTKEYF_ALT,
+                                   L"Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      ShortcutCase{"Nothing", 0, 0, 0, kAppTitle},
                       // Stored with the Windows key for the extended flag before the two were told apart.
-                      StartUpCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
-                                  HotKeyPair(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT), true,
-                                  L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
+                      ShortcutCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
+                                   HOTKEYF_SHIFT | HOTKEYF_EXT, L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
     RowName());
 
 TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersBeforeRegistering) {
@@ -116,20 +116,8 @@ TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyCh
 
 // --- Save ---
 
-namespace {
-
-struct SaveCase : NamedRow {
-    std::uint32_t vk;
-    std::uint32_t controlModifiers;
-    int storedMod;
-    std::wstring trayTip;
-};
-using MainDialogShortcutSave = TableTest<MainDialogShortcutFixture, SaveCase>;
-
-} // namespace
-
 TEST_P(MainDialogShortcutSave, StoresTheControlsPairAndRegistersItAsReadBack) {
-    const SaveCase& c = GetParam();
+    const ShortcutCase& c = GetParam();
     Start();
     SelectKey(KEY_F5);
     ClearRegistryLog();
@@ -137,26 +125,28 @@ TEST_P(MainDialogShortcutSave, StoresTheControlsPairAndRegistersItAsReadBack) {
     SaveShortcut(c.vk, c.controlModifiers);
 
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
-    EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
-              (std::vector<std::string>{
-                  "write Settings 0/Settings 0 StartAutoClickHotkey Key = " + std::to_string(c.vk),
-                  "write Settings 0/Settings 0 StartAutoClickHotkey Mod = " + std::to_string(c.storedMod),
-                  "read Settings 0/Settings 0 StartAutoClickHotkey Key",
-                  "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
+    EXPECT_EQ(
+        RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
+        (std::vector<std::string>{
+            "write Settings 0/Settings 0 StartAutoClickHotkey Key = " + std::to_string(c.vk),
+            "write Settings 0/Settings 0 StartAutoClickHotkey Mod = " + std::to_string(c.storedModifiers),
+            "read Settings 0/Settings 0 StartAutoClickHotkey Key",
+            "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
     ASSERT_TRUE(ShortcutRegistered());
-    EXPECT_EQ(Registered().modifiers, static_cast<std::uint32_t>(c.storedMod));
+    EXPECT_EQ(Registered().modifiers, c.storedModifiers);
     EXPECT_EQ(Registered().vk, c.vk);
     EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, c.controlModifiers));
     EXPECT_EQ(TrayTip(), c.trayTip);
 }
 
-INSTANTIATE_TEST_SUITE_P(Typed, MainDialogShortcutSave,
-                         ::testing::Values(SaveCase{"CtrlAltF6", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT, 0x0003,
-                                                    L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                                           // The control marks Home as extended; that is not the Windows key.
-                                           SaveCase{"ShiftHome", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x0004,
-                                                    L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Typed, MainDialogShortcutSave,
+    ::testing::Values(ShortcutCase{"CtrlAltF6", VK_F6, 0x0003, HOTKEYF_CONTROL | HOTKEYF_ALT,
+                                   L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      // The control marks Home as extended; that is not the Windows key.
+                      ShortcutCase{"ShiftHome", VK_HOME, 0x0004, HOTKEYF_SHIFT | HOTKEYF_EXT,
+                                   L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
+    RowName());
 
 TEST_F(MainDialogShortcut, SaveReplacesTheShortcutRegisteredBefore) {
     StoreShortcut(VK_F5, MOD_ALT);
