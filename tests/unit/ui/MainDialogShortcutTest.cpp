@@ -34,7 +34,18 @@ std::uint32_t HotKeyPair(std::uint32_t vk, std::uint32_t controlModifiers) {
 
 } // namespace
 
-using MainDialogShortcut = MainDialogShortcutFixture;
+class MainDialogShortcut : public MainDialogShortcutFixture {
+protected:
+    // A shortcut another program holds is reported, then cleared: nothing shown, stored or registered.
+    void ExpectRefusedAndCleared() {
+        EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
+        EXPECT_EQ(ControlPair(), 0u);
+        EXPECT_EQ(StoredKey(), 0);
+        EXPECT_EQ(StoredMod(), 0);
+        EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
+        EXPECT_EQ(TrayTip(), kAppTitle);
+    }
+};
 
 namespace {
 
@@ -103,12 +114,7 @@ TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyCh
 
     Start();
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(StoredKey(), 0);
-    EXPECT_EQ(StoredMod(), 0);
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    ExpectRefusedAndCleared();
     // The shortcut is cleared before the lists are filled; the key chosen before is still chosen.
     EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
     EXPECT_EQ(Stored(L"KeyIndexTobeAutomated"), KEY_LETTER_A);
@@ -197,12 +203,7 @@ TEST_F(MainDialogShortcut, TakenShortcutOnSaveIsReportedAndLeavesNoShortcut) {
 
     SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(StoredKey(), 0);
-    EXPECT_EQ(StoredMod(), 0);
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    ExpectRefusedAndCleared();
 }
 
 namespace {
