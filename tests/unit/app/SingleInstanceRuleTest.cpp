@@ -65,9 +65,20 @@ TEST_F(AppFixture, TheLookupTakesAFolderWindowWithTheTitleThatTheCountWouldSkip)
                                 BringUpCalls(folder)));
 }
 
-TEST_F(AppFixture, NoWindowOfTheOtherInstanceShowsWhereToFindItAndEnds) {
+namespace {
+
+// The other instance holds the mutex, but the only other window is not its main window.
+struct NotItsWindowCase : NamedRow {
+    const wchar_t* title;
+    const wchar_t* className;
+};
+using OtherInstanceNotFound = TableTest<AppFixture, NotItsWindowCase>;
+
+} // namespace
+
+TEST_P(OtherInstanceNotFound, ShowsWhereToFindItAndEnds) {
     m_process.SetMutexExists();
-    AddOtherWindow(L"Untitled - Notepad", L"Notepad");
+    AddOtherWindow(GetParam().title, GetParam().className);
 
     EXPECT_FALSE(Start());
 
@@ -81,14 +92,11 @@ TEST_F(AppFixture, NoWindowOfTheOtherInstanceShowsWhereToFindItAndEnds) {
     EXPECT_EQ(m_windows.Log().Count("ShowWindow"), 0u);
 }
 
-TEST_F(AppFixture, ANearMissTitleIsNotTheOtherInstance) {
-    m_process.SetMutexExists();
-    AddOtherWindow(L"tapwell by tovrin", L"#32770");
-
-    EXPECT_FALSE(Start());
-
-    EXPECT_EQ(m_windows.MessageBoxes().size(), 1u);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Windows, OtherInstanceNotFound,
+    ::testing::Values(NotItsWindowCase{"another program's window", L"Untitled - Notepad", L"Notepad"},
+                      NotItsWindowCase{"a near-miss title", L"tapwell by tovrin", L"#32770"}),
+    RowName());
 
 namespace {
 
