@@ -1,7 +1,6 @@
 // The pressing run: start and its refusals, the timers and their periods, one press per tick, the
 // count, stop, and the shortcut that toggles it.
 #include <cstdint>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -117,17 +116,13 @@ TEST_F(MainDialogRun, StartKillsBothTimersBeforeArmingOne) {
 
 namespace {
 
-struct Fields {
-    int minutes;
-    int seconds;
-    int milliseconds;
-};
-
 // The period the run's first timer is armed with, from the delay and the random range stored.
 struct PeriodCase : NamedRow {
-    Fields delay;
-    std::optional<Fields> randomRange;
-    std::optional<std::uint32_t> seed;
+    int delayMilliseconds;
+    bool random;
+    int randomMinutes;
+    int randomSeconds;
+    std::uint32_t seed; // 0 is also what the source gives unless told otherwise
     std::uint32_t least;
     std::uint32_t most;
 };
@@ -137,41 +132,29 @@ using MainDialogRunPeriod = TableTest<MainDialogRun, PeriodCase>;
 
 TEST_P(MainDialogRunPeriod, IsArmedOnTheTimerOfTheDelaysKind) {
     const PeriodCase& c = GetParam();
-    StoreDelay(c.delay.minutes, c.delay.seconds, c.delay.milliseconds);
-    if (c.randomRange) {
-        StoreRandomRange(c.randomRange->minutes, c.randomRange->seconds, c.randomRange->milliseconds);
+    StoreDelay(0, 0, c.delayMilliseconds);
+    if (c.random) {
+        StoreRandomRange(c.randomMinutes, c.randomSeconds, 0);
     }
-    if (c.seed) {
-        m_random.QueueSeed(*c.seed);
-    }
+    m_random.QueueSeed(c.seed);
     Start();
 
     StartWith(KEY_ENTER);
 
-    const std::uintptr_t armed = c.randomRange ? CPellorDlg::IDT_PRESS_RANDOM : CPellorDlg::IDT_PRESS_FIXED;
-    const std::uintptr_t other = c.randomRange ? CPellorDlg::IDT_PRESS_FIXED : CPellorDlg::IDT_PRESS_RANDOM;
-    EXPECT_FALSE(TimerActive(other));
+    const std::uintptr_t armed = c.random ? CPellorDlg::IDT_PRESS_RANDOM : CPellorDlg::IDT_PRESS_FIXED;
+    EXPECT_FALSE(TimerActive(c.random ? CPellorDlg::IDT_PRESS_FIXED : CPellorDlg::IDT_PRESS_RANDOM));
     EXPECT_GE(TimerPeriod(armed), c.least);
     EXPECT_LE(TimerPeriod(armed), c.most);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Delays, MainDialogRunPeriod,
-    ::testing::Values(
-        PeriodCase{"a zero delay as one millisecond", {0, 0, 0}, std::nullopt, std::nullopt, 1, 1},
-        PeriodCase{"an overlong random range clamped instead of wrapping around",
-                   {0, 0, 1000},
-                   Fields{40000, 0, 0},
-                   0xFFFFFFFFu,
-                   1000,
-                   0x7FFFFFFF},
-        PeriodCase{"a negative random range adding nothing",
-                   {0, 0, 1000},
-                   Fields{0, -30, 0},
-                   std::nullopt,
-                   1000,
-                   1000}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Delays, MainDialogRunPeriod,
+                         ::testing::Values(PeriodCase{"a zero delay as one millisecond", 0, false, 0, 0, 0, 1,
+                                                      1},
+                                           PeriodCase{"an overlong random range clamped", 1000, true, 40000,
+                                                      0, 0xFFFFFFFF, 1000, 0x7FFFFFFF},
+                                           PeriodCase{"a negative random range adding nothing", 1000, true, 0,
+                                                      -30, 0, 1000, 1000}),
+                         RowName());
 
 TEST_F(MainDialogRun, AnInvalidFieldAtStartIsReportedAndTheRunStartsWithTheValueRead) {
     StoreDelay(0, 0, 10);
