@@ -27,6 +27,9 @@ std::wstring TipOf(const NotifyIconRecord& record) {
 
 // The tooltip as a whole field: the text, then zeros to the end.
 bool TipIs(const NotifyIconRecord& record, const std::wstring& text) {
+    if (text.size() >= record.szTip.size()) {
+        return false;
+    }
     const auto rest = std::find_if(record.szTip.begin() + text.size(), record.szTip.end(),
                                    [](wchar_t unit) { return unit != L'\0'; });
     return TipOf(record) == text && rest == record.szTip.end();
@@ -46,10 +49,6 @@ protected:
     const WindowHandle m_hWnd = m_windows.AddTopLevelWindow(kTitle, L"#32770", {}, FakeWindows::kOwnProcessId,
                                                             FakeWindows::kOwnThreadId);
 };
-
-} // namespace
-
-namespace {
 
 const wchar_t kNewTip[] = L"F6 - [ A ]\nTapwell by Tovrin";
 
