@@ -4,9 +4,7 @@
 
 #include "ports/Win32Constants.h"
 
-namespace {
-
-std::wstring TipText(const NotifyIconRecord& record) {
+std::wstring FakeNotificationArea::TipText(const NotifyIconRecord& record) {
     std::wstring tip;
     for (wchar_t unit : record.szTip) {
         if (unit == L'\0') {
@@ -16,6 +14,8 @@ std::wstring TipText(const NotifyIconRecord& record) {
     }
     return tip;
 }
+
+namespace {
 
 std::string MessageName(std::uint32_t message) {
     switch (message) {

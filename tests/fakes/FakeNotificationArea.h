@@ -39,6 +39,9 @@ public:
     // flags 7)".
     CCallLog& Log() { return m_log; }
 
+    // The tooltip a record carries: its units up to the first zero.
+    static std::wstring TipText(const NotifyIconRecord& record);
+
 private:
     std::map<std::pair<WindowHandle, std::uint32_t>, Icon> m_icons;
     std::vector<Call> m_calls;

@@ -30,6 +30,7 @@
 #include "settings/AppSettings.h"
 #include "settings/InstanceSection.h"
 #include "settings/Profile.h"
+#include "unit/UnusedPorts.h"
 
 namespace app_test {
 
@@ -39,21 +40,6 @@ inline const std::wstring kLaunchFromTrayText =
     L"Please Launch the Application from System Tray Icon.\n\n"
     L"System Tray Icon is located at at bottom right corner of the screen.\n\n"
     L"Please write to help@tapwell.example in case you face any issues related to this popup.";
-
-// Start-up never opens anything through the shell.
-class UnusedShell : public IShell {
-public:
-    std::intptr_t ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override {
-        ADD_FAILURE() << "start-up opened something through the shell";
-        return 0;
-    }
-    std::wstring GetModuleFileName(std::uint32_t) override {
-        ADD_FAILURE() << "start-up asked for the module file name";
-        return L"";
-    }
-};
-
-// The main dialog's controls as the resource script lays them out; hidden until shown.
 
 class AppFixture : public ::testing::Test {
 protected:
@@ -133,7 +119,7 @@ protected:
     FakeTimers m_timers{m_windows};
     FakeHotKeys m_hotKeys;
     FakeNotificationArea m_tray;
-    UnusedShell m_shell;
+    UnusedShell m_shell{"start-up"}; // start-up never opens anything through the shell
     FakeRandomSource m_random;
     FakeClipboard m_clipboard;
     const Platform m_platform{m_registry, m_input, m_layout, m_windows, m_menus,  m_painting, m_timers,

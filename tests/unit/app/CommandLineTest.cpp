@@ -1,40 +1,64 @@
-// The ":silent" switch: a case-sensitive substring of the arguments.
-#include <ostream>
+// The ":silent" switch: a case-sensitive substring of the arguments, and the main dialog that it
+// keeps hidden at start-up.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "AppFixture.h"
 #include "app/CommandLine.h"
 #include "fakes/CallLog.h"
+#include "unit/TableRows.h"
+
+using app_test::AppFixture;
 
 namespace {
 
-struct SilentCase {
+struct SilentCase : NamedRow {
     const wchar_t* arguments;
     bool silent;
 };
 
-void PrintTo(const SilentCase& c, std::ostream* os) {
-    *os << "\"" << Narrow(c.arguments) << "\"";
-}
+const SilentCase kArguments[] = {
+    {"none", L"", false},
+    {"alone", L":silent", true},
+    {"between blanks", L"  :silent  ", true},
+    {"after another switch", L"/x :silent", true},
+    {"after other text", L"/other :silent", true},
+    {"glued to another switch", L"-debug:silent", true},
+    {"with a suffix", L":silently", true},
+    {"within other text", L"x:silenty", true},
+    {"quoted", L"\":silent\"", true},
+    {"upper case", L":SILENT", false},
+    {"capitalised", L":Silent", false},
+    {"with a slash", L"/silent", false},
+    {"with a dash", L"-silent", false},
+    {"without the colon", L"silent", false},
+    {"with a blank after the colon", L": silent", false},
+    {"cut short", L":silen", false},
+};
+
+using SilentStart = TableTest<::testing::Test, SilentCase>;
+using StartupCommandLine = TableTest<AppFixture, SilentCase>;
 
 } // namespace
 
-class SilentStart : public ::testing::TestWithParam<SilentCase> {};
-
 TEST_P(SilentStart, FollowsTheSwitchAnywhereInTheArguments) {
-    EXPECT_EQ(IsSilentStart(GetParam().arguments), GetParam().silent)
-        << "arguments \"" << Narrow(GetParam().arguments) << "\"";
+    EXPECT_EQ(IsSilentStart(GetParam().arguments), GetParam().silent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, SilentStart,
-                         ::testing::Values(SilentCase{L"", false}, SilentCase{L":silent", true},
-                                           SilentCase{L"  :silent  ", true}, SilentCase{L"/x :silent", true},
-                                           SilentCase{L"-debug:silent", true}, SilentCase{L":silently", true},
-                                           SilentCase{L"\":silent\"", true}, SilentCase{L":SILENT", false},
-                                           SilentCase{L":Silent", false}, SilentCase{L"/silent", false},
-                                           SilentCase{L"-silent", false}, SilentCase{L"silent", false},
-                                           SilentCase{L": silent", false}, SilentCase{L":silen", false}),
-                         [](const ::testing::TestParamInfo<SilentCase>& info) {
-                             return "Case" + std::to_string(info.index);
-                         });
+TEST_P(StartupCommandLine, SilentKeepsTheMainDialogHiddenButAlive) {
+    ASSERT_TRUE(Start(GetParam().arguments));
+    const WindowHandle dialog = MainDialog();
+    ASSERT_NE(dialog, 0u);
+
+    EXPECT_TRUE(m_windows.IsWindow(dialog));
+    EXPECT_EQ(m_windows.Window(dialog).visible, !GetParam().silent);
+    const std::vector<std::string> bringUp =
+        CallsOn(dialog, {"ShowWindow", "SetFocus", "SetForegroundWindow"});
+    EXPECT_EQ(bringUp.size(), GetParam().silent ? 0u : 3u);
+    EXPECT_EQ(m_windows.Window(dialog).text, app_test::kTitle) << "other instances must find it either way";
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, SilentStart, ::testing::ValuesIn(kArguments), RowName());
+INSTANTIATE_TEST_SUITE_P(Arguments, StartupCommandLine, ::testing::ValuesIn(kArguments), RowName());

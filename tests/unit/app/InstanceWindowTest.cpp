@@ -1,5 +1,4 @@
 // Which top-level windows are main windows of other instances.
-#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -7,27 +6,22 @@
 #include "app/InstanceWindow.h"
 #include "fakes/FakeWindows.h"
 #include "resource.h"
+#include "unit/TableRows.h"
 
 namespace {
 
 const wchar_t TITLE[] = L"" TAPWELL_APP_TITLE;
 
-struct WindowCase {
-    const char* description;
+struct WindowCase : NamedRow {
     const wchar_t* title;
     const wchar_t* className;
     bool owned;
     bool enabled;
     bool counts;
 };
-
-void PrintTo(const WindowCase& c, std::ostream* os) {
-    *os << c.description;
-}
+using InstanceWindowRecognition = TableTest<::testing::Test, WindowCase>;
 
 } // namespace
-
-class InstanceWindowRecognition : public ::testing::TestWithParam<WindowCase> {};
 
 TEST_P(InstanceWindowRecognition, CountsOnlyEnabledUnownedWindowsTitledExactly) {
     const WindowCase& c = GetParam();
@@ -40,7 +34,7 @@ TEST_P(InstanceWindowRecognition, CountsOnlyEnabledUnownedWindowsTitledExactly) 
     }
 
     std::wstring text;
-    EXPECT_EQ(IsInstanceMainWindow(windows, window, TITLE, text), c.counts) << c.description;
+    EXPECT_EQ(IsInstanceMainWindow(windows, window, TITLE, text), c.counts);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,30 +53,37 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"title with a suffix", L"Tapwell by Tovrin - 2", L"#32770", false, true, false},
         WindowCase{"title prefix only", L"Tapwell", L"#32770", false, true, false},
         WindowCase{"title with a trailing blank", L"Tapwell by Tovrin ", L"#32770", false, true, false}),
-    [](const ::testing::TestParamInfo<WindowCase>& info) { return "Case" + std::to_string(info.index); });
+    RowName());
 
-TEST(InstanceWindowRecognition, ATitleIsNotReadOnceAnEarlierTestFailed) {
+namespace {
+
+// What the caller's buffer holds after a window that is no instance's.
+struct TitleReadCase : NamedRow {
+    const wchar_t* title;
+    const wchar_t* className;
+    const wchar_t* lookFor;
+    const wchar_t* textBefore;
+    const wchar_t* textAfter;
+};
+using InstanceWindowTitleRead = TableTest<::testing::Test, TitleReadCase>;
+
+} // namespace
+
+TEST_P(InstanceWindowTitleRead, LeavesWhatWasReadInTheBuffer) {
+    const TitleReadCase& c = GetParam();
     FakeWindows windows;
-    const WindowHandle window = windows.AddTopLevelWindow(TITLE, L"Progman");
-    std::wstring text = L"untouched";
+    const WindowHandle window = windows.AddTopLevelWindow(c.title, c.className);
+    std::wstring text = c.textBefore;
 
-    EXPECT_FALSE(IsInstanceMainWindow(windows, window, TITLE, text));
-    EXPECT_EQ(text, L"untouched");
+    EXPECT_FALSE(IsInstanceMainWindow(windows, window, c.lookFor, text));
+    EXPECT_EQ(text, c.textAfter);
 }
 
-TEST(InstanceWindowRecognition, TheTitleReadIsLeftInTheBuffer) {
-    FakeWindows windows;
-    const WindowHandle window = windows.AddTopLevelWindow(L"Notepad", L"Notepad");
-    std::wstring text;
-
-    EXPECT_FALSE(IsInstanceMainWindow(windows, window, TITLE, text));
-    EXPECT_EQ(text, L"Notepad");
-}
-
-TEST(InstanceWindowRecognition, AnEmptyTitleToLookForMatchesNothing) {
-    FakeWindows windows;
-    const WindowHandle window = windows.AddTopLevelWindow(L"", L"#32770");
-    std::wstring text;
-
-    EXPECT_FALSE(IsInstanceMainWindow(windows, window, L"", text));
-}
+INSTANTIATE_TEST_SUITE_P(Windows, InstanceWindowTitleRead,
+                         ::testing::Values(TitleReadCase{"not read once an earlier test failed", TITLE,
+                                                         L"Progman", TITLE, L"untouched", L"untouched"},
+                                           TitleReadCase{"the title read stays", L"Notepad", L"Notepad",
+                                                         TITLE, L"", L"Notepad"},
+                                           TitleReadCase{"an empty title to look for matches nothing", L"",
+                                                         L"#32770", L"", L"", L""}),
+                         RowName());

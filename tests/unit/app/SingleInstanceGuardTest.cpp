@@ -1,6 +1,5 @@
 // CLimitSingleInstance: the named mutex taken at construction and what its creation says.
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "fakes/CallLog.h"
 #include "fakes/FakeProcess.h"
 #include "ports/Win32Constants.h"
+#include "unit/TableRows.h"
 
 TEST(SingleInstanceGuard, CreatesTheOwnedMutexUnderTheExactNameAtConstruction) {
     FakeProcess process;
@@ -21,20 +21,14 @@ TEST(SingleInstanceGuard, CreatesTheOwnedMutexUnderTheExactNameAtConstruction) {
 
 namespace {
 
-struct CreateOutcome {
-    const char* description;
+struct CreateOutcome : NamedRow {
     MutexHandle handle;
     std::uint32_t lastError;
     bool alreadyRunning;
 };
-
-void PrintTo(const CreateOutcome& c, std::ostream* os) {
-    *os << c.description;
-}
+using SingleInstanceGuardOutcome = TableTest<::testing::Test, CreateOutcome>;
 
 } // namespace
-
-class SingleInstanceGuardOutcome : public ::testing::TestWithParam<CreateOutcome> {};
 
 TEST_P(SingleInstanceGuardOutcome, AnotherInstanceRunsOnlyWhenTheMutexAlreadyExisted) {
     const CreateOutcome& outcome = GetParam();
@@ -43,7 +37,7 @@ TEST_P(SingleInstanceGuardOutcome, AnotherInstanceRunsOnlyWhenTheMutexAlreadyExi
 
     CLimitSingleInstance guard(process, SINGLE_INSTANCE_MUTEX_NAME);
 
-    EXPECT_EQ(guard.IsAlreadyRunning(), outcome.alreadyRunning) << outcome.description;
+    EXPECT_EQ(guard.IsAlreadyRunning(), outcome.alreadyRunning);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         CreateOutcome{"failed for another reason", 0, ERROR_INVALID_HANDLE, false},
         // A stale last error left by an earlier call must not be taken for "exists".
         CreateOutcome{"handle with an unrelated error", FakeProcess::kMutex, ERROR_INVALID_PARAMETER, false}),
-    [](const ::testing::TestParamInfo<CreateOutcome>& info) { return "Case" + std::to_string(info.index); });
+    RowName());
 
 TEST(SingleInstanceGuard, DestructionClosesTheHandleOnce) {
     FakeProcess process;

@@ -1,7 +1,6 @@
 // The single-instance rule at start-up: another instance's window brought up, or the user told
 // where to find it; and when the rule applies at all.
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "AppFixture.h"
 #include "fakes/CallLog.h"
 #include "ports/Win32Constants.h"
+#include "unit/TableRows.h"
 
 using app_test::AppFixture;
 
@@ -65,9 +65,20 @@ TEST_F(AppFixture, TheLookupTakesAFolderWindowWithTheTitleThatTheCountWouldSkip)
                                 BringUpCalls(folder)));
 }
 
-TEST_F(AppFixture, NoWindowOfTheOtherInstanceShowsWhereToFindItAndEnds) {
+namespace {
+
+// The other instance holds the mutex, but the only other window is not its main window.
+struct NotItsWindowCase : NamedRow {
+    const wchar_t* title;
+    const wchar_t* className;
+};
+using OtherInstanceNotFound = TableTest<AppFixture, NotItsWindowCase>;
+
+} // namespace
+
+TEST_P(OtherInstanceNotFound, ShowsWhereToFindItAndEnds) {
     m_process.SetMutexExists();
-    AddOtherWindow(L"Untitled - Notepad", L"Notepad");
+    AddOtherWindow(GetParam().title, GetParam().className);
 
     EXPECT_FALSE(Start());
 
@@ -81,31 +92,22 @@ TEST_F(AppFixture, NoWindowOfTheOtherInstanceShowsWhereToFindItAndEnds) {
     EXPECT_EQ(m_windows.Log().Count("ShowWindow"), 0u);
 }
 
-TEST_F(AppFixture, ANearMissTitleIsNotTheOtherInstance) {
-    m_process.SetMutexExists();
-    AddOtherWindow(L"tapwell by tovrin", L"#32770");
-
-    EXPECT_FALSE(Start());
-
-    EXPECT_EQ(m_windows.MessageBoxes().size(), 1u);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Windows, OtherInstanceNotFound,
+    ::testing::Values(NotItsWindowCase{"another program's window", L"Untitled - Notepad", L"Notepad"},
+                      NotItsWindowCase{"a near-miss title", L"tapwell by tovrin", L"#32770"}),
+    RowName());
 
 namespace {
 
-struct InstanceModeCase {
-    const char* description;
+struct InstanceModeCase : NamedRow {
     bool stored;
     std::uint32_t value;
     bool singleInstance;
 };
-
-void PrintTo(const InstanceModeCase& c, std::ostream* os) {
-    *os << c.description;
-}
+using InstanceModeAtStart = TableTest<AppFixture, InstanceModeCase>;
 
 } // namespace
-
-class InstanceModeAtStart : public AppFixture, public ::testing::WithParamInterface<InstanceModeCase> {};
 
 TEST_P(InstanceModeAtStart, OnlyAStoredZeroLetsASecondInstanceStart) {
     const InstanceModeCase& c = GetParam();
@@ -117,13 +119,13 @@ TEST_P(InstanceModeAtStart, OnlyAStoredZeroLetsASecondInstanceStart) {
 
     const bool started = Start();
 
-    EXPECT_EQ(started, !c.singleInstance) << c.description;
-    EXPECT_EQ(m_windows.Window(other).visible, c.singleInstance) << c.description;
-    EXPECT_EQ(MainDialog() != 0, !c.singleInstance) << c.description;
+    EXPECT_EQ(started, !c.singleInstance);
+    EXPECT_EQ(m_windows.Window(other).visible, c.singleInstance);
+    EXPECT_EQ(MainDialog() != 0, !c.singleInstance);
     if (!c.singleInstance) {
-        EXPECT_EQ(g_nInstanceNumber, 1) << c.description;
-        EXPECT_EQ(g_strInstanceSection, L"Settings 1") << c.description;
-        EXPECT_EQ(m_windows.Log().Count("SetActiveWindow(" + Hex(other)), 0u) << c.description;
+        EXPECT_EQ(g_nInstanceNumber, 1);
+        EXPECT_EQ(g_strInstanceSection, L"Settings 1");
+        EXPECT_EQ(m_windows.Log().Count("SetActiveWindow(" + Hex(other)), 0u);
     }
 }
 
@@ -133,9 +135,7 @@ INSTANTIATE_TEST_SUITE_P(StoredValues, InstanceModeAtStart,
                                            InstanceModeCase{"stored 2", true, 2, true},
                                            InstanceModeCase{"stored 0xFFFFFFFF", true, 0xFFFFFFFFu, true},
                                            InstanceModeCase{"stored 0", true, 0, false}),
-                         [](const ::testing::TestParamInfo<InstanceModeCase>& info) {
-                             return "Case" + std::to_string(info.index);
-                         });
+                         RowName());
 
 TEST_F(AppFixture, SingleInstanceModeWithoutAnotherInstanceStartsAsNumberZero) {
     StoreUseSingleInstance(1);

@@ -1,6 +1,5 @@
 // CPellorApp::InitInstance for an instance that is allowed to run: the order of the start-up, the
 // instance number and section, and the main dialog shown or kept in the tray.
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -86,40 +85,3 @@ TEST_F(AppFixture, AMutexThatCouldNotBeCreatedLeavesThisTheOnlyInstance) {
     EXPECT_EQ(g_nInstanceNumber, 1) << "the other window still counts";
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
 }
-
-namespace {
-
-struct SilentCase {
-    const wchar_t* arguments;
-    bool shown;
-};
-
-void PrintTo(const SilentCase& c, std::ostream* os) {
-    *os << "\"" << Narrow(c.arguments) << "\"";
-}
-
-} // namespace
-
-class StartupCommandLine : public AppFixture, public ::testing::WithParamInterface<SilentCase> {};
-
-TEST_P(StartupCommandLine, SilentKeepsTheMainDialogHiddenButAlive) {
-    ASSERT_TRUE(Start(GetParam().arguments));
-    const WindowHandle dialog = MainDialog();
-    ASSERT_NE(dialog, 0u);
-
-    EXPECT_TRUE(m_windows.IsWindow(dialog));
-    EXPECT_EQ(m_windows.Window(dialog).visible, GetParam().shown);
-    const std::vector<std::string> bringUp =
-        CallsOn(dialog, {"ShowWindow", "SetFocus", "SetForegroundWindow"});
-    EXPECT_EQ(bringUp.size(), GetParam().shown ? 3u : 0u);
-    EXPECT_EQ(m_windows.Window(dialog).text, app_test::kTitle) << "other instances must find it either way";
-}
-
-INSTANTIATE_TEST_SUITE_P(Arguments, StartupCommandLine,
-                         ::testing::Values(SilentCase{L"", true}, SilentCase{L":silent", false},
-                                           SilentCase{L"/other :silent", false},
-                                           SilentCase{L"x:silenty", false}, SilentCase{L":SILENT", true},
-                                           SilentCase{L"/silent", true}, SilentCase{L"silent", true}),
-                         [](const ::testing::TestParamInfo<SilentCase>& info) {
-                             return "Case" + std::to_string(info.index);
-                         });

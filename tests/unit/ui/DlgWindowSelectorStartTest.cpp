@@ -4,6 +4,7 @@
 
 #include "MainDialogFixture.h"
 #include "SelectorFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -40,31 +41,32 @@ protected:
     WindowHandle m_hNewTarget = 0;
 };
 
-TEST_F(SelectorAtStart, PickingAWindowAndOkStartsTheRun) {
+// The user drags the sight onto a new window and closes the selector with the button.
+struct CloseCase : NamedRow {
+    int button;
+    bool runs; // and the new window is stored
+};
+using SelectorAtStartClosed = TableTest<SelectorAtStart, CloseCase>;
+
+TEST_P(SelectorAtStartClosed, StartsTheRunOnlyWithTheWindowPicked) {
+    const CloseCase& c = GetParam();
     Start();
     SelectKey(KEY_ENTER);
     DragSightTo({610, 120});
-    m_windows.QueueUserAction([this] { EXPECT_TRUE(m_user.Click(IDOK)); });
+    m_windows.QueueUserAction([this, &c] { EXPECT_TRUE(m_user.Click(c.button)); });
 
     ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
 
     EXPECT_EQ(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).size(), 1u);
-    EXPECT_EQ(m_settings.GetSeekedWindow(), m_hNewTarget);
-    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_PRESS_FIXED));
-    EXPECT_NE(RunButtons(), IdleButtons());
+    EXPECT_EQ(m_settings.GetSeekedWindow() == m_hNewTarget, c.runs);
+    EXPECT_EQ(TimerActive(CPellorDlg::IDT_PRESS_FIXED), c.runs);
+    EXPECT_FALSE(TimerActive(CPellorDlg::IDT_PRESS_RANDOM));
+    EXPECT_EQ(RunButtons(), c.runs ? RunningButtons() : IdleButtons());
 }
 
-TEST_F(SelectorAtStart, PickingAWindowAndCancelLeavesTheRunIdle) {
-    Start();
-    SelectKey(KEY_ENTER);
-    DragSightTo({610, 120});
-    m_windows.QueueUserAction([this] { EXPECT_TRUE(m_user.Click(IDCANCEL)); });
-
-    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
-
-    EXPECT_NE(m_settings.GetSeekedWindow(), m_hNewTarget);
-    EXPECT_EQ(m_timers.ActiveCount(), 0);
-    EXPECT_EQ(RunButtons(), IdleButtons());
-}
+INSTANTIATE_TEST_SUITE_P(Buttons, SelectorAtStartClosed,
+                         ::testing::Values(CloseCase{"OK starts the run", IDOK, true},
+                                           CloseCase{"Cancel leaves the run idle", IDCANCEL, false}),
+                         RowName());
 
 } // namespace

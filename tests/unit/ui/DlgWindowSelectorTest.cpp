@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SelectorFixture.h"
+#include "unit/TableRows.h"
 
 namespace selector_test {
 namespace {
@@ -92,15 +93,14 @@ TEST_F(SelectorOpening, StaleStoredWindowShowsThePromptAndKeepsFirstEdit) {
 
 // --- Describing a window ---
 
-struct DescriptionCase {
-    const char* name;
+struct DescriptionCase : NamedRow {
     // Classes of the children; a class after ">" is a child of the one before it.
     std::vector<std::wstring> children;
     int expectedControls;
     bool expectedEdit;
 };
 
-class SelectorDescription : public SelectorFixture, public ::testing::WithParamInterface<DescriptionCase> {};
+using SelectorDescription = TableTest<SelectorFixture, DescriptionCase>;
 
 TEST_P(SelectorDescription, CountsEveryDescendantAndLooksForAnEditControl) {
     const DescriptionCase& c = GetParam();
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DescriptionCase{
                           "GrandchildrenCount", {L"Panel", L">Panel", L">Button", L"Static"}, 4, false},
                       DescriptionCase{"EditDeepDown", {L"Panel", L">Panel", L">Edit"}, 3, true}),
-    [](const ::testing::TestParamInfo<DescriptionCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 // --- Delivery options ---
 

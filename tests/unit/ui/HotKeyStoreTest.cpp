@@ -10,6 +10,7 @@
 #include "ports/Win32Constants.h"
 #include "settings/Profile.h"
 #include "ui/HotKeyStore.h"
+#include "unit/TableRows.h"
 
 namespace {
 
@@ -49,94 +50,85 @@ TEST(HotKeyValueBase, IsTheSectionNameABlankAndTheWord) {
     EXPECT_EQ(FormatHotKeyValueBase(L"Settings 12"), L"Settings 12 StartAutoClickHotkey");
 }
 
-TEST_F(HotKeyStoreFixture, TheControlsPairIsStoredAsKeyAndModEntries) {
-    const struct {
-        const char* name;
-        std::uint32_t vk;
-        std::uint32_t controlModifiers;
-        std::int64_t key;
-        std::int64_t mod;
-    } cases[] = {
-        {"Ctrl+Alt+F6", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT, 0x75, 0x0003},
+namespace {
+
+struct ReadCase : NamedRow {
+    std::optional<std::uint32_t> key;
+    std::optional<std::uint32_t> mod;
+    StoredHotKey expected;
+};
+using HotKeyStoreRead = TableTest<HotKeyStoreFixture, ReadCase>;
+
+} // namespace
+
+TEST_P(HotKeyStoreRead, TheStoredPairReadsBackInBothForms) {
+    const ReadCase& c = GetParam();
+    if (c.key) {
+        m_registry.PutDword(kSection0Path, kKeyEntry0, *c.key);
+    }
+    if (c.mod) {
+        m_registry.PutDword(kSection0Path, kModEntry0, *c.mod);
+    }
+
+    const StoredHotKey hotKey = m_store.Read(m_strBase);
+
+    EXPECT_EQ(hotKey.vk, c.expected.vk);
+    EXPECT_EQ(hotKey.storedModifiers, c.expected.storedModifiers);
+    EXPECT_EQ(hotKey.controlModifiers, c.expected.controlModifiers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, HotKeyStoreRead,
+    ::testing::Values(
+        ReadCase{"Alt F6", 0x75, 0x0001, {0x75, HOTKEYF_ALT, MOD_ALT}},
+        ReadCase{"missing entries", std::nullopt, std::nullopt, {0, 0, 0}},
+        ReadCase{"high bits", 0x00070075, 0xFFFF0006, {0x75, HOTKEYF_CONTROL | HOTKEYF_SHIFT, 0x0006}},
+        // Stored with the Windows key before the extended flag was told apart: registered as
+        // stored.
+        ReadCase{"Windows Shift Home", 0x24, 0x000C, {0x24, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x000C}}),
+    RowName());
+
+namespace {
+
+// Both entries hold Key 0x41 and Mod 0x0002 before the write.
+struct WriteCase : NamedRow {
+    std::uint32_t vk;
+    std::uint32_t controlModifiers;
+    const wchar_t* failingEntry; // nullptr: every write succeeds
+    bool written;
+    std::int64_t key;
+    std::int64_t mod;
+};
+using HotKeyStoreWrite = TableTest<HotKeyStoreFixture, WriteCase>;
+
+} // namespace
+
+TEST_P(HotKeyStoreWrite, StoresTheControlsPairAsKeyAndModEntriesKeyFirst) {
+    const WriteCase& c = GetParam();
+    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
+    m_registry.PutDword(kSection0Path, kModEntry0, 0x0002);
+    if (c.failingEntry != nullptr) {
+        m_registry.FailWritesTo(c.failingEntry);
+    }
+
+    EXPECT_EQ(m_store.Write(m_strBase, c.vk, c.controlModifiers), c.written);
+
+    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), c.key);
+    EXPECT_EQ(Stored(kSection0Path, kModEntry0), c.mod);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, HotKeyStoreWrite,
+    ::testing::Values(
+        WriteCase{"Ctrl Alt F6", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT, nullptr, true, 0x75, 0x0003},
         // The extended flag of the navigation block's Home is no modifier.
-        {"Shift+Home", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x24, 0x0004},
-        {"cleared", 0, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
-        m_registry.PutDword(kSection0Path, kModEntry0, 0x0002);
-
-        EXPECT_TRUE(m_store.Write(m_strBase, c.vk, c.controlModifiers)) << c.name;
-
-        EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), c.key) << c.name;
-        EXPECT_EQ(Stored(kSection0Path, kModEntry0), c.mod) << c.name;
-    }
-}
-
-TEST_F(HotKeyStoreFixture, TheStoredPairReadsBackInBothForms) {
-    const struct {
-        const char* name;
-        std::optional<std::uint32_t> key;
-        std::optional<std::uint32_t> mod;
-        StoredHotKey expected;
-    } cases[] = {
-        {"Alt+F6", 0x75, 0x0001, {0x75, HOTKEYF_ALT, MOD_ALT}},
-        {"missing entries", std::nullopt, std::nullopt, {0, 0, 0}},
-        {"high bits", 0x00070075, 0xFFFF0006, {0x75, HOTKEYF_CONTROL | HOTKEYF_SHIFT, 0x0006}},
-        // Stored with the Windows key before the extended flag was told apart: registered as stored.
-        {"Windows+Shift+Home", 0x24, 0x000C, {0x24, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x000C}},
-    };
-    for (const auto& c : cases) {
-        FakeRegistry registry;
-        CProfile profile{registry};
-        profile.SetRegistryKey(L"Tov rin");
-        profile.SetApplicationName(L"Tapwell by Tovrin");
-        if (c.key) {
-            registry.PutDword(kSection0Path, kKeyEntry0, *c.key);
-        }
-        if (c.mod) {
-            registry.PutDword(kSection0Path, kModEntry0, *c.mod);
-        }
-
-        const StoredHotKey hotKey = CHotKeyStore(profile, m_strSection).Read(m_strBase);
-
-        EXPECT_EQ(hotKey.vk, c.expected.vk) << c.name;
-        EXPECT_EQ(hotKey.storedModifiers, c.expected.storedModifiers) << c.name;
-        EXPECT_EQ(hotKey.controlModifiers, c.expected.controlModifiers) << c.name;
-    }
-}
-
-TEST_F(HotKeyStoreFixture, AFailedKeyWriteFailsAndLeavesTheModEntryAlone) {
-    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
-    m_registry.PutDword(kSection0Path, kModEntry0, 0x0004);
-    m_registry.FailWritesTo(kKeyEntry0);
-
-    EXPECT_FALSE(m_store.Write(m_strBase, VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
-
-    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x41);
-    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0004);
-}
-
-TEST_F(HotKeyStoreFixture, AFailedModWriteFailsAfterTheKeyWasWritten) {
-    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
-    m_registry.PutDword(kSection0Path, kModEntry0, 0x0004);
-    m_registry.FailWritesTo(kModEntry0);
-
-    EXPECT_FALSE(m_store.Write(m_strBase, VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
-
-    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0x75);
-    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0x0004);
-}
-
-TEST_F(HotKeyStoreFixture, ClearingStoresZeroInBothEntries) {
-    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x75);
-    m_registry.PutDword(kSection0Path, kModEntry0, 0x0003);
-
-    EXPECT_TRUE(m_store.Write(m_strBase, 0, 0));
-
-    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), 0);
-    EXPECT_EQ(Stored(kSection0Path, kModEntry0), 0);
-}
+        WriteCase{"Shift Home", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, nullptr, true, 0x24, 0x0004},
+        WriteCase{"cleared", 0, 0, nullptr, true, 0, 0},
+        WriteCase{"failed Key write leaves the Mod entry alone", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT,
+                  kKeyEntry0, false, 0x41, 0x0002},
+        WriteCase{"failed Mod write comes after the Key was written", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT,
+                  kModEntry0, false, 0x75, 0x0002}),
+    RowName());
 
 TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall) {
     // The store exists before start-up has numbered the instance.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "KeyListPositions.h"
 #include "MenuResources.h"
 #include "SelectorFixture.h"
 #include "fakes/CallLog.h"
@@ -48,17 +50,6 @@ inline const std::wstring kSharedPath = kProfilePath + L"\\Settings";
 inline const std::wstring kSocialPath = kProfilePath + L"\\Social";
 inline const std::wstring kSeekedPath = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
 inline const std::wstring kAppTitle = L"Tapwell by Tovrin";
-
-// Positions in the key list and the modifier list.
-constexpr int KEY_F5 = 4;
-constexpr int KEY_ENTER = 13;
-constexpr int KEY_TAB = 23;
-constexpr int KEY_CTRL = 24;
-constexpr int KEY_LETTER_A = 46;
-constexpr int MODIFIER_NONE = 0;
-constexpr int MODIFIER_CTRL = 1;
-constexpr int MODIFIER_ALT = 2;
-constexpr int MODIFIER_SHIFT = 3;
 
 // Registry calls as lines: "read Settings 0/HoldKey", "write Settings 0/HoldKey = 1",
 // "write SeekedWindows/Settings 0 = 4096"; the key is named by its last path component.
@@ -269,6 +260,15 @@ protected:
     }
     void Hotkey(WParam id) { m_windows.Deliver(m_hMain, WM_HOTKEY, id, 0); }
 
+    // Queues what the user does in the modal dialog that opens next, noting whether the main dialog
+    // was disabled meanwhile.
+    void InNextModal(std::function<void()> action) {
+        m_windows.QueueUserAction([this, action] {
+            m_bMainDisabledInModal = !m_windows.IsWindowEnabled(m_hMain);
+            action();
+        });
+    }
+
     // Selects the key (and modifier) as a user does.
     void SelectKey(int keyIndex, int modifierIndex = -1) {
         if (modifierIndex >= 0) {
@@ -298,6 +298,7 @@ protected:
     FakeUser m_user{m_windows};
     CPellorDlg m_dialog{m_platform, m_settings};
     WindowHandle m_hMain = 0;
+    bool m_bMainDisabledInModal = false;
 
 private:
     std::wstring m_savedSection;

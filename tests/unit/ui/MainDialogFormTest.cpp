@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
 namespace {
 
-struct FieldCase {
-    const char* name;
+struct FieldCase : NamedRow {
     int id;
     const char* valueName;
     const wchar_t* text;
@@ -27,7 +27,7 @@ std::string WriteLine(const char* valueName, int value) {
 
 using MainDialogForm = MainDialogFixture;
 
-class MainDialogFormField : public MainDialogFixture, public ::testing::WithParamInterface<FieldCase> {};
+using MainDialogFormField = TableTest<MainDialogFixture, FieldCase>;
 
 TEST_P(MainDialogFormField, AChangeStoresExactlyThatField) {
     Start();
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"milliseconds", IDC_DELAY_MILLISECONDS, "AutoClicksDelayMilliSeconds",
                                 L"99999", 99999},
                       FieldCase{"count", IDC_KEYS_TO_PRESS, "SetNumberOfClicksToAutomate", L"0", 0}),
-    [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainDialogForm, ValuesAreStoredKeystrokeByKeystroke) {
     StoreDelay(0, 0, 0);
@@ -72,14 +72,13 @@ TEST_F(MainDialogForm, TheHoldKeyCheckBoxStoresItsStateAtEachClick) {
     EXPECT_TRUE(SequenceMatches(Writes(), {"write Settings 0/HoldKey = 1", "write Settings 0/HoldKey = 0"}));
 }
 
-struct InvalidCase {
-    const char* name;
+struct InvalidCase : NamedRow {
     int id;
     const wchar_t* text;
     const wchar_t* prompt;
 };
 
-class MainDialogInvalidField : public MainDialogFixture, public ::testing::WithParamInterface<InvalidCase> {};
+using MainDialogInvalidField = TableTest<MainDialogFixture, InvalidCase>;
 
 TEST_P(MainDialogInvalidField, ShowsThePromptFocusesTheFieldAndStoresNothing) {
     Start();
@@ -110,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidCase{"hundredThousandMilliseconds", IDC_DELAY_MILLISECONDS, L"100000",
                     L"Enter an integer between 0 and 99999."},
         InvalidCase{"tenThousandKeys", IDC_KEYS_TO_PRESS, L"10000", L"Enter an integer between 0 and 9999."}),
-    [](const ::testing::TestParamInfo<InvalidCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainDialogForm, AnInvalidFieldElsewhereBlocksTheStoreAndTakesTheFocus) {
     Start();

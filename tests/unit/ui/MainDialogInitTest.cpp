@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -75,8 +76,7 @@ struct StoredIndexCase {
     int modifierSelection; // in the modifier list, 4 entries
 };
 
-class MainDialogStoredIndex : public MainDialogFixture,
-                              public ::testing::WithParamInterface<StoredIndexCase> {};
+using MainDialogStoredIndex = TableTest<MainDialogFixture, StoredIndexCase>;
 
 TEST_P(MainDialogStoredIndex, SelectsAnExistingPositionAndWritesBackWhatItSelected) {
     const StoredIndexCase& c = GetParam();
@@ -153,8 +153,7 @@ TEST_F(MainDialogInit, RegistersTheTaskbarCreatedMessageAndLoadsTheContextMenu) 
 
 // --- The share buttons and their tips ---
 
-struct SocialCase {
-    const char* name;
+struct SocialCase : NamedRow {
     int twittered;
     int facebooked;
     int googled;
@@ -163,7 +162,7 @@ struct SocialCase {
     bool facebookVisible;
 };
 
-class MainDialogSocial : public MainDialogFixture, public ::testing::WithParamInterface<SocialCase> {};
+using MainDialogSocial = TableTest<MainDialogFixture, SocialCase>;
 
 TEST_P(MainDialogSocial, TipsForTheButtonsNotUsedYetAndHidesTheOthers) {
     const SocialCase& c = GetParam();
@@ -202,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         SocialCase{"all", 1, 1, 1, {}, false, false},
         SocialCase{"twittered", 1, 0, 0, {IDC_SHARE_FACEBOOK, IDC_SHARE_GOOGLE}, false, true},
         SocialCase{"onlyGoogle", 1, 1, 0, {IDC_SHARE_GOOGLE}, false, false}),
-    [](const ::testing::TestParamInfo<SocialCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainDialogInit, TheTipsSayWhatEachShareButtonDoes) {
     Start();

@@ -1,5 +1,6 @@
 // The pressing run: start and its refusals, the timers and their periods, one press per tick, the
 // count, stop, and the shortcut that toggles it.
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -43,6 +45,12 @@ protected:
         const Microseconds down = m_timers.Now();
         EXPECT_TRUE(Tick());
         return (m_timers.Now() - down) / 1000;
+    }
+    // Starts the dialog, then a run of keysToPress presses of Enter (0: until stopped).
+    void StartCountedRun(int keysToPress) {
+        StoreInt(L"SetNumberOfClicksToAutomate", keysToPress);
+        Start();
+        StartWith(KEY_ENTER);
     }
     void StorePause(int ms) { StoreShared(L"TimeDelayBetweenKeyDownAndKeyUp", ms); }
 };
@@ -106,14 +114,47 @@ TEST_F(MainDialogRun, StartKillsBothTimersBeforeArmingOne) {
                                                 }));
 }
 
-TEST_F(MainDialogRun, AZeroDelayIsArmedAsOneMillisecond) {
-    StoreDelay(0, 0, 0);
+namespace {
+
+// The period the run's first timer is armed with, from the delay and the random range stored.
+struct PeriodCase : NamedRow {
+    int delayMilliseconds;
+    bool random;
+    int randomMinutes;
+    int randomSeconds;
+    std::uint32_t seed; // 0 is also what the source gives unless told otherwise
+    std::uint32_t least;
+    std::uint32_t most;
+};
+using MainDialogRunPeriod = TableTest<MainDialogRun, PeriodCase>;
+
+} // namespace
+
+TEST_P(MainDialogRunPeriod, IsArmedOnTheTimerOfTheDelaysKind) {
+    const PeriodCase& c = GetParam();
+    StoreDelay(0, 0, c.delayMilliseconds);
+    if (c.random) {
+        StoreRandomRange(c.randomMinutes, c.randomSeconds, 0);
+    }
+    m_random.QueueSeed(c.seed);
     Start();
 
     StartWith(KEY_ENTER);
 
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 1u);
+    const std::uintptr_t armed = c.random ? CPellorDlg::IDT_PRESS_RANDOM : CPellorDlg::IDT_PRESS_FIXED;
+    EXPECT_FALSE(TimerActive(c.random ? CPellorDlg::IDT_PRESS_FIXED : CPellorDlg::IDT_PRESS_RANDOM));
+    EXPECT_GE(TimerPeriod(armed), c.least);
+    EXPECT_LE(TimerPeriod(armed), c.most);
 }
+
+INSTANTIATE_TEST_SUITE_P(Delays, MainDialogRunPeriod,
+                         ::testing::Values(PeriodCase{"a zero delay as one millisecond", 0, false, 0, 0, 0, 1,
+                                                      1},
+                                           PeriodCase{"an overlong random range clamped", 1000, true, 40000,
+                                                      0, 0xFFFFFFFF, 1000, 0x7FFFFFFF},
+                                           PeriodCase{"a negative random range adding nothing", 1000, true, 0,
+                                                      -30, 0, 1000, 1000}),
+                         RowName());
 
 TEST_F(MainDialogRun, AnInvalidFieldAtStartIsReportedAndTheRunStartsWithTheValueRead) {
     StoreDelay(0, 0, 10);
@@ -176,27 +217,6 @@ TEST_F(MainDialogRun, BothEndsOfATinyRandomRangeAreReached) {
     EXPECT_EQ(periods, (std::set<std::uint32_t>{100, 101}));
 }
 
-TEST_F(MainDialogRun, AnOverlongRandomRangeIsClampedInsteadOfWrappingAround) {
-    StoreDelay(0, 0, 1000);
-    StoreRandomRange(40000, 0, 0);
-    m_random.QueueSeed(0xFFFFFFFF);
-    Start();
-    StartWith(KEY_ENTER);
-
-    const std::uint32_t period = TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM);
-    EXPECT_GE(period, 1000u);
-    EXPECT_LE(period, 0x7FFFFFFFu);
-}
-
-TEST_F(MainDialogRun, ANegativeRandomRangeAddsNothing) {
-    StoreDelay(0, 0, 1000);
-    StoreRandomRange(0, -30, 0);
-    Start();
-    StartWith(KEY_ENTER);
-
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM), 1000u);
-}
-
 // --- Ticks and presses ---
 
 TEST_F(MainDialogRun, EachPressShowsTheCountAtItsKeyDownAndComesUpAfterThePause) {
@@ -217,9 +237,7 @@ TEST_F(MainDialogRun, EachPressShowsTheCountAtItsKeyDownAndComesUpAfterThePause)
 TEST_F(MainDialogRun, AFastRunRedrawsTheCountAtMostEveryFortyMillisecondsAndShowsTheLastAtTheStop) {
     StoreDelay(0, 0, 10);
     StorePause(0);
-    StoreInt(L"SetNumberOfClicksToAutomate", 0);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(0);
     const std::vector<std::wstring> expected = {L"Keyed 1 Times", L"Keyed 1 Times", L"Keyed 1 Times",
                                                 L"Keyed 1 Times", L"Keyed 5 Times", L"Keyed 5 Times"};
 
@@ -243,9 +261,7 @@ TEST_F(MainDialogRun, AWindowTimerBeforeTheDeadlinePressesNothing) {
 }
 
 TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
-    StoreInt(L"SetNumberOfClicksToAutomate", 3);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(3);
 
     PressAndPause();
     PressAndPause();
@@ -262,9 +278,7 @@ TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
 }
 
 TEST_F(MainDialogRun, ZeroKeysToPressRunsUntilStopped) {
-    StoreInt(L"SetNumberOfClicksToAutomate", 0);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(0);
 
     for (int i = 0; i < 25; ++i) {
         PressAndPause();
@@ -383,9 +397,7 @@ TEST_F(MainDialogRun, WithARandomDelayEachPeriodComesFromTheFieldsAtThatTick) {
 }
 
 TEST_F(MainDialogRun, LoweringTheCountBelowThePressesMadeStopsAfterOneMorePress) {
-    StoreInt(L"SetNumberOfClicksToAutomate", 10);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(10);
     for (int i = 0; i < 3; ++i) {
         PressAndPause();
     }
@@ -540,9 +552,7 @@ TEST_F(MainDialogRunSelectedWindow, APressThatFindsNoWindowStillCounts) {
 
 TEST_F(MainDialogRunSelectedWindow, AHeldRunEndedByTheCountReleasesTheKeyInTheTargetWindow) {
     StoreInt(L"HoldKey", 1);
-    StoreInt(L"SetNumberOfClicksToAutomate", 1);
-    Start();
-    StartWith(KEY_ENTER);
+    StartCountedRun(1);
 
     ASSERT_TRUE(Tick());
 
@@ -608,16 +618,12 @@ TEST_F(MainDialogRunSelectedWindow, SwitchingToTheActiveWindowInTheSelectorCount
 
 TEST_F(MainDialogRun, TheTargetButtonRunsTheSelectorModallyOverTheMainDialog) {
     Start();
-    bool mainEnabledMeanwhile = true;
-    m_windows.QueueUserAction([this, &mainEnabledMeanwhile] {
-        mainEnabledMeanwhile = m_windows.IsWindowEnabled(Main());
-        EXPECT_TRUE(m_user.Click(IDCANCEL));
-    });
+    InNextModal([this] { EXPECT_TRUE(m_user.Click(IDCANCEL)); });
 
     ASSERT_TRUE(m_user.Click(IDC_TARGET));
 
     ASSERT_EQ(m_windows.DialogsCreated(IDD_WINDOW_SELECTOR).size(), 1u);
-    EXPECT_FALSE(mainEnabledMeanwhile);
+    EXPECT_TRUE(m_bMainDisabledInModal);
     EXPECT_TRUE(m_windows.IsWindowEnabled(Main()));
     EXPECT_EQ(m_windows.TopDialog(), Main());
 }

@@ -1,13 +1,13 @@
 // The start/stop shortcut of the main dialog: loaded and registered at start-up, Save and Clear
 // with their refusals, what a refused registration or a failed store leaves, release on close.
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "MainDialogShortcutFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -34,32 +34,38 @@ std::uint32_t HotKeyPair(std::uint32_t vk, std::uint32_t controlModifiers) {
 
 } // namespace
 
-using MainDialogShortcut = MainDialogShortcutFixture;
-
-// --- Start-up ---
+class MainDialogShortcut : public MainDialogShortcutFixture {
+protected:
+    // A shortcut another program holds is reported, then cleared: nothing shown, stored or registered.
+    void ExpectRefusedAndCleared() {
+        EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
+        EXPECT_EQ(ControlPair(), 0u);
+        EXPECT_EQ(StoredKey(), 0);
+        EXPECT_EQ(StoredMod(), 0);
+        EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
+        EXPECT_EQ(TrayTip(), kAppTitle);
+    }
+};
 
 namespace {
 
-struct StartUpCase {
-    const char* name;
+// A shortcut in its two forms: as stored and registered (MOD_*) and as the control holds it
+// (HOTKEYF_*), with the tooltip that shows it beside the key F5.
+struct ShortcutCase : NamedRow {
     std::uint32_t vk;
     std::uint32_t storedModifiers;
-    std::uint32_t controlPair;
-    bool registered;
+    std::uint32_t controlModifiers;
     std::wstring trayTip;
 };
-
-void PrintTo(const StartUpCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class MainDialogShortcutAtStartUp : public MainDialogShortcutFixture,
-                                    public ::testing::WithParamInterface<StartUpCase> {};
+using MainDialogShortcutAtStartUp = TableTest<MainDialogShortcutFixture, ShortcutCase>;
+using MainDialogShortcutSave = TableTest<MainDialogShortcutFixture, ShortcutCase>;
 
 } // namespace
 
+// --- Start-up ---
+
 TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
-    const StartUpCase& c = GetParam();
+    const ShortcutCase& c = GetParam();
     if (c.vk != 0) {
         StoreShortcut(c.vk, c.storedModifiers);
     }
@@ -67,9 +73,9 @@ TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
 
     Start();
 
-    EXPECT_EQ(ControlPair(), c.controlPair);
-    ASSERT_EQ(ShortcutRegistered(), c.registered);
-    if (c.registered) {
+    EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, c.controlModifiers));
+    ASSERT_EQ(ShortcutRegistered(), c.vk != 0);
+    if (c.vk != 0) {
         EXPECT_EQ(Registered().modifiers, c.storedModifiers);
         EXPECT_EQ(Registered().vk, c.vk);
     }
@@ -79,17 +85,15 @@ TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, MainDialogShortcutAtStartUp,
-    ::testing::Values(StartUpCase{"CtrlAltF6", VK_F6, MOD_CONTROL | MOD_ALT,
-                                  HotKeyPair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT), true,
-                                  L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      StartUpCase{"AltShowsAsAlt", VK_F6, 0x0001, HotKeyPair(VK_F6, HOTKEYF_ALT), true,
-                                  L"Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      StartUpCase{"Nothing", 0, 0, 0, false, kAppTitle},
+    ::testing::Values(ShortcutCase{"CtrlAltF6", VK_F6, MOD_CONTROL | MOD_ALT, HOTKEYF_CONTROL | HOTKEYF_ALT,
+                                   L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      ShortcutCase{"AltShowsAsAlt", VK_F6, 0x0001, HOTKEYF_ALT,
+                                   L"Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      ShortcutCase{"Nothing", 0, 0, 0, kAppTitle},
                       // Stored with the Windows key for the extended flag before the two were told apart.
-                      StartUpCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
-                                  HotKeyPair(VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT), true,
-                                  L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
-    [](const ::testing::TestParamInfo<StartUpCase>& info) { return std::string(info.param.name); });
+                      ShortcutCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
+                                   HOTKEYF_SHIFT | HOTKEYF_EXT, L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
+    RowName());
 
 TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersBeforeRegistering) {
     StoreShortcut(VK_F6, MOD_SHIFT);
@@ -110,12 +114,7 @@ TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyCh
 
     Start();
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(StoredKey(), 0);
-    EXPECT_EQ(StoredMod(), 0);
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    ExpectRefusedAndCleared();
     // The shortcut is cleared before the lists are filled; the key chosen before is still chosen.
     EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
     EXPECT_EQ(Stored(L"KeyIndexTobeAutomated"), KEY_LETTER_A);
@@ -123,27 +122,8 @@ TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyCh
 
 // --- Save ---
 
-namespace {
-
-struct SaveCase {
-    const char* name;
-    std::uint32_t vk;
-    std::uint32_t controlModifiers;
-    int storedMod;
-    std::wstring trayTip;
-};
-
-void PrintTo(const SaveCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class MainDialogShortcutSave : public MainDialogShortcutFixture,
-                               public ::testing::WithParamInterface<SaveCase> {};
-
-} // namespace
-
 TEST_P(MainDialogShortcutSave, StoresTheControlsPairAndRegistersItAsReadBack) {
-    const SaveCase& c = GetParam();
+    const ShortcutCase& c = GetParam();
     Start();
     SelectKey(KEY_F5);
     ClearRegistryLog();
@@ -151,28 +131,28 @@ TEST_P(MainDialogShortcutSave, StoresTheControlsPairAndRegistersItAsReadBack) {
     SaveShortcut(c.vk, c.controlModifiers);
 
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
-    EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
-              (std::vector<std::string>{
-                  "write Settings 0/Settings 0 StartAutoClickHotkey Key = " + std::to_string(c.vk),
-                  "write Settings 0/Settings 0 StartAutoClickHotkey Mod = " + std::to_string(c.storedMod),
-                  "read Settings 0/Settings 0 StartAutoClickHotkey Key",
-                  "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
+    EXPECT_EQ(
+        RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
+        (std::vector<std::string>{
+            "write Settings 0/Settings 0 StartAutoClickHotkey Key = " + std::to_string(c.vk),
+            "write Settings 0/Settings 0 StartAutoClickHotkey Mod = " + std::to_string(c.storedModifiers),
+            "read Settings 0/Settings 0 StartAutoClickHotkey Key",
+            "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
     ASSERT_TRUE(ShortcutRegistered());
-    EXPECT_EQ(Registered().modifiers, static_cast<std::uint32_t>(c.storedMod));
+    EXPECT_EQ(Registered().modifiers, c.storedModifiers);
     EXPECT_EQ(Registered().vk, c.vk);
     EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, c.controlModifiers));
     EXPECT_EQ(TrayTip(), c.trayTip);
 }
 
-INSTANTIATE_TEST_SUITE_P(Typed, MainDialogShortcutSave,
-                         ::testing::Values(SaveCase{"CtrlAltF6", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT, 0x0003,
-                                                    L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                                           // The control marks Home as extended; that is not the Windows key.
-                                           SaveCase{"ShiftHome", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, 0x0004,
-                                                    L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
-                         [](const ::testing::TestParamInfo<SaveCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Typed, MainDialogShortcutSave,
+    ::testing::Values(ShortcutCase{"CtrlAltF6", VK_F6, 0x0003, HOTKEYF_CONTROL | HOTKEYF_ALT,
+                                   L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
+                      // The control marks Home as extended; that is not the Windows key.
+                      ShortcutCase{"ShiftHome", VK_HOME, 0x0004, HOTKEYF_SHIFT | HOTKEYF_EXT,
+                                   L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
+    RowName());
 
 TEST_F(MainDialogShortcut, SaveReplacesTheShortcutRegisteredBefore) {
     StoreShortcut(VK_F5, MOD_ALT);
@@ -223,28 +203,16 @@ TEST_F(MainDialogShortcut, TakenShortcutOnSaveIsReportedAndLeavesNoShortcut) {
 
     SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(StoredKey(), 0);
-    EXPECT_EQ(StoredMod(), 0);
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    ExpectRefusedAndCleared();
 }
 
 namespace {
 
-struct FailedStoreCase {
-    const char* name;
+struct FailedStoreCase : NamedRow {
     bool keyWriteFails; // else only the Mod entry cannot be written
     std::uint32_t vk;   // registered and shown afterwards, with the previous Alt
 };
-
-void PrintTo(const FailedStoreCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class MainDialogShortcutFailedSave : public MainDialogShortcutFixture,
-                                     public ::testing::WithParamInterface<FailedStoreCase> {};
+using MainDialogShortcutFailedSave = TableTest<MainDialogShortcutFixture, FailedStoreCase>;
 
 } // namespace
 
@@ -267,9 +235,7 @@ TEST_P(MainDialogShortcutFailedSave, RegistersWhatTheProfileStillHolds) {
 INSTANTIATE_TEST_SUITE_P(Failing, MainDialogShortcutFailedSave,
                          ::testing::Values(FailedStoreCase{"NothingStored", true, VK_F5},
                                            FailedStoreCase{"OnlyTheKeyStored", false, VK_F6}),
-                         [](const ::testing::TestParamInfo<FailedStoreCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         RowName());
 
 // --- Clear ---
 

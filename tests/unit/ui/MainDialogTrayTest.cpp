@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogShortcutFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -32,6 +33,12 @@ protected:
     // The menu resource a tracked pop-up comes from.
     std::uint32_t ResourceOf(const FakeMenus::TrackCall& track) const {
         return m_menus.MenuOf(track.menu).resourceId;
+    }
+    // The user picks the command from the context menu; what that posts is dispatched.
+    void ChooseFromContextMenu(int command) {
+        m_menus.ChooseOnNextTrack(static_cast<std::uintptr_t>(command));
+        m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(10, 10));
+        m_windows.DispatchPosted();
     }
     std::vector<std::string> ShowCalls() {
         return m_windows.Log().Select(
@@ -200,36 +207,38 @@ TEST_F(MainDialogTray, TrayMenuShowAndExitAreCarriedOut) {
     EXPECT_EQ(m_tray.IconCount(), 0u);
 }
 
-TEST_F(MainDialogTray, DoubleClickRestoresShowsFocusesAndBringsToFront) {
-    const struct {
-        const char* situation;
-        std::vector<int> before;
-    } cases[] = {
-        {"visible", {}},
-        {"hidden to the tray", {SW_MINIMIZE, SW_HIDE}},
-        {"minimised", {SW_MINIMIZE}},
-    };
-    for (const auto& c : cases) {
-        if (Main() == 0) {
-            Start();
-        }
-        for (int command : c.before) {
-            m_windows.ShowWindow(Main(), command);
-        }
-        m_windows.Log().Clear();
+namespace {
 
-        EXPECT_EQ(TrayMouse(WM_LBUTTONDBLCLK), 1) << c.situation;
+struct DoubleClickCase : NamedRow {
+    std::vector<int> before; // show commands since start-up
+};
+using MainDialogTrayDoubleClick = TableTest<MainDialogTray, DoubleClickCase>;
 
-        const std::string main = Hex(Main());
-        EXPECT_TRUE(
-            SequenceMatches(ShowCalls(), {"ShowWindow(" + main + ", 9)", "ShowWindow(" + main + ", 5)",
-                                          "SetFocus(" + main + ")", "SetForegroundWindow(" + main + ")"}))
-            << c.situation;
-        EXPECT_TRUE(m_windows.IsWindowVisible(Main())) << c.situation;
-        EXPECT_FALSE(m_windows.IsIconic(Main())) << c.situation;
-        EXPECT_EQ(m_windows.ForegroundWindow(), Main()) << c.situation;
+} // namespace
+
+TEST_P(MainDialogTrayDoubleClick, RestoresShowsFocusesAndBringsToFront) {
+    Start();
+    for (int command : GetParam().before) {
+        m_windows.ShowWindow(Main(), command);
     }
+    m_windows.Log().Clear();
+
+    EXPECT_EQ(TrayMouse(WM_LBUTTONDBLCLK), 1);
+
+    const std::string main = Hex(Main());
+    EXPECT_TRUE(
+        SequenceMatches(ShowCalls(), {"ShowWindow(" + main + ", 9)", "ShowWindow(" + main + ", 5)",
+                                      "SetFocus(" + main + ")", "SetForegroundWindow(" + main + ")"}));
+    EXPECT_TRUE(m_windows.IsWindowVisible(Main()));
+    EXPECT_FALSE(m_windows.IsIconic(Main()));
+    EXPECT_EQ(m_windows.ForegroundWindow(), Main());
 }
+
+INSTANTIATE_TEST_SUITE_P(Windows, MainDialogTrayDoubleClick,
+                         ::testing::Values(DoubleClickCase{"visible", {}},
+                                           DoubleClickCase{"hidden to the tray", {SW_MINIMIZE, SW_HIDE}},
+                                           DoubleClickCase{"minimised", {SW_MINIMIZE}}),
+                         RowName());
 
 // --- Hiding ---
 
@@ -292,10 +301,8 @@ TEST_F(MainDialogTray, MenuButtonOpensTheContextMenuAtThePointer) {
 TEST_F(MainDialogTray, ContextExitPostsCloseWhichEndsTheProgram) {
     Start();
     m_windows.Log().Clear();
-    m_menus.ChooseOnNextTrack(ID_CONTEXT_EXIT);
 
-    m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(10, 10));
-    m_windows.DispatchPosted();
+    ChooseFromContextMenu(ID_CONTEXT_EXIT);
 
     const std::string main = Hex(Main());
     EXPECT_TRUE(
@@ -309,10 +316,8 @@ TEST_F(MainDialogTray, ContextExitPostsCloseWhichEndsTheProgram) {
 TEST_F(MainDialogTray, ContextInstanceModePostsTheSButtonsCommand) {
     Start();
     m_windows.Log().Clear();
-    m_menus.ChooseOnNextTrack(ID_CONTEXT_INSTANCE_MODE);
 
-    m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(10, 10));
-    m_windows.DispatchPosted();
+    ChooseFromContextMenu(ID_CONTEXT_INSTANCE_MODE);
 
     EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({"PostMessage(" + Hex(Main())}),
                                 {"PostMessage(" + Hex(Main()) + ", 0x0111, 1036, 0)"}));
@@ -323,10 +328,8 @@ TEST_F(MainDialogTray, ContextRefreshRefillsTheListsKeepingTheSelection) {
     SelectKey(KEY_LETTER_A);
     m_layout.ClearLog();
     ClearRegistryLog();
-    m_menus.ChooseOnNextTrack(ID_CONTEXT_REFRESH_KEYS);
 
-    m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(10, 10));
-    m_windows.DispatchPosted();
+    ChooseFromContextMenu(ID_CONTEXT_REFRESH_KEYS);
 
     EXPECT_FALSE(m_layout.Log().Empty()) << "the letter keys were named again";
     EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
@@ -341,9 +344,7 @@ TEST_F(MainDialogTray, EveryOtherCommandOfTheMenusAndButtonsIsTakenByTheDialog) 
         IDC_SHARE_FACEBOOK,        IDC_SHARE_TWITTER,         IDC_INSTANCE_MODE,
         IDC_INSTANCE_MODE_S};
     for (int command : commands) {
-        m_menus.ChooseOnNextTrack(static_cast<std::uintptr_t>(command));
-        m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(10, 10));
-        m_windows.DispatchPosted();
+        ChooseFromContextMenu(command);
     }
 
     for (const Msg& msg : m_windows.DefaultProcessed()) {

@@ -155,11 +155,7 @@ using MainDialogAbout = MainDialogFixture;
 
 TEST_F(MainDialogAbout, TheSystemMenuItemOpensTheAboutBoxModally) {
     Start();
-    bool mainEnabledMeanwhile = true;
-    m_windows.QueueUserAction([this, &mainEnabledMeanwhile] {
-        mainEnabledMeanwhile = m_windows.IsWindowEnabled(Main());
-        EXPECT_TRUE(m_user.Click(IDOK));
-    });
+    InNextModal([this] { EXPECT_TRUE(m_user.Click(IDOK)); });
 
     m_windows.Deliver(Main(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
 
@@ -167,7 +163,7 @@ TEST_F(MainDialogAbout, TheSystemMenuItemOpensTheAboutBoxModally) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(m_windows.Window(boxes[0]).parent, Main());
     EXPECT_FALSE(m_windows.IsWindow(boxes[0]));
-    EXPECT_FALSE(mainEnabledMeanwhile);
+    EXPECT_TRUE(m_bMainDisabledInModal);
     EXPECT_TRUE(m_windows.IsWindowEnabled(Main()));
 }
 

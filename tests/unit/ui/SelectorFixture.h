@@ -27,6 +27,7 @@
 #include "settings/InstanceSection.h"
 #include "settings/Profile.h"
 #include "ui/DlgWindowSelector.h"
+#include "unit/UnusedPorts.h"
 
 namespace selector_test {
 
@@ -65,27 +66,6 @@ public:
 
 private:
     FakeRegistry& m_store;
-};
-
-// Ports the selector has no business with: any use fails the test.
-class UnusedShell : public IShell {
-public:
-    std::intptr_t ShellExecute(WindowHandle, const std::wstring&, const std::wstring&, int) override {
-        ADD_FAILURE() << "the selector opened something through the shell";
-        return 0;
-    }
-    std::wstring GetModuleFileName(std::uint32_t) override {
-        ADD_FAILURE() << "the selector asked for the module file name";
-        return L"";
-    }
-};
-
-class UnusedRandom : public IRandomSource {
-public:
-    std::uint32_t NextSeed() override {
-        ADD_FAILURE() << "the selector asked for a random seed";
-        return 0;
-    }
 };
 
 // What a user sees in the dialog at one moment.
@@ -278,8 +258,8 @@ protected:
     FakeProcess m_process;
     CFakeKeyboardInput m_input;
     CFakeKeyboardLayout m_layout;
-    UnusedShell m_shell;
-    UnusedRandom m_random;
+    UnusedShell m_shell{"the selector"};
+    UnusedRandom m_random{"the selector"};
     FakeClipboard m_clipboard;
     Platform m_platform{m_registry, m_input, m_layout, m_windows, m_menus,  m_painting, m_timers,
                         m_hotKeys,  m_tray,  m_shell,  m_process, m_random, m_clipboard};

@@ -1,5 +1,6 @@
 // The notification-area icon: the records handed to the shell, the tooltip's truncation and the
 // tray menu that comes with an accepted icon.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "ports/Win32Constants.h"
 #include "resource.h"
 #include "ui/TrayIcon.h"
+#include "unit/TableRows.h"
 
 namespace {
 
@@ -20,23 +22,17 @@ constexpr IconHandle kIcon = 0x00010080;
 const wchar_t kTitle[] = L"Tapwell by Tovrin";
 
 std::wstring TipOf(const NotifyIconRecord& record) {
-    std::wstring tip;
-    for (wchar_t unit : record.szTip) {
-        if (unit == L'\0') {
-            break;
-        }
-        tip += unit;
-    }
-    return tip;
+    return FakeNotificationArea::TipText(record);
 }
 
-bool TipIsAllZero(const NotifyIconRecord& record) {
-    for (wchar_t unit : record.szTip) {
-        if (unit != L'\0') {
-            return false;
-        }
+// The tooltip as a whole field: the text, then zeros to the end.
+bool TipIs(const NotifyIconRecord& record, const std::wstring& text) {
+    if (text.size() >= record.szTip.size()) {
+        return false;
     }
-    return true;
+    const auto rest = std::find_if(record.szTip.begin() + text.size(), record.szTip.end(),
+                                   [](wchar_t unit) { return unit != L'\0'; });
+    return TipOf(record) == text && rest == record.szTip.end();
 }
 
 class TrayIconFixture : public ::testing::Test {
@@ -54,88 +50,95 @@ protected:
                                                             FakeWindows::kOwnThreadId);
 };
 
+const wchar_t kNewTip[] = L"F6 - [ A ]\nTapwell by Tovrin";
+
+// What the icon added with kIcon and kTitle is asked to do next, and what the shell is handed for it.
+struct RecordCase : NamedRow {
+    void (*change)(CTrayIcon& trayIcon, WindowHandle window); // nullptr: nothing, the add is the record
+    std::uint32_t message;
+    std::uint32_t flags;
+    std::uint32_t callbackMessage;
+    IconHandle icon;
+    const wchar_t* tip;
+    const wchar_t* shownTip; // the icon's tooltip afterwards; nullptr: the icon is gone
+};
+using TrayIconRecord = TableTest<TrayIconFixture, RecordCase>;
+
 } // namespace
 
-TEST_F(TrayIconFixture, AddRecordCarriesIconCallbackAndTitle) {
+TEST_P(TrayIconRecord, CarriesWhatTheMessageUsesAndNothingElse) {
+    const RecordCase& c = GetParam();
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
+    if (c.change != nullptr) {
+        c.change(m_trayIcon, m_hWnd);
+    }
 
-    ASSERT_EQ(m_shell.Calls().size(), 1u);
-    const FakeNotificationArea::Call& call = m_shell.Calls()[0];
-    EXPECT_EQ(call.message, NIM_ADD);
+    ASSERT_EQ(m_shell.Calls().size(), c.change == nullptr ? 1u : 2u);
+    const FakeNotificationArea::Call& call = m_shell.Calls().back();
+    EXPECT_EQ(call.message, c.message);
     EXPECT_EQ(call.record.cbSize, 952u);
     EXPECT_EQ(call.record.hWnd, m_hWnd);
     EXPECT_EQ(call.record.uID, 90u);
-    EXPECT_EQ(call.record.uFlags, 7u);
-    EXPECT_EQ(call.record.uCallbackMessage, 0x0401u);
-    EXPECT_EQ(call.record.hIcon, kIcon);
-    EXPECT_EQ(TipOf(call.record), kTitle);
-    EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).tip, kTitle);
-}
-
-TEST_F(TrayIconFixture, DeleteRecordNamesTheIconAndNothingElse) {
-    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
-
-    m_trayIcon.Remove(m_hWnd);
-
-    const FakeNotificationArea::Call& call = m_shell.Calls().back();
-    EXPECT_EQ(call.message, NIM_DELETE);
-    EXPECT_EQ(call.record.cbSize, 952u);
-    EXPECT_EQ(call.record.hWnd, m_hWnd);
-    EXPECT_EQ(call.record.uID, 90u);
-    EXPECT_EQ(call.record.uFlags, 7u);
-    EXPECT_EQ(call.record.uCallbackMessage, 0u);
-    EXPECT_EQ(call.record.hIcon, 0u);
-    EXPECT_TRUE(TipIsAllZero(call.record));
-    EXPECT_FALSE(m_shell.HasIcon(m_hWnd, TRAY_ICON_ID));
-}
-
-TEST_F(TrayIconFixture, TipRecordChangesOnlyTheTooltip) {
-    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
-
-    m_trayIcon.SetTip(m_hWnd, L"F6 - [ A ]\nTapwell by Tovrin");
-
-    const FakeNotificationArea::Call& call = m_shell.Calls().back();
-    EXPECT_EQ(call.message, NIM_MODIFY);
-    EXPECT_EQ(call.record.cbSize, 952u);
-    EXPECT_EQ(call.record.uID, 90u);
-    EXPECT_EQ(call.record.uFlags, 4u);
-    EXPECT_EQ(call.record.uCallbackMessage, 0u);
-    EXPECT_EQ(call.record.hIcon, 0u);
-    EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).tip, L"F6 - [ A ]\nTapwell by Tovrin");
-    EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).icon, kIcon);
-}
-
-TEST_F(TrayIconFixture, TooltipIsCutAt127Units) {
-    const struct {
-        std::size_t length;
-        std::size_t kept;
-    } cases[] = {{0, 0}, {126, 126}, {127, 127}, {128, 127}, {300, 127}};
-    for (const auto& c : cases) {
-        std::wstring tip;
-        for (std::size_t i = 0; i < c.length; ++i) {
-            tip += static_cast<wchar_t>(L'a' + i % 26);
-        }
-        NotifyIconRecord record;
-        record.szTip.fill(L'x');
-
-        CTrayIcon::CopyTip(tip, record);
-
-        EXPECT_EQ(TipOf(record), tip.substr(0, c.kept)) << "length " << c.length;
-        EXPECT_EQ(record.szTip[c.kept], L'\0') << "length " << c.length;
-        EXPECT_EQ(record.szTip[127], L'\0') << "length " << c.length;
+    EXPECT_EQ(call.record.uFlags, c.flags);
+    EXPECT_EQ(call.record.uCallbackMessage, c.callbackMessage);
+    EXPECT_EQ(call.record.hIcon, c.icon);
+    EXPECT_TRUE(TipIs(call.record, c.tip)) << Narrow(TipOf(call.record));
+    if (c.shownTip == nullptr) {
+        EXPECT_FALSE(m_shell.HasIcon(m_hWnd, TRAY_ICON_ID));
+    } else {
+        EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).tip, c.shownTip);
+        EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).icon, kIcon);
     }
 }
 
-TEST_F(TrayIconFixture, CutDoesNotSplitASurrogatePair) {
-    std::wstring tip(126, L'a');
-    tip += static_cast<wchar_t>(0xD83D);
-    tip += static_cast<wchar_t>(0xDE00);
-    NotifyIconRecord record;
+INSTANTIATE_TEST_SUITE_P(
+    Messages, TrayIconRecord,
+    ::testing::Values(
+        RecordCase{"add carries icon callback and title", nullptr, NIM_ADD, 7, 0x0401, kIcon, kTitle, kTitle},
+        RecordCase{"delete names the icon only", [](CTrayIcon& t, WindowHandle w) { t.Remove(w); },
+                   NIM_DELETE, 7, 0, 0, L"", nullptr},
+        RecordCase{"tip changes only the tooltip", [](CTrayIcon& t, WindowHandle w) { t.SetTip(w, kNewTip); },
+                   NIM_MODIFY, 4, 0, 0, kNewTip, kNewTip}),
+    RowName());
 
-    CTrayIcon::CopyTip(tip, record);
+namespace {
 
-    EXPECT_EQ(TipOf(record), std::wstring(126, L'a'));
+std::wstring Letters(std::size_t length) {
+    std::wstring text;
+    for (std::size_t i = 0; i < length; ++i) {
+        text += static_cast<wchar_t>(L'a' + i % 26);
+    }
+    return text;
 }
+
+struct CutCase : NamedRow {
+    std::wstring tip;
+    std::size_t kept;
+};
+using TrayIconTipCut = TableTest<TrayIconFixture, CutCase>;
+
+} // namespace
+
+TEST_P(TrayIconTipCut, KeepsAtMost127UnitsAndEndsWithAZero) {
+    const CutCase& c = GetParam();
+    NotifyIconRecord record;
+    record.szTip.fill(L'x');
+
+    CTrayIcon::CopyTip(c.tip, record);
+
+    EXPECT_EQ(TipOf(record), c.tip.substr(0, c.kept));
+    EXPECT_EQ(record.szTip[c.kept], L'\0');
+    EXPECT_EQ(record.szTip[127], L'\0');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, TrayIconTipCut,
+    ::testing::Values(CutCase{"empty", Letters(0), 0}, CutCase{"126 units", Letters(126), 126},
+                      CutCase{"127 units", Letters(127), 127}, CutCase{"128 units", Letters(128), 127},
+                      CutCase{"300 units", Letters(300), 127},
+                      // The cut does not split a surrogate pair.
+                      CutCase{"surrogate pair across the cut", Letters(126) + L"\xD83D\xDE00", 126}),
+    RowName());
 
 TEST_F(TrayIconFixture, AcceptedIconLoadsTheTrayMenuWithShowAsDefault) {
     ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));

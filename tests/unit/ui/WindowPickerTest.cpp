@@ -8,6 +8,7 @@
 #include "fakes/FakeWindows.h"
 #include "ports/Win32Constants.h"
 #include "ui/WindowPicker.h"
+#include "unit/TableRows.h"
 
 namespace {
 
@@ -45,72 +46,86 @@ TEST_F(PickerFind, TopLevelWindowIsTakenAsItIs) {
     EXPECT_NE(m_picker.FindWindowAtPoint({160, 160}), behind);
 }
 
-TEST_F(PickerFind, FrameOverControlsGivesWayToTheSmallestControlUnderThePoint) {
-    const WindowHandle form = AddForm();
-    // A frame drawn as a plain child lies on top of the controls it surrounds.
-    const WindowHandle frame = m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
-    const WindowHandle panel = m_windows.AddChildWindow(form, L"Panel", 11, {20, 20, 200, 150});
-    const WindowHandle edit = m_windows.AddChildWindow(form, L"Edit", 12, {30, 30, 130, 52});
-    ASSERT_EQ(m_windows.WindowFromPoint({140, 140}), frame);
+// The form's children, first on top; which of them the picker finds at each point.
+struct Child {
+    const wchar_t* className;
+    int id;
+    Rect rect; // in the form's client area
+    bool visible = true;
+    bool enabled = true;
+};
+struct Probe {
+    Point point; // screen
+    int id;
+};
+struct PickCase : NamedRow {
+    std::vector<Child> children;
+    int systemHit; // the control the system reports at (140, 140); 0: not checked
+    std::vector<Probe> probes;
+};
+using PickerFindChild = TableTest<PickerFixture, PickCase>;
 
-    EXPECT_EQ(m_picker.FindWindowAtPoint({140, 140}), edit);
-    EXPECT_EQ(m_picker.FindWindowAtPoint({200, 200}), panel); // (100, 100) in the form: outside the edit
-    EXPECT_EQ(m_picker.FindWindowAtPoint({350, 250}), frame);
+TEST_P(PickerFindChild, TakesTheSmallestVisibleControlUnderThePoint) {
+    const PickCase& c = GetParam();
+    const WindowHandle form = AddForm();
+    for (const Child& child : c.children) {
+        const WindowHandle window = m_windows.AddChildWindow(form, child.className, child.id, child.rect);
+        m_windows.MutableWindow(window).visible = child.visible;
+        m_windows.MutableWindow(window).enabled = child.enabled;
+    }
+    if (c.systemHit != 0) {
+        ASSERT_EQ(m_windows.WindowFromPoint({140, 140}), m_windows.Control(form, c.systemHit));
+    }
+
+    for (const Probe& probe : c.probes) {
+        EXPECT_EQ(m_picker.FindWindowAtPoint(probe.point), m_windows.Control(form, probe.id))
+            << "at (" << probe.point.x << ", " << probe.point.y << ")";
+    }
 }
 
-TEST_F(PickerFind, HiddenSmallerSiblingIsPassedOver) {
-    const WindowHandle form = AddForm();
-    const WindowHandle frame = m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
-    const WindowHandle hidden = m_windows.AddChildWindow(form, L"Edit", 12, {30, 30, 130, 52});
-    m_windows.MutableWindow(hidden).visible = false;
+const Child kFrame{L"Button", 10, {10, 10, 300, 200}};
+const Child kEdit{L"Edit", 12, {30, 30, 130, 52}};
 
-    EXPECT_EQ(m_picker.FindWindowAtPoint({140, 140}), frame);
-}
-
-TEST_F(PickerFind, OnEqualAreasTheEarlierSiblingStays) {
-    const WindowHandle form = AddForm();
-    m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
-    const WindowHandle first = m_windows.AddChildWindow(form, L"Edit", 12, {30, 30, 130, 52});
-    m_windows.AddChildWindow(form, L"Edit", 13, {20, 30, 120, 52});
-
-    EXPECT_EQ(m_picker.FindWindowAtPoint({140, 140}), first);
-}
-
-TEST_F(PickerFind, SiblingsAboveTheHitWindowAreNotConsidered) {
-    const WindowHandle form = AddForm();
-    // Above the frame in z-order but disabled, so the system reports the frame.
-    const WindowHandle above = m_windows.AddChildWindow(form, L"Edit", 9, {30, 30, 130, 52});
-    m_windows.MutableWindow(above).enabled = false;
-    const WindowHandle frame = m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
-    ASSERT_EQ(m_windows.WindowFromPoint({140, 140}), frame);
-
-    EXPECT_EQ(m_picker.FindWindowAtPoint({140, 140}), frame);
-}
-
-TEST_F(PickerFind, SmallerSiblingNotUnderThePointIsPassedOver) {
-    const WindowHandle form = AddForm();
-    const WindowHandle frame = m_windows.AddChildWindow(form, L"Button", 10, {10, 10, 300, 200});
-    m_windows.AddChildWindow(form, L"Edit", 12, {30, 30, 130, 52});
-
-    // Right and bottom edges are outside a rectangle.
-    EXPECT_EQ(m_picker.FindWindowAtPoint({230, 140}), frame);
-    EXPECT_EQ(m_picker.FindWindowAtPoint({140, 152}), frame);
-    EXPECT_EQ(m_picker.FindWindowAtPoint({229, 151}), m_windows.Control(form, 12));
-}
+INSTANTIATE_TEST_SUITE_P(Children, PickerFindChild,
+                         ::testing::Values(
+                             // A frame drawn as a plain child lies on top of the controls it surrounds; (200,
+                             // 200) is (100, 100) in the form, outside the edit.
+                             PickCase{"frame over controls gives way",
+                                      {kFrame, {L"Panel", 11, {20, 20, 200, 150}}, kEdit},
+                                      10,
+                                      {{{140, 140}, 12}, {{200, 200}, 11}, {{350, 250}, 10}}},
+                             PickCase{"hidden smaller sibling passed over",
+                                      {kFrame, {L"Edit", 12, {30, 30, 130, 52}, false}},
+                                      0,
+                                      {{{140, 140}, 10}}},
+                             PickCase{"on equal areas the earlier sibling stays",
+                                      {kFrame, kEdit, {L"Edit", 13, {20, 30, 120, 52}}},
+                                      0,
+                                      {{{140, 140}, 12}}},
+                             // Above the frame in z-order but disabled, so the system reports the frame.
+                             PickCase{"siblings above the hit window not considered",
+                                      {{L"Edit", 9, {30, 30, 130, 52}, true, false}, kFrame},
+                                      10,
+                                      {{{140, 140}, 10}}},
+                             // Right and bottom edges are outside a rectangle.
+                             PickCase{"smaller sibling not under the point passed over",
+                                      {kFrame, kEdit},
+                                      0,
+                                      {{{230, 140}, 10}, {{140, 152}, 10}, {{229, 151}, 12}}}),
+                         RowName());
 
 // --- The outline ---
 
 using PickerOutlineEdge = PickerFixture;
 
-struct OutlineCase {
-    const char* name;
+struct OutlineCase : NamedRow {
     Rect rect; // screen
     int virtualWidth;
     int virtualHeight;
     std::vector<std::string> patBlts; // after "GetWindowDC", before "ReleaseDC"
 };
 
-class PickerOutline : public PickerFixture, public ::testing::WithParamInterface<OutlineCase> {};
+using PickerOutline = TableTest<PickerFixture, OutlineCase>;
 
 TEST_P(PickerOutline, InvertsFourBarsInWindowCoordinates) {
     const OutlineCase& c = GetParam();
@@ -169,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"PatBlt(0xD00, 0, 0, 200, 3, 0x550009)", "PatBlt(0xD00, 0, 197, 3, -194, 0x550009)",
                      "PatBlt(0xD00, 197, 3, 3, 194, 0x550009)",
                      "PatBlt(0xD00, 200, 197, -200, 3, 0x550009)"}}),
-    [](const ::testing::TestParamInfo<OutlineCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(PickerOutlineEdge, OutlineOfAnEmptyWindowDrawsNothing) {
     const WindowHandle form = AddForm({100, 100, 100, 300});
