@@ -50,9 +50,14 @@ std::uint32_t FakeTimers::Interval(WindowHandle window, std::uintptr_t id) const
 }
 
 int FakeTimers::ActiveCount() const {
+    // Window timers and deadlines alike; an id may stand in both maps, and counts once.
     int count = 0;
     for (const auto& timer : m_timers) {
         count += IsActive(timer.first.first, timer.first.second) ? 1 : 0;
+    }
+    for (const auto& deadline : m_deadlines) {
+        const bool countedAlready = m_timers.count(deadline.first) != 0;
+        count += !countedAlready && IsActive(deadline.first.first, deadline.first.second) ? 1 : 0;
     }
     return count;
 }
