@@ -11,6 +11,7 @@
 #include "Polling.h"
 #include "ProgramPaths.h"
 #include "RecorderLog.h"
+#include "TapwellConstants.h"
 #include "TapwellDriver.h"
 #include "TapwellRegistry.h"
 #include "UnixProcesses.h"
@@ -30,10 +31,7 @@ const DWORD HIDE_TIMEOUT_MS = 5000;
 const DWORD IDLE_SETTLE_MS = 1000;
 const DWORD IDLE_MS = 10000;
 const int STARTUP_SAMPLES = 3;
-const DWORD START_TIMEOUT_MS = 30000;
-const DWORD EXIT_TIMEOUT_MS = 15000;
-const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
-const wchar_t DIALOG_CLASS[] = L"#32770";
+const DWORD STARTUP_TIMEOUT_MS = 30000;
 
 double NowMs() {
     LARGE_INTEGER frequency;
@@ -85,7 +83,7 @@ double MeasureStartUp(double& dPeakWorkingSetMb) {
             hMain = FindTopLevelWindow(pProcess->Id(), DIALOG_CLASS, APP_TITLE);
             return hMain && IsWindowVisible(hMain);
         },
-        START_TIMEOUT_MS);
+        STARTUP_TIMEOUT_MS);
     const double dElapsedMs = NowMs() - dLaunched;
     dPeakWorkingSetMb = static_cast<double>(pProcess->PeakWorkingSetBytes()) / (1024.0 * 1024.0);
     if (hMain) {
@@ -99,7 +97,9 @@ double MeasureStartUp(double& dPeakWorkingSetMb) {
 void PrintAnswerTimes() {
     CTapwellDriver driver;
     CTapwellInstance* pTapwell = StoreTapwellSettings(LONG_PAUSE_MS) ? driver.StartTapwell() : nullptr;
-    if (!pTapwell || !FillTapwellForm(pTapwell->Form(), LONG_PAUSE_DELAY_MS, LONG_PAUSE_PRESSES) ||
+    if (!pTapwell ||
+        !pTapwell->FillInRun(KEY_LETTER_A, std::to_wstring(LONG_PAUSE_DELAY_MS),
+                             std::to_wstring(LONG_PAUSE_PRESSES)) ||
         !driver.StartRecorder() ||
         pTapwell->Form().StartClick(IDC_START_KEYPRESSING) == ActionResult::NotPossible) {
         std::printf("answer time: the run could not be made\n");
@@ -135,8 +135,8 @@ void PrintAnswerTimes() {
     std::printf("  %zu samples over %.1f s: median %.2f ms, max %.2f ms, unanswered within %u ms: %d;"
                 " recorder got %d key-downs, %d key-ups\n",
                 samples.size(), dRunMs / 1000.0, Percentile(samples, 50.0), Percentile(samples, 100.0),
-                ANSWER_TIMEOUT_MS, nUnanswered, CountMessages(log, "WM_KEYDOWN", 'A'),
-                CountMessages(log, "WM_KEYUP", 'A'));
+                ANSWER_TIMEOUT_MS, nUnanswered, CountMessages(log, WM_KEYDOWN, 'A'),
+                CountMessages(log, WM_KEYUP, 'A'));
     std::fflush(stdout);
     driver.EndAll();
     ReleaseKeysLeftDown();
