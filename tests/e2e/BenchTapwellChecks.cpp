@@ -27,7 +27,6 @@ const int LONG_PAUSE_PRESSES = 2;
 const UINT ANSWER_TIMEOUT_MS = 10000;
 const DWORD ANSWER_SAMPLE_GAP_MS = 10;
 const double ANSWER_WINDOW_MS = 30000.0;
-const DWORD HIDE_TIMEOUT_MS = 5000;
 const DWORD IDLE_SETTLE_MS = 1000;
 const DWORD IDLE_MS = 10000;
 const int STARTUP_SAMPLES = 3;
@@ -147,7 +146,7 @@ void PrintIdleFigures() {
     CTapwellDriver driver;
     CTapwellInstance* pTapwell = driver.StartTapwell();
     if (!pTapwell || pTapwell->Form().Click(IDC_HIDE_TO_TRAY) != ActionResult::Done ||
-        !WaitUntil([&] { return !IsWindowVisible(pTapwell->MainWindow()); }, HIDE_TIMEOUT_MS)) {
+        !WaitUntil([&] { return !IsWindowVisible(pTapwell->MainWindow()); }, SETTLE_TIMEOUT_MS)) {
         std::printf("idle in the tray: Tapwell could not be hidden to the tray\n");
         return;
     }
