@@ -19,6 +19,25 @@ set_setting() { # section value dword
   wine reg add "HKCU\\software\\Tov rin\\Tapwell by Tovrin\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1
 }
 
+# The form as a user would have filled it in: the key "a" (position 46 of the key list), no modifier,
+# a delay in milliseconds and a number of presses.
+set_letter_run() { # delay-ms presses
+  set_setting "Settings 0" KeyIndexTobeAutomated 46
+  set_setting "Settings 0" ModKeyIndexTobeAutomated 0
+  set_setting "Settings 0" AutoClicksDelayMilliSeconds "$1"
+  set_setting "Settings 0" SetNumberOfClicksToAutomate "$2"
+}
+
+# Starts a program in the background and moves its window into place once it is there.
+start_placed() { # window "left top [width height]" program [arguments...]
+  local window=$1 place=$2
+  shift 2
+  wine "$@" >/dev/null 2>&1 &
+  remote wait "$window"
+  # shellcheck disable=SC2086 # the place is four or two numbers
+  remote move "$window" $place
+}
+
 # A picture of the virtual desktop, or of the part "left top right bottom" of it (padded a little,
 # so that a window's shadowless frame stays whole).
 shot() { # file [left top right bottom]

@@ -23,19 +23,12 @@ trap wine_env_down EXIT
 source "$root/scripts/desktop.sh"
 desktop_up
 
-# What a user would have chosen: the key "a" (position 46 of the key list), no modifier, ten presses
-# a tenth of a second apart, into whichever window has the focus.
-set_setting "Settings 0" KeyIndexTobeAutomated 46
-set_setting "Settings 0" ModKeyIndexTobeAutomated 0
-set_setting "Settings 0" SetNumberOfClicksToAutomate 10
-set_setting "Settings 0" AutoClicksDelayMilliSeconds 100
+# What a user would have chosen: ten presses of "a" a tenth of a second apart, into whichever window
+# has the focus.
+set_letter_run 100 10
 
-wine notepad.exe >/dev/null 2>&1 &
-remote wait class:Notepad
-remote move class:Notepad 40 330 617 240
-wine "$exe" "$@" >/dev/null 2>&1 &
-remote wait "Tapwell by Tovrin"
-remote move "Tapwell by Tovrin" 40 30
+start_placed class:Notepad "40 330 617 240" notepad.exe
+start_placed "Tapwell by Tovrin" "40 30" "$exe" "$@"
 # The focus goes to notepad, then Start is clicked the way a message from the button would click it,
 # so that notepad keeps the focus and receives the keys.
 remote focus class:Notepad

@@ -25,19 +25,12 @@ IDC_TARGET=1021 IDC_SIGHT=1046 IDC_RANDOM_DELAY=1029 IDC_STATUS=1016 IDCANCEL=2
 ID_CONTEXT_SIMULATION_SETTINGS=32778 IDC_INSTANCE_MODE_S=1036 WM_TRAYNOTIFY=0x0401 WM_RBUTTONUP=0x0205
 missing=()
 
-# The form as a user would have filled it in: the key "a", a delay of a quarter second, 50 presses.
-set_setting "Settings 0" KeyIndexTobeAutomated 46
-set_setting "Settings 0" ModKeyIndexTobeAutomated 0
-set_setting "Settings 0" AutoClicksDelayMilliSeconds 250
-set_setting "Settings 0" SetNumberOfClicksToAutomate 50
+# The form with a delay of a quarter second and 50 presses.
+set_letter_run 250 50
 
 # Notepad is there to be picked as the target.
-wine notepad.exe >/dev/null 2>&1 &
-remote wait class:Notepad
-remote move class:Notepad 570 60 400 220
-wine "$exe" >/dev/null 2>&1 &
-remote wait "$app"
-remote move "$app" 20 20
+start_placed class:Notepad "570 60 400 220" notepad.exe
+start_placed "$app" "20 20" "$exe"
 remote focus "$app"
 shot "$docs/main-dialog.png" $(remote rect "$app")
 # Out of the way of the option dialogs' pictures, which open at the desktop's top left.

@@ -8,19 +8,8 @@
 namespace {
 // Sleep is only as fine as the scheduler; the last stretch before a deadline is spun.
 const LONGLONG SPIN_MS = 2;
-const int EXIT_USAGE = 2;
-const int EXIT_NOT_STARTED = 3;
-} // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    int nDelayMs = 0;
-    int nPresses = 0;
-    if (!ParsePeerArguments(nDelayMs, nPresses)) {
-        return EXIT_USAGE;
-    }
-    if (!AwaitBenchGo()) {
-        return EXIT_NOT_STARTED;
-    }
+void PressOnDeadlines(int nDelayMs, int nPresses) {
     LARGE_INTEGER frequency;
     LARGE_INTEGER start;
     LARGE_INTEGER now;
@@ -39,6 +28,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         } while (now.QuadPart < nDeadline);
         SendLetterPress();
     }
-    AwaitBenchEnd();
-    return 0;
+}
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return RunBenchPeer(PressOnDeadlines);
 }

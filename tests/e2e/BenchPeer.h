@@ -53,7 +53,23 @@ inline bool ParsePeerArguments(int& nDelayMs, int& nPresses) {
     return bParsed && nDelayMs > 0 && nPresses > 0;
 }
 
-// After its last press a peer stays until the benchmark ends it, so that its CPU time can be read.
-inline void AwaitBenchEnd() {
+// A peer's whole life: its arguments, the wait for the measurement, its presses (pressAll(nDelayMs,
+// nPresses)), and then a stay until the benchmark ends it, so that its CPU time can be read.
+// The thread's message queue exists before the benchmark is told to start, for a peer that uses timers.
+template <typename PressAll> int RunBenchPeer(PressAll pressAll) {
+    const int EXIT_USAGE = 2;
+    const int EXIT_NOT_STARTED = 3;
+    int nDelayMs = 0;
+    int nPresses = 0;
+    if (!ParsePeerArguments(nDelayMs, nPresses)) {
+        return EXIT_USAGE;
+    }
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    if (!AwaitBenchGo()) {
+        return EXIT_NOT_STARTED;
+    }
+    pressAll(nDelayMs, nPresses);
     Sleep(INFINITE);
+    return 0;
 }

@@ -11,6 +11,7 @@
 #include "PressCounter.h"
 #include "ProgramPaths.h"
 #include "RecorderLog.h"
+#include "TapwellConstants.h"
 #include "TapwellDriver.h"
 #include "TapwellRegistry.h"
 #include "UnixProcesses.h"
@@ -18,12 +19,10 @@
 #include "resource.h"
 
 namespace {
-const int KEY_LETTER_A = 46;
 const wchar_t SETTINGS_SECTION[] = L"Settings";
 const wchar_t PAUSE_VALUE[] = L"TimeDelayBetweenKeyDownAndKeyUp";
 const wchar_t METHOD_VALUE[] = L"UseOldKeyInputMethod";
 const DWORD BRUTE_METHOD = 1;
-const DWORD READY_TIMEOUT_MS = 20000;
 // A run has ended once every press has arrived, or when none has come for this long.
 const DWORD FIRST_PRESS_TIMEOUT_MS = 15000;
 const DWORD STALLED_AFTER_MS = 3000;
@@ -100,10 +99,8 @@ std::vector<double> WaitForPresses(const std::wstring& strLogPath, int nPresses)
         Sleep(PRESS_POLL_MS);
     }
     std::vector<double> times;
-    for (const RecordedKeyMessage& message : ReadRecorderLog(strLogPath)) {
-        if (message.strMessage == "WM_KEYDOWN" && message.nWParam == 'A') {
-            times.push_back(message.dMs);
-        }
+    for (const RecordedKeyMessage& press : MessagesOf(ReadRecorderLog(strLogPath), WM_KEYDOWN, 'A')) {
+        times.push_back(press.dMs);
     }
     return times;
 }
@@ -165,12 +162,6 @@ bool StoreTapwellSettings(DWORD nPauseMs) {
            WriteProfileDword(SETTINGS_SECTION, METHOD_VALUE, BRUTE_METHOD);
 }
 
-bool FillTapwellForm(CDialogRemote& form, int nDelayMs, int nPresses) {
-    return form.SelectListEntry(IDC_KEY_LIST, KEY_LETTER_A) == ActionResult::Done &&
-           form.SetText(IDC_DELAY_MILLISECONDS, std::to_wstring(nDelayMs)) == ActionResult::Done &&
-           form.SetText(IDC_KEYS_TO_PRESS, std::to_wstring(nPresses)) == ActionResult::Done;
-}
-
 BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, int nDelayMs, int nPresses) {
     BenchRow row = NewRow(subject, false, nDelayMs, nPresses);
     CTapwellDriver driver;
@@ -186,7 +177,7 @@ BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, 
     const std::wstring strProgramPath = ProgramBesideThisOne(pszProgram);
     CChildProcess* pPeer = peers.Start(
         CommandLine(strProgramPath, std::to_wstring(nDelayMs) + L" " + std::to_wstring(nPresses)));
-    if (pPeer && WaitForSingleObject(hReady, READY_TIMEOUT_MS) == WAIT_OBJECT_0 && pRecorder->Focus()) {
+    if (pPeer && WaitForSingleObject(hReady, START_TIMEOUT_MS) == WAIT_OBJECT_0 && pRecorder->Focus()) {
         const COwnCpu ownCpu(*pPeer, strProgramPath);
         const CpuMarks start = MarkCpu(ownCpu.Seconds());
         SetEvent(hGo);
@@ -240,7 +231,9 @@ BenchRow RunTapwell(DWORD nPauseMs, const BenchSubject& subject, int nDelayMs, i
     }
     CTapwellDriver driver;
     CTapwellInstance* pTapwell = driver.StartTapwell();
-    if (!pTapwell || !FillTapwellForm(pTapwell->Form(), nDelayMs, nPresses) || !driver.StartRecorder()) {
+    if (!pTapwell ||
+        !pTapwell->FillInRun(KEY_LETTER_A, std::to_wstring(nDelayMs), std::to_wstring(nPresses)) ||
+        !driver.StartRecorder()) {
         return NotMade(row, "Tapwell or the recorder did not come up");
     }
     const COwnCpu ownCpu(pTapwell->Process(), TapwellExePath());

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "BenchTable.h"
-#include "DialogRemote.h"
 
 const DWORD TAPWELL_DEFAULT_PAUSE_MS = 10;
 
@@ -23,5 +22,3 @@ BenchRow RunTapwell(DWORD nPauseMs, const BenchSubject& subject, int nDelayMs, i
 
 // Fresh settings with "Brute" input and the pause, stored before Tapwell starts.
 bool StoreTapwellSettings(DWORD nPauseMs);
-// The letter A, the delay in milliseconds and the number of presses on Tapwell's form.
-bool FillTapwellForm(CDialogRemote& form, int nDelayMs, int nPresses);

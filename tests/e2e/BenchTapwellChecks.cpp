@@ -11,6 +11,7 @@
 #include "Polling.h"
 #include "ProgramPaths.h"
 #include "RecorderLog.h"
+#include "TapwellConstants.h"
 #include "TapwellDriver.h"
 #include "TapwellRegistry.h"
 #include "UnixProcesses.h"
@@ -26,14 +27,10 @@ const int LONG_PAUSE_PRESSES = 2;
 const UINT ANSWER_TIMEOUT_MS = 10000;
 const DWORD ANSWER_SAMPLE_GAP_MS = 10;
 const double ANSWER_WINDOW_MS = 30000.0;
-const DWORD HIDE_TIMEOUT_MS = 5000;
 const DWORD IDLE_SETTLE_MS = 1000;
 const DWORD IDLE_MS = 10000;
 const int STARTUP_SAMPLES = 3;
-const DWORD START_TIMEOUT_MS = 30000;
-const DWORD EXIT_TIMEOUT_MS = 15000;
-const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
-const wchar_t DIALOG_CLASS[] = L"#32770";
+const DWORD STARTUP_TIMEOUT_MS = 30000;
 
 double NowMs() {
     LARGE_INTEGER frequency;
@@ -85,7 +82,7 @@ double MeasureStartUp(double& dPeakWorkingSetMb) {
             hMain = FindTopLevelWindow(pProcess->Id(), DIALOG_CLASS, APP_TITLE);
             return hMain && IsWindowVisible(hMain);
         },
-        START_TIMEOUT_MS);
+        STARTUP_TIMEOUT_MS);
     const double dElapsedMs = NowMs() - dLaunched;
     dPeakWorkingSetMb = static_cast<double>(pProcess->PeakWorkingSetBytes()) / (1024.0 * 1024.0);
     if (hMain) {
@@ -99,7 +96,9 @@ double MeasureStartUp(double& dPeakWorkingSetMb) {
 void PrintAnswerTimes() {
     CTapwellDriver driver;
     CTapwellInstance* pTapwell = StoreTapwellSettings(LONG_PAUSE_MS) ? driver.StartTapwell() : nullptr;
-    if (!pTapwell || !FillTapwellForm(pTapwell->Form(), LONG_PAUSE_DELAY_MS, LONG_PAUSE_PRESSES) ||
+    if (!pTapwell ||
+        !pTapwell->FillInRun(KEY_LETTER_A, std::to_wstring(LONG_PAUSE_DELAY_MS),
+                             std::to_wstring(LONG_PAUSE_PRESSES)) ||
         !driver.StartRecorder() ||
         pTapwell->Form().StartClick(IDC_START_KEYPRESSING) == ActionResult::NotPossible) {
         std::printf("answer time: the run could not be made\n");
@@ -135,8 +134,8 @@ void PrintAnswerTimes() {
     std::printf("  %zu samples over %.1f s: median %.2f ms, max %.2f ms, unanswered within %u ms: %d;"
                 " recorder got %d key-downs, %d key-ups\n",
                 samples.size(), dRunMs / 1000.0, Percentile(samples, 50.0), Percentile(samples, 100.0),
-                ANSWER_TIMEOUT_MS, nUnanswered, CountMessages(log, "WM_KEYDOWN", 'A'),
-                CountMessages(log, "WM_KEYUP", 'A'));
+                ANSWER_TIMEOUT_MS, nUnanswered, CountMessages(log, WM_KEYDOWN, 'A'),
+                CountMessages(log, WM_KEYUP, 'A'));
     std::fflush(stdout);
     driver.EndAll();
     ReleaseKeysLeftDown();
@@ -147,7 +146,7 @@ void PrintIdleFigures() {
     CTapwellDriver driver;
     CTapwellInstance* pTapwell = driver.StartTapwell();
     if (!pTapwell || pTapwell->Form().Click(IDC_HIDE_TO_TRAY) != ActionResult::Done ||
-        !WaitUntil([&] { return !IsWindowVisible(pTapwell->MainWindow()); }, HIDE_TIMEOUT_MS)) {
+        !WaitUntil([&] { return !IsWindowVisible(pTapwell->MainWindow()); }, SETTLE_TIMEOUT_MS)) {
         std::printf("idle in the tray: Tapwell could not be hidden to the tray\n");
         return;
     }

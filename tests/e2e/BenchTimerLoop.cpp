@@ -5,23 +5,9 @@
 #include "BenchPeer.h"
 
 namespace {
-const int EXIT_USAGE = 2;
-const int EXIT_NOT_STARTED = 3;
-} // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    int nDelayMs = 0;
-    int nPresses = 0;
-    if (!ParsePeerArguments(nDelayMs, nPresses)) {
-        return EXIT_USAGE;
-    }
-    // The thread's message queue exists before the benchmark is told to start.
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    if (!AwaitBenchGo()) {
-        return EXIT_NOT_STARTED;
-    }
+void PressOnTimer(int nDelayMs, int nPresses) {
     const UINT_PTR nTimer = SetTimer(nullptr, 0, static_cast<UINT>(nDelayMs), nullptr);
+    MSG msg;
     int nPressed = 0;
     while (nPressed < nPresses && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER && msg.wParam == nTimer) {
@@ -31,6 +17,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         DispatchMessageW(&msg);
     }
     KillTimer(nullptr, nTimer);
-    AwaitBenchEnd();
-    return 0;
+}
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return RunBenchPeer(PressOnTimer);
 }

@@ -5,14 +5,13 @@
 
 #include "RemoteMessages.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "UserKeyboard.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
-const DWORD EXIT_TIMEOUT_MS = 15000;
-const int KEY_LETTER_A = 46;
 const int PROBE_HOTKEY_ID = 0x0E2E;
 
 class Closing : public CTapwellCase {
@@ -60,13 +59,8 @@ TEST_F(Closing, TheCloseBoxEndsTheProgram) {
 }
 
 TEST_F(Closing, WmCloseEndsTheProgramAlsoDuringARun) {
-    CTapwellInstance* pTapwell = m_driver.StartTapwell();
+    CTapwellInstance* pTapwell = StartEndlessLetterRun(L"");
     ASSERT_NE(pTapwell, nullptr);
-    CDialogRemote& form = pTapwell->Form();
-    ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_LETTER_A), ActionResult::Done);
-    ASSERT_EQ(form.SetText(IDC_KEYS_TO_PRESS, L"0"), ActionResult::Done);
-    ASSERT_NE(m_driver.StartRecorder(), nullptr);
-    ASSERT_EQ(form.Click(IDC_START_KEYPRESSING), ActionResult::Done);
     ASSERT_FALSE(pTapwell->IsIdle());
 
     ASSERT_TRUE(PostMessageW(pTapwell->MainWindow(), WM_CLOSE, 0, 0));
@@ -96,5 +90,6 @@ TEST_F(Closing, TheShortcutIsReleasedAndRegisteredAgainAtTheNextStart) {
     EXPECT_EQ(AskWindow(pSecond->Form().Control(IDC_SHORTCUT_KEY), HKM_GETHOTKEY),
               MAKEWORD(VK_F9, HOTKEYF_CONTROL));
     EXPECT_FALSE(RegisterHotKey(nullptr, PROBE_HOTKEY_ID, MOD_CONTROL, VK_F9));
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", L"Settings 0 StartAutoClickHotkey Key"), DWORD{VK_F9});
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, ShortcutKeyValue(SECTION_FIRST_INSTANCE)),
+              DWORD{VK_F9});
 }

@@ -1,12 +1,11 @@
 // The first start on a machine where Tapwell has never run, shown and silent.
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
-const DWORD NO_SELECTION = 0xFFFFFFFF;
-
 class FirstStart : public CTapwellCase {};
 } // namespace
 

@@ -19,31 +19,21 @@
 #include "RecorderLog.h"
 #include "RemoteMessages.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "WindowQueries.h"
 #include "resource.h"
+#include "settings/SettingsNames.h"
+#include "ui/ShortcutTexts.h"
 
 namespace {
-const wchar_t SECTION[] = L"Settings 0";
-const wchar_t SHARED[] = L"Settings";
-const wchar_t SOCIAL[] = L"Social";
-const wchar_t SELECTOR_CAPTION[] = L"Target Selector - Tapwell by Tovrin";
+// The first instance's section, short for the table of values.
+const wchar_t* const SECTION = SECTION_FIRST_INSTANCE;
 const wchar_t NO_KEY_SELECTED[] =
     L"Please Select the Keyboard Key to be Pressed.\n\nAlternatively you can also use a Keyboard Shortcut "
     L"Key combination to start or stop the Auto Key Presssing using the Assign Button.";
-const wchar_t LOAD_HOTKEY_FAILED[] = L"Failed to Load Shortcut Key for Auto Key Pressing.";
-const UINT TRAY_ICON_ID = 90;
 const UINT STANDING_ICON_ID = 1;
-const int KEY_LETTER_A = 46;
-const int KEY_COUNT = 92;
-const int MODIFIER_COUNT = 4;
-const DWORD RUN_TIMEOUT_MS = 15000;
 const DWORD BOX_TIMEOUT_MS = 10000;
-const DWORD START_TIMEOUT_MS = 20000;
-
-std::wstring ShortcutEntry(const wchar_t* pszSuffix) {
-    return std::wstring(SECTION) + L" StartAutoClickHotkey " + pszSuffix;
-}
 
 // The ways a stored value goes wrong; every value is tried with each.
 enum class Variant {
@@ -163,12 +153,13 @@ std::vector<ValueCase> ValueCases() {
         {"ModKeyIndexTobeAutomated", {SECTION, L"ModKeyIndexTobeAutomated"}, true, -1, MODIFIER_COUNT, presses,
          SelectsPosition(IDC_MODIFIER_LIST, L"ModKeyIndexTobeAutomated", MODIFIER_COUNT), true},
         // A shortcut the system refuses is reported and cleared (checked in RunRow).
-        {"shortcut Key", {SECTION, ShortcutEntry(L"Key")}, true, 0, 0x100, presses, {}},
-        {"shortcut Mod", {SECTION, ShortcutEntry(L"Mod")}, true, 0, 0x10, presses, {}},
-        {"UseSingleInstance", {SHARED, L"UseSingleInstance"}, true, 1, 2, presses, {}},
-        {"Twittered", {SOCIAL, L"Twittered"}, true, 0, 2, presses, ShowsShareButton(IDC_SHARE_TWITTER)},
-        {"Facebooked", {SOCIAL, L"Facebooked"}, true, 0, 2, presses, ShowsShareButton(IDC_SHARE_FACEBOOK)},
-        {"Googled", {SOCIAL, L"Googled"}, true, 0, 2, presses,
+        {"shortcut Key", {SECTION, ShortcutKeyValue(SECTION)}, true, 0, 0x100, presses, {}},
+        {"shortcut Mod", {SECTION, ShortcutModifierValue(SECTION)}, true, 0, 0x10, presses, {}},
+        {"UseSingleInstance", {SECTION_SETTINGS, L"UseSingleInstance"}, true, 1, 2, presses, {}},
+        {"Twittered", {SECTION_SOCIAL, L"Twittered"}, true, 0, 2, presses, ShowsShareButton(IDC_SHARE_TWITTER)},
+        {"Facebooked", {SECTION_SOCIAL, L"Facebooked"}, true, 0, 2, presses,
+         ShowsShareButton(IDC_SHARE_FACEBOOK)},
+        {"Googled", {SECTION_SOCIAL, L"Googled"}, true, 0, 2, presses,
          [](CTapwellInstance& tapwell, int) { EXPECT_FALSE(tapwell.Form().IsVisible(IDC_SHARE_GOOGLE)); }},
 
         // Read for every run or every press.
@@ -186,9 +177,10 @@ std::vector<ValueCase> ValueCases() {
         {"SendKeyUps", {SECTION, L"SendKeyUps"}, false, 0, 2, presses, {}},
         {"TargetWindowClass", {SECTION, L"TargetWindowClass"}, false, {}, {}, presses, {}},
         {"TargetWindowName", {SECTION, L"TargetWindowName"}, false, {}, {}, presses, {}},
-        {"UseOldKeyInputMethod", {SHARED, L"UseOldKeyInputMethod"}, false, 1, 2, presses, {}},
+        {"UseOldKeyInputMethod", {SECTION_SETTINGS, L"UseOldKeyInputMethod"}, false, 1, 2, presses, {}},
         // Past its range a press lasts hours: the program must still answer, and stop it.
-        {"TimeDelayBetweenKeyDownAndKeyUp", {SHARED, L"TimeDelayBetweenKeyDownAndKeyUp"}, false, 10, 10000000,
+        {"TimeDelayBetweenKeyDownAndKeyUp", {SECTION_SETTINGS, L"TimeDelayBetweenKeyDownAndKeyUp"}, false, 10,
+         10000000,
          [](int n) { return n > 9999999 ? Expected{Outcome::UntilStopped, 0, L""} : Presses(); }, {}},
         // A handle has no range; anything that names no window sends the user to the selector.
         {"SeekedWindows", {L"", SECTION}, false, 0, {},
@@ -318,14 +310,14 @@ protected:
             {SECTION, L"RandomClicksDelayMilliSeconds", 20},
             {SECTION, L"SendKeysToActiveWindow", 0},
             {SECTION, L"SendKeyUps", 1},
-            {SECTION, ShortcutEntry(L"Key"), VK_F7},
-            {SECTION, ShortcutEntry(L"Mod"), MOD_CONTROL | MOD_ALT},
-            {SHARED, L"UseOldKeyInputMethod", 0},
+            {SECTION, ShortcutKeyValue(SECTION), VK_F7},
+            {SECTION, ShortcutModifierValue(SECTION), MOD_CONTROL | MOD_ALT},
+            {SECTION_SETTINGS, L"UseOldKeyInputMethod", 0},
         };
         for (const auto& value : values) {
             ASSERT_TRUE(WriteProfileDword(value.pszSection, value.strValue, value.nData));
         }
-        ASSERT_TRUE(WriteRawValue({SECTION, L"TargetWindowClass"}, Text(L"TapwellRecorder")));
+        ASSERT_TRUE(WriteRawValue({SECTION, L"TargetWindowClass"}, Text(RECORDER_CLASS)));
         const DWORD nRecorder = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(m_pRecorder->Frame()));
         ASSERT_TRUE(WriteSeekedWindow(SECTION, nRecorder));
     }
@@ -371,7 +363,7 @@ protected:
     // Presses that reached the recorder since the run began: one character each, however it was sent.
     int Delivered() const {
         const std::vector<RecordedKeyMessage> log = ReadRecorderLog(m_driver.RecorderLogPath());
-        return CountMessages(log, "WM_CHAR", 'a') + CountMessages(log, "WM_CHAR", 'A') - m_nDeliveredBefore;
+        return CountMessages(log, WM_CHAR, 'a') + CountMessages(log, WM_CHAR, 'A') - m_nDeliveredBefore;
     }
 
     // Clicks Start and follows what the program does, as a user would.
@@ -450,12 +442,13 @@ protected:
         ASSERT_NO_FATAL_FAILURE(Run(value.expect(nRead)));
         EXPECT_TRUE(m_pTapwell->Process().IsRunning());
 
-        const bool bShortcut = value.place.strValue.find(L"StartAutoClickHotkey") != std::wstring::npos;
+        const bool bShortcut = value.place.strValue == ShortcutKeyValue(SECTION) ||
+                               value.place.strValue == ShortcutModifierValue(SECTION);
         if (bStartUp && m_bShortcutRefused) {
             EXPECT_TRUE(bShortcut) << "the working shortcut was refused";
             EXPECT_EQ(AskWindow(m_pTapwell->Form().Control(IDC_SHORTCUT_KEY), HKM_GETHOTKEY), 0);
-            EXPECT_EQ(ReadProfileDword(SECTION, ShortcutEntry(L"Key")), DWORD{0});
-            EXPECT_EQ(ReadProfileDword(SECTION, ShortcutEntry(L"Mod")), DWORD{0});
+            EXPECT_EQ(ReadProfileDword(SECTION, ShortcutKeyValue(SECTION)), DWORD{0});
+            EXPECT_EQ(ReadProfileDword(SECTION, ShortcutModifierValue(SECTION)), DWORD{0});
         } else if (!value.bWrittenBack) {
             EXPECT_EQ(ReadRawValue(value.place), stored) << "the program changed the stored value";
         }

@@ -1,17 +1,12 @@
 // Several starts of Tapwell: one instance by default, separate settings sections when several are allowed.
 #include "Polling.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
-const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
-const DWORD EXIT_TIMEOUT_MS = 15000;
-const DWORD SHOW_TIMEOUT_MS = 5000;
-const DWORD NO_SELECTION = 0xFFFFFFFF;
-const int KEY_LETTER_A = 46;
-
 class Instances : public CTapwellCase {};
 
 // Waits for the process to end; bShowedWindow tells whether it showed any window meanwhile.
@@ -41,7 +36,7 @@ TEST_F(Instances, ASecondStartBringsTheFirstToTheFrontAndEnds) {
     bool bShowedWindow = true;
     ASSERT_TRUE(WaitForExitWithoutWindow(*pSecond, bShowedWindow));
     EXPECT_FALSE(bShowedWindow);
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == pFirst->MainWindow(); }, SHOW_TIMEOUT_MS));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == pFirst->MainWindow(); }, SETTLE_TIMEOUT_MS));
     EXPECT_EQ(TopLevelWindowsTitled(APP_TITLE), std::vector<HWND>{pFirst->MainWindow()});
     EXPECT_TRUE(pFirst->Process().IsRunning());
 }
@@ -50,7 +45,7 @@ TEST_F(Instances, ASecondStartShowsTheFirstFromTheTray) {
     CTapwellInstance* pFirst = m_driver.StartTapwell();
     ASSERT_NE(pFirst, nullptr);
     ASSERT_EQ(pFirst->Form().Click(IDC_HIDE_TO_TRAY), ActionResult::Done);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(pFirst->MainWindow()); }, SHOW_TIMEOUT_MS));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(pFirst->MainWindow()); }, SETTLE_TIMEOUT_MS));
 
     CChildProcess* pSecond = m_driver.LaunchTapwell();
     ASSERT_NE(pSecond, nullptr);
@@ -58,7 +53,7 @@ TEST_F(Instances, ASecondStartShowsTheFirstFromTheTray) {
     bool bShowedWindow = true;
     ASSERT_TRUE(WaitForExitWithoutWindow(*pSecond, bShowedWindow));
     EXPECT_FALSE(bShowedWindow);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(pFirst->MainWindow()) != FALSE; }, SHOW_TIMEOUT_MS));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(pFirst->MainWindow()) != FALSE; }, SETTLE_TIMEOUT_MS));
     EXPECT_EQ(TopLevelWindowsTitled(APP_TITLE), std::vector<HWND>{pFirst->MainWindow()});
 }
 

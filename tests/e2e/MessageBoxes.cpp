@@ -1,10 +1,10 @@
 #include "MessageBoxes.h"
 
 #include "RemoteMessages.h"
+#include "TapwellConstants.h"
 #include "WindowQueries.h"
 
 namespace {
-const wchar_t DIALOG_CLASS[] = L"#32770";
 const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 // The icon of a message box: 0x0440 under Wine, 0x0014 under Windows. Labels of ordinary dialogs
 // often have the identifier 0xFFFF too, the icon tells a message box apart.

@@ -6,12 +6,12 @@
 #include "MessageBoxes.h"
 #include "Polling.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "resource.h"
 
 namespace {
 const DWORD TIMEOUT_MS = 10000;
-const DWORD EXIT_TIMEOUT_MS = 15000;
 const wchar_t* const CLICK = nullptr;
 const wchar_t SCREENSHOT_SENT[] =
     L"Screenshot of Tapwell by Tovrin has been Sent to Clipboard.\n\nYou can Press Ctrl + V in any Image "

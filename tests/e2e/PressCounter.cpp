@@ -1,8 +1,6 @@
 #include "PressCounter.h"
 
-namespace {
-const char PRESS_LINE_PART[] = " WM_KEYDOWN wParam=0x00000041 ";
-}
+#include "RecorderLog.h"
 
 CPressCounter::CPressCounter(const std::wstring& strLogPath)
     : m_hLog(CreateFileW(strLogPath.c_str(), GENERIC_READ,
@@ -23,15 +21,10 @@ int CPressCounter::Count() {
     DWORD nRead = 0;
     while (ReadFile(m_hLog, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0) {
         m_strPartialLine.append(buffer, nRead);
-        size_t nStart = 0;
-        for (size_t nEnd = m_strPartialLine.find('\n'); nEnd != std::string::npos;
-             nEnd = m_strPartialLine.find('\n', nStart)) {
-            if (m_strPartialLine.substr(nStart, nEnd - nStart).find(PRESS_LINE_PART) != std::string::npos) {
-                ++m_nCount;
-            }
-            nStart = nEnd + 1;
-        }
-        m_strPartialLine.erase(0, nStart);
+        // Complete lines only (none: npos + 1 is 0); the rest waits for the next read.
+        const size_t nComplete = m_strPartialLine.rfind('\n') + 1;
+        m_nCount += CountMessages(ParseRecorderLog(m_strPartialLine.substr(0, nComplete)), WM_KEYDOWN, 'A');
+        m_strPartialLine.erase(0, nComplete);
     }
     return m_nCount;
 }

@@ -18,30 +18,23 @@
 
 #include <cstdio>
 
+#include "RecorderLog.h"
+#include "TapwellConstants.h"
+
 namespace {
 
-const wchar_t RECORDER_CLASS[] = L"TapwellRecorder";
-const wchar_t RECORDER_TITLE[] = L"Tapwell Recorder";
 const UINT_PTR EDIT_SUBCLASS_ID = 1;
 const int EXIT_USAGE = 2;
 const int EXIT_NO_LOG = 3;
 const int EXIT_NO_WINDOW = 4;
 
-const char* KeyMessageName(UINT nMsg) {
-    switch (nMsg) {
-    case WM_KEYDOWN:
-        return "WM_KEYDOWN";
-    case WM_KEYUP:
-        return "WM_KEYUP";
-    case WM_CHAR:
-        return "WM_CHAR";
-    case WM_SYSKEYDOWN:
-        return "WM_SYSKEYDOWN";
-    case WM_SYSKEYUP:
-        return "WM_SYSKEYUP";
-    default:
-        return nullptr;
+const char* NameOfKeyMessage(UINT nMsg) {
+    for (const KeyMessageName& entry : KEY_MESSAGE_NAMES) {
+        if (entry.nMessage == nMsg) {
+            return entry.pszName;
+        }
     }
+    return nullptr;
 }
 
 class CRecorder {
@@ -151,7 +144,7 @@ private:
             PostQuitMessage(0);
             return 0;
         default:
-            if (KeyMessageName(nMsg)) {
+            if (NameOfKeyMessage(nMsg)) {
                 return SendMessageW(pThis->m_hEdit, nMsg, wParam, lParam);
             }
             return DefWindowProcW(hWnd, nMsg, wParam, lParam);
@@ -160,7 +153,7 @@ private:
 
     static LRESULT CALLBACK EditProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR nId,
                                      DWORD_PTR nRefData) {
-        if (const char* pszName = KeyMessageName(nMsg)) {
+        if (const char* pszName = NameOfKeyMessage(nMsg)) {
             reinterpret_cast<CRecorder*>(nRefData)->LogKeyMessage(pszName, wParam, lParam);
         } else if (nMsg == WM_NCDESTROY) {
             RemoveWindowSubclass(hWnd, EditProc, nId);

@@ -1,8 +1,23 @@
 #include "RecorderLog.h"
 
-#include <windows.h>
-
 #include <cstdio>
+#include <cstring>
+
+namespace {
+UINT MessageNamed(const char* pszName) {
+    for (const KeyMessageName& entry : KEY_MESSAGE_NAMES) {
+        if (std::strcmp(entry.pszName, pszName) == 0) {
+            return entry.nMessage;
+        }
+    }
+    return 0;
+}
+
+bool IsKeyDownOrUp(UINT nMessage) {
+    return nMessage == WM_KEYDOWN || nMessage == WM_KEYUP || nMessage == WM_SYSKEYDOWN ||
+           nMessage == WM_SYSKEYUP;
+}
+} // namespace
 
 std::vector<RecordedKeyMessage> ParseRecorderLog(const std::string& strText) {
     std::vector<RecordedKeyMessage> messages;
@@ -15,12 +30,13 @@ std::vector<RecordedKeyMessage> ParseRecorderLog(const std::string& strText) {
         unsigned long nWParam = 0;
         unsigned long nLParam = 0;
         if (std::sscanf(strLine.c_str(), "%lf %31s wParam=0x%lx lParam=0x%lx", &dMs, szMessage, &nWParam,
-                        &nLParam) != 4) {
+                        &nLParam) != 4 ||
+            MessageNamed(szMessage) == 0) {
             continue;
         }
         RecordedKeyMessage message;
         message.dMs = dMs;
-        message.strMessage = szMessage;
+        message.nMessage = MessageNamed(szMessage);
         message.nWParam = static_cast<std::uint32_t>(nWParam);
         message.nLParam = static_cast<std::uint32_t>(nLParam);
         messages.push_back(message);
@@ -46,23 +62,35 @@ std::vector<RecordedKeyMessage> ReadRecorderLog(const std::wstring& strPath) {
     return ParseRecorderLog(strText);
 }
 
-int CountMessages(const std::vector<RecordedKeyMessage>& messages, const std::string& strMessage,
-                  long long nWParam) {
-    int nCount = 0;
+std::vector<RecordedKeyMessage> MessagesOf(const std::vector<RecordedKeyMessage>& messages, UINT nMessage,
+                                           long long nKey) {
+    std::vector<RecordedKeyMessage> selected;
     for (const RecordedKeyMessage& message : messages) {
-        if (message.strMessage == strMessage && (nWParam < 0 || message.nWParam == nWParam)) {
-            ++nCount;
+        if (message.nMessage == nMessage && (nKey == ANY_KEY || message.nWParam == nKey)) {
+            selected.push_back(message);
         }
     }
-    return nCount;
+    return selected;
+}
+
+int CountMessages(const std::vector<RecordedKeyMessage>& messages, UINT nMessage, long long nKey) {
+    return static_cast<int>(MessagesOf(messages, nMessage, nKey).size());
 }
 
 std::wstring TypedCharacters(const std::vector<RecordedKeyMessage>& messages) {
     std::wstring strTyped;
-    for (const RecordedKeyMessage& message : messages) {
-        if (message.strMessage == "WM_CHAR") {
-            strTyped.push_back(static_cast<wchar_t>(message.nWParam));
-        }
+    for (const RecordedKeyMessage& message : MessagesOf(messages, WM_CHAR)) {
+        strTyped.push_back(static_cast<wchar_t>(message.nWParam));
     }
     return strTyped;
+}
+
+std::map<std::uint32_t, UINT> LastKeyMessages(const std::vector<RecordedKeyMessage>& messages) {
+    std::map<std::uint32_t, UINT> last;
+    for (const RecordedKeyMessage& message : messages) {
+        if (IsKeyDownOrUp(message.nMessage)) {
+            last[message.nWParam] = message.nMessage;
+        }
+    }
+    return last;
 }

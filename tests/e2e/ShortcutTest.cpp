@@ -11,24 +11,16 @@
 #include "RecorderLog.h"
 #include "RemoteMessages.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "UserKeyboard.h"
 #include "resource.h"
+#include "ui/ShortcutTexts.h"
 
 namespace {
-const int KEY_LETTER_A = 46;
 const DWORD STORED_CTRL_ALT = 0x0003; // MOD_CONTROL | MOD_ALT
 const int PROBE_HOTKEY_ID = 0x0E2F;
-const DWORD RUN_TIMEOUT_MS = 15000;
 const DWORD BOX_TIMEOUT_MS = 20000;
-
-std::wstring KeyEntry(const std::wstring& strSection) {
-    return strSection + L" StartAutoClickHotkey Key";
-}
-
-std::wstring ModifierEntry(const std::wstring& strSection) {
-    return strSection + L" StartAutoClickHotkey Mod";
-}
 
 // Whether some program has Ctrl+Alt+F6 registered: the system then refuses it to anyone else.
 bool IsCtrlAltF6Taken() {
@@ -62,31 +54,29 @@ TEST_F(Shortcut, CtrlAltF6IsStoredInRegisteredFormAndTogglesARunWhileTheWindowIs
 
     ASSERT_EQ(form.Click(IDC_SAVE_SHORTCUT_KEY), ActionResult::Done);
 
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", KeyEntry(L"Settings 0")), DWORD{VK_F6});
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", ModifierEntry(L"Settings 0")), STORED_CTRL_ALT);
+    EXPECT_EQ(ReadProfileDword(L"Settings 0", ShortcutKeyValue(L"Settings 0")), DWORD{VK_F6});
+    EXPECT_EQ(ReadProfileDword(L"Settings 0", ShortcutModifierValue(L"Settings 0")), STORED_CTRL_ALT);
     ASSERT_EQ(form.Click(IDC_HIDE_TO_TRAY), ActionResult::Done);
     ASSERT_NE(m_driver.StartRecorder(), nullptr);
 
     ASSERT_TRUE(PressCtrlAltF6());
     ASSERT_TRUE(WaitUntil([&] { return form.IsEnabled(IDC_STOP_KEYPRESSING); }, RUN_TIMEOUT_MS));
     EXPECT_FALSE(form.IsEnabled(IDC_START_KEYPRESSING));
-    ASSERT_TRUE(
-        WaitUntil([&] { return CountMessages(RecorderLog(), "WM_CHAR", L'a') >= 3; }, RUN_TIMEOUT_MS));
+    ASSERT_TRUE(WaitUntil([&] { return CountMessages(RecorderLog(), WM_CHAR, L'a') >= 3; }, RUN_TIMEOUT_MS));
     ASSERT_TRUE(PressCtrlAltF6());
 
     ASSERT_TRUE(pTapwell->WaitForIdle(RUN_TIMEOUT_MS));
     const std::vector<RecordedKeyMessage> log = RecorderLog();
     EXPECT_EQ(form.Text(IDC_STATUS),
-              L"Keyed " + std::to_wstring(CountMessages(log, "WM_CHAR", L'a')) + L" Times");
-    EXPECT_EQ(CountMessages(log, "WM_KEYDOWN", VK_F6), 0);
+              L"Keyed " + std::to_wstring(CountMessages(log, WM_CHAR, L'a')) + L" Times");
+    EXPECT_EQ(CountMessages(log, WM_KEYDOWN, VK_F6), 0);
     EXPECT_FALSE(IsWindowVisible(pTapwell->MainWindow()));
 }
 
 TEST_F(Shortcut, ASecondInstanceWhoseStoredShortcutIsTakenSaysSoAndClearsItsOwn) {
     ASSERT_TRUE(WriteProfileDword(L"Settings", L"UseSingleInstance", 0));
     for (const wchar_t* pszSection : {L"Settings 0", L"Settings 1"}) {
-        ASSERT_TRUE(WriteProfileDword(pszSection, KeyEntry(pszSection), VK_F6));
-        ASSERT_TRUE(WriteProfileDword(pszSection, ModifierEntry(pszSection), STORED_CTRL_ALT));
+        ASSERT_TRUE(StoreShortcut(pszSection, VK_F6, STORED_CTRL_ALT));
     }
     ASSERT_NE(m_driver.StartTapwell(), nullptr);
     ASSERT_TRUE(IsCtrlAltF6Taken());
@@ -97,7 +87,7 @@ TEST_F(Shortcut, ASecondInstanceWhoseStoredShortcutIsTakenSaysSoAndClearsItsOwn)
     // The box comes during the main dialog's start, before the program counts as started.
     HWND hBox = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (hBox = FindMessageBox(pSecond->Id())) != nullptr; }, BOX_TIMEOUT_MS));
-    EXPECT_EQ(MessageBoxText(hBox), L"Failed to Load Shortcut Key for Auto Key Pressing.");
+    EXPECT_EQ(MessageBoxText(hBox), LOAD_HOTKEY_FAILED);
     ASSERT_TRUE(PostMessageW(GetDlgItem(hBox, IDOK), BM_CLICK, 0, 0));
     ASSERT_TRUE(WaitUntil([hBox] { return !IsWindow(hBox); }, BOX_TIMEOUT_MS));
     CTapwellInstance* pTapwell = m_driver.AttachTapwell(*pSecond);
@@ -105,9 +95,9 @@ TEST_F(Shortcut, ASecondInstanceWhoseStoredShortcutIsTakenSaysSoAndClearsItsOwn)
 
     // "None": the control holds no combination.
     EXPECT_EQ(AskWindow(pTapwell->Form().Control(IDC_SHORTCUT_KEY), HKM_GETHOTKEY), 0);
-    EXPECT_EQ(ReadProfileDword(L"Settings 1", KeyEntry(L"Settings 1")), DWORD{0});
-    EXPECT_EQ(ReadProfileDword(L"Settings 1", ModifierEntry(L"Settings 1")), DWORD{0});
+    EXPECT_EQ(ReadProfileDword(L"Settings 1", ShortcutKeyValue(L"Settings 1")), DWORD{0});
+    EXPECT_EQ(ReadProfileDword(L"Settings 1", ShortcutModifierValue(L"Settings 1")), DWORD{0});
     // The first instance keeps its own.
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", KeyEntry(L"Settings 0")), DWORD{VK_F6});
+    EXPECT_EQ(ReadProfileDword(L"Settings 0", ShortcutKeyValue(L"Settings 0")), DWORD{VK_F6});
     EXPECT_TRUE(IsCtrlAltF6Taken());
 }

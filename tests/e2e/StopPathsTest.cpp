@@ -12,56 +12,64 @@
 #include "RecorderLog.h"
 #include "RemoteMessages.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "UserKeyboard.h"
 #include "resource.h"
+#include "settings/SettingsNames.h"
 
 namespace {
-const int KEY_LEFT = 15;
-const int KEY_RIGHT = 16;
-const int KEY_LETTER_A = 46;
-const int MODIFIER_CTRL = 1;
-const int MODIFIER_SHIFT = 3;
-const DWORD RUN_TIMEOUT_MS = 15000;
-const DWORD EXIT_TIMEOUT_MS = 15000;
-const DWORD SETTLE_TIMEOUT_MS = 5000;
-
 enum class Ending {
     StopButton,
     CountReached,
     Shortcut,
-    Escape,
-    CloseBox,
-    AltF4,
-    TrayExit,
+    KeysTypedIntoTapwell,
+    MessageToTapwell,
     TargetClosed,
-    SessionEnds,
     KeyChanged,
     HoldSwitchedOff,
+};
+
+// A key typed into Tapwell's window, with a modifier held (0: none).
+struct TypedKeys {
+    WORD nModifier;
+    WORD nKey;
+};
+
+// A message to Tapwell's main window: posted, or sent where the case must wait until it is handled.
+struct MessageToTapwell {
+    UINT nMessage;
+    WPARAM wParam;
+    bool bSent;
 };
 
 struct Row {
     const char* name;
     Ending ending;
+    bool bProgramEnds;
     // Whether the recorder still sees every key come up: not where it is gone, nor where the focus
     // (and with it the key-ups of the focused window's keys) moves to Tapwell.
     bool checkTargetActive;
     bool checkTargetSelected;
+    TypedKeys typed;
+    MessageToTapwell message;
 };
 
+// clang-format off
 const Row kRows[] = {
-    {"Stop", Ending::StopButton, true, true},
-    {"count reached", Ending::CountReached, true, true},
-    {"shortcut", Ending::Shortcut, true, true},
-    {"Escape", Ending::Escape, false, true},
-    {"close box", Ending::CloseBox, true, true},
-    {"Alt+F4", Ending::AltF4, false, true},
-    {"tray Exit", Ending::TrayExit, true, true},
-    {"target window closed", Ending::TargetClosed, false, false},
-    {"session ends", Ending::SessionEnds, true, true},
-    {"key changed mid-run", Ending::KeyChanged, true, true},
-    {"hold switched off mid-run", Ending::HoldSwitchedOff, true, true},
+    {"Stop", Ending::StopButton, false, true, true, {}, {}},
+    {"count reached", Ending::CountReached, false, true, true, {}, {}},
+    {"shortcut", Ending::Shortcut, false, true, true, {}, {}},
+    {"Escape", Ending::KeysTypedIntoTapwell, true, false, true, {0, VK_ESCAPE}, {}},
+    {"close box", Ending::MessageToTapwell, true, true, true, {}, {WM_SYSCOMMAND, SC_CLOSE, false}},
+    {"Alt+F4", Ending::KeysTypedIntoTapwell, true, false, true, {VK_MENU, VK_F4}, {}},
+    {"tray Exit", Ending::MessageToTapwell, true, true, true, {}, {WM_COMMAND, ID_TRAY_EXIT, false}},
+    {"target window closed", Ending::TargetClosed, false, false, false, {}, {}},
+    {"session ends", Ending::MessageToTapwell, false, true, true, {}, {WM_ENDSESSION, TRUE, true}},
+    {"key changed mid-run", Ending::KeyChanged, false, true, true, {}, {}},
+    {"hold switched off mid-run", Ending::HoldSwitchedOff, false, true, true, {}, {}},
 };
+// clang-format on
 
 class StopPaths : public CTapwellCase {
 protected:
@@ -70,20 +78,15 @@ protected:
     }
 
     bool WaitForKeyDowns(WPARAM nKey, int nAtLeast) const {
-        return WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYDOWN", nKey) >= nAtLeast; },
+        return WaitUntil([&] { return CountMessages(RecorderLog(), WM_KEYDOWN, nKey) >= nAtLeast; },
                          RUN_TIMEOUT_MS);
     }
 
     // Every key that went down in the recorder has come up again: the last message about it is a key-up.
     bool EveryKeyCameUp() const {
-        std::map<std::uint32_t, std::string> last;
-        for (const RecordedKeyMessage& message : RecorderLog()) {
-            if (message.strMessage == "WM_KEYDOWN" || message.strMessage == "WM_KEYUP") {
-                last[message.nWParam] = message.strMessage;
-            }
-        }
+        const std::map<std::uint32_t, UINT> last = LastKeyMessages(RecorderLog());
         for (const auto& key : last) {
-            if (key.second != "WM_KEYUP") {
+            if (key.second != WM_KEYUP && key.second != WM_SYSKEYUP) {
                 return false;
             }
         }
@@ -93,13 +96,15 @@ protected:
     // Types a closing key into Tapwell as a user would, again if the first time did not end it: while
     // a run posts into another window, the input of the two programs is joined for a moment at every
     // press, and a key typed in that moment may go to the other program.
-    static bool TypeIntoTapwell(CTapwellInstance& tapwell, const std::vector<WORD>& modifiers, WORD nKey) {
+    static bool TypeIntoTapwell(CTapwellInstance& tapwell, const TypedKeys& typed) {
+        const std::vector<WORD> modifiers =
+            typed.nModifier ? std::vector<WORD>{typed.nModifier} : std::vector<WORD>{};
         for (int nTry = 0; nTry < 3; ++nTry) {
             // Keys for the active window now go to Tapwell: a held arrow in a focused list would change
             // the key, and with it what is held, and a focused drop-down list swallows Alt+F4 under
             // Wine. A button takes neither.
             if (!tapwell.Activate() || tapwell.Form().Click(IDC_REFRESH_KEYS) != ActionResult::Done ||
-                !PressKeys(modifiers, nKey)) {
+                !PressKeys(modifiers, typed.nKey)) {
                 return false;
             }
             if (tapwell.Process().WaitForExit(SETTLE_TIMEOUT_MS)) {
@@ -116,31 +121,22 @@ protected:
         CTargetWindow* pRecorder = m_driver.StartRecorder();
         ASSERT_NE(pRecorder, nullptr);
         if (bSelectedWindow) {
-            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToActiveWindow", 0));
-            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"SendKeysToFirstEditOfSelectedWindow", 1));
-            ASSERT_TRUE(WriteSeekedWindow(
-                L"Settings 0", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(pRecorder->Frame()))));
+            ASSERT_TRUE(StoreSelectedWindow(SECTION_FIRST_INSTANCE, pRecorder->Frame()));
         }
         if (row.ending == Ending::Shortcut) {
-            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"Settings 0 StartAutoClickHotkey Key", VK_F6));
-            ASSERT_TRUE(WriteProfileDword(L"Settings 0", L"Settings 0 StartAutoClickHotkey Mod",
-                                          MOD_CONTROL | MOD_ALT));
+            ASSERT_TRUE(StoreShortcut(SECTION_FIRST_INSTANCE, VK_F6, MOD_CONTROL | MOD_ALT));
         }
         CTapwellInstance* pTapwell = m_driver.StartTapwell();
         ASSERT_NE(pTapwell, nullptr);
         CDialogRemote& form = pTapwell->Form();
-        ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_LEFT), ActionResult::Done);
+        ASSERT_TRUE(pTapwell->FillInRun(KEY_LEFT, L"50", row.ending == Ending::CountReached ? L"3" : L"0"));
         ASSERT_EQ(form.SelectListEntry(IDC_MODIFIER_LIST, nModifier), ActionResult::Done);
-        ASSERT_EQ(form.SetText(IDC_DELAY_MILLISECONDS, L"50"), ActionResult::Done);
-        ASSERT_EQ(form.SetText(IDC_KEYS_TO_PRESS, row.ending == Ending::CountReached ? L"3" : L"0"),
-                  ActionResult::Done);
         ASSERT_EQ(form.Click(IDC_HOLD_KEY), ActionResult::Done);
         ASSERT_TRUE(pRecorder->Focus());
 
         ASSERT_EQ(form.Click(IDC_START_KEYPRESSING), ActionResult::Done);
         ASSERT_TRUE(WaitForKeyDowns(VK_LEFT, 2));
 
-        bool bEnds = false;
         switch (row.ending) {
         case Ending::StopButton:
             ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
@@ -152,21 +148,16 @@ protected:
             ASSERT_TRUE(PressKeys({VK_CONTROL, VK_MENU}, VK_F6));
             ASSERT_TRUE(pTapwell->WaitForIdle(RUN_TIMEOUT_MS));
             break;
-        case Ending::Escape:
-            ASSERT_TRUE(TypeIntoTapwell(*pTapwell, {}, VK_ESCAPE));
-            bEnds = true;
+        case Ending::KeysTypedIntoTapwell:
+            ASSERT_TRUE(TypeIntoTapwell(*pTapwell, row.typed));
             break;
-        case Ending::CloseBox:
-            ASSERT_TRUE(PostMessageW(pTapwell->MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0));
-            bEnds = true;
-            break;
-        case Ending::AltF4:
-            ASSERT_TRUE(TypeIntoTapwell(*pTapwell, {VK_MENU}, VK_F4));
-            bEnds = true;
-            break;
-        case Ending::TrayExit:
-            ASSERT_TRUE(PostMessageW(pTapwell->MainWindow(), WM_COMMAND, ID_TRAY_EXIT, 0));
-            bEnds = true;
+        case Ending::MessageToTapwell:
+            if (row.message.bSent) {
+                SendMessageW(pTapwell->MainWindow(), row.message.nMessage, row.message.wParam, 0);
+            } else {
+                ASSERT_TRUE(
+                    PostMessageW(pTapwell->MainWindow(), row.message.nMessage, row.message.wParam, 0));
+            }
             break;
         case Ending::TargetClosed: {
             ASSERT_TRUE(PostMessageW(pRecorder->Frame(), WM_CLOSE, 0, 0));
@@ -177,9 +168,6 @@ protected:
             ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
             break;
         }
-        case Ending::SessionEnds:
-            SendMessageW(pTapwell->MainWindow(), WM_ENDSESSION, TRUE, 0);
-            break;
         case Ending::KeyChanged:
             ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_RIGHT), ActionResult::Done);
             ASSERT_TRUE(WaitForKeyDowns(VK_RIGHT, 2));
@@ -187,13 +175,13 @@ protected:
             break;
         case Ending::HoldSwitchedOff:
             ASSERT_EQ(form.Click(IDC_HOLD_KEY), ActionResult::Done);
-            ASSERT_TRUE(WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYUP", VK_LEFT) >= 2; },
+            ASSERT_TRUE(WaitUntil([&] { return CountMessages(RecorderLog(), WM_KEYUP, VK_LEFT) >= 2; },
                                   RUN_TIMEOUT_MS));
             ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
             break;
         }
 
-        if (bEnds) {
+        if (row.bProgramEnds) {
             ASSERT_TRUE(pTapwell->Process().WaitForExit(EXIT_TIMEOUT_MS)) << "Tapwell is still running";
             EXPECT_EQ(pTapwell->Process().ExitCode(), DWORD{0});
         } else {
@@ -241,16 +229,14 @@ TEST_P(StopPathsTable, SelectedWindowLeavesNothingDown) {
 INSTANTIATE_TEST_SUITE_P(Endings, StopPathsTable, ::testing::ValuesIn(kRows), RowName);
 
 TEST_F(StopPaths, StopDuringAFiveSecondPauseLetsGoAtOnceAndTheWindowAnswersThroughout) {
-    ASSERT_TRUE(WriteProfileDword(L"Settings", L"TimeDelayBetweenKeyDownAndKeyUp", 5000));
+    ASSERT_TRUE(WriteProfileDword(SECTION_SETTINGS, L"TimeDelayBetweenKeyDownAndKeyUp", 5000));
     CTargetWindow* pRecorder = m_driver.StartRecorder();
     ASSERT_NE(pRecorder, nullptr);
     CTapwellInstance* pTapwell = m_driver.StartTapwell();
     ASSERT_NE(pTapwell, nullptr);
-    CDialogRemote& form = pTapwell->Form();
-    ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_LETTER_A), ActionResult::Done);
-    ASSERT_EQ(form.SetText(IDC_KEYS_TO_PRESS, L"0"), ActionResult::Done);
+    ASSERT_TRUE(pTapwell->FillInRun(KEY_LETTER_A, L"", L"0"));
     ASSERT_TRUE(pRecorder->Focus());
-    ASSERT_EQ(form.Click(IDC_START_KEYPRESSING), ActionResult::Done);
+    ASSERT_EQ(pTapwell->Form().Click(IDC_START_KEYPRESSING), ActionResult::Done);
     ASSERT_TRUE(WaitForKeyDowns('A', 1));
 
     // While the key is down the window answers: with a blocking pause none of these would.
@@ -262,22 +248,14 @@ TEST_F(StopPaths, StopDuringAFiveSecondPauseLetsGoAtOnceAndTheWindowAnswersThrou
         Sleep(50);
     }
     EXPECT_TRUE(IsKeyDown('A'));
-    ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+    ASSERT_EQ(pTapwell->Form().Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
 
     EXPECT_FALSE(IsKeyDown('A'));
     ASSERT_TRUE(
-        WaitUntil([&] { return CountMessages(RecorderLog(), "WM_KEYUP", 'A') >= 1; }, SETTLE_TIMEOUT_MS));
+        WaitUntil([&] { return CountMessages(RecorderLog(), WM_KEYUP, 'A') >= 1; }, SETTLE_TIMEOUT_MS));
     const std::vector<RecordedKeyMessage> log = RecorderLog();
-    double dDown = 0.0;
-    double dUp = 0.0;
-    for (const RecordedKeyMessage& message : log) {
-        if (message.nWParam == 'A' && message.strMessage == "WM_KEYDOWN" && dDown == 0.0) {
-            dDown = message.dMs;
-        }
-        if (message.nWParam == 'A' && message.strMessage == "WM_KEYUP") {
-            dUp = message.dMs;
-        }
-    }
-    EXPECT_LT(dUp - dDown, 5000.0) << "the stop cut the pause short";
-    EXPECT_EQ(CountMessages(log, "WM_KEYDOWN", 'A'), 1);
+    const std::vector<RecordedKeyMessage> downs = MessagesOf(log, WM_KEYDOWN, 'A');
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_LT(MessagesOf(log, WM_KEYUP, 'A').back().dMs - downs.front().dMs, 5000.0)
+        << "the stop cut the pause short";
 }

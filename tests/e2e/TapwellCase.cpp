@@ -1,13 +1,13 @@
 #include "TapwellCase.h"
 
 #include "Polling.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "UserKeyboard.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
-const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
 const DWORD LEFTOVER_TIMEOUT_MS = 10000;
 } // namespace
 
@@ -22,4 +22,14 @@ void CTapwellCase::SetUp() {
 void CTapwellCase::TearDown() {
     m_driver.EndAll();
     ReleaseKeysLeftDown();
+}
+
+CTapwellInstance* CTapwellCase::StartEndlessLetterRun(const std::wstring& strDelayMs) {
+    CTapwellInstance* pTapwell = m_driver.StartTapwell();
+    if (!pTapwell || !pTapwell->FillInRun(KEY_LETTER_A, strDelayMs, L"0") || !m_driver.StartRecorder() ||
+        pTapwell->Form().Click(IDC_START_KEYPRESSING) != ActionResult::Done) {
+        ADD_FAILURE() << "the run did not start";
+        return nullptr;
+    }
+    return pTapwell;
 }

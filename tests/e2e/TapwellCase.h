@@ -3,12 +3,18 @@
 // an end that leaves nothing running, whether the case passed or failed.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "TapwellDriver.h"
 
 class CTapwellCase : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // Tapwell pressing the letter key without end into the focused recorder, at this delay in
+    // milliseconds (empty: the one on the form); nullptr, with a failure, when a step did not happen.
+    CTapwellInstance* StartEndlessLetterRun(const std::wstring& strDelayMs);
 
     CTapwellDriver m_driver;
 };

@@ -1,4 +1,5 @@
 #include "TapwellDriver.h"
+#include "TapwellConstants.h"
 
 #include "Polling.h"
 #include "ProgramPaths.h"
@@ -6,14 +7,8 @@
 #include "resource.h"
 
 namespace {
-const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
-const wchar_t DIALOG_CLASS[] = L"#32770";
-const wchar_t RECORDER_CLASS[] = L"TapwellRecorder";
-const wchar_t RECORDER_TITLE[] = L"Tapwell Recorder";
 const wchar_t NOTEPAD_CLASS[] = L"Notepad";
 const wchar_t EDIT_CLASS[] = L"Edit";
-// Generous: the first start of a program in a fresh Wine prefix loads a lot.
-const DWORD START_TIMEOUT_MS = 20000;
 
 bool StartsWith(const std::wstring& strText, const std::wstring& strPrefix) {
     return strText.compare(0, strPrefix.size(), strPrefix) == 0;

@@ -2,17 +2,24 @@
 
 #include "MessageBoxes.h"
 #include "Polling.h"
+#include "TapwellConstants.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
-const wchar_t DIALOG_CLASS[] = L"#32770";
 const DWORD ANSWER_TIMEOUT_MS = 10000;
 const DWORD ACTIVATE_TIMEOUT_MS = 5000;
 } // namespace
 
 CTapwellInstance::CTapwellInstance(CChildProcess& process, HWND hMainWindow, CSendPool& sends)
     : m_process(process), m_form(hMainWindow, sends), m_sends(sends) {}
+
+bool CTapwellInstance::FillInRun(int nKeyPosition, const std::wstring& strDelayMs,
+                                 const std::wstring& strCount) {
+    return m_form.SelectListEntry(IDC_KEY_LIST, nKeyPosition) == ActionResult::Done &&
+           (strDelayMs.empty() || m_form.SetText(IDC_DELAY_MILLISECONDS, strDelayMs) == ActionResult::Done) &&
+           (strCount.empty() || m_form.SetText(IDC_KEYS_TO_PRESS, strCount) == ActionResult::Done);
+}
 
 HWND CTapwellInstance::WaitForMessageBox(DWORD nTimeoutMs) const {
     HWND hBox = nullptr;

@@ -17,6 +17,9 @@ public:
     CDialogRemote& Form() { return m_form; }
     const CDialogRemote& Form() const { return m_form; }
 
+    // Chooses the key and types the delay in milliseconds and the number of presses, as a user would;
+    // an empty text leaves its field as it is. True when every step was done.
+    bool FillInRun(int nKeyPosition, const std::wstring& strDelayMs, const std::wstring& strCount);
     // The message box the program shows, once it is there; nullptr when none appears in time.
     HWND WaitForMessageBox(DWORD nTimeoutMs) const;
     // A dialog the program opened with this caption, once it is there; its Window() is nullptr when

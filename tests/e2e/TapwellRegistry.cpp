@@ -57,12 +57,32 @@ bool WriteProfileDword(const std::wstring& strSection, const std::wstring& strVa
     return WriteDword(SectionKey(strSection), strValue, nData);
 }
 
+std::wstring ShortcutKeyValue(const std::wstring& strSection) {
+    return strSection + L" StartAutoClickHotkey Key";
+}
+
+std::wstring ShortcutModifierValue(const std::wstring& strSection) {
+    return strSection + L" StartAutoClickHotkey Mod";
+}
+
+bool StoreShortcut(const std::wstring& strSection, DWORD nKey, DWORD nModifiers) {
+    return WriteProfileDword(strSection, ShortcutKeyValue(strSection), nKey) &&
+           WriteProfileDword(strSection, ShortcutModifierValue(strSection), nModifiers);
+}
+
 std::optional<DWORD> ReadSeekedWindow(const std::wstring& strSection) {
     return ReadDword(SEEKED_WINDOWS_KEY, strSection);
 }
 
 bool WriteSeekedWindow(const std::wstring& strSection, DWORD nHandle) {
     return WriteDword(SEEKED_WINDOWS_KEY, strSection, nHandle);
+}
+
+bool StoreSelectedWindow(const std::wstring& strSection, HWND hWindow) {
+    // Window handles fit in 32 bits, also in a 64-bit process.
+    return WriteProfileDword(strSection, L"SendKeysToActiveWindow", 0) &&
+           WriteProfileDword(strSection, L"SendKeysToFirstEditOfSelectedWindow", 1) &&
+           WriteSeekedWindow(strSection, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(hWindow)));
 }
 
 bool WriteRawValue(const TapwellValuePlace& place, const RawValue& value) {

@@ -15,10 +15,19 @@ void ResetTapwellRegistry();
 std::optional<DWORD> ReadProfileDword(const std::wstring& strSection, const std::wstring& strValue);
 bool WriteProfileDword(const std::wstring& strSection, const std::wstring& strValue, DWORD nData);
 
+// The value names of an instance's start/stop shortcut: "<section> StartAutoClickHotkey Key" and "Mod".
+std::wstring ShortcutKeyValue(const std::wstring& strSection);
+std::wstring ShortcutModifierValue(const std::wstring& strSection);
+// The shortcut as the program stores it: a virtual key and MOD_ flags.
+bool StoreShortcut(const std::wstring& strSection, DWORD nKey, DWORD nModifiers);
+
 // The handle of the target window an instance section keeps under the window-handle key; nothing
 // when it is missing or of another type.
 std::optional<DWORD> ReadSeekedWindow(const std::wstring& strSection);
 bool WriteSeekedWindow(const std::wstring& strSection, DWORD nHandle);
+// Keys posted into the window's first Edit instead of the focused window, as the target selector
+// stores that choice.
+bool StoreSelectedWindow(const std::wstring& strSection, HWND hWindow);
 
 // Where a value lives: a profile section ("Settings 0", "Settings", "Social"), or the window-handle key
 // when strSection is empty and strValue names the instance section.

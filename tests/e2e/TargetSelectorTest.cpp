@@ -9,16 +9,14 @@
 #include "RecorderLog.h"
 #include "RemoteMessages.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "UserMouse.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
-const wchar_t SELECTOR_CAPTION[] = L"Target Selector - Tapwell by Tovrin";
 const wchar_t DRAG_PROMPT[] = L"Drag Circle to Desired Window / Control to Select Target Window.";
-const wchar_t SECTION[] = L"Settings 0";
-const int KEY_LETTER_A = 46;
 const DWORD STALE_HANDLE = 0x1234;
 // Tapwell's windows open at the top left corner; the targets go where none of them covers.
 const RECT NOTEPAD_PLACE = {640, 480, 1240, 880};
@@ -31,7 +29,6 @@ const DWORD DIALOG_TIMEOUT_MS = 10000;
 const DWORD DRAG_TIMEOUT_MS = 5000;
 const DWORD DRAG_STEP_TIMEOUT_MS = 1000;
 const int DRAG_JIGGLES = 4;
-const DWORD RUN_TIMEOUT_MS = 15000;
 
 bool Place(HWND hWnd, const RECT& place) {
     SetWindowPos(hWnd, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
@@ -96,10 +93,7 @@ protected:
     void StartTapwellAndNotepad() {
         m_pTapwell = m_driver.StartTapwell();
         ASSERT_NE(m_pTapwell, nullptr);
-        CDialogRemote& form = m_pTapwell->Form();
-        ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_LETTER_A), ActionResult::Done);
-        ASSERT_EQ(form.SetText(IDC_DELAY_MILLISECONDS, L"50"), ActionResult::Done);
-        ASSERT_EQ(form.SetText(IDC_KEYS_TO_PRESS, L"5"), ActionResult::Done);
+        ASSERT_TRUE(m_pTapwell->FillInRun(KEY_LETTER_A, L"50", L"5"));
         m_pNotepad = m_driver.StartNotepad();
         ASSERT_NE(m_pNotepad, nullptr);
         ASSERT_TRUE(Place(m_pNotepad->Frame(), NOTEPAD_PLACE));
@@ -194,11 +188,11 @@ TEST_F(TargetSelector, TheSightDraggedOntoNotepadPicksItForRunsThatTypeIntoItsEd
     ASSERT_NO_FATAL_FAILURE(Close(selector, IDOK));
 
     const DWORD nNotepad = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(m_pNotepad->Frame()));
-    EXPECT_EQ(ReadSeekedWindow(SECTION), nNotepad);
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendKeysToActiveWindow"), DWORD{0});
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendKeysToFirstEditOfSelectedWindow"), DWORD{1});
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendChars"), DWORD{1});
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendKeyUps"), DWORD{0});
+    EXPECT_EQ(ReadSeekedWindow(SECTION_FIRST_INSTANCE), nNotepad);
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendKeysToActiveWindow"), DWORD{0});
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendKeysToFirstEditOfSelectedWindow"), DWORD{1});
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendChars"), DWORD{1});
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendKeyUps"), DWORD{0});
     ASSERT_TRUE(pRecorder->Focus());
 
     // Characters: the key's code as a character, a capital letter.
@@ -213,7 +207,7 @@ TEST_F(TargetSelector, TheSightDraggedOntoNotepadPicksItForRunsThatTypeIntoItsEd
     EXPECT_TRUE(reopened.IsChecked(IDC_SEND_TO_FIRST_EDIT));
     ASSERT_EQ(reopened.Click(IDC_SEND_CHARS), ActionResult::Done);
     ASSERT_NO_FATAL_FAILURE(Close(reopened, IDOK));
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendChars"), DWORD{0});
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendChars"), DWORD{0});
     ASSERT_TRUE(pRecorder->Focus());
 
     // Key-downs alone: notepad's own message loop makes a small letter of each.
@@ -224,9 +218,9 @@ TEST_F(TargetSelector, TheSightDraggedOntoNotepadPicksItForRunsThatTypeIntoItsEd
 }
 
 TEST_F(TargetSelector, AStaleTargetMakesStartOpenTheSelectorAndCancelAfterADragChangesNothing) {
-    ASSERT_TRUE(WriteSeekedWindow(SECTION, STALE_HANDLE));
-    ASSERT_TRUE(WriteProfileDword(SECTION, L"SendKeysToActiveWindow", 0));
-    ASSERT_TRUE(WriteProfileDword(SECTION, L"SendChars", 1));
+    ASSERT_TRUE(WriteSeekedWindow(SECTION_FIRST_INSTANCE, STALE_HANDLE));
+    ASSERT_TRUE(WriteProfileDword(SECTION_FIRST_INSTANCE, L"SendKeysToActiveWindow", 0));
+    ASSERT_TRUE(WriteProfileDword(SECTION_FIRST_INSTANCE, L"SendChars", 1));
     ASSERT_NO_FATAL_FAILURE(StartTapwellAndNotepad());
     const std::wstring strStatus = m_pTapwell->Form().Text(IDC_STATUS);
 
@@ -242,11 +236,11 @@ TEST_F(TargetSelector, AStaleTargetMakesStartOpenTheSelectorAndCancelAfterADragC
     // Answered only once the start the click began has finished.
     AskWindow(m_pTapwell->MainWindow(), WM_NULL);
 
-    EXPECT_EQ(ReadSeekedWindow(SECTION), STALE_HANDLE);
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendKeysToActiveWindow"), DWORD{0});
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendChars"), DWORD{1});
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendKeysToFirstEditOfSelectedWindow"), std::nullopt);
-    EXPECT_EQ(ReadProfileDword(SECTION, L"SendKeyUps"), std::nullopt);
+    EXPECT_EQ(ReadSeekedWindow(SECTION_FIRST_INSTANCE), STALE_HANDLE);
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendKeysToActiveWindow"), DWORD{0});
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendChars"), DWORD{1});
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendKeysToFirstEditOfSelectedWindow"), std::nullopt);
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SendKeyUps"), std::nullopt);
     EXPECT_TRUE(m_pTapwell->IsIdle());
     EXPECT_EQ(m_pTapwell->Form().Text(IDC_STATUS), strStatus);
     EXPECT_EQ(SettledText(*m_pNotepad), L"");

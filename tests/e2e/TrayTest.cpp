@@ -2,16 +2,14 @@
 // hiding to it, coming back from it, its return with a new taskbar, and its menu's "Exit".
 #include "Polling.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TrayArea.h"
 #include "UserMouse.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
-const UINT TRAY_ICON_ID = 90;
 const wchar_t MENU_CLASS[] = L"#32768";
-const DWORD SHOW_TIMEOUT_MS = 5000;
-const DWORD EXIT_TIMEOUT_MS = 15000;
 
 class Tray : public CTapwellCase {
 protected:
@@ -20,13 +18,13 @@ protected:
     static void HideToTray(CTapwellInstance& tapwell) {
         ASSERT_EQ(tapwell.Form().Click(IDC_HIDE_TO_TRAY), ActionResult::Done);
         HWND hMain = tapwell.MainWindow();
-        ASSERT_TRUE(WaitUntil([hMain] { return !IsWindowVisible(hMain); }, SHOW_TIMEOUT_MS));
+        ASSERT_TRUE(WaitUntil([hMain] { return !IsWindowVisible(hMain); }, SETTLE_TIMEOUT_MS));
     }
 
     // The icon's window in the tray, which must be the only one there.
     static void FindOnlyIcon(HWND* phIcon) {
         std::vector<HWND> icons;
-        ASSERT_TRUE(WaitUntil([&] { return !(icons = TrayIconWindows()).empty(); }, SHOW_TIMEOUT_MS));
+        ASSERT_TRUE(WaitUntil([&] { return !(icons = TrayIconWindows()).empty(); }, SETTLE_TIMEOUT_MS));
         ASSERT_EQ(icons.size(), 1u);
         *phIcon = icons[0];
     }
@@ -61,8 +59,8 @@ TEST_F(Tray, HiddenToTheTrayTheWindowComesBackWithADoubleClickOnTheIcon) {
     HWND hIcon = nullptr;
     ASSERT_NO_FATAL_FAILURE(FindOnlyIcon(&hIcon));
     ASSERT_TRUE(DoubleClickAt(CenterOf(hIcon)));
-    EXPECT_TRUE(WaitUntil([hMain] { return IsWindowVisible(hMain) && !IsIconic(hMain); }, SHOW_TIMEOUT_MS));
-    EXPECT_TRUE(WaitUntil([hMain] { return GetForegroundWindow() == hMain; }, SHOW_TIMEOUT_MS));
+    EXPECT_TRUE(WaitUntil([hMain] { return IsWindowVisible(hMain) && !IsIconic(hMain); }, SETTLE_TIMEOUT_MS));
+    EXPECT_TRUE(WaitUntil([hMain] { return GetForegroundWindow() == hMain; }, SETTLE_TIMEOUT_MS));
 }
 
 TEST_F(Tray, TheIconComesBackWithANewTaskbarAndItsMenuExitEndsTheProgramWithoutIt) {
@@ -73,10 +71,10 @@ TEST_F(Tray, TheIconComesBackWithANewTaskbarAndItsMenuExitEndsTheProgramWithoutI
 
     // A restarted shell has forgotten every icon, then announces its new taskbar to every window.
     ASSERT_TRUE(ShellForgetsIcon(hMain, TRAY_ICON_ID));
-    ASSERT_TRUE(WaitUntil([] { return TrayIconWindows().empty(); }, SHOW_TIMEOUT_MS));
+    ASSERT_TRUE(WaitUntil([] { return TrayIconWindows().empty(); }, SETTLE_TIMEOUT_MS));
     ASSERT_TRUE(PostMessageW(hMain, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
 
-    ASSERT_TRUE(WaitUntil([hMain] { return ShellHoldsIcon(hMain, TRAY_ICON_ID); }, SHOW_TIMEOUT_MS));
+    ASSERT_TRUE(WaitUntil([hMain] { return ShellHoldsIcon(hMain, TRAY_ICON_ID); }, SETTLE_TIMEOUT_MS));
     ASSERT_NO_FATAL_FAILURE(HideToTray(*pTapwell));
     HWND hIcon = nullptr;
     ASSERT_NO_FATAL_FAILURE(FindOnlyIcon(&hIcon));
@@ -84,7 +82,8 @@ TEST_F(Tray, TheIconComesBackWithANewTaskbarAndItsMenuExitEndsTheProgramWithoutI
     ASSERT_TRUE(RightClickAt(CenterOf(hIcon)));
     HWND hMenu = nullptr;
     const DWORD nProcessId = pTapwell->Process().Id();
-    ASSERT_TRUE(WaitUntil([&] { return (hMenu = FindVisibleMenu(nProcessId)) != nullptr; }, SHOW_TIMEOUT_MS));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (hMenu = FindVisibleMenu(nProcessId)) != nullptr; }, SETTLE_TIMEOUT_MS));
     ASSERT_TRUE(ClickAt(ExitItemOf(hMenu)));
 
     ASSERT_TRUE(pTapwell->Process().WaitForExit(EXIT_TIMEOUT_MS)) << "Tapwell is still running";

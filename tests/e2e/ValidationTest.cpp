@@ -4,13 +4,13 @@
 #include "MessageBoxes.h"
 #include "RemoteMessages.h"
 #include "TapwellCase.h"
+#include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
 const DWORD BOX_TIMEOUT_MS = 5000;
-const wchar_t APP_TITLE[] = L"" TAPWELL_APP_TITLE;
 
 struct FieldCase {
     const char* pszName;
