@@ -252,23 +252,21 @@ void CPellorDlg::OnSelchangeKeyList() {
     if (m_cbKey.GetCount() <= 0) {
         return;
     }
-    m_nKeyVk = 0;
-    m_settings.SetKeyIndexTobeAutomated(-1);
-    const int nIndex = m_cbKey.GetCurSel();
-    if (nIndex >= 0) {
-        m_nKeyVk = static_cast<int>(m_cbKey.GetItemData(nIndex));
-        m_settings.SetKeyIndexTobeAutomated(nIndex);
-        UpdateTrayTip();
-    }
+    StoreListChoice(m_cbKey, m_nKeyVk, &CAppSettings::SetKeyIndexTobeAutomated);
 }
 
 void CPellorDlg::OnSelchangeModifierList() {
-    m_nModifierVk = 0;
-    m_settings.SetModKeyIndexTobeAutomated(-1);
-    const int nIndex = m_cbModifier.GetCurSel();
+    StoreListChoice(m_cbModifier, m_nModifierVk, &CAppSettings::SetModKeyIndexTobeAutomated);
+}
+
+// The position is stored as -1 first, so that a list without a selection leaves -1 stored.
+void CPellorDlg::StoreListChoice(CComboBox& list, int& vk, void (CAppSettings::*store)(int)) {
+    vk = 0;
+    (m_settings.*store)(-1);
+    const int nIndex = list.GetCurSel();
     if (nIndex >= 0) {
-        m_nModifierVk = static_cast<int>(m_cbModifier.GetItemData(nIndex));
-        m_settings.SetModKeyIndexTobeAutomated(nIndex);
+        vk = static_cast<int>(list.GetItemData(nIndex));
+        (m_settings.*store)(nIndex);
         UpdateTrayTip();
     }
 }

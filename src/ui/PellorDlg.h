@@ -119,6 +119,8 @@ private:
     void OnHoldKeyClicked();
     // Reads the form and, when every field is valid, stores the one field through the setter.
     void StoreWhenFormValid(void (CAppSettings::*store)(int), const int& field);
+    // Takes the list's selected key as the run's and stores its position.
+    void StoreListChoice(CComboBox& list, int& vk, void (CAppSettings::*store)(int));
     void OnTarget();
     void OnExitCommand();
     void OnContextExit();
