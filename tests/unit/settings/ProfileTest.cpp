@@ -27,11 +27,7 @@ TEST_F(ProfileLocation, WriteStoresDwordAtSoftwareRegistryKeyAppNameSection) {
 TEST_F(ProfileLocation, SectionKeyIsOpenedBelowCurrentUserWithReadAndWriteAccess) {
     m_profile.GetProfileInt(INSTANCE_SECTION, L"HoldKey", 0);
 
-    ASSERT_EQ(m_registry.CreateCalls().size(), 1u);
-    const auto& call = m_registry.CreateCalls()[0];
-    EXPECT_EQ(call.parent, HKEY_CURRENT_USER);
-    EXPECT_EQ(call.subKey, L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0");
-    EXPECT_EQ(call.access, 0x2001Fu);
+    ExpectKeysOpenedAt(L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0", 1);
 }
 
 TEST_F(ProfileLocation, ReadingCreatesTheKeyChainButNoValue) {

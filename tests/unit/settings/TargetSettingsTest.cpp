@@ -20,12 +20,7 @@ TEST_F(SeekedWindow, KeyIsCreatedBelowCurrentUserWithReadAndWriteAccess) {
     m_settings.GetSeekedWindow();
     m_settings.SetSeekedWindow(1);
 
-    ASSERT_EQ(m_registry.CreateCalls().size(), 2u);
-    for (const auto& call : m_registry.CreateCalls()) {
-        EXPECT_EQ(call.parent, HKEY_CURRENT_USER);
-        EXPECT_EQ(call.subKey, L"Software\\Tovrin\\Tapwell\\SeekedWindows");
-        EXPECT_EQ(call.access, 0x2001Fu);
-    }
+    ExpectKeysOpenedAt(L"Software\\Tovrin\\Tapwell\\SeekedWindows", 2);
 }
 
 TEST_F(SeekedWindow, SetStoresDwordNamedAfterTheInstanceSection) {
