@@ -58,7 +58,7 @@ TEST_P(AppSettingsInt, AnotherInstanceSeesSharedValuesOnly) {
     EXPECT_EQ(Get(), GetParam().section == Section::Shared ? 42 : GetParam().nDefault);
 }
 
-INSTANTIATE_TEST_SUITE_P(ValueTable, AppSettingsInt, ::testing::ValuesIn(IntSettings()), IntSettingLabel);
+INSTANTIATE_TEST_SUITE_P(ValueTable, AppSettingsInt, ::testing::ValuesIn(IntSettings()), CaseLabel());
 
 using AppSettingsInstanceSection = SettingsFixture;
 

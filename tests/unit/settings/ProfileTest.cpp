@@ -74,7 +74,9 @@ class ProfileStoredData : public SettingsFixture, public ::testing::WithParamInt
 TEST_P(ProfileStoredData, ReadsFourBytesAsIntegerAndStringValuesAsText) {
     Store(StoredValues(GetParam()));
 
-    ExpectReadAsInTheRow(m_profile, GetParam());
+    EXPECT_EQ(m_profile.GetProfileInt(INSTANCE_SECTION, L"Entry", INT_DEFAULT), GetParam().expectedInt);
+    EXPECT_EQ(m_profile.GetProfileString(INSTANCE_SECTION, L"Entry", STRING_DEFAULT),
+              GetParam().expectedString);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ProfileStoredData, ::testing::ValuesIn(StoredCases()), CaseLabel());

@@ -53,13 +53,6 @@ private:
     int m_nSavedNumber;
 };
 
-// Names parameterised cases after their label.
-struct CaseLabel {
-    template <typename Case> std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
-        return info.param.label;
-    }
-};
-
 // A value stored as it is, whatever its type and size.
 struct RawValue {
     std::wstring path;
@@ -83,10 +76,21 @@ inline std::wstring SectionPath(Section section) {
     return SectionPath(section == Section::Instance ? INSTANCE_SECTION : L"Settings");
 }
 
-inline std::string IntSettingLabel(const ::testing::TestParamInfo<IntSetting>& info) {
-    const std::wstring name = info.param.name;
+// A row's name in test names and traces: its label, or an integer setting's value name.
+template <typename Case> std::string Label(const Case& c) {
+    return c.label;
+}
+
+inline std::string Label(const IntSetting& setting) {
+    const std::wstring name = setting.name;
     return std::string(name.begin(), name.end());
 }
+
+struct CaseLabel {
+    template <typename Case> std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+        return Label(info.param);
+    }
+};
 
 inline const std::vector<IntSetting>& IntSettings() {
     using C = CAppSettings;
@@ -194,11 +198,6 @@ inline std::vector<RawValue> StoredValues(const StoredCase& c) {
     return {{SectionPath(INSTANCE_SECTION), L"Entry", c.type, c.data}};
 }
 
-inline void ExpectReadAsInTheRow(CProfile& profile, const StoredCase& c) {
-    EXPECT_EQ(profile.GetProfileInt(INSTANCE_SECTION, L"Entry", INT_DEFAULT), c.expectedInt);
-    EXPECT_EQ(profile.GetProfileString(INSTANCE_SECTION, L"Entry", STRING_DEFAULT), c.expectedString);
-}
-
 // The selected window as stored in the SeekedWindows key: only a four-byte REG_DWORD is a window.
 struct SeekedCase {
     const char* label;
@@ -228,49 +227,39 @@ inline std::vector<RawValue> StoredValues(const SeekedCase& c) {
 // the caller's, anything else leaves it.
 struct TargetTextCase {
     const char* label;
-    std::vector<RawValue> stored;
     std::wstring strClassBefore;
     const wchar_t* nameBefore; // null: the class text just read, as the target dialog passes it
     std::wstring expectedClass;
     std::wstring expectedName;
+    std::vector<RawValue> stored;
 };
 
+inline RawValue ClassText(const std::wstring& text, const std::wstring& section = INSTANCE_SECTION) {
+    return {SectionPath(section), L"TargetWindowClass", REG_SZ, StringBytes(text)};
+}
+
+inline RawValue NameText(const std::wstring& text, const std::wstring& section = INSTANCE_SECTION) {
+    return {SectionPath(section), L"TargetWindowName", REG_SZ, StringBytes(text)};
+}
+
+inline RawValue ClassDword(std::uint32_t value) {
+    return {SectionPath(INSTANCE_SECTION), L"TargetWindowClass", REG_DWORD, DwordBytes(value)};
+}
+
+template <typename... Values> std::vector<RawValue> Stored(Values... values) {
+    return {values...};
+}
+
 inline const std::vector<TargetTextCase>& TargetTextCases() {
-    const std::wstring instance = SectionPath(INSTANCE_SECTION);
     static const std::vector<TargetTextCase> cases = {
-        {"MissingClassLeavesTheCallersText", {}, L"caller's text", L"n", L"caller's text", L"n"},
-        {"StoredTextsReplaceTheCallersText",
-         {{instance, L"TargetWindowClass", REG_SZ, StringBytes(L"Notepad")},
-          {instance, L"TargetWindowName", REG_SZ, StringBytes(L"Untitled - Notepad")}},
-         L"x",
-         L"y",
-         L"Notepad",
-         L"Untitled - Notepad"},
-        {"StoredEmptyTextReplacesTheCallersText",
-         {{instance, L"TargetWindowClass", REG_SZ, StringBytes(L"")}},
-         L"x",
-         L"y",
-         L"",
-         L"y"},
-        {"MissingNameDefaultsToTheClassText",
-         {{instance, L"TargetWindowClass", REG_SZ, StringBytes(L"Edit")}},
-         L"",
-         nullptr,
-         L"Edit",
-         L"Edit"},
-        {"TextsAreReadFromTheInstanceSectionOnly",
-         {{SectionPath(L"Settings"), L"TargetWindowClass", REG_SZ, StringBytes(L"Shared")},
-          {SectionPath(L"Settings 1"), L"TargetWindowName", REG_SZ, StringBytes(L"Other")}},
-         L"c",
-         L"n",
-         L"c",
-         L"n"},
-        {"NonTextValueLeavesTheCallersText",
-         {{instance, L"TargetWindowClass", REG_DWORD, {0x41, 0, 0, 0}}},
-         L"c",
-         L"n",
-         L"c",
-         L"n"},
+        {"MissingClassLeavesTheCallersText", L"caller's text", L"n", L"caller's text", L"n", Stored()},
+        {"StoredTextsReplaceTheCallersText", L"x", L"y", L"Notepad", L"Untitled - Notepad",
+         Stored(ClassText(L"Notepad"), NameText(L"Untitled - Notepad"))},
+        {"StoredEmptyTextReplacesTheCallersText", L"x", L"y", L"", L"y", Stored(ClassText(L""))},
+        {"MissingNameDefaultsToTheClassText", L"", nullptr, L"Edit", L"Edit", Stored(ClassText(L"Edit"))},
+        {"TextsAreReadFromTheInstanceSectionOnly", L"c", L"n", L"c", L"n",
+         Stored(ClassText(L"Shared", L"Settings"), NameText(L"Other", L"Settings 1"))},
+        {"NonTextValueLeavesTheCallersText", L"c", L"n", L"c", L"n", Stored(ClassDword(0x41))},
     };
     return cases;
 }
