@@ -63,38 +63,21 @@ struct FakeControl {
         return Make(-1, FakeControlKind::GroupBox, std::move(text)).NoTabStop();
     }
 
-    FakeControl Hidden() const {
+    FakeControl Hidden() const { return With(&FakeControl::visible, false); }
+    FakeControl Disabled() const { return With(&FakeControl::enabled, false); }
+    FakeControl DigitsOnly() const { return With(&FakeControl::digitsOnly, true); }
+    FakeControl StartsGroup() const { return With(&FakeControl::groupStart, true); }
+    FakeControl NoTabStop() const { return With(&FakeControl::tabStop, false); }
+    FakeControl At(Rect r) const { return With(&FakeControl::rect, r); }
+
+private:
+    // A copy with one field changed.
+    template <typename T> FakeControl With(T FakeControl::*field, T value) const {
         FakeControl c = *this;
-        c.visible = false;
-        return c;
-    }
-    FakeControl Disabled() const {
-        FakeControl c = *this;
-        c.enabled = false;
-        return c;
-    }
-    FakeControl DigitsOnly() const {
-        FakeControl c = *this;
-        c.digitsOnly = true;
-        return c;
-    }
-    FakeControl StartsGroup() const {
-        FakeControl c = *this;
-        c.groupStart = true;
-        return c;
-    }
-    FakeControl NoTabStop() const {
-        FakeControl c = *this;
-        c.tabStop = false;
-        return c;
-    }
-    FakeControl At(Rect r) const {
-        FakeControl c = *this;
-        c.rect = r;
+        c.*field = value;
         return c;
     }
 
-private:
     static FakeControl Make(int id, FakeControlKind kind, std::wstring text) {
         FakeControl c;
         c.id = id;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <functional>
+
+#include "fakes/RegistryBytes.h"
 
 namespace {
 
@@ -255,8 +258,7 @@ const FakeRegistry::StoredValue* FakeRegistry::FindValue(const std::wstring& pat
     return it == node->values.end() ? nullptr : &it->second;
 }
 
-std::vector<FakeRegistry::StoredValue> FakeRegistry::AllValues(RegKeyHandle root) const {
-    std::vector<StoredValue> values;
+void FakeRegistry::VisitDepthFirst(RegKeyHandle root, const std::function<void(const Node&)>& visit) const {
     std::vector<const Node*> pending;
     if (const Node* node = FindRoot(root)) {
         pending.push_back(node);
@@ -264,77 +266,29 @@ std::vector<FakeRegistry::StoredValue> FakeRegistry::AllValues(RegKeyHandle root
     while (!pending.empty()) {
         const Node* node = pending.back();
         pending.pop_back();
-        for (const auto& entry : node->values) {
-            values.push_back(entry.second);
-        }
+        visit(*node);
         for (auto it = node->subKeys.rbegin(); it != node->subKeys.rend(); ++it) {
             pending.push_back(it->second.get());
         }
     }
+}
+
+std::vector<FakeRegistry::StoredValue> FakeRegistry::AllValues(RegKeyHandle root) const {
+    std::vector<StoredValue> values;
+    VisitDepthFirst(root, [&](const Node& node) {
+        for (const auto& entry : node.values) {
+            values.push_back(entry.second);
+        }
+    });
     return values;
 }
 
 std::vector<std::wstring> FakeRegistry::AllKeys(RegKeyHandle root) const {
     std::vector<std::wstring> keys;
-    std::vector<const Node*> pending;
-    if (const Node* node = FindRoot(root)) {
-        pending.push_back(node);
-    }
-    while (!pending.empty()) {
-        const Node* node = pending.back();
-        pending.pop_back();
-        if (!node->path.empty()) {
-            keys.push_back(node->path);
+    VisitDepthFirst(root, [&](const Node& node) {
+        if (!node.path.empty()) {
+            keys.push_back(node.path);
         }
-        for (auto it = node->subKeys.rbegin(); it != node->subKeys.rend(); ++it) {
-            pending.push_back(it->second.get());
-        }
-    }
+    });
     return keys;
-}
-
-void FakeRegistry::FailCreates(bool bFail) {
-    m_bFailCreates = bFail;
-}
-
-void FakeRegistry::FailWrites(bool bFail) {
-    m_bFailWrites = bFail;
-}
-
-void FakeRegistry::FailWritesTo(const std::wstring& valueName) {
-    m_strFailWritesTo = valueName;
-}
-
-std::size_t FakeRegistry::OpenKeyCount() const {
-    return m_openKeys.size();
-}
-
-int FakeRegistry::InvalidHandleUses() const {
-    return m_nInvalidHandleUses;
-}
-
-int FakeRegistry::CallCount() const {
-    return m_nCalls;
-}
-
-const std::vector<FakeRegistry::CreateCall>& FakeRegistry::CreateCalls() const {
-    return m_createCalls;
-}
-
-std::vector<std::uint8_t> FakeRegistry::DwordBytes(std::uint32_t value) {
-    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-}
-
-std::vector<std::uint8_t> FakeRegistry::StringBytes(const std::wstring& text, bool bTerminated) {
-    std::vector<std::uint8_t> bytes;
-    for (wchar_t ch : text) {
-        bytes.push_back(static_cast<std::uint8_t>(ch & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>((ch >> 8) & 0xFF));
-    }
-    if (bTerminated) {
-        bytes.push_back(0);
-        bytes.push_back(0);
-    }
-    return bytes;
 }

@@ -7,6 +7,7 @@
 // Paths in the helpers below are relative to a predefined root (HKEY_CURRENT_USER by default),
 // components separated by backslashes, e.g. L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0".
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -64,18 +65,15 @@ public:
 
     // Failure switches: creating or opening any key, or writing any value (or only values with
     // the given name), fails with ERROR_ACCESS_DENIED.
-    void FailCreates(bool bFail);
-    void FailWrites(bool bFail);
-    void FailWritesTo(const std::wstring& valueName);
+    void FailCreates(bool bFail) { m_bFailCreates = bFail; }
+    void FailWrites(bool bFail) { m_bFailWrites = bFail; }
+    void FailWritesTo(const std::wstring& valueName) { m_strFailWritesTo = valueName; }
 
     // Accounting.
-    std::size_t OpenKeyCount() const;
-    int InvalidHandleUses() const;
-    int CallCount() const;
-    const std::vector<CreateCall>& CreateCalls() const;
-
-    static std::vector<std::uint8_t> DwordBytes(std::uint32_t value);
-    static std::vector<std::uint8_t> StringBytes(const std::wstring& text, bool bTerminated = true);
+    std::size_t OpenKeyCount() const { return m_openKeys.size(); }
+    int InvalidHandleUses() const { return m_nInvalidHandleUses; }
+    int CallCount() const { return m_nCalls; }
+    const std::vector<CreateCall>& CreateCalls() const { return m_createCalls; }
 
 private:
     struct Node;
@@ -85,6 +83,8 @@ private:
     Node* NodeFor(RegKeyHandle key);
     Node& Descend(Node& from, const std::wstring& path);
     const Node* FindNode(const std::wstring& path, RegKeyHandle root) const;
+    // Every key below the root, depth first in name order.
+    void VisitDepthFirst(RegKeyHandle root, const std::function<void(const Node&)>& visit) const;
 
     std::map<RegKeyHandle, std::unique_ptr<Node>> m_roots;
     std::map<RegKeyHandle, Node*> m_openKeys;

@@ -3,6 +3,8 @@
 // so the dialogs the unit tests drive cannot drift from what the user sees.
 #include "platform/win32/Win32Sdk.h"
 
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,29 +14,14 @@
 
 namespace {
 
+// In the order of FakeControlKind.
+const wchar_t* const KIND_NAMES[] = {L"Dialog",   L"Window",   L"PushButton", L"DefPushButton",
+                                     L"CheckBox", L"Radio",    L"Edit",       L"ComboBox",
+                                     L"Static",   L"GroupBox", L"HotKey"};
+static_assert(std::size(KIND_NAMES) == static_cast<std::size_t>(FakeControlKind::HotKey) + 1);
+
 const wchar_t* KindName(FakeControlKind kind) {
-    switch (kind) {
-    case FakeControlKind::PushButton:
-        return L"PushButton";
-    case FakeControlKind::DefPushButton:
-        return L"DefPushButton";
-    case FakeControlKind::CheckBox:
-        return L"CheckBox";
-    case FakeControlKind::Radio:
-        return L"Radio";
-    case FakeControlKind::Edit:
-        return L"Edit";
-    case FakeControlKind::ComboBox:
-        return L"ComboBox";
-    case FakeControlKind::GroupBox:
-        return L"GroupBox";
-    case FakeControlKind::HotKey:
-        return L"HotKey";
-    case FakeControlKind::Static:
-        return L"Static";
-    default:
-        return L"Window";
-    }
+    return KIND_NAMES[static_cast<std::size_t>(kind)];
 }
 
 FakeControlKind KindOf(HWND control) {

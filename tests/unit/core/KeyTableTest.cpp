@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <set>
 
 #include "core/KeyTable.h"
@@ -62,6 +63,14 @@ const Position kModifierPositions[] = {
     {3, L"Shift", 0x10},
 };
 
+template <std::size_t N> void ExpectPositions(const CFakeKeyList& list, const Position (&positions)[N]) {
+    for (const Position& position : positions) {
+        const CFakeKeyList::Entry& entry = list.Entries().at(static_cast<std::size_t>(position.index));
+        EXPECT_EQ(entry.text, position.text) << "position " << position.index;
+        EXPECT_EQ(entry.data, position.code) << "position " << position.index;
+    }
+}
+
 std::wstring Letters(wchar_t first) {
     std::wstring letters;
     for (int i = 0; i < kLetterCount; ++i) {
@@ -89,20 +98,12 @@ TEST_F(KeyTable, FillsNinetyTwoKeysAndFourModifiers) {
 
 TEST_F(KeyTable, KeyPositionsHoldTheirTextsAndCodes) {
     Fill();
-    for (const Position& position : kKeyPositions) {
-        const CFakeKeyList::Entry& entry = keys.Entries().at(static_cast<std::size_t>(position.index));
-        EXPECT_EQ(entry.text, position.text) << "position " << position.index;
-        EXPECT_EQ(entry.data, position.code) << "position " << position.index;
-    }
+    ExpectPositions(keys, kKeyPositions);
 }
 
 TEST_F(KeyTable, ModifierPositionsHoldTheirTextsAndCodes) {
     Fill();
-    for (const Position& position : kModifierPositions) {
-        const CFakeKeyList::Entry& entry = modifiers.Entries().at(static_cast<std::size_t>(position.index));
-        EXPECT_EQ(entry.text, position.text) << "position " << position.index;
-        EXPECT_EQ(entry.data, position.code) << "position " << position.index;
-    }
+    ExpectPositions(modifiers, kModifierPositions);
 }
 
 TEST_F(KeyTable, EveryKeyCodeAppearsOnce) {

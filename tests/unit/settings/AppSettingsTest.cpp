@@ -7,71 +7,11 @@
 
 #include "SettingsFixture.h"
 
-namespace {
-
-enum class Section { Instance, Shared };
-
-struct IntSetting {
-    const wchar_t* name;
-    Section section;
-    int nDefault;
-    int (CAppSettings::*get)() const;
-    void (CAppSettings::*set)(int);
-};
-
-const std::vector<IntSetting>& IntSettings() {
-    using C = CAppSettings;
-    static const std::vector<IntSetting> settings = {
-        {L"AutoClicksDelayMins", Section::Instance, 0, &C::GetAutoClicksDelayMins,
-         &C::SetAutoClicksDelayMins},
-        {L"AutoClicksDelaySeconds", Section::Instance, 0, &C::GetAutoClicksDelaySeconds,
-         &C::SetAutoClicksDelaySeconds},
-        {L"AutoClicksDelayMilliSeconds", Section::Instance, 10, &C::GetAutoClicksDelayMilliSeconds,
-         &C::SetAutoClicksDelayMilliSeconds},
-        {L"SetNumberOfClicksToAutomate", Section::Instance, 10, &C::GetSetNumberOfClicksToAutomate,
-         &C::SetSetNumberOfClicksToAutomate},
-        {L"HoldKey", Section::Instance, 0, &C::GetHoldKey, &C::SetHoldKey},
-        {L"KeyIndexTobeAutomated", Section::Instance, -1, &C::GetKeyIndexTobeAutomated,
-         &C::SetKeyIndexTobeAutomated},
-        {L"ModKeyIndexTobeAutomated", Section::Instance, -1, &C::GetModKeyIndexTobeAutomated,
-         &C::SetModKeyIndexTobeAutomated},
-        {L"EnableRandomDelay", Section::Instance, 0, &C::GetEnableRandomDelay, &C::SetEnableRandomDelay},
-        {L"RandomClicksDelayMins", Section::Instance, 0, &C::GetRandomClicksDelayMins,
-         &C::SetRandomClicksDelayMins},
-        {L"RandomClicksDelaySeconds", Section::Instance, 30, &C::GetRandomClicksDelaySeconds,
-         &C::SetRandomClicksDelaySeconds},
-        {L"RandomClicksDelayMilliSeconds", Section::Instance, 0, &C::GetRandomClicksDelayMilliSeconds,
-         &C::SetRandomClicksDelayMilliSeconds},
-        {L"SendKeysToActiveWindow", Section::Instance, 1, &C::GetSendKeysToActiveWindow,
-         &C::SetSendKeysToActiveWindow},
-        {L"SendKeysToFirstEditOfSelectedWindow", Section::Instance, 0,
-         &C::GetSendKeysToFirstEditOfSelectedWindow, &C::SetSendKeysToFirstEditOfSelectedWindow},
-        {L"SendChars", Section::Instance, 0, &C::GetSendChars, &C::SetSendChars},
-        {L"SendKeyUps", Section::Instance, 0, &C::GetSendKeyUps, &C::SetSendKeyUps},
-        {L"TimeDelayBetweenKeyDownAndKeyUp", Section::Shared, 10, &C::GetTimeDelayBetweenKeyDownAndKeyUp,
-         &C::SetTimeDelayBetweenKeyDownAndKeyUp},
-        {L"UseOldKeyInputMethod", Section::Shared, 1, &C::GetUseOldKeyInputMethod,
-         &C::SetUseOldKeyInputMethod},
-        {L"UseSingleInstance", Section::Shared, 1, &C::GetUseSingleInstance, &C::SetUseSingleInstance},
-    };
-    return settings;
-}
-
-std::wstring SectionName(Section section) {
-    return section == Section::Instance ? L"Settings 0" : L"Settings";
-}
-
-std::string Narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}
-
-} // namespace
-
 class AppSettingsInt : public SettingsFixture, public ::testing::WithParamInterface<IntSetting> {
 protected:
     int Get() { return (m_settings.*GetParam().get)(); }
     void Set(int nValue) { (m_settings.*GetParam().set)(nValue); }
-    std::wstring Path() const { return SectionPath(SectionName(GetParam().section)); }
+    std::wstring Path() const { return SectionPath(GetParam().section); }
 };
 
 TEST_P(AppSettingsInt, EmptyRegistryGivesTableDefault) {
@@ -110,10 +50,15 @@ TEST_P(AppSettingsInt, EveryReadGoesToTheRegistry) {
     EXPECT_EQ(Get(), 2) << "a value changed by another instance must be seen at the next read";
 }
 
-INSTANTIATE_TEST_SUITE_P(ValueTable, AppSettingsInt, ::testing::ValuesIn(IntSettings()),
-                         [](const ::testing::TestParamInfo<IntSetting>& info) {
-                             return Narrow(info.param.name);
-                         });
+TEST_P(AppSettingsInt, AnotherInstanceSeesSharedValuesOnly) {
+    Set(42);
+    g_nInstanceNumber = 1;
+    m_settings.FormatInstanceSection();
+
+    EXPECT_EQ(Get(), GetParam().section == Section::Shared ? 42 : GetParam().nDefault);
+}
+
+INSTANTIATE_TEST_SUITE_P(ValueTable, AppSettingsInt, ::testing::ValuesIn(IntSettings()), CaseLabel());
 
 using AppSettingsInstanceSection = SettingsFixture;
 
@@ -129,26 +74,9 @@ TEST_F(AppSettingsInstanceSection, PerInstanceValuesFollowTheInstanceNumber) {
     EXPECT_EQ(m_registry.AllValues().size(), 2u);
 }
 
-TEST_F(AppSettingsInstanceSection, OtherInstancesDoNotSeeEachOthersValues) {
-    m_settings.SetAutoClicksDelaySeconds(42);
-    g_nInstanceNumber = 1;
-    m_settings.FormatInstanceSection();
-
-    EXPECT_EQ(m_settings.GetAutoClicksDelaySeconds(), 0);
-}
-
-TEST_F(AppSettingsInstanceSection, SharedValuesAreSeenByEveryInstance) {
-    m_settings.SetUseOldKeyInputMethod(0);
-    g_nInstanceNumber = 1;
-    m_settings.FormatInstanceSection();
-
-    EXPECT_EQ(m_settings.GetUseOldKeyInputMethod(), 0);
-}
-
 TEST_F(AppSettingsInstanceSection, TwoInstancesWithTheSameNumberSeeEachOthersWrites) {
     CProfile otherProfile(m_registry);
-    otherProfile.SetApplicationName(APP_TITLE);
-    otherProfile.SetRegistryKey(L"Tov rin");
+    SetUpAsAtStartUp(otherProfile);
     CAppSettings other(otherProfile);
 
     m_settings.SetKeyIndexTobeAutomated(17);

@@ -4,38 +4,36 @@
 // instance section afterwards, and fails any test that leaves a key open or uses a stale handle.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
+#include "SettingsCases.h"
 #include "fakes/FakeRegistry.h"
-#include "settings/AppSettings.h"
-#include "settings/InstanceSection.h"
-#include "settings/Profile.h"
-
-inline const std::wstring APP_TITLE = L"Tapwell by Tovrin";
-inline const std::wstring PROFILE_PATH = L"software\\Tov rin\\Tapwell by Tovrin";
-inline const std::wstring SEEKED_PATH = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
-
-inline std::wstring SectionPath(const std::wstring& section) {
-    return PROFILE_PATH + L"\\" + section;
-}
 
 class SettingsFixture : public ::testing::Test {
 protected:
-    SettingsFixture() : m_savedSection(g_strInstanceSection), m_nSavedNumber(g_nInstanceNumber) {
-        m_profile.SetApplicationName(APP_TITLE);
-        m_profile.SetRegistryKey(L"Tov rin");
-        g_nInstanceNumber = 0;
-        m_settings.FormatInstanceSection();
-    }
-
-    ~SettingsFixture() override {
-        g_strInstanceSection = m_savedSection;
-        g_nInstanceNumber = m_nSavedNumber;
-    }
+    SettingsFixture() { SetUpAsAtStartUp(m_profile); }
 
     void TearDown() override {
         EXPECT_EQ(m_registry.OpenKeyCount(), 0u) << "a registry key was left open";
         EXPECT_EQ(m_registry.InvalidHandleUses(), 0) << "a closed or unknown key handle was used";
+    }
+
+    // Every key opened so far was path below HKEY_CURRENT_USER, opened for reading and writing.
+    void ExpectKeysOpenedAt(const std::wstring& path, std::size_t nCount) {
+        ASSERT_EQ(m_registry.CreateCalls().size(), nCount);
+        for (const auto& call : m_registry.CreateCalls()) {
+            EXPECT_EQ(call.parent, HKEY_CURRENT_USER);
+            EXPECT_EQ(call.subKey, path);
+            EXPECT_EQ(call.access, KEY_READ | KEY_WRITE);
+        }
+    }
+
+    void Store(const std::vector<RawValue>& values) {
+        for (const RawValue& value : values) {
+            m_registry.PutValue(value.path, value.name, value.type, value.data);
+        }
     }
 
     FakeRegistry m_registry;
@@ -43,6 +41,5 @@ protected:
     CAppSettings m_settings{m_profile};
 
 private:
-    std::wstring m_savedSection;
-    int m_nSavedNumber;
+    FirstInstanceSection m_section{m_settings};
 };

@@ -7,12 +7,6 @@
 
 #include "SettingsFixture.h"
 
-namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-} // namespace
-
 using SeekedWindow = SettingsFixture;
 
 TEST_F(SeekedWindow, EmptyRegistryGivesNoWindowAndCreatesTheKey) {
@@ -26,12 +20,7 @@ TEST_F(SeekedWindow, KeyIsCreatedBelowCurrentUserWithReadAndWriteAccess) {
     m_settings.GetSeekedWindow();
     m_settings.SetSeekedWindow(1);
 
-    ASSERT_EQ(m_registry.CreateCalls().size(), 2u);
-    for (const auto& call : m_registry.CreateCalls()) {
-        EXPECT_EQ(call.parent, HKEY_CURRENT_USER);
-        EXPECT_EQ(call.subKey, L"Software\\Tovrin\\Tapwell\\SeekedWindows");
-        EXPECT_EQ(call.access, 0x2001Fu);
-    }
+    ExpectKeysOpenedAt(L"Software\\Tovrin\\Tapwell\\SeekedWindows", 2);
 }
 
 TEST_F(SeekedWindow, SetStoresDwordNamedAfterTheInstanceSection) {
@@ -55,32 +44,15 @@ TEST_F(SeekedWindow, EachInstanceHasItsOwnValue) {
     EXPECT_EQ(m_settings.GetSeekedWindow(), 0u);
 }
 
-struct SeekedCase {
-    const char* label;
-    std::uint32_t type;
-    Bytes data;
-    WindowHandle expected;
-};
-
 class SeekedWindowData : public SettingsFixture, public ::testing::WithParamInterface<SeekedCase> {};
 
 TEST_P(SeekedWindowData, OnlyAFourByteDwordIsAWindow) {
-    const SeekedCase& c = GetParam();
-    m_registry.PutValue(SEEKED_PATH, L"Settings 0", c.type, c.data);
+    Store(StoredValues(GetParam()));
 
-    EXPECT_EQ(m_settings.GetSeekedWindow(), c.expected);
+    EXPECT_EQ(m_settings.GetSeekedWindow(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, SeekedWindowData,
-    ::testing::Values(SeekedCase{"Dword", REG_DWORD, {0x86, 0x00, 0x01, 0x00}, 0x00010086},
-                      SeekedCase{"StringIsNoWindow", REG_SZ, FakeRegistry::StringBytes(L"65670"), 0},
-                      SeekedCase{"FourByteStringIsNoWindow", REG_SZ, {'1', 0, 0, 0}, 0},
-                      SeekedCase{"BinaryIsNoWindow", REG_BINARY, {0x86, 0x00, 0x01, 0x00}, 0},
-                      SeekedCase{"ShortDwordIsNoWindow", REG_DWORD, {0x86, 0x00}, 0},
-                      SeekedCase{"EmptyDwordIsNoWindow", REG_DWORD, {}, 0},
-                      SeekedCase{"LongDwordIsNoWindow", REG_DWORD, {0x86, 0x00, 0x01, 0x00, 0, 0, 0, 0}, 0}),
-    [](const ::testing::TestParamInfo<SeekedCase>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Shapes, SeekedWindowData, ::testing::ValuesIn(SeekedCases()), CaseLabel());
 
 TEST_F(SeekedWindow, UnopenableKeyGivesNoWindowAndWritesNothing) {
     m_registry.PutDword(SEEKED_PATH, L"Settings 0", 0x333);
@@ -109,68 +81,12 @@ TEST_F(SeekedWindow, IsKeptApartFromTheProfile) {
     EXPECT_EQ(m_settings.GetHoldKey(), 0);
 }
 
-using TargetWindowText = SettingsFixture;
+class TargetWindowText : public SettingsFixture, public ::testing::WithParamInterface<TargetTextCase> {};
 
-TEST_F(TargetWindowText, MissingClassLeavesTheCallersText) {
-    std::wstring strClass = L"caller's text";
+TEST_P(TargetWindowText, StoredTextReplacesTheCallersTextAndNothingElseDoes) {
+    Store(GetParam().stored);
 
-    m_settings.GetTargetWindowClass(strClass);
-
-    EXPECT_EQ(strClass, L"caller's text");
+    ExpectReadAsInTheRow(m_settings, GetParam());
 }
 
-TEST_F(TargetWindowText, StoredTextsReplaceTheCallersText) {
-    m_registry.PutString(SectionPath(L"Settings 0"), L"TargetWindowClass", L"Notepad");
-    m_registry.PutString(SectionPath(L"Settings 0"), L"TargetWindowName", L"Untitled - Notepad");
-    std::wstring strClass = L"x";
-    std::wstring strName = L"y";
-
-    m_settings.GetTargetWindowClass(strClass);
-    m_settings.GetTargetWindowName(strName);
-
-    EXPECT_EQ(strClass, L"Notepad");
-    EXPECT_EQ(strName, L"Untitled - Notepad");
-}
-
-TEST_F(TargetWindowText, StoredEmptyTextReplacesTheCallersText) {
-    m_registry.PutString(SectionPath(L"Settings 0"), L"TargetWindowClass", L"");
-    std::wstring strClass = L"x";
-
-    m_settings.GetTargetWindowClass(strClass);
-
-    EXPECT_EQ(strClass, L"");
-}
-
-TEST_F(TargetWindowText, MissingNameDefaultsToTheClassText) {
-    m_registry.PutString(SectionPath(L"Settings 0"), L"TargetWindowClass", L"Edit");
-    std::wstring strClass;
-
-    m_settings.GetTargetWindowClass(strClass);
-    std::wstring strName = strClass;
-    m_settings.GetTargetWindowName(strName);
-
-    EXPECT_EQ(strClass, L"Edit");
-    EXPECT_EQ(strName, L"Edit");
-}
-
-TEST_F(TargetWindowText, TextsAreReadFromTheInstanceSectionOnly) {
-    m_registry.PutString(SectionPath(L"Settings"), L"TargetWindowClass", L"Shared");
-    m_registry.PutString(SectionPath(L"Settings 1"), L"TargetWindowName", L"Other");
-    std::wstring strClass = L"c";
-    std::wstring strName = L"n";
-
-    m_settings.GetTargetWindowClass(strClass);
-    m_settings.GetTargetWindowName(strName);
-
-    EXPECT_EQ(strClass, L"c");
-    EXPECT_EQ(strName, L"n");
-}
-
-TEST_F(TargetWindowText, NonTextValueLeavesTheCallersText) {
-    m_registry.PutDword(SectionPath(L"Settings 0"), L"TargetWindowClass", 0x41);
-    std::wstring strClass = L"c";
-
-    m_settings.GetTargetWindowClass(strClass);
-
-    EXPECT_EQ(strClass, L"c");
-}
+INSTANTIATE_TEST_SUITE_P(Texts, TargetWindowText, ::testing::ValuesIn(TargetTextCases()), CaseLabel());
