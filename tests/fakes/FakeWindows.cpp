@@ -602,6 +602,15 @@ WindowHandle FakeWindows::FindWindowByTitle(const std::wstring& title) {
     return 0;
 }
 
+WindowHandle FakeWindows::FindWindow(const std::wstring& className, const std::wstring& title) {
+    for (WindowHandle candidate : m_tree.TopLevelWindows()) {
+        if (m_tree.At(candidate).className == className && m_tree.At(candidate).text == title) {
+            return candidate;
+        }
+    }
+    return 0;
+}
+
 // --- Geometry ---
 
 bool FakeWindows::GetWindowRect(WindowHandle window, Rect* rect) {

@@ -15,6 +15,7 @@
 #include "core/MouseClickManager.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32KeyboardLayout.h"
+#include "platform/win32/Win32Windows.h"
 
 namespace {
 
@@ -185,7 +186,8 @@ protected:
     CTargetWindow target;
     CStoredWindow stored{target.Window()};
     CWin32KeyboardInput input;
-    CMouseClickManager injector{input, stored};
+    CWin32Windows windows;
+    CMouseClickManager injector{input, windows, stored};
 };
 
 class InjectorActiveWindowUnderWine : public InjectorUnderWine {

@@ -243,6 +243,10 @@ WindowHandle CWin32Windows::FindWindowByTitle(const std::wstring& title) {
     return FromHandle(FindWindowW(nullptr, title.c_str()));
 }
 
+WindowHandle CWin32Windows::FindWindow(const std::wstring& className, const std::wstring& title) {
+    return FromHandle(FindWindowW(className.c_str(), title.c_str()));
+}
+
 bool CWin32Windows::GetWindowRect(WindowHandle window, Rect* rect) {
     RECT native{};
     const bool ok = ::GetWindowRect(ToHwnd(window), &native) != FALSE;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "InjectorFixture.h"
+#include "fakes/KeyStrokes.h"
 
 namespace {
 
@@ -102,41 +103,49 @@ TEST_F(InjectorActiveWindow, CharacterPressDeclinesWhatIsNotAPlainOneUnitEntry) 
     }
 }
 
-TEST_F(InjectorActiveWindow, ModifiedPressSendsDownUpPairInsideTheModifier) {
-    injector.PressKey(VK_CONTROL, VK_F5, false);
-    EXPECT_TRUE(SequenceMatches(input.Log(),
-                                {
-                                    "SendInput 1 {vk=0x11 scan=0x00 flags=0x0}",
-                                    "SendInput 2 {vk=0x74 scan=0x00 flags=0x0} {vk=0x74 scan=0x00 flags=0x2}",
-                                    "SendInput 1 {vk=0x11 scan=0x00 flags=0x2}",
-                                }));
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
-}
-
-TEST_F(InjectorActiveWindow, HeldPressLeavesKeyAndModifierDownUntilReleased) {
-    injector.PressKey(VK_SHIFT, VK_TAB, true);
-    injector.PressKey(VK_SHIFT, VK_TAB, true);
-    EXPECT_EQ(input.KeysDown(), (std::vector<std::uint32_t>{VK_TAB, VK_SHIFT}));
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
-                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
-                                             }));
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
-}
-
-TEST_F(InjectorActiveWindow, HeldPressWithoutModifierSendsOnlyTheKey) {
-    injector.PressKey(0, VK_SPACE, true);
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x20 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x20 scan=0x00 flags=0x2}",
-                                             }));
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
+TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilReleased) {
+    struct Press {
+        int modifierVk;
+        int keyVk;
+        bool hold;
+    };
+    struct Row {
+        const char* name;
+        std::vector<Press> presses;
+        std::vector<std::uint32_t> keysDownBeforeRelease;
+        std::vector<std::string> expected; // the presses, then the release
+    };
+    const Row rows[] = {
+        {"modified press: a down-up pair inside the modifier",
+         {{VK_CONTROL, VK_F5, false}},
+         kNothingDown,
+         {
+             "SendInput 1 {vk=0x11 scan=0x00 flags=0x0}",
+             "SendInput 2 {vk=0x74 scan=0x00 flags=0x0} {vk=0x74 scan=0x00 flags=0x2}",
+             "SendInput 1 {vk=0x11 scan=0x00 flags=0x2}",
+         }},
+        {"held press: key and modifier, once for each press",
+         {{VK_SHIFT, VK_TAB, true}, {VK_SHIFT, VK_TAB, true}},
+         {VK_TAB, VK_SHIFT},
+         kHeldShiftTabTwiceThenReleased},
+        {"held press without modifier: only the key",
+         {{0, VK_SPACE, true}},
+         {VK_SPACE},
+         {
+             "SendInput 1 {vk=0x20 scan=0x00 flags=0x0}",
+             "SendInput 1 {vk=0x20 scan=0x00 flags=0x2}",
+         }},
+    };
+    for (const Row& row : rows) {
+        for (const Press& press : row.presses) {
+            injector.PressKey(press.modifierVk, press.keyVk, press.hold);
+        }
+        EXPECT_EQ(input.KeysDown(), row.keysDownBeforeRelease) << row.name;
+        injector.ReleaseHeldKeys();
+        EXPECT_TRUE(SequenceMatches(input.Log(), row.expected)) << row.name;
+        EXPECT_EQ(input.KeysDown(), kNothingDown) << row.name;
+        input.ClearLog();
+    }
 }
 
 TEST_F(InjectorActiveWindow, KeyCodeZeroSendsAndRecordsNothing) {
@@ -189,29 +198,6 @@ TEST_F(InjectorActiveWindow, APressThatDiffersFromTheHeldOneLetsItGoFirst) {
         injector.ReleaseHeldKeys();
         EXPECT_EQ(input.KeysDown(), kNothingDown) << item.name;
     }
-}
-
-TEST_F(InjectorActiveWindow, PlainPressAfterHeldPressLeavesNothingToRelease) {
-    injector.PressKey(0, VK_SPACE, true);
-    injector.PressKey(0, VK_SPACE, false);
-    FinishPress();
-    input.ClearLog();
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
-}
-
-TEST_F(InjectorActiveWindow, ReleaseWithoutHeldPressSendsNothing) {
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-}
-
-TEST_F(InjectorActiveWindow, SecondReleaseOfTheSameHeldPressSendsNothing) {
-    injector.PressKey(VK_SHIFT, VK_TAB, true);
-    injector.ReleaseHeldKeys();
-    input.ClearLog();
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
 }
 
 TEST_F(InjectorActiveWindow, NoWindowIsQueriedOrAttached) {
