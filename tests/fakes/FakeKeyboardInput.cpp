@@ -58,16 +58,8 @@ std::vector<std::uint32_t> SortedCodes(const std::set<std::uint32_t>& codes) {
 }
 
 std::string MessageName(std::uint32_t message) {
-    switch (message) {
-    case WM_KEYDOWN:
-        return "WM_KEYDOWN";
-    case WM_KEYUP:
-        return "WM_KEYUP";
-    case WM_CHAR:
-        return "WM_CHAR";
-    default:
-        return Hex(message, 4);
-    }
+    return NameOf(message, {{WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}},
+                  Hex(message, 4));
 }
 
 } // namespace

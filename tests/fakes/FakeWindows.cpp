@@ -49,16 +49,6 @@ std::string Quoted(const std::wstring& text) {
     return "\"" + Narrow(text) + "\"";
 }
 
-std::string Call(const std::string& name, std::initializer_list<std::string> args) {
-    std::string line = name + "(";
-    bool first = true;
-    for (const std::string& arg : args) {
-        line += (first ? "" : ", ") + arg;
-        first = false;
-    }
-    return line + ")";
-}
-
 } // namespace
 
 FakeWindows::FakeWindows() {
