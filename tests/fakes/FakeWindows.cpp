@@ -49,6 +49,16 @@ std::string Quoted(const std::wstring& text) {
     return "\"" + Narrow(text) + "\"";
 }
 
+// The most recently created of windows (in creation order) that is still alive, 0 when none.
+WindowHandle NewestLive(const FakeWindowTree& tree, const std::vector<WindowHandle>& windows) {
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (tree.At(*it).IsLive()) {
+            return *it;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 FakeWindows::FakeWindows() {
@@ -808,23 +818,11 @@ FakeWindow& FakeWindows::MutableWindow(WindowHandle window) {
 }
 
 WindowHandle FakeWindows::TopDialog() const {
-    const std::vector<WindowHandle> dialogs = m_tree.Dialogs();
-    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {
-        if (m_tree.At(*it).IsLive()) {
-            return *it;
-        }
-    }
-    return 0;
+    return NewestLive(m_tree, m_tree.Dialogs());
 }
 
 WindowHandle FakeWindows::LastDialog(std::uint32_t templateId) const {
-    const std::vector<WindowHandle> dialogs = m_tree.Dialogs();
-    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {
-        if (m_tree.At(*it).IsLive() && m_tree.At(*it).templateId == templateId) {
-            return *it;
-        }
-    }
-    return 0;
+    return NewestLive(m_tree, DialogsCreated(templateId));
 }
 
 std::vector<WindowHandle> FakeWindows::DialogsCreated(std::uint32_t templateId) const {
