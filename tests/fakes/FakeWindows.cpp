@@ -1,6 +1,7 @@
 #include "fakes/FakeWindows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ports/Win32Constants.h"
 #include "resource.h"
@@ -681,9 +682,7 @@ bool FakeWindows::GetCursorPos(Point* point) {
 
 WindowHandle FakeWindows::SetCapture(WindowHandle window) {
     m_log.Add(Call("SetCapture", {Hex(window)}));
-    const WindowHandle previous = m_capture;
-    m_capture = window;
-    return previous;
+    return std::exchange(m_capture, window);
 }
 
 bool FakeWindows::ReleaseCapture() {
@@ -694,9 +693,7 @@ bool FakeWindows::ReleaseCapture() {
 
 IconHandle FakeWindows::SetCursor(IconHandle cursor) {
     m_log.Add(Call("SetCursor", {Hex(cursor)}));
-    const IconHandle previous = m_cursor;
-    m_cursor = cursor;
-    return previous;
+    return std::exchange(m_cursor, cursor);
 }
 
 IconHandle FakeWindows::LoadWaitCursor() {
