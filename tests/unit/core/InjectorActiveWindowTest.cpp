@@ -1,13 +1,9 @@
-#include <algorithm>
-
 #include "InjectorFixture.h"
 #include "fakes/KeyStrokes.h"
 
 namespace {
 
 class InjectorActiveWindow : public InjectorFixture {};
-
-const std::vector<std::uint32_t> kNothingDown;
 
 } // namespace
 
@@ -104,11 +100,6 @@ TEST_F(InjectorActiveWindow, CharacterPressDeclinesWhatIsNotAPlainOneUnitEntry) 
 }
 
 TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilReleased) {
-    struct Press {
-        int modifierVk;
-        int keyVk;
-        bool hold;
-    };
     struct Row {
         const char* name;
         std::vector<Press> presses;
@@ -176,25 +167,19 @@ TEST_F(InjectorActiveWindow, CharacterPressLetsTheHeldKeysGoFirst) {
 TEST_F(InjectorActiveWindow, APressThatDiffersFromTheHeldOneLetsItGoFirst) {
     struct Case {
         const char* name;
-        int modifierVk;
-        int keyVk;
-        bool hold;
+        Press press; // after a held Shift+Tab
+        std::vector<std::uint32_t> keysDown;
     };
     const Case cases[] = {
-        {"another key", VK_SHIFT, VK_F6, true},
-        {"another modifier", VK_CONTROL, VK_TAB, true},
-        {"hold off", VK_SHIFT, VK_TAB, false},
+        {"another key", {VK_SHIFT, VK_F6, true}, {VK_SHIFT, VK_F6}},
+        {"another modifier", {VK_CONTROL, VK_TAB, true}, {VK_TAB, VK_CONTROL}},
+        {"hold off", {VK_SHIFT, VK_TAB, false}, kNothingDown},
     };
     for (const Case& item : cases) {
         injector.PressKey(VK_SHIFT, VK_TAB, true);
-        injector.PressKey(item.modifierVk, item.keyVk, item.hold);
+        injector.PressKey(item.press.modifierVk, item.press.keyVk, item.press.hold);
         FinishPress();
-        std::vector<std::uint32_t> expected;
-        if (item.hold) {
-            expected = {static_cast<std::uint32_t>(item.keyVk), static_cast<std::uint32_t>(item.modifierVk)};
-            std::sort(expected.begin(), expected.end());
-        }
-        EXPECT_EQ(input.KeysDown(), expected) << item.name;
+        EXPECT_EQ(input.KeysDown(), item.keysDown) << item.name;
         injector.ReleaseHeldKeys();
         EXPECT_EQ(input.KeysDown(), kNothingDown) << item.name;
     }

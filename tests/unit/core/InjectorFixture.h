@@ -23,6 +23,15 @@ public:
     int m_nReads = 0;
 };
 
+// One press of a run, as the run controller asks for it.
+struct Press {
+    int modifierVk;
+    int keyVk;
+    bool hold;
+};
+
+const std::vector<std::uint32_t> kNothingDown;
+
 class InjectorFixture : public ::testing::Test {
 protected:
     // Keys go to a new selected window, "target": a top-level window of another program, whose

@@ -18,8 +18,6 @@ protected:
     }
 };
 
-const std::vector<std::uint32_t> kNothingDown;
-
 } // namespace
 
 TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitle) {

@@ -7,8 +7,6 @@ protected:
     void SetUp() override { SelectTarget(); }
 };
 
-const std::vector<std::uint32_t> kNothingDown;
-
 } // namespace
 
 TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInput) {
@@ -16,9 +14,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         const char* name;
         bool sendKeyUps;
         bool sendChars;
-        int modifierVk;
-        int keyVk;
-        bool hold;
+        Press press;
         std::vector<std::string> expected;
         std::vector<std::uint32_t> keysDownInTarget;
     };
@@ -26,9 +22,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         {"plain key with key-ups: down, pause, up",
          true,
          false,
-         0,
-         VK_LEFT,
-         false,
+         {0, VK_LEFT, false},
          {
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
@@ -42,9 +36,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         {"plain key without key-ups: only the key-down",
          false,
          false,
-         0,
-         VK_LEFT,
-         false,
+         {0, VK_LEFT, false},
          {
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
@@ -54,9 +46,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         {"characters: the key code as character",
          true,
          true,
-         0,
-         0x41,
-         false,
+         {0, 0x41, false},
          {
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_CHAR 0x41 0x00000000",
@@ -66,9 +56,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         {"modified press: four messages in order, characters or not",
          true,
          true,
-         VK_MENU,
-         VK_F4,
-         false,
+         {VK_MENU, VK_F4, false},
          {
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYDOWN 0x12 0x00000000",
@@ -81,9 +69,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         {"held press: only the key stays down",
          false,
          false,
-         VK_SHIFT,
-         VK_LEFT,
-         true,
+         {VK_SHIFT, VK_LEFT, true},
          {
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYDOWN 0x10 0x00000000",
@@ -95,9 +81,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         {"held press without modifier: only the key-down, characters or not",
          false,
          true,
-         0,
-         VK_RETURN,
-         true,
+         {0, VK_RETURN, true},
          {
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYDOWN 0x0D 0x001C0001",
@@ -109,7 +93,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         SelectTarget(); // a window of its own, with nothing down in it
         injector.m_bSendKeyUps = row.sendKeyUps;
         injector.m_bSendChars = row.sendChars;
-        injector.PressKey(row.modifierVk, row.keyVk, row.hold);
+        injector.PressKey(row.press.modifierVk, row.press.keyVk, row.press.hold);
         FinishPress();
         EXPECT_TRUE(SequenceMatches(input.Log(), Lines(row.expected))) << row.name;
         EXPECT_EQ(input.KeysDownIn(target), row.keysDownInTarget) << row.name;
