@@ -322,6 +322,14 @@ TEST_F(InjectorUnderWine, StaleSelectedWindowGetsNothing) {
     EXPECT_TRUE(target.KeysAfterMarker().empty());
 }
 
+// Where the window that got a held key is gone, its key-up goes to the window of the remembered class and
+// title.
+TEST_F(InjectorUnderWine, TheStandInIsFoundByClassAndTitleAndAnEmptyTitleIsNotAny) {
+    EXPECT_EQ(windows.FindWindow(kTargetClass, kTargetTitle),
+              static_cast<WindowHandle>(stored.GetSeekedWindow()));
+    EXPECT_EQ(windows.FindWindow(kTargetClass, L""), 0u);
+}
+
 TEST_F(InjectorActiveWindowUnderWine, UnicodeCharacterReachesTheFocusedEdit) {
     EXPECT_TRUE(injector.PressCharacter(L"q", 0, false, false));
     EXPECT_TRUE(injector.PressCharacter(L"\x00E9", 0, false, false));
