@@ -43,8 +43,9 @@ InputRecord KeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags)
 
 } // namespace
 
-CMouseClickManager::CMouseClickManager(IKeyboardInput& input, ISelectedWindowSource& selectedWindow)
-    : m_input(input), m_selectedWindow(selectedWindow) {}
+CMouseClickManager::CMouseClickManager(IKeyboardInput& input, IWindows& windows,
+                                       ISelectedWindowSource& selectedWindow)
+    : m_input(input), m_windows(windows), m_selectedWindow(selectedWindow) {}
 
 CMouseClickManager::~CMouseClickManager() = default;
 
@@ -139,10 +140,10 @@ void CMouseClickManager::PressKeyInActiveWindow(std::uint16_t modifierVk, std::u
 
 void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold) {
     WindowHandle window = m_selectedWindow.GetSeekedWindow();
-    if (m_input.IsWindow(window) && m_bSendToFirstEdit) {
+    if (m_windows.IsWindow(window) && m_bSendToFirstEdit) {
         window = FindFirstEditChild(window);
     }
-    if (!m_input.IsWindow(window)) {
+    if (!m_windows.IsWindow(window)) {
         // Nowhere to press: what an earlier press holds down in some window goes up all the same.
         KeepHeldKeysOnlyFor(HeldPress{false, 0, modifierVk, keyVk}, false);
         return;
@@ -247,15 +248,15 @@ void CMouseClickManager::Release(const KeyUp& keyUp) {
 }
 
 WindowHandle CMouseClickManager::FindReleaseWindow(WindowHandle window) {
-    if (m_input.IsWindow(window)) {
+    if (m_windows.IsWindow(window)) {
         return window;
     }
     // The window that got the key-down is gone: look for a stand-in by class and title, if they are known.
     if (m_strTargetClass.empty() && m_strTargetTitle.empty()) {
         return 0;
     }
-    const WindowHandle standIn = m_input.FindWindow(m_strTargetClass, m_strTargetTitle);
-    return m_input.IsWindow(standIn) ? standIn : 0;
+    const WindowHandle standIn = m_windows.FindWindow(m_strTargetClass, m_strTargetTitle);
+    return m_windows.IsWindow(standIn) ? standIn : 0;
 }
 
 void CMouseClickManager::SendKeyStroke(std::uint16_t vk) {
@@ -276,7 +277,7 @@ void CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std
 }
 
 void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
-    if (!m_input.IsWindow(window)) {
+    if (!m_windows.IsWindow(window)) {
         return;
     }
     if (m_bSendChars) {
@@ -308,12 +309,12 @@ LParam CMouseClickManager::KeyMessageLParam(std::uint32_t message, std::uint16_t
 
 WindowHandle CMouseClickManager::FindFirstEditChild(WindowHandle window) {
     m_hFirstEdit = 0;
-    m_input.EnumChildWindows(window, [this](WindowHandle child) { return FindEditChildProc(child, this); });
-    return m_input.IsWindow(m_hFirstEdit) ? m_hFirstEdit : window;
+    m_windows.EnumChildWindows(window, [this](WindowHandle child) { return FindEditChildProc(child, this); });
+    return m_windows.IsWindow(m_hFirstEdit) ? m_hFirstEdit : window;
 }
 
 bool CMouseClickManager::FindEditChildProc(WindowHandle child, CMouseClickManager* object) {
-    if (EqualsIgnoringCase(object->m_input.GetClassName(child, kClassNameLimit), kEditClassName)) {
+    if (EqualsIgnoringCase(object->m_windows.GetClassName(child, kClassNameLimit), kEditClassName)) {
         object->m_hFirstEdit = child;
         return false;
     }
@@ -321,7 +322,7 @@ bool CMouseClickManager::FindEditChildProc(WindowHandle child, CMouseClickManage
 }
 
 std::uint32_t CMouseClickManager::AttachInputTo(WindowHandle window) {
-    const std::uint32_t targetThread = m_input.GetWindowThreadProcessId(window, nullptr);
+    const std::uint32_t targetThread = m_windows.GetWindowThreadProcessId(window, nullptr);
     m_input.AttachThreadInput(m_input.GetCurrentThreadId(), targetThread, true);
     return targetThread;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Synthetic keyboard input and the window queries the keystroke injector needs.
+// Synthetic keyboard input: input records, key events, key messages posted to a window, key code
+// mapping, and attaching this thread's input to the thread of the window that gets the keys.
+// Questions about windows go to IWindows.
 #include <cstdint>
-#include <functional>
-#include <string>
 
 #include "ports/WinTypes.h"
 
@@ -37,11 +37,4 @@ public:
     virtual std::int16_t VkKeyScan(wchar_t ch) = 0;
     virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) = 0;
     virtual std::uint32_t GetCurrentThreadId() = 0;
-    virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) = 0;
-    virtual bool IsWindow(WindowHandle window) = 0;
-    // EnumChildWindows: visits every descendant until visit returns false.
-    virtual void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) = 0;
-    virtual std::wstring GetClassName(WindowHandle window, int maxCount) = 0;
-    // FindWindowW with both texts given (an empty text is an empty string, not "any").
-    virtual WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) = 0;
 };

@@ -47,6 +47,8 @@ public:
     virtual std::wstring GetClassName(WindowHandle window, int maxCount) = 0;
     // FindWindowW(NULL, title): any class.
     virtual WindowHandle FindWindowByTitle(const std::wstring& title) = 0;
+    // FindWindowW(className, title) with both texts given: an empty text is an empty string, not "any".
+    virtual WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) = 0;
 
     // Geometry and hit testing.
     virtual bool GetWindowRect(WindowHandle window, Rect* rect) = 0;
@@ -55,6 +57,7 @@ public:
     virtual WindowHandle WindowFromPoint(Point point) = 0;
     virtual WindowHandle GetWindow(WindowHandle window, std::uint32_t command) = 0;
     virtual std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) = 0;
+    // EnumChildWindows: visits every descendant, depth first, until visit returns false.
     virtual void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) = 0;
     virtual int GetSystemMetrics(int index) = 0;
     virtual bool GetCursorPos(Point* point) = 0;

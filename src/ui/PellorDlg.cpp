@@ -85,7 +85,7 @@ CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
     : CDialog(IDD_MAIN_DIALOG, nullptr, platform.windows), m_platform(platform), m_settings(settings),
       m_ctxMenu(platform.menus), m_trayMenu(platform.menus), m_trayIcon(platform.tray, m_trayMenu),
       m_pressSettings(settings), m_selectedWindow(m_pressSettings),
-      m_keyInjector(platform.input, m_selectedWindow), m_cbModifier(platform.windows),
+      m_keyInjector(platform.input, platform.windows, m_selectedWindow), m_cbModifier(platform.windows),
       m_cbKey(platform.windows), m_stStatus(platform.windows), m_hotKey(platform.windows, platform.layout) {}
 
 CPellorDlg::~CPellorDlg() {

@@ -39,6 +39,26 @@ std::string Hex(std::uint64_t value, int minDigits) {
     return buffer;
 }
 
+std::string Call(const std::string& name, std::initializer_list<std::string> args) {
+    std::string line = name + "(";
+    bool first = true;
+    for (const std::string& arg : args) {
+        line += (first ? "" : ", ") + arg;
+        first = false;
+    }
+    return line + ")";
+}
+
+std::string NameOf(std::uint32_t value, std::initializer_list<ConstantName> names,
+                   const std::string& fallback) {
+    for (const ConstantName& entry : names) {
+        if (entry.value == value) {
+            return entry.name;
+        }
+    }
+    return fallback;
+}
+
 std::string Narrow(const std::wstring& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -30,6 +30,15 @@ private:
 std::string Hex(std::uint64_t value, int minDigits = 1); // "0x1C", Hex(5, 4) = "0x0005"
 std::string Narrow(const std::wstring& text);            // UTF-8, for logging window texts
 std::string BoolText(bool value);                        // "TRUE" / "FALSE"
+// A call as the window fakes log it: "Name(arg1, arg2)".
+std::string Call(const std::string& name, std::initializer_list<std::string> args);
+// The name a constant is logged under: its entry in names, or fallback when it has none.
+struct ConstantName {
+    std::uint32_t value;
+    const char* name;
+};
+std::string NameOf(std::uint32_t value, std::initializer_list<ConstantName> names,
+                   const std::string& fallback);
 
 // Compares actual with expected. In an expected line a field (words are separated by spaces) of
 // "*" matches any one field, and a line starting with "? " may be absent. On a difference it lists

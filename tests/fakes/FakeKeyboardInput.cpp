@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "fakes/FakeWindows.h"
 #include "ports/Win32Constants.h"
 
 namespace {
@@ -56,20 +57,12 @@ std::vector<std::uint32_t> SortedCodes(const std::set<std::uint32_t>& codes) {
     return std::vector<std::uint32_t>(codes.begin(), codes.end());
 }
 
-} // namespace
-
 std::string MessageName(std::uint32_t message) {
-    switch (message) {
-    case WM_KEYDOWN:
-        return "WM_KEYDOWN";
-    case WM_KEYUP:
-        return "WM_KEYUP";
-    case WM_CHAR:
-        return "WM_CHAR";
-    default:
-        return Hex(message, 4);
-    }
+    return NameOf(message, {{WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}},
+                  Hex(message, 4));
 }
+
+} // namespace
 
 CFakeKeyboardInput::CFakeKeyboardInput() {
     for (const ScanCode& code : kUsScanCodes) {
@@ -82,30 +75,6 @@ CFakeKeyboardInput::CFakeKeyboardInput() {
     }
     for (wchar_t ch = L'0'; ch <= L'9'; ++ch) {
         m_vkKeyScan[ch] = static_cast<std::int16_t>(ch);
-    }
-}
-
-void CFakeKeyboardInput::AddWindow(WindowHandle window, const std::wstring& className, WindowHandle parent,
-                                   const std::wstring& title, std::uint32_t threadId) {
-    Window entry;
-    entry.handle = window;
-    entry.parent = parent;
-    entry.className = className;
-    entry.title = title;
-    entry.threadId = threadId;
-    m_windows.push_back(entry);
-}
-
-void CFakeKeyboardInput::DestroyWindow(WindowHandle window) {
-    for (Window& entry : m_windows) {
-        if (entry.handle == window && entry.alive) {
-            entry.alive = false;
-            for (const Window& child : m_windows) {
-                if (child.parent == window && child.alive) {
-                    DestroyWindow(child.handle);
-                }
-            }
-        }
     }
 }
 
@@ -181,9 +150,6 @@ bool CFakeKeyboardInput::PostMessage(WindowHandle window, std::uint32_t message,
                                      LParam lParam) {
     m_log.Add("PostMessage " + Hex(window) + " " + MessageName(message) + " " + Hex(wParam, 2) + " " +
               Hex(static_cast<std::uint32_t>(lParam), 8));
-    if (!IsWindow(window)) {
-        return false;
-    }
     if (message == WM_KEYDOWN) {
         m_postedKeysDown[window].insert(static_cast<std::uint32_t>(wParam));
     } else if (message == WM_KEYUP) {
@@ -208,7 +174,7 @@ std::int16_t CFakeKeyboardInput::VkKeyScan(wchar_t ch) {
 bool CFakeKeyboardInput::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) {
     m_log.Add("AttachThreadInput " + std::to_string(attachThread) + " " + std::to_string(toThread) + " " +
               BoolText(attach));
-    if (attachThread != CURRENT_THREAD_ID || toThread == attachThread || toThread == 0) {
+    if (attachThread != FakeWindows::kOwnThreadId || toThread == attachThread || toThread == 0) {
         return false;
     }
     if (attach) {
@@ -220,63 +186,5 @@ bool CFakeKeyboardInput::AttachThreadInput(std::uint32_t attachThread, std::uint
 }
 
 std::uint32_t CFakeKeyboardInput::GetCurrentThreadId() {
-    return CURRENT_THREAD_ID;
-}
-
-std::uint32_t CFakeKeyboardInput::GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) {
-    const Window* entry = Find(window);
-    if (processId != nullptr) {
-        *processId = entry != nullptr ? 1 : 0;
-    }
-    return entry != nullptr ? entry->threadId : 0;
-}
-
-bool CFakeKeyboardInput::IsWindow(WindowHandle window) {
-    return Find(window) != nullptr;
-}
-
-void CFakeKeyboardInput::EnumChildWindows(WindowHandle parent,
-                                          const std::function<bool(WindowHandle)>& visit) {
-    VisitChildren(parent, visit);
-}
-
-bool CFakeKeyboardInput::VisitChildren(WindowHandle parent,
-                                       const std::function<bool(WindowHandle)>& visit) const {
-    for (const Window& entry : m_windows) {
-        if (entry.alive && entry.parent == parent && parent != 0) {
-            if (!visit(entry.handle) || !VisitChildren(entry.handle, visit)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-std::wstring CFakeKeyboardInput::GetClassName(WindowHandle window, int maxCount) {
-    m_nLastClassNameLimit = maxCount;
-    const Window* entry = Find(window);
-    if (entry == nullptr || maxCount <= 0) {
-        return L"";
-    }
-    // Like GetClassNameW, the limit counts the terminating zero.
-    return entry->className.substr(0, static_cast<std::size_t>(maxCount - 1));
-}
-
-WindowHandle CFakeKeyboardInput::FindWindow(const std::wstring& className, const std::wstring& title) {
-    ++m_nFindWindowCalls;
-    for (const Window& entry : m_windows) {
-        if (entry.alive && entry.parent == 0 && entry.className == className && entry.title == title) {
-            return entry.handle;
-        }
-    }
-    return 0;
-}
-
-const CFakeKeyboardInput::Window* CFakeKeyboardInput::Find(WindowHandle window) const {
-    for (const Window& entry : m_windows) {
-        if (entry.handle == window && entry.alive && window != 0) {
-            return &entry;
-        }
-    }
-    return nullptr;
+    return FakeWindows::kOwnThreadId;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Recording fake of the keyboard input port. Injected events and posted messages go to a call
 // log (one line per call) and update a key state: which keys are down after the injected events,
-// and, per window, which keys the posted messages left down. Window queries are answered from a
-// small window tree the test builds.
+// and, per window, which keys the posted messages left down. The windows themselves are those of
+// FakeWindows; this thread is its own thread, FakeWindows::kOwnThreadId.
 #include <array>
 #include <map>
 #include <set>
@@ -13,15 +13,7 @@
 
 class CFakeKeyboardInput : public IKeyboardInput {
 public:
-    static constexpr std::uint32_t CURRENT_THREAD_ID = 100;
-    static constexpr std::uint32_t DEFAULT_WINDOW_THREAD_ID = 200;
-
     CFakeKeyboardInput();
-
-    // Window tree. Children are enumerated depth first, in the order they were added.
-    void AddWindow(WindowHandle window, const std::wstring& className, WindowHandle parent = 0,
-                   const std::wstring& title = L"", std::uint32_t threadId = DEFAULT_WINDOW_THREAD_ID);
-    void DestroyWindow(WindowHandle window); // the window and its descendants
 
     // Scan codes of MapVirtualKey(vk, MAPVK_VK_TO_VSC); a US keyboard unless overridden.
     void SetScanCode(std::uint32_t vk, std::uint32_t scan);
@@ -29,7 +21,7 @@ public:
     void SetVkKeyScan(wchar_t ch, std::int16_t result);
 
     // Lines: "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}", "keybd_event 0x41 0x00 0x0 0",
-    // "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001", "AttachThreadInput 100 200 TRUE".
+    // "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001", "AttachThreadInput 1001 1002 TRUE".
     // A record size other than INPUT_RECORD_SIZE, a record type other than INPUT_KEYBOARD, and a
     // non-zero time or extra info are appended to the line, so a test expecting the normal form fails.
     const CCallLog& Log() const { return m_log; }
@@ -41,13 +33,11 @@ public:
     std::vector<std::uint32_t> KeysDown() const;
     // Unicode units pressed by KEYEVENTF_UNICODE records and not yet released.
     std::vector<wchar_t> UnicodeUnitsDown() const;
-    // Keys that posted WM_KEYDOWN messages left down in window (a WM_KEYUP lifts them).
+    // Keys that posted WM_KEYDOWN messages left down in window (a WM_KEYUP lifts them). Every post
+    // counts: whether the window is still there is a question for FakeWindows, asked before posting.
     std::vector<std::uint32_t> KeysDownIn(WindowHandle window) const;
     // Threads whose input is attached to this thread at the moment.
     std::set<std::uint32_t> AttachedThreads() const { return m_attachedThreads; }
-
-    int FindWindowCalls() const { return m_nFindWindowCalls; }
-    int LastClassNameLimit() const { return m_nLastClassNameLimit; }
 
     std::uint32_t SendInput(std::uint32_t count, const InputRecord* records, int cbSize) override;
     void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
@@ -57,38 +47,15 @@ public:
     std::int16_t VkKeyScan(wchar_t ch) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) override;
     std::uint32_t GetCurrentThreadId() override;
-    std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
-    bool IsWindow(WindowHandle window) override;
-    void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override;
-    std::wstring GetClassName(WindowHandle window, int maxCount) override;
-    WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override;
 
 private:
-    struct Window {
-        WindowHandle handle = 0;
-        WindowHandle parent = 0;
-        std::wstring className;
-        std::wstring title;
-        std::uint32_t threadId = 0;
-        bool alive = true;
-    };
-
-    const Window* Find(WindowHandle window) const;
-    // Depth first over the live descendants; false when visit asked to stop.
-    bool VisitChildren(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) const;
     void ApplyKeyEvent(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags);
 
     CCallLog m_log;
-    std::vector<Window> m_windows;
     std::map<std::uint32_t, std::uint32_t> m_scanCodes;
     std::map<wchar_t, std::int16_t> m_vkKeyScan;
     std::array<bool, 256> m_keysDown{};
     std::set<wchar_t> m_unicodeDown;
     std::map<WindowHandle, std::set<std::uint32_t>> m_postedKeysDown;
     std::set<std::uint32_t> m_attachedThreads;
-    int m_nFindWindowCalls = 0;
-    int m_nLastClassNameLimit = 0;
 };
-
-// The name under which the fake logs a message number: "WM_KEYDOWN", "WM_KEYUP", "WM_CHAR" or hex.
-std::string MessageName(std::uint32_t message);

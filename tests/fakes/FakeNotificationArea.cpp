@@ -18,16 +18,8 @@ std::wstring FakeNotificationArea::TipText(const NotifyIconRecord& record) {
 namespace {
 
 std::string MessageName(std::uint32_t message) {
-    switch (message) {
-    case NIM_ADD:
-        return "NIM_ADD";
-    case NIM_MODIFY:
-        return "NIM_MODIFY";
-    case NIM_DELETE:
-        return "NIM_DELETE";
-    default:
-        return "NIM_" + std::to_string(message);
-    }
+    return NameOf(message, {{NIM_ADD, "NIM_ADD"}, {NIM_MODIFY, "NIM_MODIFY"}, {NIM_DELETE, "NIM_DELETE"}},
+                  "NIM_" + std::to_string(message));
 }
 
 } // namespace

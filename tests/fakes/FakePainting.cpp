@@ -2,20 +2,6 @@
 
 #include <string>
 
-namespace {
-
-std::string Call(const std::string& name, std::initializer_list<std::string> args) {
-    std::string line = name + "(";
-    bool first = true;
-    for (const std::string& arg : args) {
-        line += (first ? "" : ", ") + arg;
-        first = false;
-    }
-    return line + ")";
-}
-
-} // namespace
-
 DeviceContext FakePainting::Open(WindowHandle window) {
     const DeviceContext dc = m_nextDC++;
     m_open[dc] = window;

@@ -1,6 +1,7 @@
 #include "fakes/FakeWindows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ports/Win32Constants.h"
 #include "resource.h"
@@ -49,14 +50,14 @@ std::string Quoted(const std::wstring& text) {
     return "\"" + Narrow(text) + "\"";
 }
 
-std::string Call(const std::string& name, std::initializer_list<std::string> args) {
-    std::string line = name + "(";
-    bool first = true;
-    for (const std::string& arg : args) {
-        line += (first ? "" : ", ") + arg;
-        first = false;
+// The most recently created of windows (in creation order) that is still alive, 0 when none.
+WindowHandle NewestLive(const FakeWindowTree& tree, const std::vector<WindowHandle>& windows) {
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (tree.At(*it).IsLive()) {
+            return *it;
+        }
     }
-    return line + ")";
+    return 0;
 }
 
 } // namespace
@@ -602,6 +603,15 @@ WindowHandle FakeWindows::FindWindowByTitle(const std::wstring& title) {
     return 0;
 }
 
+WindowHandle FakeWindows::FindWindow(const std::wstring& className, const std::wstring& title) {
+    for (WindowHandle candidate : m_tree.TopLevelWindows()) {
+        if (m_tree.At(candidate).className == className && m_tree.At(candidate).text == title) {
+            return candidate;
+        }
+    }
+    return 0;
+}
+
 // --- Geometry ---
 
 bool FakeWindows::GetWindowRect(WindowHandle window, Rect* rect) {
@@ -672,9 +682,7 @@ bool FakeWindows::GetCursorPos(Point* point) {
 
 WindowHandle FakeWindows::SetCapture(WindowHandle window) {
     m_log.Add(Call("SetCapture", {Hex(window)}));
-    const WindowHandle previous = m_capture;
-    m_capture = window;
-    return previous;
+    return std::exchange(m_capture, window);
 }
 
 bool FakeWindows::ReleaseCapture() {
@@ -685,9 +693,7 @@ bool FakeWindows::ReleaseCapture() {
 
 IconHandle FakeWindows::SetCursor(IconHandle cursor) {
     m_log.Add(Call("SetCursor", {Hex(cursor)}));
-    const IconHandle previous = m_cursor;
-    m_cursor = cursor;
-    return previous;
+    return std::exchange(m_cursor, cursor);
 }
 
 IconHandle FakeWindows::LoadWaitCursor() {
@@ -809,23 +815,11 @@ FakeWindow& FakeWindows::MutableWindow(WindowHandle window) {
 }
 
 WindowHandle FakeWindows::TopDialog() const {
-    const std::vector<WindowHandle> dialogs = m_tree.Dialogs();
-    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {
-        if (m_tree.At(*it).IsLive()) {
-            return *it;
-        }
-    }
-    return 0;
+    return NewestLive(m_tree, m_tree.Dialogs());
 }
 
 WindowHandle FakeWindows::LastDialog(std::uint32_t templateId) const {
-    const std::vector<WindowHandle> dialogs = m_tree.Dialogs();
-    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it) {
-        if (m_tree.At(*it).IsLive() && m_tree.At(*it).templateId == templateId) {
-            return *it;
-        }
-    }
-    return 0;
+    return NewestLive(m_tree, DialogsCreated(templateId));
 }
 
 std::vector<WindowHandle> FakeWindows::DialogsCreated(std::uint32_t templateId) const {

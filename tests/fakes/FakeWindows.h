@@ -69,6 +69,7 @@ public:
     bool IsChild(WindowHandle parent, WindowHandle window) override;
     std::wstring GetClassName(WindowHandle window, int maxCount) override;
     WindowHandle FindWindowByTitle(const std::wstring& title) override;
+    WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override;
     bool GetWindowRect(WindowHandle window, Rect* rect) override;
     bool GetClientRect(WindowHandle window, Rect* rect) override;
     bool ClientToScreen(WindowHandle window, Point* point) override;

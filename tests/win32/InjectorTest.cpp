@@ -15,6 +15,7 @@
 #include "core/MouseClickManager.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32KeyboardLayout.h"
+#include "platform/win32/Win32Windows.h"
 
 namespace {
 
@@ -185,7 +186,8 @@ protected:
     CTargetWindow target;
     CStoredWindow stored{target.Window()};
     CWin32KeyboardInput input;
-    CMouseClickManager injector{input, stored};
+    CWin32Windows windows;
+    CMouseClickManager injector{input, windows, stored};
 };
 
 class InjectorActiveWindowUnderWine : public InjectorUnderWine {
@@ -318,6 +320,14 @@ TEST_F(InjectorUnderWine, StaleSelectedWindowGetsNothing) {
     injector.m_bSendChars = true;
     injector.PressKey(0, 'A', false);
     EXPECT_TRUE(target.KeysAfterMarker().empty());
+}
+
+// Where the window that got a held key is gone, its key-up goes to the window of the remembered class and
+// title.
+TEST_F(InjectorUnderWine, TheStandInIsFoundByClassAndTitleAndAnEmptyTitleIsNotAny) {
+    EXPECT_EQ(windows.FindWindow(kTargetClass, kTargetTitle),
+              static_cast<WindowHandle>(stored.GetSeekedWindow()));
+    EXPECT_EQ(windows.FindWindow(kTargetClass, L""), 0u);
 }
 
 TEST_F(InjectorActiveWindowUnderWine, UnicodeCharacterReachesTheFocusedEdit) {

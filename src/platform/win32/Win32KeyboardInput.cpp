@@ -45,34 +45,3 @@ bool CWin32KeyboardInput::AttachThreadInput(std::uint32_t attachThread, std::uin
 std::uint32_t CWin32KeyboardInput::GetCurrentThreadId() {
     return ::GetCurrentThreadId();
 }
-
-std::uint32_t CWin32KeyboardInput::GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) {
-    DWORD process = 0;
-    const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(window), &process);
-    if (processId != nullptr) {
-        *processId = process;
-    }
-    return thread;
-}
-
-bool CWin32KeyboardInput::IsWindow(WindowHandle window) {
-    return ::IsWindow(ToHwnd(window)) != FALSE;
-}
-
-void CWin32KeyboardInput::EnumChildWindows(WindowHandle parent,
-                                           const std::function<bool(WindowHandle)>& visit) {
-    ::EnumChildWindows(ToHwnd(parent), VisitWindow, WindowVisitor(visit));
-}
-
-std::wstring CWin32KeyboardInput::GetClassName(WindowHandle window, int maxCount) {
-    if (maxCount <= 0) {
-        return std::wstring();
-    }
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(maxCount), L'\0');
-    const int length = ::GetClassNameW(ToHwnd(window), buffer.data(), maxCount);
-    return std::wstring(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
-}
-
-WindowHandle CWin32KeyboardInput::FindWindow(const std::wstring& className, const std::wstring& title) {
-    return FromHandle(::FindWindowW(className.c_str(), title.c_str()));
-}

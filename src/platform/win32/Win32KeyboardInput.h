@@ -12,9 +12,4 @@ public:
     std::int16_t VkKeyScan(wchar_t ch) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) override;
     std::uint32_t GetCurrentThreadId() override;
-    std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override;
-    bool IsWindow(WindowHandle window) override;
-    void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override;
-    std::wstring GetClassName(WindowHandle window, int maxCount) override;
-    WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override;
 };

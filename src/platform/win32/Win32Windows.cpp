@@ -8,28 +8,26 @@ HINSTANCE Module() {
     return GetModuleHandleW(nullptr);
 }
 
+// Msg and MSG have the same fields; only the window handle changes its type on the way.
+template <typename To, typename From, typename HandleConversion>
+To ConvertMsg(const From& from, HandleConversion convertHandle) {
+    To to{};
+    to.hwnd = convertHandle(from.hwnd);
+    to.message = from.message;
+    to.wParam = from.wParam;
+    to.lParam = from.lParam;
+    to.time = from.time;
+    to.pt.x = from.pt.x;
+    to.pt.y = from.pt.y;
+    return to;
+}
+
 MSG ToNative(const Msg& msg) {
-    MSG native{};
-    native.hwnd = ToHwnd(msg.hwnd);
-    native.message = msg.message;
-    native.wParam = msg.wParam;
-    native.lParam = msg.lParam;
-    native.time = msg.time;
-    native.pt.x = msg.pt.x;
-    native.pt.y = msg.pt.y;
-    return native;
+    return ConvertMsg<MSG>(msg, ToHwnd);
 }
 
 Msg FromNative(const MSG& native) {
-    Msg msg;
-    msg.hwnd = FromHandle(native.hwnd);
-    msg.message = native.message;
-    msg.wParam = native.wParam;
-    msg.lParam = native.lParam;
-    msg.time = native.time;
-    msg.pt.x = native.pt.x;
-    msg.pt.y = native.pt.y;
-    return msg;
+    return ConvertMsg<Msg>(native, FromHandle<HWND>);
 }
 
 Rect FromNative(const RECT& native) {
@@ -241,6 +239,10 @@ std::wstring CWin32Windows::GetClassName(WindowHandle window, int maxCount) {
 
 WindowHandle CWin32Windows::FindWindowByTitle(const std::wstring& title) {
     return FromHandle(FindWindowW(nullptr, title.c_str()));
+}
+
+WindowHandle CWin32Windows::FindWindow(const std::wstring& className, const std::wstring& title) {
+    return FromHandle(FindWindowW(className.c_str(), title.c_str()));
 }
 
 bool CWin32Windows::GetWindowRect(WindowHandle window, Rect* rect) {

@@ -1,12 +1,9 @@
-#include <algorithm>
-
 #include "InjectorFixture.h"
+#include "fakes/KeyStrokes.h"
 
 namespace {
 
 class InjectorActiveWindow : public InjectorFixture {};
-
-const std::vector<std::uint32_t> kNothingDown;
 
 } // namespace
 
@@ -102,41 +99,44 @@ TEST_F(InjectorActiveWindow, CharacterPressDeclinesWhatIsNotAPlainOneUnitEntry) 
     }
 }
 
-TEST_F(InjectorActiveWindow, ModifiedPressSendsDownUpPairInsideTheModifier) {
-    injector.PressKey(VK_CONTROL, VK_F5, false);
-    EXPECT_TRUE(SequenceMatches(input.Log(),
-                                {
-                                    "SendInput 1 {vk=0x11 scan=0x00 flags=0x0}",
-                                    "SendInput 2 {vk=0x74 scan=0x00 flags=0x0} {vk=0x74 scan=0x00 flags=0x2}",
-                                    "SendInput 1 {vk=0x11 scan=0x00 flags=0x2}",
-                                }));
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
-}
-
-TEST_F(InjectorActiveWindow, HeldPressLeavesKeyAndModifierDownUntilReleased) {
-    injector.PressKey(VK_SHIFT, VK_TAB, true);
-    injector.PressKey(VK_SHIFT, VK_TAB, true);
-    EXPECT_EQ(input.KeysDown(), (std::vector<std::uint32_t>{VK_TAB, VK_SHIFT}));
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
-                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
-                                             }));
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
-}
-
-TEST_F(InjectorActiveWindow, HeldPressWithoutModifierSendsOnlyTheKey) {
-    injector.PressKey(0, VK_SPACE, true);
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x20 scan=0x00 flags=0x0}",
-                                                 "SendInput 1 {vk=0x20 scan=0x00 flags=0x2}",
-                                             }));
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
+TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilReleased) {
+    struct Row {
+        const char* name;
+        std::vector<Press> presses;
+        std::vector<std::uint32_t> keysDownBeforeRelease;
+        std::vector<std::string> expected; // the presses, then the release
+    };
+    const Row rows[] = {
+        {"modified press: a down-up pair inside the modifier",
+         {{VK_CONTROL, VK_F5, false}},
+         kNothingDown,
+         {
+             "SendInput 1 {vk=0x11 scan=0x00 flags=0x0}",
+             "SendInput 2 {vk=0x74 scan=0x00 flags=0x0} {vk=0x74 scan=0x00 flags=0x2}",
+             "SendInput 1 {vk=0x11 scan=0x00 flags=0x2}",
+         }},
+        {"held press: key and modifier, once for each press",
+         {{VK_SHIFT, VK_TAB, true}, {VK_SHIFT, VK_TAB, true}},
+         {VK_TAB, VK_SHIFT},
+         kHeldShiftTabTwiceThenReleased},
+        {"held press without modifier: only the key",
+         {{0, VK_SPACE, true}},
+         {VK_SPACE},
+         {
+             "SendInput 1 {vk=0x20 scan=0x00 flags=0x0}",
+             "SendInput 1 {vk=0x20 scan=0x00 flags=0x2}",
+         }},
+    };
+    for (const Row& row : rows) {
+        for (const Press& press : row.presses) {
+            injector.PressKey(press.modifierVk, press.keyVk, press.hold);
+        }
+        EXPECT_EQ(input.KeysDown(), row.keysDownBeforeRelease) << row.name;
+        injector.ReleaseHeldKeys();
+        EXPECT_TRUE(SequenceMatches(input.Log(), row.expected)) << row.name;
+        EXPECT_EQ(input.KeysDown(), kNothingDown) << row.name;
+        input.ClearLog();
+    }
 }
 
 TEST_F(InjectorActiveWindow, KeyCodeZeroSendsAndRecordsNothing) {
@@ -167,51 +167,22 @@ TEST_F(InjectorActiveWindow, CharacterPressLetsTheHeldKeysGoFirst) {
 TEST_F(InjectorActiveWindow, APressThatDiffersFromTheHeldOneLetsItGoFirst) {
     struct Case {
         const char* name;
-        int modifierVk;
-        int keyVk;
-        bool hold;
+        Press press; // after a held Shift+Tab
+        std::vector<std::uint32_t> keysDown;
     };
     const Case cases[] = {
-        {"another key", VK_SHIFT, VK_F6, true},
-        {"another modifier", VK_CONTROL, VK_TAB, true},
-        {"hold off", VK_SHIFT, VK_TAB, false},
+        {"another key", {VK_SHIFT, VK_F6, true}, {VK_SHIFT, VK_F6}},
+        {"another modifier", {VK_CONTROL, VK_TAB, true}, {VK_TAB, VK_CONTROL}},
+        {"hold off", {VK_SHIFT, VK_TAB, false}, kNothingDown},
     };
     for (const Case& item : cases) {
         injector.PressKey(VK_SHIFT, VK_TAB, true);
-        injector.PressKey(item.modifierVk, item.keyVk, item.hold);
+        injector.PressKey(item.press.modifierVk, item.press.keyVk, item.press.hold);
         FinishPress();
-        std::vector<std::uint32_t> expected;
-        if (item.hold) {
-            expected = {static_cast<std::uint32_t>(item.keyVk), static_cast<std::uint32_t>(item.modifierVk)};
-            std::sort(expected.begin(), expected.end());
-        }
-        EXPECT_EQ(input.KeysDown(), expected) << item.name;
+        EXPECT_EQ(input.KeysDown(), item.keysDown) << item.name;
         injector.ReleaseHeldKeys();
         EXPECT_EQ(input.KeysDown(), kNothingDown) << item.name;
     }
-}
-
-TEST_F(InjectorActiveWindow, PlainPressAfterHeldPressLeavesNothingToRelease) {
-    injector.PressKey(0, VK_SPACE, true);
-    injector.PressKey(0, VK_SPACE, false);
-    FinishPress();
-    input.ClearLog();
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
-}
-
-TEST_F(InjectorActiveWindow, ReleaseWithoutHeldPressSendsNothing) {
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-}
-
-TEST_F(InjectorActiveWindow, SecondReleaseOfTheSameHeldPressSendsNothing) {
-    injector.PressKey(VK_SHIFT, VK_TAB, true);
-    injector.ReleaseHeldKeys();
-    input.ClearLog();
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
 }
 
 TEST_F(InjectorActiveWindow, NoWindowIsQueriedOrAttached) {

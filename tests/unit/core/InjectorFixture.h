@@ -1,12 +1,15 @@
 #pragma once
-// Shared set-up of the injector tests: the injector over the recording input fake and a selected
-// window that the test sets.
+// Shared set-up of the injector tests: the injector over the recording input fake and the fake
+// window system, and a selected window that the test sets.
+#include <map>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/MouseClickManager.h"
 #include "fakes/FakeKeyboardInput.h"
+#include "fakes/FakeWindows.h"
 #include "ports/Win32Constants.h"
 
 class CSelectedWindowStub : public ISelectedWindowSource {
@@ -20,15 +23,40 @@ public:
     int m_nReads = 0;
 };
 
+// One press of a run, as the run controller asks for it.
+struct Press {
+    int modifierVk;
+    int keyVk;
+    bool hold;
+};
+
+const std::vector<std::uint32_t> kNothingDown;
+
 class InjectorFixture : public ::testing::Test {
 protected:
-    static constexpr WindowHandle TARGET = 0x1234;
-
-    // Keys go to the selected window TARGET, a top-level window of thread 200.
+    // Keys go to a new selected window, "target": a top-level window of another program, whose
+    // thread (1002) gets attached to this one (1001) around the posts.
     void SelectTarget() {
-        input.AddWindow(TARGET, L"Notepad");
-        selected.m_hWindow = TARGET;
+        target = Named("target", windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad"));
+        selected.m_hWindow = target;
         injector.SetSendToActiveWindow(false);
+    }
+
+    // Lets expected lines name a window instead of giving its handle: "PostMessage target WM_KEYUP ...".
+    WindowHandle Named(const std::string& name, WindowHandle window) {
+        m_names[name] = window;
+        return window;
+    }
+    std::vector<std::string> Lines(std::vector<std::string> lines) const {
+        for (std::string& line : lines) {
+            for (const auto& named : m_names) {
+                const std::size_t at = line.find(" " + named.first + " ");
+                if (at != std::string::npos) {
+                    line.replace(at + 1, named.first.size(), Hex(named.second));
+                }
+            }
+        }
+        return lines;
     }
 
     // Sends the rest of the press under way, as the run does once its pause is over; the log shows
@@ -40,7 +68,12 @@ protected:
         }
     }
 
+    FakeWindows windows;
     CFakeKeyboardInput input;
     CSelectedWindowStub selected;
-    CMouseClickManager injector{input, selected};
+    CMouseClickManager injector{input, windows, selected};
+    WindowHandle target = 0;
+
+private:
+    std::map<std::string, WindowHandle> m_names;
 };

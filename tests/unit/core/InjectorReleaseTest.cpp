@@ -1,123 +1,178 @@
+#include <functional>
+
 #include "InjectorFixture.h"
 
 namespace {
-
-constexpr WindowHandle kEdit = 0x2001;
-constexpr WindowHandle kStandIn = 0x3000;
 
 class InjectorRelease : public InjectorFixture {
 protected:
     void SetUp() override { SelectTarget(); }
 
     // A held Shift+Left posted into the first Edit of the target.
-    void HoldShiftLeftInEdit() {
-        input.AddWindow(kEdit, L"Edit", TARGET);
+    WindowHandle HoldShiftLeftInEdit() {
+        const WindowHandle edit = Named("edit", windows.AddChildWindow(target, L"Edit", 1));
         injector.SetSendToFirstEdit(true);
         injector.PressKey(VK_SHIFT, VK_LEFT, true);
         input.ClearLog();
+        return edit;
     }
 };
 
-const std::vector<std::uint32_t> kNothingDown;
-
 } // namespace
 
-TEST_F(InjectorRelease, KeyUpsGoToTheWindowThatGotTheKeyDown) {
-    HoldShiftLeftInEdit();
-    ASSERT_EQ(input.KeysDownIn(kEdit), std::vector<std::uint32_t>{VK_LEFT});
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x2001 WM_KEYUP 0x25 0x00000000",
-                                                 "PostMessage 0x2001 WM_KEYUP 0x10 0x00000000",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
-    EXPECT_EQ(input.KeysDownIn(kEdit), kNothingDown);
-    EXPECT_EQ(input.FindWindowCalls(), 0);
+TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitle) {
+    struct StandIn {
+        const wchar_t* className;
+        const wchar_t* title;
+    };
+    struct Row {
+        const char* name;
+        bool targetGone;
+        std::vector<StandIn> standIns; // top-level windows of thread 400
+        const wchar_t* targetClass;
+        const wchar_t* targetTitle;
+        std::vector<std::string> expected;
+    };
+    const std::vector<std::string> upInStandIn = {
+        "AttachThreadInput 1001 400 TRUE",
+        "PostMessage standIn WM_KEYUP 0x25 0x00000000",
+        "PostMessage standIn WM_KEYUP 0x10 0x00000000",
+        "AttachThreadInput 1001 400 FALSE",
+    };
+    const Row rows[] = {
+        {"the window that got the key-down, though another matches",
+         false,
+         {{L"TargetClass", L"Target Title"}},
+         L"TargetClass",
+         L"Target Title",
+         {
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage edit WM_KEYUP 0x25 0x00000000",
+             "PostMessage edit WM_KEYUP 0x10 0x00000000",
+             "AttachThreadInput 1001 1002 FALSE",
+         }},
+        {"gone: the window of that class and title",
+         true,
+         {{L"TargetClass", L"Other Title"}, {L"TargetClass", L"Target Title"}},
+         L"TargetClass",
+         L"Target Title",
+         upInStandIn},
+        {"gone, an empty title: a window whose title is empty",
+         true,
+         {{L"TargetClass", L""}},
+         L"TargetClass",
+         L"",
+         upInStandIn},
+        {"gone, an empty title: not a window with a title",
+         true,
+         {{L"TargetClass", L"Target Title"}},
+         L"TargetClass",
+         L"",
+         {}},
+        // A top-level window with an empty class and title must not be taken for the target.
+        {"gone, neither class nor title known: nothing", true, {{L"", L""}}, L"", L"", {}},
+        {"gone, and nothing matches: nothing", true, {}, L"TargetClass", L"TargetClass", {}},
+    };
+    for (const Row& row : rows) {
+        SelectTarget();
+        const WindowHandle edit = HoldShiftLeftInEdit();
+        ASSERT_EQ(input.KeysDownIn(edit), std::vector<std::uint32_t>{VK_LEFT}) << row.name;
+        if (row.targetGone) {
+            windows.DestroyWindow(target);
+        }
+        std::vector<WindowHandle> standIns;
+        for (const StandIn& standIn : row.standIns) {
+            standIns.push_back(
+                Named("standIn", windows.AddTopLevelWindow(standIn.title, standIn.className, {},
+                                                           FakeWindows::kOwnProcessId + 2, 400)));
+        }
+        injector.SetTargetWindowClass(row.targetClass);
+        injector.SetTargetWindowName(row.targetTitle);
+        injector.ReleaseHeldKeys();
+        EXPECT_TRUE(SequenceMatches(input.Log(), Lines(row.expected))) << row.name;
+        if (!row.targetGone) {
+            EXPECT_EQ(input.KeysDownIn(edit), kNothingDown) << row.name;
+        }
+        for (WindowHandle standIn : standIns) {
+            windows.DestroyWindow(standIn);
+        }
+        input.ClearLog();
+    }
 }
 
 TEST_F(InjectorRelease, KeyWithoutModifierIsReleasedAlone) {
     injector.PressKey(0, VK_F5, true);
     input.ClearLog();
     injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x74 0x00000000",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
-    EXPECT_EQ(input.KeysDownIn(TARGET), kNothingDown);
+    EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
+                                                 "AttachThreadInput 1001 1002 TRUE",
+                                                 "PostMessage target WM_KEYUP 0x74 0x00000000",
+                                                 "AttachThreadInput 1001 1002 FALSE",
+                                             })));
+    EXPECT_EQ(input.KeysDownIn(target), kNothingDown);
 }
 
-TEST_F(InjectorRelease, GoneWindowIsReplacedByTheOneNamedByClassAndTitle) {
-    HoldShiftLeftInEdit();
-    input.DestroyWindow(TARGET);
-    input.AddWindow(kStandIn, L"TargetClass", 0, L"Target Title", 400);
-    injector.SetTargetWindowClass(L"TargetClass");
-    injector.SetTargetWindowName(L"Target Title");
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 400 TRUE",
-                                                 "PostMessage 0x3000 WM_KEYUP 0x25 0x00000000",
-                                                 "PostMessage 0x3000 WM_KEYUP 0x10 0x00000000",
-                                                 "AttachThreadInput 100 400 FALSE",
-                                             }));
-}
-
-TEST_F(InjectorRelease, GoneWindowWithoutClassOrTitlePostsNothing) {
-    HoldShiftLeftInEdit();
-    input.DestroyWindow(TARGET);
-    // A top-level window with an empty class and title must not be taken for the target.
-    input.AddWindow(kStandIn, L"", 0, L"");
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-    EXPECT_EQ(input.FindWindowCalls(), 0);
-}
-
-TEST_F(InjectorRelease, GoneWindowWithNoMatchPostsNothing) {
-    HoldShiftLeftInEdit();
-    input.DestroyWindow(TARGET);
-    injector.SetTargetWindowClass(L"TargetClass");
-    injector.SetTargetWindowName(L"TargetClass");
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-    EXPECT_EQ(input.FindWindowCalls(), 1);
-}
-
-TEST_F(InjectorRelease, HeldPressThatReachedNoWindowReleasesNothing) {
-    input.DestroyWindow(TARGET);
-    injector.PressKey(VK_SHIFT, VK_LEFT, true);
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-}
-
-TEST_F(InjectorRelease, SecondReleasePostsNothing) {
-    HoldShiftLeftInEdit();
-    injector.ReleaseHeldKeys();
-    input.ClearLog();
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
-}
-
-TEST_F(InjectorRelease, PlainPressAfterHeldPressLeavesNothingToRelease) {
-    injector.PressKey(0, VK_F5, true);
-    injector.PressKey(0, VK_F5, false);
-    input.ClearLog();
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(input.Log().Empty());
+TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
+    const struct {
+        const char* name;
+        std::function<void()> before;
+    } rows[] = {
+        {"no held press", [] {}},
+        {"a plain press after a held one, in the focused window",
+         [&] {
+             injector.SetSendToActiveWindow(true);
+             injector.PressKey(0, VK_SPACE, true);
+             injector.PressKey(0, VK_SPACE, false);
+             FinishPress();
+             input.ClearLog();
+         }},
+        {"a release, in the focused window",
+         [&] {
+             injector.SetSendToActiveWindow(true);
+             injector.PressKey(VK_SHIFT, VK_TAB, true);
+             injector.ReleaseHeldKeys();
+             input.ClearLog();
+         }},
+        {"a held press that reached no window",
+         [&] {
+             windows.DestroyWindow(target);
+             injector.PressKey(VK_SHIFT, VK_LEFT, true);
+         }},
+        {"a release of a posted press",
+         [&] {
+             HoldShiftLeftInEdit();
+             injector.ReleaseHeldKeys();
+             input.ClearLog();
+         }},
+        {"a plain press after a held one, posted",
+         [&] {
+             injector.PressKey(0, VK_F5, true);
+             injector.PressKey(0, VK_F5, false);
+             input.ClearLog();
+         }},
+    };
+    for (const auto& row : rows) {
+        SelectTarget();
+        row.before();
+        injector.ReleaseHeldKeys();
+        EXPECT_TRUE(input.Log().Empty()) << row.name;
+        EXPECT_EQ(input.KeysDown(), kNothingDown) << row.name;
+        input.ClearLog();
+    }
 }
 
 TEST_F(InjectorRelease, AHeldPressIntoAnotherWindowLetsTheFirstWindowsKeyGo) {
     injector.PressKey(0, VK_F5, true);
-    input.AddWindow(0x2000, L"Other", 0, L"", 300);
-    selected.m_hWindow = 0x2000;
+    selected.m_hWindow = Named(
+        "other", windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindows::kOwnProcessId + 2, 300));
     injector.PressKey(VK_CONTROL, VK_F6, true);
-    EXPECT_EQ(input.KeysDownIn(TARGET), kNothingDown);
+    EXPECT_EQ(input.KeysDownIn(target), kNothingDown);
     input.ClearLog();
     injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 300 TRUE",
-                                                 "PostMessage 0x2000 WM_KEYUP 0x75 0x00000000",
-                                                 "PostMessage 0x2000 WM_KEYUP 0x11 0x00000000",
-                                                 "AttachThreadInput 100 300 FALSE",
-                                             }));
+    EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
+                                                 "AttachThreadInput 1001 300 TRUE",
+                                                 "PostMessage other WM_KEYUP 0x75 0x00000000",
+                                                 "PostMessage other WM_KEYUP 0x11 0x00000000",
+                                                 "AttachThreadInput 1001 300 FALSE",
+                                             })));
 }

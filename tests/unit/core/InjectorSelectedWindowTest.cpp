@@ -7,34 +7,100 @@ protected:
     void SetUp() override { SelectTarget(); }
 };
 
-const std::vector<std::uint32_t> kNothingDown;
-
 } // namespace
 
-TEST_F(InjectorSelectedWindow, PlainKeyWithKeyUpsPostsDownPauseUpEachInsideAttachedInput) {
-    injector.m_bSendKeyUps = true;
-    injector.PressKey(0, VK_LEFT, false);
-    FinishPress();
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                                 "Pause 20",
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x25 0x414B0001",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
-    EXPECT_EQ(input.KeysDownIn(TARGET), kNothingDown);
-    EXPECT_TRUE(input.AttachedThreads().empty());
-}
-
-TEST_F(InjectorSelectedWindow, PlainKeyWithoutKeyUpsPostsOnlyTheKeyDown) {
-    injector.PressKey(0, VK_LEFT, false);
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
+TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInput) {
+    struct Row {
+        const char* name;
+        bool sendKeyUps;
+        bool sendChars;
+        Press press;
+        std::vector<std::string> expected;
+        std::vector<std::uint32_t> keysDownInTarget;
+    };
+    const Row rows[] = {
+        {"plain key with key-ups: down, pause, up",
+         true,
+         false,
+         {0, VK_LEFT, false},
+         {
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
+             "AttachThreadInput 1001 1002 FALSE",
+             "Pause 20",
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage target WM_KEYUP 0x25 0x414B0001",
+             "AttachThreadInput 1001 1002 FALSE",
+         },
+         kNothingDown},
+        {"plain key without key-ups: only the key-down",
+         false,
+         false,
+         {0, VK_LEFT, false},
+         {
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
+             "AttachThreadInput 1001 1002 FALSE",
+         },
+         {VK_LEFT}},
+        {"characters: the key code as character",
+         true,
+         true,
+         {0, 0x41, false},
+         {
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage target WM_CHAR 0x41 0x00000000",
+             "AttachThreadInput 1001 1002 FALSE",
+         },
+         kNothingDown},
+        {"modified press: four messages in order, characters or not",
+         true,
+         true,
+         {VK_MENU, VK_F4, false},
+         {
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage target WM_KEYDOWN 0x12 0x00000000",
+             "PostMessage target WM_KEYDOWN 0x73 0x003E0001",
+             "PostMessage target WM_KEYUP 0x73 0xC03E0001",
+             "PostMessage target WM_KEYUP 0x12 0x00000000",
+             "AttachThreadInput 1001 1002 FALSE",
+         },
+         kNothingDown},
+        {"held press: only the key stays down",
+         false,
+         false,
+         {VK_SHIFT, VK_LEFT, true},
+         {
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage target WM_KEYDOWN 0x10 0x00000000",
+             "PostMessage target WM_KEYDOWN 0x25 0x004B0001",
+             "PostMessage target WM_KEYUP 0x10 0x00000000",
+             "AttachThreadInput 1001 1002 FALSE",
+         },
+         {VK_LEFT}},
+        {"held press without modifier: only the key-down, characters or not",
+         false,
+         true,
+         {0, VK_RETURN, true},
+         {
+             "AttachThreadInput 1001 1002 TRUE",
+             "PostMessage target WM_KEYDOWN 0x0D 0x001C0001",
+             "AttachThreadInput 1001 1002 FALSE",
+         },
+         {VK_RETURN}},
+    };
+    for (const Row& row : rows) {
+        SelectTarget(); // a window of its own, with nothing down in it
+        injector.m_bSendKeyUps = row.sendKeyUps;
+        injector.m_bSendChars = row.sendChars;
+        injector.PressKey(row.press.modifierVk, row.press.keyVk, row.press.hold);
+        FinishPress();
+        EXPECT_TRUE(SequenceMatches(input.Log(), Lines(row.expected))) << row.name;
+        EXPECT_EQ(input.KeysDownIn(target), row.keysDownInTarget) << row.name;
+        EXPECT_TRUE(input.AttachedThreads().empty()) << row.name;
+        injector.ReleaseHeldKeys();
+        input.ClearLog();
+    }
 }
 
 TEST_F(InjectorSelectedWindow, ExtendedBitIsSetForTwelveKeysOnly) {
@@ -58,9 +124,9 @@ TEST_F(InjectorSelectedWindow, ExtendedBitIsSetForTwelveKeysOnly) {
         FinishPress();
         const std::uint32_t down = 0x00000001 | scan << 16 | (item.extended ? 1u << 24 : 0);
         EXPECT_EQ(input.Log().Select({"PostMessage"}),
-                  (std::vector<std::string>{
-                      "PostMessage 0x1234 WM_KEYDOWN " + Hex(item.vk, 2) + " " + Hex(down, 8),
-                      "PostMessage 0x1234 WM_KEYUP " + Hex(item.vk, 2) + " " + Hex(down | 1u << 30, 8),
+                  Lines({
+                      "PostMessage target WM_KEYDOWN " + Hex(item.vk, 2) + " " + Hex(down, 8),
+                      "PostMessage target WM_KEYUP " + Hex(item.vk, 2) + " " + Hex(down | 1u << 30, 8),
                   }))
             << "key " << Hex(item.vk, 2);
     }
@@ -71,94 +137,44 @@ TEST_F(InjectorSelectedWindow, OnlyTheLowByteOfTheScanCodeIsPosted) {
     injector.m_bSendKeyUps = true;
     injector.PressKey(0, VK_PAUSE, false);
     injector.PressKey(VK_CONTROL, VK_PAUSE, false);
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
+    EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
                                                  "AttachThreadInput * * TRUE",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x13 0x001D0001",
+                                                 "PostMessage target WM_KEYDOWN 0x13 0x001D0001",
                                                  "AttachThreadInput * * FALSE",
                                                  "AttachThreadInput * * TRUE",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x13 0x401D0001",
+                                                 "PostMessage target WM_KEYUP 0x13 0x401D0001",
                                                  "AttachThreadInput * * FALSE",
                                                  "AttachThreadInput * * TRUE",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x11 *",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x13 0x001D0001",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x13 0xC01D0001",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x11 *",
+                                                 "PostMessage target WM_KEYDOWN 0x11 *",
+                                                 "PostMessage target WM_KEYDOWN 0x13 0x001D0001",
+                                                 "PostMessage target WM_KEYUP 0x13 0xC01D0001",
+                                                 "PostMessage target WM_KEYUP 0x11 *",
                                                  "AttachThreadInput * * FALSE",
-                                             }));
-}
-
-TEST_F(InjectorSelectedWindow, SendCharsPostsTheKeyCodeAsCharacter) {
-    injector.m_bSendChars = true;
-    injector.m_bSendKeyUps = true;
-    // The run offers the entry's text first; in this mode it is always pressed by its code.
-    EXPECT_FALSE(injector.PressCharacter(L"\x0444", 0, false, false));
-    injector.PressKey(0, 0x41, false);
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_CHAR 0x41 0x00000000",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
-}
-
-TEST_F(InjectorSelectedWindow, ModifiedPressPostsFourMessagesInOrder) {
-    injector.m_bSendKeyUps = true;
-    injector.m_bSendChars = true;
-    injector.PressKey(VK_MENU, VK_F4, false);
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x12 0x00000000",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x73 0x003E0001",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x73 0xC03E0001",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x12 0x00000000",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
-    EXPECT_EQ(input.KeysDownIn(TARGET), kNothingDown);
-}
-
-TEST_F(InjectorSelectedWindow, HeldPressLeavesOnlyTheKeyDown) {
-    injector.PressKey(VK_SHIFT, VK_LEFT, true);
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x10 0x00000000",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x25 0x004B0001",
-                                                 "PostMessage 0x1234 WM_KEYUP 0x10 0x00000000",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
-    EXPECT_EQ(input.KeysDownIn(TARGET), std::vector<std::uint32_t>{VK_LEFT});
-}
-
-TEST_F(InjectorSelectedWindow, HeldPressWithoutModifierPostsOnlyTheKeyDown) {
-    injector.m_bSendChars = true;
-    injector.PressKey(0, VK_RETURN, true);
-    EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "AttachThreadInput 100 200 TRUE",
-                                                 "PostMessage 0x1234 WM_KEYDOWN 0x0D 0x001C0001",
-                                                 "AttachThreadInput 100 200 FALSE",
-                                             }));
+                                             })));
 }
 
 TEST_F(InjectorSelectedWindow, InputIsAttachedToTheThreadOfTheTarget) {
-    input.AddWindow(0x2000, L"Other", 0, L"", 300);
-    selected.m_hWindow = 0x2000;
+    selected.m_hWindow =
+        windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindows::kOwnProcessId + 2, 300);
     injector.PressKey(0, VK_RETURN, false);
     EXPECT_EQ(
         input.Log().Select({"AttachThreadInput"}),
-        (std::vector<std::string>{"AttachThreadInput 100 300 TRUE", "AttachThreadInput 100 300 FALSE"}));
+        (std::vector<std::string>{"AttachThreadInput 1001 300 TRUE", "AttachThreadInput 1001 300 FALSE"}));
 }
 
 TEST_F(InjectorSelectedWindow, SelectedWindowIsReadAtEveryPress) {
     injector.PressKey(0, VK_RETURN, false);
-    input.AddWindow(0x2000, L"Other");
-    selected.m_hWindow = 0x2000;
+    const WindowHandle other = Named("other", windows.AddTopLevelWindow(L"Other", L"Other"));
+    selected.m_hWindow = other;
     injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage"}), (std::vector<std::string>{
-                                                       "PostMessage 0x1234 WM_KEYDOWN 0x0D 0x001C0001",
-                                                       "PostMessage 0x2000 WM_KEYDOWN 0x0D 0x001C0001",
+    EXPECT_EQ(input.Log().Select({"PostMessage"}), Lines({
+                                                       "PostMessage target WM_KEYDOWN 0x0D 0x001C0001",
+                                                       "PostMessage other WM_KEYDOWN 0x0D 0x001C0001",
                                                    }));
 }
 
 TEST_F(InjectorSelectedWindow, StaleOrMissingHandlePostsNothing) {
-    input.DestroyWindow(TARGET);
+    windows.DestroyWindow(target);
     injector.PressKey(VK_MENU, VK_F4, false);
     injector.PressKey(0, VK_LEFT, true);
     selected.m_hWindow = 0;
@@ -167,49 +183,72 @@ TEST_F(InjectorSelectedWindow, StaleOrMissingHandlePostsNothing) {
 }
 
 TEST_F(InjectorSelectedWindow, CharacterPressNeverHappens) {
-    EXPECT_FALSE(injector.PressCharacter(L"a", 0, false, false));
-    EXPECT_FALSE(injector.PressCharacter(L"a", 0, false, true));
+    // The run offers the entry's text first; in this mode it is always pressed by its code.
+    const struct {
+        const wchar_t* text;
+        bool useOldMethod;
+        bool sendChars;
+    } rows[] = {{L"a", false, false}, {L"a", true, false}, {L"\x0444", false, true}};
+    for (const auto& row : rows) {
+        injector.m_bSendChars = row.sendChars;
+        EXPECT_FALSE(injector.PressCharacter(row.text, 0, false, row.useOldMethod)) << Narrow(row.text);
+    }
     EXPECT_TRUE(input.Log().Empty());
 }
 
-TEST_F(InjectorSelectedWindow, FirstEditDescendantGetsTheKeys) {
-    // Depth first: the Edit inside the group comes before the later sibling Edit.
-    input.AddWindow(0x2001, L"RichEdit20W", TARGET);
-    input.AddWindow(0x2002, L"Button", TARGET);
-    input.AddWindow(0x2003, L"EDIT", 0x2002);
-    input.AddWindow(0x2004, L"Edit", TARGET);
-    injector.SetSendToFirstEdit(true);
-    injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage"}),
-              std::vector<std::string>{"PostMessage 0x2003 WM_KEYDOWN 0x0D 0x001C0001"});
-    EXPECT_EQ(input.LastClassNameLimit(), 254);
-}
-
-TEST_F(InjectorSelectedWindow, WindowWithoutEditGetsTheKeysItself) {
-    input.AddWindow(0x2001, L"Button", TARGET);
-    input.AddWindow(0x2002, L"Edit", 0); // an Edit elsewhere does not count
-    injector.SetSendToFirstEdit(true);
-    injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage"}),
-              std::vector<std::string>{"PostMessage 0x1234 WM_KEYDOWN 0x0D 0x001C0001"});
-}
-
-TEST_F(InjectorSelectedWindow, EditIsIgnoredUnlessAsked) {
-    input.AddWindow(0x2001, L"Edit", TARGET);
-    injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage"}),
-              std::vector<std::string>{"PostMessage 0x1234 WM_KEYDOWN 0x0D 0x001C0001"});
+TEST_F(InjectorSelectedWindow, TheFirstEditDescendantGetsTheKeysWhenAsked) {
+    constexpr int kTarget = -1;
+    constexpr int kDesktop = -2;
+    struct Window {
+        const wchar_t* className;
+        int parent; // an earlier window of the row, kTarget, or kDesktop for a top-level window
+    };
+    struct Row {
+        const char* name;
+        std::vector<Window> windows;
+        bool sendToFirstEdit;
+        int receiver; // the window of the row that gets the keys, or kTarget
+    };
+    const Row rows[] = {
+        {"depth first and in any case: the Edit in the group before the later sibling Edit",
+         {{L"RichEdit20W", kTarget}, {L"Button", kTarget}, {L"EDIT", 1}, {L"Edit", kTarget}},
+         true,
+         2},
+        {"no Edit inside: the window itself, an Edit elsewhere does not count",
+         {{L"Button", kTarget}, {L"Edit", kDesktop}},
+         true,
+         kTarget},
+        {"not asked: the window itself", {{L"Edit", kTarget}}, false, kTarget},
+    };
+    for (const Row& row : rows) {
+        SelectTarget();
+        std::vector<WindowHandle> made;
+        for (const Window& window : row.windows) {
+            made.push_back(
+                window.parent == kDesktop
+                    ? windows.AddTopLevelWindow(L"", window.className)
+                    : windows.AddChildWindow(window.parent == kTarget ? target : made[window.parent],
+                                             window.className, 1));
+        }
+        injector.SetSendToFirstEdit(row.sendToFirstEdit);
+        input.ClearLog();
+        injector.PressKey(0, VK_RETURN, false);
+        const WindowHandle receiver = row.receiver == kTarget ? target : made[row.receiver];
+        EXPECT_EQ(input.Log().Select({"PostMessage"}),
+                  std::vector<std::string>{"PostMessage " + Hex(receiver) + " WM_KEYDOWN 0x0D 0x001C0001"})
+            << row.name;
+    }
 }
 
 TEST_F(InjectorSelectedWindow, EditSearchStartsAfreshAtEveryPress) {
-    input.AddWindow(0x2001, L"Edit", TARGET);
+    const WindowHandle edit = Named("edit", windows.AddChildWindow(target, L"Edit", 1));
     injector.SetSendToFirstEdit(true);
     injector.PressKey(0, VK_RETURN, false);
-    input.DestroyWindow(0x2001);
+    windows.DestroyWindow(edit);
     injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage"}), (std::vector<std::string>{
-                                                       "PostMessage 0x2001 WM_KEYDOWN 0x0D 0x001C0001",
-                                                       "PostMessage 0x1234 WM_KEYDOWN 0x0D 0x001C0001",
+    EXPECT_EQ(input.Log().Select({"PostMessage"}), Lines({
+                                                       "PostMessage edit WM_KEYDOWN 0x0D 0x001C0001",
+                                                       "PostMessage target WM_KEYDOWN 0x0D 0x001C0001",
                                                    }));
 }
 

@@ -10,25 +10,15 @@ struct PackingCase {
     std::uint32_t lParam;
 };
 
-KeyMessageParams Params(std::uint16_t repeat, std::uint8_t scan, std::uint8_t extended, std::uint8_t previous,
-                        std::uint8_t transition) {
-    KeyMessageParams params;
-    params.repeatCount = repeat;
-    params.scanCode = scan;
-    params.extended = extended;
-    params.previousState = previous;
-    params.transitionState = transition;
-    return params;
-}
-
+// The parameters in field order: repeat count, scan code, extended, previous and transition state.
 const PackingCase kPackingCases[] = {
-    {"key down", Params(1, 0x00, 0, 0, 0), 0x00000001},
-    {"scan code in bits 16-23", Params(1, 0x4B, 0, 0, 0), 0x004B0001},
-    {"extended in bit 24", Params(1, 0x4B, 1, 0, 0), 0x014B0001},
-    {"previous state in bit 30", Params(1, 0x3E, 0, 1, 0), 0x403E0001},
-    {"transition state in bit 31", Params(1, 0x3E, 0, 0, 1), 0x803E0001},
-    {"key up", Params(1, 0x3E, 0, 1, 1), 0xC03E0001},
-    {"everything", Params(0xFFFF, 0xFF, 1, 1, 1), 0xC1FFFFFF},
+    {"key down", {1, 0x00, 0, 0, 0}, 0x00000001},
+    {"scan code in bits 16-23", {1, 0x4B, 0, 0, 0}, 0x004B0001},
+    {"extended in bit 24", {1, 0x4B, 1, 0, 0}, 0x014B0001},
+    {"previous state in bit 30", {1, 0x3E, 0, 1, 0}, 0x403E0001},
+    {"transition state in bit 31", {1, 0x3E, 0, 0, 1}, 0x803E0001},
+    {"key up", {1, 0x3E, 0, 1, 1}, 0xC03E0001},
+    {"everything", {0xFFFF, 0xFF, 1, 1, 1}, 0xC1FFFFFF},
 };
 
 } // namespace
@@ -46,5 +36,5 @@ TEST(KeyMessageParams, PacksEachFieldIntoItsBits) {
 }
 
 TEST(KeyMessageParams, KeyUpLParamIsNegativeLikeA32BitLParam) {
-    EXPECT_LT(MakeLParam(Params(1, 0x3E, 0, 1, 1)), 0);
+    EXPECT_LT(MakeLParam(KeyMessageParams{1, 0x3E, 0, 1, 1}), 0);
 }

@@ -504,7 +504,6 @@ protected:
     void SetUp() override {
         MainDialogRun::SetUp();
         m_hTarget = m_windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad");
-        m_input.AddWindow(m_hTarget, L"Notepad");
         StoreInt(L"SendKeysToActiveWindow", 0);
         StoreSeekedWindow(m_hTarget);
     }
@@ -542,7 +541,7 @@ TEST_F(MainDialogRunSelectedWindow, TheDeliveryOptionsAreReadAtEveryPress) {
 TEST_F(MainDialogRunSelectedWindow, APressThatFindsNoWindowStillCounts) {
     Start();
     StartWith(KEY_ENTER);
-    m_input.DestroyWindow(m_hTarget);
+    m_windows.DestroyWindow(m_hTarget);
 
     ASSERT_TRUE(Tick());
 
