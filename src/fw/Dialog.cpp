@@ -12,8 +12,7 @@ CDialog::CDialog(std::uint32_t templateId, CWnd* pParent, IWindows& windows)
     : CWnd(windows), m_nTemplateId(templateId), m_pParentWnd(pParent) {}
 
 const MessageMap* CDialog::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CWnd::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CWnd, s_messageEntries>(*this);
 }
 
 bool CDialog::Create() {

@@ -2,7 +2,7 @@
 // Static tables that bind window messages, commands and control notifications to handler methods.
 //
 // A window class declares `static const MessageMapEntry s_messageEntries[];` and overrides
-// GetMessageMap() with a function-local static MessageMap whose base is its parent class's map:
+// GetMessageMap() with the map of that table chained to its parent class's map:
 //
 //     const MessageMapEntry CMyDlg::s_messageEntries[] = {
 //         CommandEntry<&CMyDlg::OnStart>(IDC_START),
@@ -10,8 +10,7 @@
 //         MessageEntry<&CMyDlg::OnTimerMessage>(WM_TIMER),
 //     };
 //     const MessageMap* CMyDlg::GetMessageMap() const {
-//         static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
-//         return &map;
+//         return ChainMessageMap<CDialog, s_messageEntries>(*this);
 //     }
 //
 // GetMessageMap() is defined in the source file after the table (inside the class the table's size
@@ -55,6 +54,13 @@ bool MessageMapEntryMatches(const MessageMapEntry& entry, std::uint32_t message,
 template <std::size_t N>
 constexpr MessageMap MakeMessageMap(const MessageMap* base, const MessageMapEntry (&entries)[N]) {
     return MessageMap{base, entries, N};
+}
+
+// The map of table Entries whose base is the map of class Base, made once on first use (one static
+// per table, so classes with tables of the same size never share one).
+template <class Base, const auto& Entries> const MessageMap* ChainMessageMap(const Base& wnd) {
+    static const MessageMap map = MakeMessageMap(wnd.Base::GetMessageMap(), Entries);
+    return &map;
 }
 
 template <typename T> struct MessageHandlerTraits;

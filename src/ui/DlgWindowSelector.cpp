@@ -65,8 +65,7 @@ CDlgWindowSelector::CDlgWindowSelector(CWnd* pParent, const Platform& platform, 
       m_editInfo(platform.windows), m_stTarget(platform.windows) {}
 
 const MessageMap* CDlgWindowSelector::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CDialog, s_messageEntries>(*this);
 }
 
 void CDlgWindowSelector::DoDataExchange(CDataExchange& dx) {

@@ -77,8 +77,7 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
 };
 
 const MessageMap* CPellorDlg::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CDialog, s_messageEntries>(*this);
 }
 
 CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)

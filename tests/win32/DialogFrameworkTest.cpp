@@ -86,8 +86,7 @@ const MessageMapEntry CTestMainDlg::s_messageEntries[] = {
 };
 
 const MessageMap* CTestMainDlg::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CDialog, s_messageEntries>(*this);
 }
 
 // A modal dialog that ends itself with kGuardResult if nothing else ends it in time, so that a
@@ -128,8 +127,7 @@ const MessageMapEntry CTestChildDlg::s_messageEntries[] = {
 };
 
 const MessageMap* CTestChildDlg::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CDialog, s_messageEntries>(*this);
 }
 
 class DialogFramework : public ::testing::Test {

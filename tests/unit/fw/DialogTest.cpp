@@ -39,8 +39,7 @@ const MessageMapEntry CMainTestDlg::s_messageEntries[] = {
 };
 
 const MessageMap* CMainTestDlg::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CDialog, s_messageEntries>(*this);
 }
 
 class DialogFixture : public ::testing::Test {

@@ -22,8 +22,7 @@ const MessageMapEntry CFormDialog::s_messageEntries[] = {
 };
 
 const MessageMap* CFormDialog::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CDialog, s_messageEntries>(*this);
 }
 
 void CFormDialog::DoDataExchange(CDataExchange& dx) {

@@ -56,8 +56,7 @@ const MessageMapEntry CBaseTestWnd::s_messageEntries[] = {
 };
 
 const MessageMap* CBaseTestWnd::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CWnd::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CWnd, s_messageEntries>(*this);
 }
 
 class CDerivedTestWnd : public CBaseTestWnd {
@@ -96,8 +95,7 @@ const MessageMapEntry CDerivedTestWnd::s_messageEntries[] = {
 };
 
 const MessageMap* CDerivedTestWnd::GetMessageMap() const {
-    static const MessageMap map = MakeMessageMap(CBaseTestWnd::GetMessageMap(), s_messageEntries);
-    return &map;
+    return ChainMessageMap<CBaseTestWnd, s_messageEntries>(*this);
 }
 
 class MessageMapFixture : public ::testing::Test {
