@@ -2,6 +2,7 @@
 
 #include "fw/DataExchange.h"
 #include "resource.h"
+#include "ui/DialogIdentity.h"
 
 namespace {
 constexpr int SINGLE_INSTANCE = 0;
@@ -18,9 +19,7 @@ bool CDlgInstanceController::OnInitDialog() {
     // Only a stored 1 shows single instance, although start-up treats any value but 0 as single.
     m_nInstanceMode = m_settings.GetUseSingleInstance() == 1 ? SINGLE_INSTANCE : 1;
     CDialog::OnInitDialog();
-    SetWindowText(L"Instance Controller - " + GetAppTitle());
-    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
-    SetIcon(m_hIcon);
+    ShowDialogIdentity(*this, m_windows, L"Instance Controller - ");
     return true;
 }
 

@@ -13,7 +13,6 @@ public:
     void OnOK() override;
 
 private:
-    IconHandle m_hIcon = 0;
     CAppSettings& m_settings;
     // Index of the checked radio button: 0 single instance, 1 multiple instances, -1 neither.
     int m_nInstanceMode = -1;

@@ -2,6 +2,7 @@
 
 #include "fw/DataExchange.h"
 #include "resource.h"
+#include "ui/DialogIdentity.h"
 
 CDlgRandomDuration::CDlgRandomDuration(CWnd* pParent, IWindows& windows, CAppSettings& settings)
     : CDialog(IDD_RANDOM_DELAY, pParent, windows), m_settings(settings) {}
@@ -20,10 +21,7 @@ bool CDlgRandomDuration::OnInitDialog() {
     m_nRandomMinutes = m_settings.GetRandomClicksDelayMins();
     m_nRandomSeconds = m_settings.GetRandomClicksDelaySeconds();
     CDialog::OnInitDialog();
-
-    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
-    SetIcon(m_hIcon);
-    SetWindowText(L"Random delay - " + GetAppTitle());
+    ShowDialogIdentity(*this, m_windows, L"Random delay - ");
     return true;
 }
 

@@ -14,7 +14,6 @@ public:
 
 private:
     CAppSettings& m_settings;
-    IconHandle m_hIcon = 0;
     int m_bEnableRandomDelay = 0;
     int m_nRandomMinutes = 0;
     int m_nRandomMilliseconds = 0;

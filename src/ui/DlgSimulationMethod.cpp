@@ -2,6 +2,7 @@
 
 #include "fw/DataExchange.h"
 #include "resource.h"
+#include "ui/DialogIdentity.h"
 
 CDlgSimulationMethod::CDlgSimulationMethod(CWnd* pParent, IWindows& windows)
     : CDialog(IDD_SIMULATION_METHOD, pParent, windows) {}
@@ -13,8 +14,6 @@ void CDlgSimulationMethod::DoDataExchange(CDataExchange& dx) {
 
 bool CDlgSimulationMethod::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
-    SetIcon(m_hIcon);
-    SetWindowText(L"Settings - " + GetAppTitle());
+    ShowDialogIdentity(*this, m_windows, L"Settings - ");
     return true;
 }

@@ -15,7 +15,6 @@ public:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
 
-    IconHandle m_hIcon = 0;
     // Index of the checked radio button: 0 "Normal", 1 "Brute", -1 neither.
     int m_nMethod = -1;
     std::uint32_t m_nKeyDownUpDelay = 0;
