@@ -3,11 +3,9 @@
 // form's lists, the instance section, window classes and captions, and how long they wait.
 #include <windows.h>
 
+#include "KeyListPositions.h"
 #include "resource.h"
 
-// Positions in the main dialog's drop-down lists.
-enum KeyListPosition : int { KEY_LEFT = 15, KEY_RIGHT = 16, KEY_LETTER_A = 46, KEY_COUNT = 92 };
-enum ModifierListPosition : int { MODIFIER_CTRL = 1, MODIFIER_SHIFT = 3, MODIFIER_COUNT = 4 };
 // A stored list index, read as a DWORD, while nothing is chosen (-1).
 const DWORD NO_SELECTION = 0xFFFFFFFF;
 
