@@ -9,10 +9,8 @@ inline constexpr int KEY_RIGHT = 16;
 inline constexpr int KEY_TAB = 23;
 inline constexpr int KEY_CTRL = 24;
 inline constexpr int KEY_LETTER_A = 46;
-inline constexpr int KEY_COUNT = 92;
 
 inline constexpr int MODIFIER_NONE = 0;
 inline constexpr int MODIFIER_CTRL = 1;
 inline constexpr int MODIFIER_ALT = 2;
 inline constexpr int MODIFIER_SHIFT = 3;
-inline constexpr int MODIFIER_COUNT = 4;

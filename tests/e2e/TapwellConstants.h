@@ -6,6 +6,9 @@
 #include "KeyListPositions.h"
 #include "resource.h"
 
+// How many entries the main dialog's two lists hold.
+const int KEY_COUNT = 92;
+const int MODIFIER_COUNT = 4;
 // A stored list index, read as a DWORD, while nothing is chosen (-1).
 const DWORD NO_SELECTION = 0xFFFFFFFF;
 
