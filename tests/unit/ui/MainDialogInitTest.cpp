@@ -70,6 +70,8 @@ TEST_F(MainDialogInit, AnEmptyRegistryGivesTheDefaultsAndListsWithoutSelection) 
     EXPECT_EQ(RunButtons(), IdleButtons());
 }
 
+namespace {
+
 struct StoredIndexCase {
     int stored;
     int keySelection;      // in the key list, 92 entries
@@ -77,6 +79,8 @@ struct StoredIndexCase {
 };
 
 using MainDialogStoredIndex = TableTest<MainDialogFixture, StoredIndexCase>;
+
+} // namespace
 
 TEST_P(MainDialogStoredIndex, SelectsAnExistingPositionAndWritesBackWhatItSelected) {
     const StoredIndexCase& c = GetParam();

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -191,14 +192,17 @@ TEST_F(MainDialogAbout, OtherSystemCommandsGoToDefaultProcessing) {
 
 // --- The minimised window ---
 
+namespace {
+
 struct IconPlacementCase {
     Rect window;
     int x;
     int y;
 };
 
-class MainDialogMinimisedPaint : public MainDialogFixture,
-                                 public ::testing::WithParamInterface<IconPlacementCase> {};
+using MainDialogMinimisedPaint = TableTest<MainDialogFixture, IconPlacementCase>;
+
+} // namespace
 
 TEST_P(MainDialogMinimisedPaint, DrawsTheIconCentredInTheClientArea) {
     Start();
