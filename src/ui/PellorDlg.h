@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/MouseClickManager.h"
-#include "core/PressSchedule.h"
+#include "core/PressRun.h"
 #include "core/StoredSelectedWindow.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
@@ -67,8 +67,8 @@ public:
     void OnStopKeyPressing();
     void ToggleKeyPressing(std::uint32_t id);
     void OnTimer(std::uintptr_t id);
-    // The run's timer went off: sends what is due by the clock (a key-up, a press) and sets the next
-    // deadline.
+    // The run's timer went off: does what the run says is due by the clock (a key-up, a press, the
+    // end) and sets the next deadline.
     void OnRunDeadline();
     void PressKeyOnce();
     int ComputeNextDelay();
@@ -164,8 +164,8 @@ private:
 
     void ShowSocialTips();
     void EnableDlgItem(int id, bool enable);
-    // The run's timer goes off when the press under way is to come up, else when the next one is due.
-    void ArmRunDeadline();
+    // Sets the run's timer for the deadline the run gives, or ends the run when it says so.
+    void FollowRun(const CPressRun::Answer& answer);
     // Shows m_strStatus if it has changed since it was last shown.
     void ShowStatus();
     void KillRunTimers();
@@ -189,12 +189,9 @@ private:
     std::wstring m_strStatus;
     bool m_bRunning = false;
     std::uint32_t m_nKeyedCount = 0;
-    // The run's timer (which of the two, chosen at start), its schedule, the period after the press
-    // under way, and whether the run ends once that press has come up.
+    // The run's timer (which of the two, chosen at start) and what is due when.
     std::uintptr_t m_nRunTimerId = IDT_PRESS_FIXED;
-    CPressSchedule m_schedule;
-    Microseconds m_nRunPeriod = CPressSchedule::MIN_PERIOD;
-    bool m_bStopAfterPress = false;
+    CPressRun m_run;
     // How often the count of a fast run is redrawn, and when it last was.
     static constexpr Microseconds STATUS_REFRESH = 40000;
     Microseconds m_nStatusShownAt = 0;

@@ -45,19 +45,19 @@ void CPellorDlg::OnStartKeyPressing() {
     KillRunTimers();
     m_keyInjector.SetKeyDelay(m_settings.GetTimeDelayBetweenKeyDownAndKeyUp());
     m_nKeyedCount = 0;
-    m_bStopAfterPress = false;
     m_pressSettings.Watch();
     m_pressSettings.Read();
     // A fixed delay is taken once, here; a random one is drawn anew for every period.
     m_nRunTimerId = m_settings.GetEnableRandomDelay() != 0 ? IDT_PRESS_RANDOM : IDT_PRESS_FIXED;
-    m_nRunPeriod = CPressSchedule::PeriodOf(ComputeNextDelay());
-    m_schedule.Start(m_platform.timers.Now(), m_nRunPeriod);
-    ArmRunDeadline();
+    const Microseconds now = m_platform.timers.Now();
+    m_run.Start(now, CPressRun::PeriodOf(ComputeNextDelay()),
+                m_keyInjector.GetKeyDelay() * Microseconds{1000});
+    FollowRun(m_run.Next(now));
 }
 
 void CPellorDlg::OnStopKeyPressing() {
     m_bRunning = false;
-    m_bStopAfterPress = false;
+    m_run.Stop();
     ShowStatus();
     EnableDlgItem(IDC_START_KEYPRESSING, true);
     EnableDlgItem(IDC_STOP_KEYPRESSING, false);
@@ -93,36 +93,30 @@ void CPellorDlg::OnTimer(std::uintptr_t id) {
 void CPellorDlg::OnRunDeadline() {
     // The timer may come early (a window timer standing in for the deadline) or more than once:
     // only the clock says what is due.
-    const Microseconds now = m_platform.timers.Now();
-    if (m_keyInjector.HasUnfinishedPress()) {
-        if (now < m_schedule.KeyUpDue()) {
-            ArmRunDeadline();
-            return;
-        }
-        m_keyInjector.FinishPress();
-        if (m_bStopAfterPress) {
-            OnStopKeyPressing();
-            return;
-        }
-    }
     if (!m_bRunning) {
         return;
     }
-    if (now >= m_schedule.NextKeyDown()) {
-        PressKeyOnce();
+    CPressRun::Answer answer = m_run.Next(m_platform.timers.Now());
+    if (answer.action == CPressRun::Action::FinishPress) {
+        m_keyInjector.FinishPress();
+        m_run.KeyUpSent();
+        // Back to back, the next press may be due at once.
+        answer = m_run.Next(m_platform.timers.Now());
     }
-    if (m_bRunning) {
-        ArmRunDeadline();
+    if (answer.action == CPressRun::Action::Press) {
+        PressKeyOnce();
+    } else {
+        FollowRun(answer);
     }
 }
 
 void CPellorDlg::PressKeyOnce() {
-    ++m_nKeyedCount;
-    const bool bCountReached =
-        m_nKeysToPress != 0 && m_nKeyedCount >= static_cast<std::uint32_t>(m_nKeysToPress);
-    // The next period is measured from this press's due time, before the press and its pause.
     const CPressSettings::Values& settings = m_pressSettings.Read();
-    if (!bCountReached && settings.nEnableRandomDelay != 0) {
+    const CPressRun::PressPlan plan =
+        m_run.BeginPress(static_cast<std::uint32_t>(m_nKeysToPress), settings.nEnableRandomDelay != 0);
+    m_nKeyedCount = plan.count;
+    // The next period is measured from this press's due time, before the press and its pause.
+    if (plan.drawPeriod) {
         RestartRandomDelayTimer();
     }
 
@@ -134,8 +128,6 @@ void CPellorDlg::PressKeyOnce() {
     m_keyInjector.m_bSendKeyUps = settings.nSendKeyUps != 0;
     const bool bUseOldMethod = settings.nUseOldKeyInputMethod != 0;
 
-    m_schedule.KeyDown(m_platform.timers.Now(), m_keyInjector.GetKeyDelay() * Microseconds{1000},
-                       m_nRunPeriod);
     bool bPressed = false;
     const int nIndex = m_cbKey.GetCurSel();
     if (nIndex >= 0) {
@@ -145,25 +137,20 @@ void CPellorDlg::PressKeyOnce() {
     if (!bPressed) {
         m_keyInjector.PressKey(m_nModifierVk, m_nKeyVk & 0xFFFF, m_bHoldKey != 0);
     }
-
-    if (bCountReached) {
-        // The last press keeps its pause: the run ends when its key-up has been sent.
-        if (m_keyInjector.HasUnfinishedPress()) {
-            m_bStopAfterPress = true;
-        } else {
-            OnStopKeyPressing();
-        }
-    }
+    // Read after the key-down has gone out: its key-up is timed from here.
+    const Microseconds now = m_platform.timers.Now();
+    const CPressRun::Answer answer = m_run.KeyDown(now, m_keyInjector.HasUnfinishedPress());
 
     m_strStatus = L"Keyed " + std::to_wstring(m_nKeyedCount) + L" Times";
     // Drawn for every press, the status would cost a repaint each time, faster than anyone reads it:
     // the first and the last count of a run always show, those between at most every STATUS_REFRESH.
-    const Microseconds now = m_platform.timers.Now();
     m_bStatusPending = true;
-    if (m_nKeyedCount == 1 || !m_bRunning || m_bStopAfterPress || now - m_nStatusShownAt >= STATUS_REFRESH) {
+    if (m_nKeyedCount == 1 || plan.last || now - m_nStatusShownAt >= STATUS_REFRESH) {
         ShowStatus();
         m_nStatusShownAt = now;
     }
+    // The last press that kept nothing back ends the run here; one that did, once its key-up is out.
+    FollowRun(answer);
 }
 
 void CPellorDlg::ShowStatus() {
@@ -191,7 +178,7 @@ int CPellorDlg::DrawRandomExtraDelay(int low, int high) {
 }
 
 void CPellorDlg::RestartRandomDelayTimer() {
-    m_nRunPeriod = CPressSchedule::PeriodOf(ComputeNextDelay());
+    m_run.SetPeriod(CPressRun::PeriodOf(ComputeNextDelay()));
 }
 
 bool CPellorDlg::EnsureTargetWindow() {
@@ -211,10 +198,12 @@ void CPellorDlg::EnableDlgItem(int id, bool enable) {
     m_windows.EnableWindow(GetDlgItem(id), enable);
 }
 
-void CPellorDlg::ArmRunDeadline() {
-    const Microseconds due =
-        m_keyInjector.HasUnfinishedPress() ? m_schedule.KeyUpDue() : m_schedule.NextKeyDown();
-    m_platform.timers.SetDeadline(m_hWnd, m_nRunTimerId, due);
+void CPellorDlg::FollowRun(const CPressRun::Answer& answer) {
+    if (answer.action == CPressRun::Action::Stop) {
+        OnStopKeyPressing();
+    } else {
+        m_platform.timers.SetDeadline(m_hWnd, m_nRunTimerId, answer.deadline);
+    }
 }
 
 void CPellorDlg::KillRunTimers() {
@@ -231,6 +220,7 @@ void CPellorDlg::EndRunWithWindow() {
         return;
     }
     m_bRunning = false;
+    m_run.Stop();
     KillRunTimers();
     m_keyInjector.ReleaseHeldKeys();
     m_pressSettings.Forget();

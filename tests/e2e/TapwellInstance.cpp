@@ -60,7 +60,9 @@ bool CTapwellInstance::WaitForIdle(DWORD nTimeoutMs) const {
 }
 
 bool CTapwellInstance::IsIdle() const {
-    return m_form.IsEnabled(IDC_START_KEYPRESSING) && !m_form.IsEnabled(IDC_STOP_KEYPRESSING);
+    // The stop switches the three one after the other: idle once the last of them is switched.
+    return m_form.IsEnabled(IDC_START_KEYPRESSING) && !m_form.IsEnabled(IDC_STOP_KEYPRESSING) &&
+           m_form.IsEnabled(IDC_RANDOM_DELAY);
 }
 
 bool CTapwellInstance::Activate() const {

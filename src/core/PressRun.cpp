@@ -1,0 +1,58 @@
+#include "core/PressRun.h"
+
+#include <algorithm>
+
+Microseconds CPressRun::PeriodOf(int milliseconds) {
+    return std::max<Microseconds>(static_cast<Microseconds>(milliseconds) * 1000, MIN_PERIOD);
+}
+
+void CPressRun::Start(Microseconds now, Microseconds period, Microseconds pause) {
+    m_bRunning = true;
+    m_nCount = 0;
+    m_bLastPressMade = false;
+    m_bKeyUpPending = false;
+    m_nPause = std::max<Microseconds>(pause, 0);
+    m_nPeriod = std::max(period, MIN_PERIOD);
+    m_nNextKeyDown = now + m_nPeriod;
+    m_nKeyUpDue = now;
+}
+
+CPressRun::Answer CPressRun::Next(Microseconds now) const {
+    if (m_bKeyUpPending) {
+        return now >= m_nKeyUpDue ? Answer{Action::FinishPress, now} : Answer{Action::Wait, m_nKeyUpDue};
+    }
+    if (!m_bRunning || m_bLastPressMade) {
+        return Answer{Action::Stop, now};
+    }
+    return now >= m_nNextKeyDown ? Answer{Action::Press, now} : Answer{Action::Wait, m_nNextKeyDown};
+}
+
+CPressRun::PressPlan CPressRun::BeginPress(std::uint32_t keysToPress, bool randomDelay) {
+    ++m_nCount;
+    m_bLastPressMade = keysToPress != 0 && m_nCount >= keysToPress;
+    return PressPlan{m_nCount, m_bLastPressMade, randomDelay && !m_bLastPressMade};
+}
+
+void CPressRun::SetPeriod(Microseconds period) {
+    m_nPeriod = std::max(period, MIN_PERIOD);
+}
+
+CPressRun::Answer CPressRun::KeyDown(Microseconds now, bool keyUpKeptBack) {
+    Microseconds due = m_nNextKeyDown;
+    if (now - due >= m_nPeriod) {
+        due = now;
+    }
+    m_nNextKeyDown = due + m_nPeriod;
+    m_bKeyUpPending = keyUpKeptBack;
+    if (m_bKeyUpPending) {
+        m_nKeyUpDue = std::max(due + m_nPause, now + m_nPause - LATENESS_ABSORBED);
+        // The next key-down waits for this key-up: back to back, on a grid that starts again there.
+        m_nNextKeyDown = std::max(m_nNextKeyDown, m_nKeyUpDue);
+    }
+    const Answer answer = Next(now);
+    return answer.action == Action::Press ? Answer{Action::Wait, m_nNextKeyDown} : answer;
+}
+
+void CPressRun::KeyUpSent() {
+    m_bKeyUpPending = false;
+}

@@ -1,0 +1,118 @@
+// A run of presses driven as its owner drives it: woken at each deadline (late by a set amount), it
+// sends what the run says is due. Rows give the clock's behaviour, the options and whether each press
+// keeps its key-up back; they expect the key-downs, and every press that keeps a key-up back is held
+// at least its pause.
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/PressRun.h"
+#include "unit/TableRows.h"
+
+namespace {
+
+constexpr Microseconds kMs = 1000;
+
+struct RunRow : NamedRow {
+    int periodMs;
+    std::vector<int> drawnMs; // periods drawn at each press of a random run; empty: a fixed delay
+    int pauseMs;
+    bool keyUpKeptBack;
+    std::uint32_t keysToPress; // 0: the run is cut off after the expected key-downs
+    Microseconds lateBy;       // every wake-up comes this long after its deadline
+    Microseconds pressCost;    // the clock moves on this much while a key-down goes out
+    Microseconds stallAt;      // the third key-down, at or after this moment, comes 1 s late (0: none)
+    std::vector<Microseconds> expectedDowns;
+    Microseconds expectedEnd; // when the run said Stop (0: it was cut off)
+};
+
+struct Outcome {
+    std::vector<Microseconds> downs;
+    std::vector<Microseconds> ups;
+    Microseconds end = 0;
+};
+
+Outcome Drive(const RunRow& row) {
+    CPressRun run;
+    Microseconds now = 0;
+    run.Start(now, CPressRun::PeriodOf(row.periodMs), row.pauseMs * kMs);
+    CPressRun::Answer answer = run.Next(now);
+    Outcome outcome;
+    std::size_t drawn = 0;
+    while (answer.action != CPressRun::Action::Stop && outcome.downs.size() < row.expectedDowns.size() + 1) {
+        EXPECT_EQ(answer.action, CPressRun::Action::Wait) << row.name;
+        now = std::max(now, answer.deadline) + row.lateBy;
+        answer = run.Next(now);
+        if (answer.action == CPressRun::Action::FinishPress) {
+            outcome.ups.push_back(now);
+            run.KeyUpSent();
+            answer = run.Next(now);
+        }
+        if (answer.action == CPressRun::Action::Press) {
+            const CPressRun::PressPlan plan = run.BeginPress(row.keysToPress, !row.drawnMs.empty());
+            EXPECT_EQ(plan.count, outcome.downs.size() + 1) << row.name;
+            if (plan.drawPeriod) {
+                run.SetPeriod(CPressRun::PeriodOf(row.drawnMs.at(drawn++)));
+            }
+            now += row.pressCost;
+            if (row.stallAt != 0 && now >= row.stallAt && outcome.downs.size() == 2) {
+                now += 1000 * kMs;
+            }
+            outcome.downs.push_back(now);
+            answer = run.KeyDown(now, row.keyUpKeptBack);
+        }
+    }
+    if (answer.action == CPressRun::Action::Stop) {
+        outcome.end = now;
+    } else {
+        outcome.downs.pop_back();
+    }
+    return outcome;
+}
+
+using PressRunRows = TableTest<::testing::Test, RunRow>;
+
+} // namespace
+
+TEST_P(PressRunRows, PressesFallOnTheirDeadlinesAndKeysStayDownTheirPause) {
+    const RunRow& row = GetParam();
+
+    const Outcome outcome = Drive(row);
+
+    EXPECT_EQ(outcome.downs, row.expectedDowns);
+    EXPECT_EQ(outcome.end, row.expectedEnd);
+    if (!row.keyUpKeptBack) {
+        EXPECT_TRUE(outcome.ups.empty());
+        return;
+    }
+    for (std::size_t i = 0; i < outcome.ups.size() && i < outcome.downs.size(); ++i) {
+        EXPECT_GE(outcome.ups[i] - outcome.downs[i], row.pauseMs * kMs - CPressRun::LATENESS_ABSORBED)
+            << "press " << i + 1;
+        if (i + 1 < outcome.downs.size()) {
+            EXPECT_LE(outcome.ups[i], outcome.downs[i + 1]) << "press " << i + 1 << " came up after the next";
+        }
+    }
+}
+
+// clang-format off
+const RunRow kRunRows[] = {
+    {"fixed one period apart", 10, {}, 0, false, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
+    {"a pause shorter than the period changes nothing", 10, {}, 9, true, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
+    {"lateness does not add up", 10, {}, 0, false, 0, 300, 0, 0, {10300, 20300, 30300}, 0},
+    {"back to back when the pause is as long as the period", 10, {}, 10, true, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
+    {"back to back when the pause is longer", 10, {}, 25, true, 0, 0, 0, 0, {10 * kMs, 35 * kMs, 60 * kMs}, 0},
+    {"back to back, small late wake-ups do not add up", 10, {}, 10, true, 0, 200, 0, 0, {10200, 20200, 30200}, 0},
+    {"back to back, lateness past what is absorbed stretches each period by the rest", 10, {}, 10, true, 0, 400, 0, 0, {10400, 20550, 30700}, 0},
+    {"a pause with no key-up kept back holds nothing up", 10, {}, 20, false, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
+    {"a key-down that goes out late is held its whole pause", 20, {}, 5, true, 0, 0, 3 * kMs, 0, {23 * kMs, 43 * kMs, 63 * kMs}, 0},
+    {"each random period follows the press it was drawn at", 100, {250, 130, 100, 100}, 0, false, 0, 0, 0, 0, {100 * kMs, 350 * kMs, 480 * kMs}, 0},
+    {"0 ms counts as 1 ms", 0, {}, 0, false, 0, 0, 0, 0, {1 * kMs, 2 * kMs, 3 * kMs}, 0},
+    {"a stall moves the grid on instead of a burst", 10, {}, 0, false, 0, 0, 0, 15 * kMs, {10 * kMs, 20 * kMs, 1030 * kMs, 1040 * kMs}, 0},
+    {"presses that outlast their period each wait their turn", 1, {}, 0, false, 0, 0, 6 * kMs, 0, {7 * kMs, 14 * kMs, 21 * kMs}, 0},
+    {"the count ends the run at its last key-down", 10, {}, 0, false, 3, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 30 * kMs},
+    {"the count ends the run once the last key-up is out", 10, {}, 4, true, 3, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 34 * kMs},
+    {"no period is drawn after the last press", 100, {250}, 0, false, 2, 0, 0, 0, {100 * kMs, 350 * kMs}, 350 * kMs},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, PressRunRows, ::testing::ValuesIn(kRunRows), RowName());
