@@ -1,6 +1,7 @@
 #pragma once
 // Handles cross the ports as 32-bit integers, which holds every Win32 handle in the i686 build:
-// the one pair of conversions, and the one callback that hands enumerated windows to a port visitor.
+// the one pair of conversions, a message's, and the one callback that hands enumerated windows to a port
+// visitor.
 #include <cstdint>
 #include <functional>
 
@@ -21,6 +22,28 @@ template <typename Handle> std::uint32_t FromHandle(Handle handle) {
 
 inline HWND ToHwnd(WindowHandle window) {
     return ToHandle<HWND>(window);
+}
+
+// Msg and MSG have the same fields; only the window handle changes its type on the way.
+template <typename To, typename From, typename HandleConversion>
+To ConvertMsg(const From& from, HandleConversion convertHandle) {
+    To to{};
+    to.hwnd = convertHandle(from.hwnd);
+    to.message = from.message;
+    to.wParam = from.wParam;
+    to.lParam = from.lParam;
+    to.time = from.time;
+    to.pt.x = from.pt.x;
+    to.pt.y = from.pt.y;
+    return to;
+}
+
+inline MSG ToNative(const Msg& msg) {
+    return ConvertMsg<MSG>(msg, ToHwnd);
+}
+
+inline Msg FromNative(const MSG& native) {
+    return ConvertMsg<Msg>(native, FromHandle<HWND>);
 }
 
 // For EnumWindows and EnumChildWindows, with WindowVisitor(visit) as the callback's parameter.

@@ -37,6 +37,7 @@
 #undef MapVirtualKey
 #undef MapVirtualKeyEx
 #undef MessageBox
+#undef PeekMessage
 #undef PostMessage
 #undef RegisterWindowMessage
 #undef SendDlgItemMessage

@@ -8,28 +8,6 @@ HINSTANCE Module() {
     return GetModuleHandleW(nullptr);
 }
 
-// Msg and MSG have the same fields; only the window handle changes its type on the way.
-template <typename To, typename From, typename HandleConversion>
-To ConvertMsg(const From& from, HandleConversion convertHandle) {
-    To to{};
-    to.hwnd = convertHandle(from.hwnd);
-    to.message = from.message;
-    to.wParam = from.wParam;
-    to.lParam = from.lParam;
-    to.time = from.time;
-    to.pt.x = from.pt.x;
-    to.pt.y = from.pt.y;
-    return to;
-}
-
-MSG ToNative(const Msg& msg) {
-    return ConvertMsg<MSG>(msg, ToHwnd);
-}
-
-Msg FromNative(const MSG& native) {
-    return ConvertMsg<Msg>(native, FromHandle<HWND>);
-}
-
 Rect FromNative(const RECT& native) {
     return Rect{native.left, native.top, native.right, native.bottom};
 }
@@ -100,33 +78,17 @@ bool CWin32Windows::DestroyWindow(WindowHandle window) {
     return ::DestroyWindow(ToHwnd(window)) != FALSE;
 }
 
-CWin32Windows::CWin32Windows(CWin32Timers* deadlines) : m_pDeadlines(deadlines) {}
+CWin32Windows::CWin32Windows(IMessageSource* source) : m_pSource(source) {}
 
 bool CWin32Windows::GetMessage(Msg* msg) {
+    if (m_pSource != nullptr) {
+        return m_pSource->GetMessage(msg);
+    }
     MSG native{};
-    if (m_pDeadlines == nullptr) {
-        // 0 for WM_QUIT, -1 for an error: either ends the loop.
-        const BOOL result = GetMessageW(&native, nullptr, 0, 0);
-        *msg = FromNative(native);
-        return result > 0;
-    }
-    // One wait serves the messages and the deadline; a deadline that has come goes first, so that a
-    // busy queue cannot hold a press back. The queue is looked into only when the wait said that
-    // something is in it (it also says so for what is waiting there already), which spares a call to
-    // the system at every deadline.
-    for (;;) {
-        if (m_pDeadlines->TakeDueDeadline(msg)) {
-            return true;
-        }
-        if (m_bQueueMayHoldMessages) {
-            if (PeekMessageW(&native, nullptr, 0, 0, PM_REMOVE)) {
-                *msg = FromNative(native);
-                return native.message != WM_QUIT;
-            }
-            m_bQueueMayHoldMessages = false;
-        }
-        m_bQueueMayHoldMessages = !m_pDeadlines->WaitForMessageOrDeadline();
-    }
+    // 0 for WM_QUIT, -1 for an error: either ends the loop.
+    const BOOL result = GetMessageW(&native, nullptr, 0, 0);
+    *msg = FromNative(native);
+    return result > 0;
 }
 
 void CWin32Windows::TranslateMessage(const Msg& msg) {

@@ -6,13 +6,13 @@
 #include <functional>
 #include <string>
 
-#include "platform/win32/Win32Timers.h"
+#include "ports/IMessageSource.h"
 #include "ports/IWindows.h"
 
 class CWin32Windows : public IWindows {
 public:
-    // With deadlines, GetMessage also waits for their deadline and hands it out as its WM_TIMER.
-    explicit CWin32Windows(CWin32Timers* deadlines = nullptr);
+    // GetMessage takes the messages from source when one is given, else straight from the queue.
+    explicit CWin32Windows(IMessageSource* source = nullptr);
 
     WindowHandle CreateDialogFromTemplate(std::uint32_t templateId, WindowHandle parent,
                                           IWindowProcedure* procedure) override;
@@ -77,6 +77,5 @@ public:
     IconHandle LoadCursor(std::uint32_t id) override;
 
 private:
-    CWin32Timers* m_pDeadlines;
-    bool m_bQueueMayHoldMessages = true;
+    IMessageSource* m_pSource;
 };

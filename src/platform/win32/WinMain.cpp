@@ -2,11 +2,13 @@
 // relies on, and the entry point that hands the command line to the application.
 #include "app/LimitSingleInstance.h"
 #include "app/PellorApp.h"
+#include "fw/MessagePump.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32KeyboardLayout.h"
 #include "platform/win32/Win32Menus.h"
+#include "platform/win32/Win32MessageQueue.h"
 #include "platform/win32/Win32NotificationArea.h"
 #include "platform/win32/Win32Painting.h"
 #include "platform/win32/Win32Process.h"
@@ -31,7 +33,10 @@ namespace {
 CWin32Registry g_registry;
 CWin32KeyboardInput g_keyboardInput;
 CWin32KeyboardLayout g_keyboardLayout;
-CWin32Timers g_timers;
+CWin32Timers g_systemTimers;
+CWin32MessageQueue g_messageQueue(g_systemTimers);
+// The program's timers are the pump's, which serves their deadlines in the program's own loops.
+CMessagePump g_timers(g_systemTimers, g_messageQueue);
 CWin32Windows g_windows(&g_timers);
 CWin32Menus g_menus;
 CWin32Painting g_painting;
