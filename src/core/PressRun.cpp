@@ -44,11 +44,10 @@ CPressRun::Answer CPressRun::KeyDown(Microseconds now, bool keyUpKeptBack) {
     }
     m_nNextKeyDown = due + m_nPeriod;
     m_bKeyUpPending = keyUpKeptBack;
-    if (m_bKeyUpPending) {
-        m_nKeyUpDue = std::max(due + m_nPause, now + m_nPause - LATENESS_ABSORBED);
-        // The next key-down waits for this key-up: back to back, on a grid that starts again there.
-        m_nNextKeyDown = std::max(m_nNextKeyDown, m_nKeyUpDue);
-    }
+    // The next key-down waits for this key-up, but keeps its place on the grid: when the pause fills
+    // the period, a key-up that came a little late does not put off every press after it.
+    const Microseconds absorbed = m_nPause >= m_nPeriod ? BACK_TO_BACK_LATENESS_ABSORBED : 0;
+    m_nKeyUpDue = std::max(due + m_nPause, now + m_nPause - absorbed);
     const Answer answer = Next(now);
     return answer.action == Action::Press ? Answer{Action::Wait, m_nNextKeyDown} : answer;
 }

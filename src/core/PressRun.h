@@ -4,11 +4,11 @@
 // (it makes the press, sends the key-up, stops) and tells the run what happened.
 //
 // Key-downs fall on a grid: each is due one period after the one before it was due, so lateness never
-// adds up. A key-up kept back by the press goes out at least the pause after its key-down went out,
-// and the next key-down never goes before it: with a pause as long as the period presses run back to
-// back. A press that keeps no key-up back (a modifier, a held key, a message without a key-up) holds
-// nothing up. A key-down more than a whole period late (the system was suspended, say) moves the grid
-// on rather than making up for it in a burst.
+// adds up. A key-up kept back by the press goes out the pause after its key-down went out, and the
+// next key-down never goes before it: with a pause as long as the period presses run back to back. A press
+// that keeps no key-up back (a modifier, a held key, a message without a key-up) holds nothing up. A key-down
+// more than a whole period late (the system was suspended, say) moves the grid on rather than making up for
+// it in a burst.
 #include <cstdint>
 
 #include "ports/ITimers.h"
@@ -17,10 +17,11 @@ class CPressRun {
 public:
     // The shortest period honoured: a delay of 0 counts as one millisecond.
     static constexpr Microseconds MIN_PERIOD = 1000;
-    // A key-down at most this late keeps its key-up on the grid (its due time plus the pause): the
-    // wake-up's own latency must not add up press after press when the pause fills the period. Any
-    // later, and the key-up is timed from when the key-down went out, less this much at most.
-    static constexpr Microseconds LATENESS_ABSORBED = 250;
+    // Where the pause fills the period, a key-down at most this late (a tick of the system's timers)
+    // keeps its key-up on the grid, its due time plus the pause: otherwise the wake-up's own latency
+    // would put off every press after it, and the run would drift. Any later, and the key-up is timed
+    // from when the key-down went out, less this much. A shorter pause is always timed from there.
+    static constexpr Microseconds BACK_TO_BACK_LATENESS_ABSORBED = 1000;
 
     enum class Action {
         Wait,        // nothing is due: look again at the deadline
