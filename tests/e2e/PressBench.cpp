@@ -22,19 +22,39 @@
 #include "BenchTable.h"
 #include "BenchTapwellChecks.h"
 #include "ProgramPaths.h"
+#include "TapwellConstants.h"
 
 namespace {
+const char PART_CTRL_F5[] = "ctrl-f5";
+const char PART_PICKED[] = "picked";
 const char PART_ANSWER[] = "answer";
 const char PART_IDLE[] = "idle";
 const char PART_STARTUP[] = "startup";
+const char USAGE[] =
+    "usage: PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [answer] [idle] "
+    "[startup]\n";
 const int EXIT_NOT_RUN = 1;
 const BenchSubject PACER = {"pacer (QPC deadlines)", "pacer"};
 const BenchSubject TIMER_LOOP = {"SetTimer loop", "SetTimer loop"};
 const BenchSubject TAPWELL_DEFAULTS = {"Tapwell defaults (pause 10)", "defaults"};
 const BenchSubject TAPWELL_NO_PAUSE = {"Tapwell pause 0", "pause 0"};
+const BenchSubject TAPWELL_CTRL_F5 = {"Tapwell Ctrl+F5 (pause 20)", "Ctrl+F5"};
+const BenchSubject TAPWELL_PICKED = {"Tapwell picked window", "picked"};
+// A pause longer than the delay: the key-downs must stay on the delay's grid all the same.
+const DWORD CTRL_F5_PAUSE_MS = 20;
+const TapwellPresses CTRL_F5 = {CTRL_F5_PAUSE_MS, MODIFIER_CTRL, KEY_F5, VK_F5, false};
+// The 10 ms block of the default plan, so that Ctrl+F5 stands beside the peers there.
+const int CTRL_F5_DELAY_MS = 10;
+const int CTRL_F5_PRESSES = 2000;
+const TapwellPresses PICKED_WINDOW_LETTER = {TAPWELL_DEFAULT_PAUSE_MS, MODIFIER_NONE, KEY_LETTER_A, 'A',
+                                             true};
+const int PICKED_DELAY_MS = 2;
+const int PICKED_PRESSES = 2000;
 
 struct BenchPlan {
     std::vector<std::pair<int, int>> runs; // delay ms, presses
+    bool bCtrlF5 = false;
+    bool bPicked = false;
     bool bAnswer = false;
     bool bIdle = false;
     bool bStartUp = false;
@@ -43,6 +63,7 @@ struct BenchPlan {
 bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
     if (argc <= 1) {
         plan.runs = {{10, 2000}, {100, 300}};
+        plan.bCtrlF5 = plan.bPicked = true;
         plan.bAnswer = plan.bIdle = plan.bStartUp = true;
         return true;
     }
@@ -50,7 +71,11 @@ bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
         const std::string strPart = argv[i];
         int nDelayMs = 0;
         int nPresses = 0;
-        if (strPart == PART_ANSWER) {
+        if (strPart == PART_CTRL_F5) {
+            plan.bCtrlF5 = true;
+        } else if (strPart == PART_PICKED) {
+            plan.bPicked = true;
+        } else if (strPart == PART_ANSWER) {
             plan.bAnswer = true;
         } else if (strPart == PART_IDLE) {
             plan.bIdle = true;
@@ -69,7 +94,7 @@ bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
 int main(int argc, char** argv) {
     BenchPlan plan;
     if (!ParsePlan(argc, argv, plan)) {
-        std::printf("usage: PressBench.exe [<delay ms>x<presses>]... [answer] [idle] [startup]\n");
+        std::fputs(USAGE, stdout);
         return EXIT_NOT_RUN;
     }
     std::printf("Tapwell: %ls\n", TapwellExePath().c_str());
@@ -81,8 +106,15 @@ int main(int argc, char** argv) {
         rows.push_back(RunPeerProgram(L"BenchPacer.exe", PACER, nDelayMs, nPresses));
         rows.push_back(RunPeerProgram(L"BenchTimerLoop.exe", TIMER_LOOP, nDelayMs, nPresses));
         rows.push_back(RunXdotool(nDelayMs, nPresses));
-        rows.push_back(RunTapwell(TAPWELL_DEFAULT_PAUSE_MS, TAPWELL_DEFAULTS, nDelayMs, nPresses));
-        rows.push_back(RunTapwell(0, TAPWELL_NO_PAUSE, nDelayMs, nPresses));
+        rows.push_back(
+            RunTapwell(LetterPresses(TAPWELL_DEFAULT_PAUSE_MS), TAPWELL_DEFAULTS, nDelayMs, nPresses));
+        rows.push_back(RunTapwell(LetterPresses(0), TAPWELL_NO_PAUSE, nDelayMs, nPresses));
+    }
+    if (plan.bCtrlF5) {
+        rows.push_back(RunTapwell(CTRL_F5, TAPWELL_CTRL_F5, CTRL_F5_DELAY_MS, CTRL_F5_PRESSES));
+    }
+    if (plan.bPicked) {
+        rows.push_back(RunTapwell(PICKED_WINDOW_LETTER, TAPWELL_PICKED, PICKED_DELAY_MS, PICKED_PRESSES));
     }
     PrintBenchTable(rows);
     std::printf("\n");
