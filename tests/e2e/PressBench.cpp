@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchHoldsUnderLoad.h"
 #include "BenchRuns.h"
 #include "BenchTable.h"
 #include "BenchTapwellChecks.h"
@@ -27,11 +28,12 @@
 namespace {
 const char PART_CTRL_F5[] = "ctrl-f5";
 const char PART_PICKED[] = "picked";
+const char PART_LOAD[] = "load";
 const char PART_ANSWER[] = "answer";
 const char PART_IDLE[] = "idle";
 const char PART_STARTUP[] = "startup";
 const char USAGE[] =
-    "usage: PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [answer] [idle] "
+    "usage: PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [load] [answer] [idle] "
     "[startup]\n";
 const int EXIT_NOT_RUN = 1;
 const BenchSubject PACER = {"pacer (QPC deadlines)", "pacer"};
@@ -55,6 +57,7 @@ struct BenchPlan {
     std::vector<std::pair<int, int>> runs; // delay ms, presses
     bool bCtrlF5 = false;
     bool bPicked = false;
+    bool bLoad = false;
     bool bAnswer = false;
     bool bIdle = false;
     bool bStartUp = false;
@@ -63,7 +66,7 @@ struct BenchPlan {
 bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
     if (argc <= 1) {
         plan.runs = {{10, 2000}, {100, 300}};
-        plan.bCtrlF5 = plan.bPicked = true;
+        plan.bCtrlF5 = plan.bPicked = plan.bLoad = true;
         plan.bAnswer = plan.bIdle = plan.bStartUp = true;
         return true;
     }
@@ -75,6 +78,8 @@ bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
             plan.bCtrlF5 = true;
         } else if (strPart == PART_PICKED) {
             plan.bPicked = true;
+        } else if (strPart == PART_LOAD) {
+            plan.bLoad = true;
         } else if (strPart == PART_ANSWER) {
             plan.bAnswer = true;
         } else if (strPart == PART_IDLE) {
@@ -118,6 +123,9 @@ int main(int argc, char** argv) {
     }
     PrintBenchTable(rows);
     std::printf("\n");
+    if (plan.bLoad) {
+        PrintHoldsUnderLoad();
+    }
     if (plan.bAnswer) {
         PrintAnswerTimes();
     }
