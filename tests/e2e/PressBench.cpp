@@ -20,6 +20,7 @@
 
 #include "BenchHoldsUnderLoad.h"
 #include "BenchRuns.h"
+#include "BenchSlowHook.h"
 #include "BenchTable.h"
 #include "BenchTapwellChecks.h"
 #include "ProgramPaths.h"
@@ -32,9 +33,10 @@ const char PART_LOAD[] = "load";
 const char PART_ANSWER[] = "answer";
 const char PART_IDLE[] = "idle";
 const char PART_STARTUP[] = "startup";
+const char PART_SLOW_HOOK[] = "slow-hook";
 const char USAGE[] =
     "usage: PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [load] [answer] [idle] "
-    "[startup]\n";
+    "[startup] [slow-hook]\n";
 const int EXIT_NOT_RUN = 1;
 const BenchSubject PACER = {"pacer (QPC deadlines)", "pacer"};
 const BenchSubject TIMER_LOOP = {"SetTimer loop", "SetTimer loop"};
@@ -61,13 +63,14 @@ struct BenchPlan {
     bool bAnswer = false;
     bool bIdle = false;
     bool bStartUp = false;
+    bool bSlowHook = false;
 };
 
 bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
     if (argc <= 1) {
         plan.runs = {{10, 2000}, {100, 300}};
         plan.bCtrlF5 = plan.bPicked = plan.bLoad = true;
-        plan.bAnswer = plan.bIdle = plan.bStartUp = true;
+        plan.bAnswer = plan.bIdle = plan.bStartUp = plan.bSlowHook = true;
         return true;
     }
     for (int i = 1; i < argc; ++i) {
@@ -86,6 +89,8 @@ bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
             plan.bIdle = true;
         } else if (strPart == PART_STARTUP) {
             plan.bStartUp = true;
+        } else if (strPart == PART_SLOW_HOOK) {
+            plan.bSlowHook = true;
         } else if (std::sscanf(argv[i], "%dx%d", &nDelayMs, &nPresses) == 2 && nDelayMs > 0 && nPresses > 1) {
             plan.runs.emplace_back(nDelayMs, nPresses);
         } else {
@@ -134,6 +139,9 @@ int main(int argc, char** argv) {
     }
     if (plan.bStartUp) {
         PrintStartUpFigures();
+    }
+    if (plan.bSlowHook) {
+        PrintSlowHookFigures();
     }
     return 0;
 }
