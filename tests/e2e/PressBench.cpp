@@ -1,12 +1,17 @@
 // Figures for Tapwell's presses beside its peers, each typing the letter A into the recorder under
 // Wine: a pacer on the performance counter's absolute deadlines (the floor of the platform), a bare
 // SetTimer loop, xdotool, and Tapwell with its default settings and with no pause between key-down
-// and key-up. Then the time Tapwell's main window takes to answer a message during a run with a 5 s
-// pause, whether Tapwell wakes while it waits idle in the tray, its start-up time and its memory.
-// Prints figures only; it never judges them.
+// and key-up. Tapwell's own rows beside them: Ctrl+F5 with a 20 ms pause at 10 ms (ctrl-f5), and the
+// letter posted into the recorder as the picked window with its default options at 2 ms (picked).
+// Then the holds of Tapwell's keys while busy loops take every processor (load), the time Tapwell's
+// main window takes to answer a message during a run with a 5 s pause, whether Tapwell wakes while
+// it waits idle in the tray, its start-up time and its memory, and Tapwell at 1 ms under a keyboard
+// hook that makes every press outlast its period: its answer time, and how soon a posted Stop ends
+// the presses (slow-hook). Prints figures only; it never judges them.
 //
-//   PressBench.exe [<delay ms>x<presses>]... [answer] [idle] [startup]
-//       (nothing named: 10x2000 100x300 answer idle startup)
+//   PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [load] [answer] [idle] [startup]
+//                  [slow-hook]
+//       (nothing named: 10x2000 100x300 and every part)
 //
 // Set by bench/press-accuracy.sh: BENCH_WINESERVER_PID and BENCH_XVFB_PID, the Linux ids of the
 // servers whose CPU time is counted; BENCH_XDOTOOL_DIR, where the script takes requests to run
