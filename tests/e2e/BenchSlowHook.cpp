@@ -120,6 +120,7 @@ void PrintSlowHookFigures() {
         std::fflush(stdout);
         return;
     }
+    // The hook ends with this scope, before Tapwell does, so that what is left down is released at once.
     {
         const CSlowHookProcess hook;
         if (!hook.IsHooking()) {
