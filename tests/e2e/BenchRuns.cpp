@@ -22,6 +22,7 @@ namespace {
 const wchar_t SETTINGS_SECTION[] = L"Settings";
 const wchar_t PAUSE_VALUE[] = L"TimeDelayBetweenKeyDownAndKeyUp";
 const wchar_t METHOD_VALUE[] = L"UseOldKeyInputMethod";
+const wchar_t SEND_TO_ACTIVE_VALUE[] = L"SendKeysToActiveWindow";
 const DWORD BRUTE_METHOD = 1;
 // A run has ended once every press has arrived, or when none has come for this long.
 const DWORD FIRST_PRESS_TIMEOUT_MS = 15000;
@@ -78,10 +79,10 @@ BenchRow NotMade(BenchRow row, const char* pszWhy) {
     return row;
 }
 
-// Waits, looking rarely so as not to disturb the run, until the presses have arrived or stopped
-// coming; then the times of their key-downs.
-std::vector<double> WaitForPresses(const std::wstring& strLogPath, int nPresses) {
-    CPressCounter counter(strLogPath);
+// Waits, looking rarely so as not to disturb the run, until the presses of the key have arrived or
+// stopped coming; then the recorder's log.
+std::vector<RecordedKeyMessage> WaitForPresses(const std::wstring& strLogPath, int nPresses, WPARAM nKey) {
+    CPressCounter counter(strLogPath, nKey);
     int nSeen = 0;
     ULONGLONG nLastArrival = GetTickCount64();
     for (;;) {
@@ -98,8 +99,13 @@ std::vector<double> WaitForPresses(const std::wstring& strLogPath, int nPresses)
         }
         Sleep(PRESS_POLL_MS);
     }
+    return ReadRecorderLog(strLogPath);
+}
+
+// The times of the key's key-downs.
+std::vector<double> PressTimes(const std::vector<RecordedKeyMessage>& log, WPARAM nKey) {
     std::vector<double> times;
-    for (const RecordedKeyMessage& press : MessagesOf(ReadRecorderLog(strLogPath), WM_KEYDOWN, 'A')) {
+    for (const RecordedKeyMessage& press : MessagesOf(log, WM_KEYDOWN, nKey)) {
         times.push_back(press.dMs);
     }
     return times;
@@ -109,13 +115,6 @@ void Finish(BenchRow& row, const std::vector<double>& times, const CpuMarks& sta
     row.bMade = true;
     row.intervals = MeasureIntervals(times, row.nDelayMs);
     SetCpuFigures(start, end, row);
-}
-
-std::wstring ProgramBesideThisOne(const wchar_t* pszProgram) {
-    wchar_t szPath[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    std::wstring strPath = szPath;
-    return strPath.substr(0, strPath.find_last_of(L"\\/") + 1) + pszProgram;
 }
 
 std::wstring PathFromEnvironment(const wchar_t* pszVariable) {
@@ -154,7 +153,21 @@ double ReadSecondsFile(const std::wstring& strPath) {
     const double dSeconds = std::strtod(szText, &pEnd);
     return pEnd != szText ? dSeconds : -1.0;
 }
+
+// Keys posted into the window, the picked window's other options left at their defaults (no key-ups,
+// no characters, the window itself rather than its first Edit).
+bool StorePickedWindow(HWND hWindow) {
+    return WriteProfileDword(SECTION_FIRST_INSTANCE, SEND_TO_ACTIVE_VALUE, 0) &&
+           WriteSeekedWindow(SECTION_FIRST_INSTANCE, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(hWindow)));
+}
 } // namespace
+
+std::wstring ProgramBesideThisOne(const wchar_t* pszProgram) {
+    wchar_t szPath[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+    std::wstring strPath = szPath;
+    return strPath.substr(0, strPath.find_last_of(L"\\/") + 1) + pszProgram;
+}
 
 bool StoreTapwellSettings(DWORD nPauseMs) {
     ResetTapwellRegistry();
@@ -181,7 +194,8 @@ BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, 
         const COwnCpu ownCpu(*pPeer, strProgramPath);
         const CpuMarks start = MarkCpu(ownCpu.Seconds());
         SetEvent(hGo);
-        const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
+        const std::vector<double> times =
+            PressTimes(WaitForPresses(driver.RecorderLogPath(), nPresses, 'A'), 'A');
         Finish(row, times, start, MarkCpu(ownCpu.Seconds()));
     } else {
         row.strWhyNotMade = "the program did not get ready to press";
@@ -212,7 +226,8 @@ BenchRow RunXdotool(int nDelayMs, int nPresses) {
                         std::to_string(nDelayMs) + " " + std::to_string(nPresses) + "\n")) {
         return NotMade(row, "the request to run xdotool could not be written");
     }
-    const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
+    const std::vector<double> times =
+        PressTimes(WaitForPresses(driver.RecorderLogPath(), nPresses, 'A'), 'A');
     CpuMarks end = MarkCpu(-1.0);
     if (WaitUntil([&] { return GetFileAttributesW(strResult.c_str()) != INVALID_FILE_ATTRIBUTES; },
                   XDOTOOL_RESULT_TIMEOUT_MS)) {
@@ -224,25 +239,41 @@ BenchRow RunXdotool(int nDelayMs, int nPresses) {
     return row;
 }
 
-BenchRow RunTapwell(DWORD nPauseMs, const BenchSubject& subject, int nDelayMs, int nPresses) {
+TapwellPresses LetterPresses(DWORD nPauseMs) {
+    return {nPauseMs, MODIFIER_NONE, KEY_LETTER_A, 'A', false};
+}
+
+BenchRow RunTapwell(const TapwellPresses& presses, const BenchSubject& subject, int nDelayMs, int nPresses,
+                    std::vector<RecordedKeyMessage>* pLog) {
     BenchRow row = NewRow(subject, true, nDelayMs, nPresses);
-    if (!StoreTapwellSettings(nPauseMs)) {
+    if (!StoreTapwellSettings(presses.nPauseMs)) {
         return NotMade(row, "the settings could not be stored");
     }
     CTapwellDriver driver;
+    // The recorder first: a picked window is stored before Tapwell starts.
+    CTargetWindow* pRecorder = driver.StartRecorder();
+    if (!pRecorder || (presses.bPickedWindow && !StorePickedWindow(pRecorder->Frame()))) {
+        return NotMade(row, "the recorder did not come up");
+    }
     CTapwellInstance* pTapwell = driver.StartTapwell();
     if (!pTapwell ||
-        !pTapwell->FillInRun(KEY_LETTER_A, std::to_wstring(nDelayMs), std::to_wstring(nPresses)) ||
-        !driver.StartRecorder()) {
-        return NotMade(row, "Tapwell or the recorder did not come up");
+        !pTapwell->FillInRun(presses.nKeyPosition, std::to_wstring(nDelayMs), std::to_wstring(nPresses)) ||
+        pTapwell->Form().SelectListEntry(IDC_MODIFIER_LIST, presses.nModifierPosition) !=
+            ActionResult::Done ||
+        !pRecorder->Focus()) {
+        return NotMade(row, "Tapwell did not come up");
     }
     const COwnCpu ownCpu(pTapwell->Process(), TapwellExePath());
     const CpuMarks start = MarkCpu(ownCpu.Seconds());
     if (pTapwell->Form().Click(IDC_START_KEYPRESSING) != ActionResult::Done) {
         return NotMade(row, "Start could not be clicked");
     }
-    const std::vector<double> times = WaitForPresses(driver.RecorderLogPath(), nPresses);
-    Finish(row, times, start, MarkCpu(ownCpu.Seconds()));
+    const std::vector<RecordedKeyMessage> log =
+        WaitForPresses(driver.RecorderLogPath(), nPresses, presses.nKeyCode);
+    Finish(row, PressTimes(log, presses.nKeyCode), start, MarkCpu(ownCpu.Seconds()));
+    if (pLog) {
+        *pLog = log;
+    }
     driver.EndAll();
     ReleaseKeysLeftDown();
     return row;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchClock.h"
 #include "BenchRuns.h"
 #include "BenchServers.h"
 #include "BenchStatistics.h"
@@ -31,14 +32,6 @@ const DWORD IDLE_SETTLE_MS = 1000;
 const DWORD IDLE_MS = 10000;
 const int STARTUP_SAMPLES = 3;
 const DWORD STARTUP_TIMEOUT_MS = 30000;
-
-double NowMs() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 double Difference(double dBefore, double dAfter) {
     return dBefore < 0.0 || dAfter < 0.0 ? -1.0 : dAfter - dBefore;

@@ -63,6 +63,13 @@ ActionResult CDialogRemote::StartClick(int nId) {
     return ActionResult::Done;
 }
 
+ActionResult CDialogRemote::PostClick(int nId) {
+    if (!CanUse(nId)) {
+        return ActionResult::NotPossible;
+    }
+    return PostMessageW(Control(nId), BM_CLICK, 0, 0) ? ActionResult::Done : ActionResult::NotPossible;
+}
+
 ActionResult CDialogRemote::SetHotKey(int nId, BYTE nKey, BYTE nHotKeyModifiers) {
     if (!CanUse(nId)) {
         return ActionResult::NotPossible;

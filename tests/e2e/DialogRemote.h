@@ -33,6 +33,9 @@ public:
     // Clicks a button whose handling opens a modal window, without waiting: the click ends only when
     // that window closes.
     ActionResult StartClick(int nId);
+    // Clicks through the program's message queue, as the mouse would: the click waits its turn behind
+    // whatever the program has queued, and nothing here waits for it to be handled.
+    ActionResult PostClick(int nId);
     // Leaves in a hotkey control what typing the combination into it would (the control does not
     // notify its dialog of a change).
     ActionResult SetHotKey(int nId, BYTE nKey, BYTE nHotKeyModifiers);

@@ -2,10 +2,11 @@
 
 #include "RecorderLog.h"
 
-CPressCounter::CPressCounter(const std::wstring& strLogPath)
+CPressCounter::CPressCounter(const std::wstring& strLogPath, WPARAM nKey)
     : m_hLog(CreateFileW(strLogPath.c_str(), GENERIC_READ,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+                         FILE_ATTRIBUTE_NORMAL, nullptr)),
+      m_nKey(nKey) {}
 
 CPressCounter::~CPressCounter() {
     if (m_hLog != INVALID_HANDLE_VALUE) {
@@ -23,7 +24,8 @@ int CPressCounter::Count() {
         m_strPartialLine.append(buffer, nRead);
         // Complete lines only (none: npos + 1 is 0); the rest waits for the next read.
         const size_t nComplete = m_strPartialLine.rfind('\n') + 1;
-        m_nCount += CountMessages(ParseRecorderLog(m_strPartialLine.substr(0, nComplete)), WM_KEYDOWN, 'A');
+        m_nCount +=
+            CountMessages(ParseRecorderLog(m_strPartialLine.substr(0, nComplete)), WM_KEYDOWN, m_nKey);
         m_strPartialLine.erase(0, nComplete);
     }
     return m_nCount;

@@ -1,14 +1,13 @@
 #pragma once
-// Follows the recorder's log while it grows and counts the presses of the letter A in it (its
-// key-downs), reading only what was added since the last look, so that watching a long run costs
-// next to nothing.
+// Follows the recorder's log while it grows and counts the presses of one key in it (its key-downs),
+// reading only what was added since the last look, so that watching a long run costs next to nothing.
 #include <windows.h>
 
 #include <string>
 
 class CPressCounter {
 public:
-    explicit CPressCounter(const std::wstring& strLogPath);
+    CPressCounter(const std::wstring& strLogPath, WPARAM nKey);
     ~CPressCounter();
     CPressCounter(const CPressCounter&) = delete;
     CPressCounter& operator=(const CPressCounter&) = delete;
@@ -18,6 +17,7 @@ public:
 
 private:
     HANDLE m_hLog;
+    WPARAM m_nKey;
     std::string m_strPartialLine;
     int m_nCount = 0;
 };

@@ -25,6 +25,10 @@ std::wstring RecorderExePath() {
     return WindowsPath(L"" RECORDER_EXE_PATH);
 }
 
+std::wstring SlowKeyboardHookExePath() {
+    return WindowsPath(L"" SLOW_KEYBOARD_HOOK_EXE_PATH);
+}
+
 std::wstring CommandLine(const std::wstring& strProgram, const std::wstring& strArguments) {
     std::wstring strCommandLine = L"\"" + strProgram + L"\"";
     if (!strArguments.empty()) {

@@ -6,6 +6,7 @@
 
 std::wstring TapwellExePath();
 std::wstring RecorderExePath();
+std::wstring SlowKeyboardHookExePath();
 // A command line that starts the program with the arguments (the program's path quoted).
 std::wstring CommandLine(const std::wstring& strProgram, const std::wstring& strArguments);
 // The path with backslashes, a Unix path ("/tmp/x") in Wine's drive form ("Z:\tmp\x").

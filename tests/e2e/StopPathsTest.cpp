@@ -1,6 +1,7 @@
 // However a run with a held key ends (or changes what it holds), nothing stays down: not in the
 // system's key state, and not in the window the keys went to, which gets a key-up for every key-down.
-// And a long pause between key-down and key-up never freezes the window.
+// And a long pause between key-down and key-up never freezes the window, nor do presses that outlast
+// their period keep Stop from acting.
 #include <windows.h>
 
 #include <cctype>
@@ -11,6 +12,7 @@
 #include "Polling.h"
 #include "RecorderLog.h"
 #include "RemoteMessages.h"
+#include "SlowHookProcess.h"
 #include "TapwellCase.h"
 #include "TapwellConstants.h"
 #include "TapwellRegistry.h"
@@ -19,6 +21,9 @@
 #include "settings/SettingsNames.h"
 
 namespace {
+// How long a stopped run is watched for a press that should not come.
+const DWORD STILL_FOR_MS = 1000;
+
 enum class Ending {
     StopButton,
     CountReached,
@@ -258,4 +263,26 @@ TEST_F(StopPaths, StopDuringAFiveSecondPauseLetsGoAtOnceAndTheWindowAnswersThrou
     ASSERT_EQ(downs.size(), 1u);
     EXPECT_LT(MessagesOf(log, WM_KEYUP, 'A').back().dMs - downs.front().dMs, 5000.0)
         << "the stop cut the pause short";
+}
+
+// Under a keyboard hook that makes every press outlast its 1 ms period, a click on Stop still gets its
+// turn in Tapwell's queue and ends the run. Without a pause no wait for a key-up makes room for it.
+TEST_F(StopPaths, StopActsWhileASlowKeyboardHookMakesEveryPressOutlastItsPeriod) {
+    ASSERT_TRUE(WriteProfileDword(SECTION_SETTINGS, L"TimeDelayBetweenKeyDownAndKeyUp", 0));
+    const CSlowHookProcess hook;
+    ASSERT_TRUE(hook.IsHooking());
+    CTapwellInstance* pTapwell = StartEndlessLetterRun(L"1");
+    ASSERT_NE(pTapwell, nullptr);
+    ASSERT_TRUE(WaitForKeyDowns('A', 3));
+
+    ASSERT_EQ(pTapwell->Form().PostClick(IDC_STOP_KEYPRESSING), ActionResult::Done);
+
+    ASSERT_TRUE(pTapwell->WaitForIdle(RUN_TIMEOUT_MS)) << "the run goes on after Stop";
+    const std::wstring strStatus = pTapwell->Form().Text(IDC_STATUS);
+    EXPECT_FALSE(WaitUntil([&] { return pTapwell->Form().Text(IDC_STATUS) != strStatus; }, STILL_FOR_MS))
+        << "the count goes on after Stop";
+    EXPECT_TRUE(WaitUntil([] { return !IsKeyDown('A'); }, SETTLE_TIMEOUT_MS))
+        << "the key is still down in the system's key state";
+    EXPECT_TRUE(WaitUntil([&] { return EveryKeyCameUp(); }, SETTLE_TIMEOUT_MS))
+        << "the recorder got a key-down without its key-up";
 }
