@@ -140,7 +140,7 @@ void CMouseClickManager::PressKeyInActiveWindow(std::uint16_t modifierVk, std::u
 
 void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold) {
     WindowHandle window = m_selectedWindow.GetSeekedWindow();
-    if (m_windows.IsWindow(window) && m_bSendToFirstEdit) {
+    if (m_bSendToFirstEdit && m_windows.IsWindow(window)) {
         window = FindFirstEditChild(window);
     }
     if (!m_windows.IsWindow(window)) {
@@ -277,9 +277,7 @@ void CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std
 }
 
 void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
-    if (!m_windows.IsWindow(window)) {
-        return;
-    }
+    // The caller has found the window: each question about another program's window is a round trip.
     if (m_bSendChars) {
         // The key code stands in for the character: letters give capitals, Enter a carriage return.
         m_input.PostMessage(window, WM_CHAR, vk, 0);

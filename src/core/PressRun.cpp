@@ -39,14 +39,14 @@ void CPressRun::SetPeriod(Microseconds period) {
 
 CPressRun::Answer CPressRun::KeyDown(Microseconds now, bool keyUpKeptBack) {
     Microseconds due = m_nNextKeyDown;
-    if (now - due >= m_nPeriod) {
+    if (now - due >= std::max(m_nPeriod, CATCH_UP_LIMIT)) {
         due = now;
     }
     m_nNextKeyDown = due + m_nPeriod;
     m_bKeyUpPending = keyUpKeptBack;
     // The next key-down waits for this key-up, but keeps its place on the grid: when the pause fills
     // the period, a key-up that came a little late does not put off every press after it.
-    const Microseconds absorbed = m_nPause >= m_nPeriod ? BACK_TO_BACK_LATENESS_ABSORBED : 0;
+    const Microseconds absorbed = m_nPause >= m_nPeriod ? m_nPause / BACK_TO_BACK_PAUSE_ABSORBED_DIVISOR : 0;
     m_nKeyUpDue = std::max(due + m_nPause, now + m_nPause - absorbed);
     const Answer answer = Next(now);
     return answer.action == Action::Press ? Answer{Action::Wait, m_nNextKeyDown} : answer;

@@ -7,8 +7,9 @@
 // adds up. A key-up kept back by the press goes out the pause after its key-down went out, and the
 // next key-down never goes before it: with a pause as long as the period presses run back to back. A press
 // that keeps no key-up back (a modifier, a held key, a message without a key-up) holds nothing up. A key-down
-// more than a whole period late (the system was suspended, say) moves the grid on rather than making up for
-// it in a burst.
+// a little late leaves its place on the grid to the presses after it, which catch up one by one; one
+// more than a whole period and CATCH_UP_LIMIT late (the system was suspended, say) moves the grid on
+// rather than making up for it in a burst.
 #include <cstdint>
 
 #include "ports/ITimers.h"
@@ -17,11 +18,14 @@ class CPressRun {
 public:
     // The shortest period honoured: a delay of 0 counts as one millisecond.
     static constexpr Microseconds MIN_PERIOD = 1000;
-    // Where the pause fills the period, a key-down at most this late (a tick of the system's timers)
-    // keeps its key-up on the grid, its due time plus the pause: otherwise the wake-up's own latency
-    // would put off every press after it, and the run would drift. Any later, and the key-up is timed
-    // from when the key-down went out, less this much. A shorter pause is always timed from there.
-    static constexpr Microseconds BACK_TO_BACK_LATENESS_ABSORBED = 1000;
+    // How late a key-down may be and still keep its place on the grid: a few ticks of the system's
+    // timers, whose wake-ups come up to two milliseconds late, so that short periods do not drift.
+    static constexpr Microseconds CATCH_UP_LIMIT = 10000;
+    // Where the pause fills the period, a key-down at most this share of the pause late keeps its
+    // key-up on the grid, its due time plus the pause: otherwise the wake-up's own latency would put
+    // off every press after it, and the run would drift. Any later, and the key-up is timed from when
+    // the key-down went out, less this share. A shorter pause is always timed from there.
+    static constexpr int BACK_TO_BACK_PAUSE_ABSORBED_DIVISOR = 4;
 
     enum class Action {
         Wait,        // nothing is due: look again at the deadline

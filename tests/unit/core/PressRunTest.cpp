@@ -21,7 +21,7 @@ struct RunRow : NamedRow {
     std::uint32_t keysToPress; // 0: the run is cut off after the expected key-downs
     Microseconds lateBy;       // every wake-up comes this long after its deadline
     Microseconds pressCost;    // the clock moves on this much while a key-down goes out
-    Microseconds stallAt;      // the third key-down, at or after this moment, comes 1 s late (0: none)
+    Microseconds stallBy;      // the third key-down comes this much later still
     std::vector<Microseconds> expectedDowns;
     Microseconds expectedEnd; // when the run said Stop (0: it was cut off)
 };
@@ -55,8 +55,8 @@ Outcome Drive(const RunRow& row) {
                 run.SetPeriod(CPressRun::PeriodOf(row.drawnMs.at(drawn++)));
             }
             now += row.pressCost;
-            if (row.stallAt != 0 && now >= row.stallAt && outcome.downs.size() == 2) {
-                now += 1000 * kMs;
+            if (outcome.downs.size() == 2) {
+                now += row.stallBy;
             }
             outcome.downs.push_back(now);
             answer = run.KeyDown(now, row.keyUpKeptBack);
@@ -86,7 +86,7 @@ TEST_P(PressRunRows, PressesFallOnTheirDeadlinesAndKeysStayDownTheirPause) {
         return;
     }
     const Microseconds absorbed = row.pauseMs >= std::max(row.periodMs, 1) && row.drawnMs.empty()
-                                      ? CPressRun::BACK_TO_BACK_LATENESS_ABSORBED
+                                      ? row.pauseMs * kMs / CPressRun::BACK_TO_BACK_PAUSE_ABSORBED_DIVISOR
                                       : 0;
     for (std::size_t i = 0; i < outcome.ups.size() && i < outcome.downs.size(); ++i) {
         EXPECT_GE(outcome.ups[i] - outcome.downs[i], row.pauseMs * kMs - absorbed) << "press " << i + 1;
@@ -103,14 +103,15 @@ const RunRow kRunRows[] = {
     {"lateness does not add up", 10, {}, 0, false, 0, 300, 0, 0, {10300, 20300, 30300}, 0},
     {"back to back when the pause is as long as the period", 10, {}, 10, true, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
     {"back to back when the pause is longer", 10, {}, 25, true, 0, 0, 0, 0, {10 * kMs, 35 * kMs, 60 * kMs}, 0},
-    {"back to back, late wake-ups up to a tick do not add up", 10, {}, 10, true, 0, 900, 0, 0, {10900, 20900, 30900}, 0},
-    {"back to back, lateness past a tick stretches each period by the rest", 10, {}, 10, true, 0, 1200, 0, 0, {11200, 21400, 31600}, 0},
+    {"back to back, late wake-ups up to a quarter of the pause do not add up", 10, {}, 10, true, 0, 2400, 0, 0, {12400, 22400, 32400}, 0},
+    {"back to back, lateness past a quarter of the pause stretches each period by the rest", 10, {}, 10, true, 0, 3000, 0, 0, {13000, 23500, 34000}, 0},
     {"a pause with no key-up kept back holds nothing up", 10, {}, 20, false, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
     {"a key-down that goes out late is held its whole pause", 20, {}, 5, true, 0, 0, 3 * kMs, 0, {23 * kMs, 43 * kMs, 63 * kMs}, 0},
     {"each random period follows the press it was drawn at", 100, {250, 130, 100, 100}, 0, false, 0, 0, 0, 0, {100 * kMs, 350 * kMs, 480 * kMs}, 0},
     {"0 ms counts as 1 ms", 0, {}, 0, false, 0, 0, 0, 0, {1 * kMs, 2 * kMs, 3 * kMs}, 0},
-    {"a stall moves the grid on instead of a burst", 10, {}, 0, false, 0, 0, 0, 15 * kMs, {10 * kMs, 20 * kMs, 1030 * kMs, 1040 * kMs}, 0},
-    {"presses that outlast their period each wait their turn", 1, {}, 0, false, 0, 0, 6 * kMs, 0, {7 * kMs, 14 * kMs, 21 * kMs}, 0},
+    {"a stall moves the grid on instead of a burst", 10, {}, 0, false, 0, 0, 0, 1000 * kMs, {10 * kMs, 20 * kMs, 1030 * kMs, 1040 * kMs}, 0},
+    {"presses held up less than the limit catch up one by one", 2, {}, 0, false, 0, 0, 0, 5 * kMs, {2 * kMs, 4 * kMs, 11 * kMs, 11 * kMs, 11 * kMs, 12 * kMs}, 0},
+    {"presses that outlast their period each wait their turn", 1, {}, 0, false, 0, 0, 6 * kMs, 0, {7 * kMs, 13 * kMs, 20 * kMs, 26 * kMs}, 0},
     {"the count ends the run at its last key-down", 10, {}, 0, false, 3, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 30 * kMs},
     {"the count ends the run once the last key-up is out", 10, {}, 4, true, 3, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 34 * kMs},
     {"no period is drawn after the last press", 100, {250}, 0, false, 2, 0, 0, 0, {100 * kMs, 350 * kMs}, 350 * kMs},
