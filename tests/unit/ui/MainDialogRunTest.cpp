@@ -1,7 +1,6 @@
 // The pressing run: start and its refusals, the timers and their periods, one press per tick, the
 // count, stop, and the shortcut that toggles it.
 #include <cstdint>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -197,28 +196,6 @@ TEST_F(MainDialogRun, ARandomDelayArmsTimerTwoWithinTheRangeAndReArmsItAtEveryTi
     EXPECT_EQ(m_random.SeedsTaken(), 2) << "one draw at start, one at the tick";
 }
 
-TEST_F(MainDialogRun, BothEndsOfATinyRandomRangeAreReached) {
-    StoreDelay(0, 0, 100);
-    StoreRandomRange(0, 0, 1);
-    StoreInt(L"SetNumberOfClicksToAutomate", 0);
-    for (std::uint32_t seed = 0; seed < 40; ++seed) {
-        m_random.QueueSeed(seed);
-    }
-    StorePause(0);
-    Start();
-    StartWith(KEY_ENTER);
-
-    std::set<std::uint32_t> periods{TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM)};
-    for (int i = 0; i < 39; ++i) {
-        ASSERT_TRUE(Tick());
-        periods.insert(TimerPeriod(CPellorDlg::IDT_PRESS_RANDOM));
-    }
-
-    EXPECT_EQ(periods, (std::set<std::uint32_t>{100, 101}));
-}
-
-// --- Ticks and presses ---
-
 TEST_F(MainDialogRun, EachPressShowsTheCountAtItsKeyDownAndComesUpAfterThePause) {
     StoreDelay(0, 0, 100);
     Start();
@@ -259,34 +236,6 @@ TEST_F(MainDialogRun, AWindowTimerBeforeTheDeadlinePressesNothing) {
 
     EXPECT_TRUE(m_input.Log().Empty());
     EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 100u);
-}
-
-TEST_F(MainDialogRun, ThreeKeysToPressMakeThreePressesThenTheRunGoesIdle) {
-    StartCountedRun(3);
-
-    PressAndPause();
-    PressAndPause();
-    ASSERT_TRUE(Tick());
-    EXPECT_EQ(RunButtons(), RunningButtons()) << "the last press keeps its pause";
-    ASSERT_TRUE(Tick());
-
-    EXPECT_EQ(m_input.Log().Count("SendInput 1 {vk=0x0D scan=0x1C flags=0x0}"), 3u);
-    EXPECT_TRUE(m_input.KeysDown().empty());
-    EXPECT_EQ(Status(), L"Keyed 3 Times");
-    EXPECT_EQ(RunButtons(), IdleButtons());
-    EXPECT_EQ(m_timers.ActiveCount(), 0);
-    EXPECT_FALSE(Tick());
-}
-
-TEST_F(MainDialogRun, ZeroKeysToPressRunsUntilStopped) {
-    StartCountedRun(0);
-
-    for (int i = 0; i < 25; ++i) {
-        PressAndPause();
-    }
-
-    EXPECT_EQ(Status(), L"Keyed 25 Times");
-    EXPECT_EQ(RunButtons(), RunningButtons());
 }
 
 TEST_F(MainDialogRun, AHeldRunEndedByTheCountReleasesItsKeysAfterTheLastPress) {
