@@ -193,7 +193,7 @@ private:
     std::uintptr_t m_nRunTimerId = IDT_PRESS_FIXED;
     CPressRun m_run;
     // How often the count of a fast run is redrawn, and when it last was.
-    static constexpr Microseconds STATUS_REFRESH = 250000;
+    static constexpr Microseconds STATUS_REFRESH = 500000;
     Microseconds m_nStatusShownAt = 0;
     bool m_bStatusPending = false;
     CMenu m_trayMenu;
