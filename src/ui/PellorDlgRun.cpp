@@ -137,6 +137,11 @@ void CPellorDlg::PressKeyOnce() {
     if (!bPressed) {
         m_keyInjector.PressKey(m_nModifierVk, m_nKeyVk & 0xFFFF, m_bHoldKey != 0);
     }
+    // While the input waits for another program's keyboard hook, messages sent to this window are
+    // handled: one of them may have stopped the run, and released what this press held.
+    if (!m_bRunning) {
+        return;
+    }
     // Read after the key-down has gone out: its key-up is timed from here.
     const Microseconds now = m_platform.timers.Now();
     const CPressRun::Answer answer = m_run.KeyDown(now, m_keyInjector.HasUnfinishedPress());
