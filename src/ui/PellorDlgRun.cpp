@@ -137,19 +137,21 @@ void CPellorDlg::PressKeyOnce() {
     if (!bPressed) {
         m_keyInjector.PressKey(m_nModifierVk, m_nKeyVk & 0xFFFF, m_bHoldKey != 0);
     }
+    m_strStatus = L"Keyed " + std::to_wstring(m_nKeyedCount) + L" Times";
+    m_bStatusPending = true;
     // While the input waits for another program's keyboard hook, messages sent to this window are
-    // handled: one of them may have stopped the run, and released what this press held.
+    // handled: one of them may have stopped the run halfway through this press, whose keys go up now.
     if (!m_bRunning) {
+        m_keyInjector.ReleaseHeldKeys();
+        ShowStatus();
         return;
     }
     // Read after the key-down has gone out: its key-up is timed from here.
     const Microseconds now = m_platform.timers.Now();
     const CPressRun::Answer answer = m_run.KeyDown(now, m_keyInjector.HasUnfinishedPress());
 
-    m_strStatus = L"Keyed " + std::to_wstring(m_nKeyedCount) + L" Times";
     // Drawn for every press, the status would cost a repaint each time, faster than anyone reads it:
     // the first and the last count of a run always show, those between at most every STATUS_REFRESH.
-    m_bStatusPending = true;
     if (m_nKeyedCount == 1 || plan.last || now - m_nStatusShownAt >= STATUS_REFRESH) {
         ShowStatus();
         m_nStatusShownAt = now;
