@@ -196,21 +196,6 @@ TEST_F(MainDialogRun, ARandomDelayArmsTimerTwoWithinTheRangeAndReArmsItAtEveryTi
     EXPECT_EQ(m_random.SeedsTaken(), 2) << "one draw at start, one at the tick";
 }
 
-TEST_F(MainDialogRun, EachPressShowsTheCountAtItsKeyDownAndComesUpAfterThePause) {
-    StoreDelay(0, 0, 100);
-    Start();
-    StartWith(KEY_ENTER);
-
-    ASSERT_TRUE(Tick());
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), {kEnterStroke[0]}));
-    EXPECT_EQ(Status(), L"Keyed 1 Times");
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 10u) << "the default pause";
-
-    ASSERT_TRUE(Tick());
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 90u) << "the next press, 100 ms after the first";
-}
-
 TEST_F(MainDialogRun, AFastRunRedrawsTheCountAtMostTwiceASecondAndShowsTheLastAtTheStop) {
     StoreDelay(0, 0, 100);
     StorePause(0);
