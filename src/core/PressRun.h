@@ -48,13 +48,11 @@ public:
 
     // A run starting at now: its first press is due one period later.
     void Start(Microseconds now, Microseconds period, Microseconds pause);
-    bool IsRunning() const { return m_bRunning; }
     // Whatever the run kept back is the owner's to let go.
     void Stop() {
         m_bRunning = false;
         m_bKeyUpPending = false;
     }
-    std::uint32_t Count() const { return m_nCount; }
 
     // What is due at now.
     Answer Next(Microseconds now) const;
