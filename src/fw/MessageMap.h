@@ -20,6 +20,8 @@
 //     void OnX(WParam, LParam)                     handled, result 0
 //     bool OnX(WParam, LParam, LResult* result)    false passes the message on (base maps, then
 //                                                  DefWindowProc), as for "default processing follows"
+// A message that carries a point (mouse buttons, WM_CONTEXTMENU) binds with PointEntry to a handler
+// that takes the point: `void OnX(Point)`, or `bool OnX(Point)` where false passes the message on.
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
@@ -48,6 +50,13 @@ struct MessageMap {
 
 constexpr std::uint32_t kAnyCode = 0xFFFFFFFFu;
 constexpr std::uint32_t kAnyId = 0xFFFFFFFFu;
+
+// The signed x and y a mouse or context-menu message packs into lParam's two low words: left of or
+// above the primary screen they are negative.
+constexpr Point PointFromLParam(LParam lParam) {
+    const auto bits = static_cast<std::uint32_t>(lParam);
+    return Point{static_cast<std::int16_t>(bits & 0xFFFF), static_cast<std::int16_t>(bits >> 16)};
+}
 
 bool MessageMapEntryMatches(const MessageMapEntry& entry, std::uint32_t message, WParam wParam);
 
@@ -93,6 +102,18 @@ bool DispatchMessageHandler(CWnd& wnd, WParam wParam, LParam lParam, LResult* re
     }
 }
 
+template <auto Handler> bool DispatchPointHandler(CWnd& wnd, WParam, LParam lParam, LResult* result) {
+    using Traits = MessageHandlerTraits<decltype(Handler)>;
+    auto& self = static_cast<typename Traits::Class&>(wnd);
+    *result = 0;
+    if constexpr (std::is_same_v<typename Traits::Result, bool>) {
+        return (self.*Handler)(PointFromLParam(lParam));
+    } else {
+        (self.*Handler)(PointFromLParam(lParam));
+        return true;
+    }
+}
+
 // WM_COMMAND with notification code 0: a menu item, an accelerator-less command or BN_CLICKED.
 template <auto Handler> constexpr MessageMapEntry CommandEntry(std::uint32_t id) {
     return MessageMapEntry{WM_COMMAND, 0, id, nullptr, &DispatchCommandHandler<Handler>};
@@ -105,6 +126,10 @@ template <auto Handler> constexpr MessageMapEntry NotifyEntry(std::uint32_t code
 
 template <auto Handler> constexpr MessageMapEntry MessageEntry(std::uint32_t message) {
     return MessageMapEntry{message, kAnyCode, kAnyId, nullptr, &DispatchMessageHandler<Handler>};
+}
+
+template <auto Handler> constexpr MessageMapEntry PointEntry(std::uint32_t message) {
+    return MessageMapEntry{message, kAnyCode, kAnyId, nullptr, &DispatchPointHandler<Handler>};
 }
 
 // A message whose number is only known at run time (RegisterWindowMessage); never matches while

@@ -11,12 +11,6 @@ namespace {
 constexpr int kClassNameLimit = 199;      // the described window
 constexpr int kChildClassNameLimit = 254; // its descendants
 
-// Mouse positions are signed: left of or above the primary screen they are negative.
-Point PointFromLParam(LParam lParam) {
-    const auto bits = static_cast<std::uint32_t>(lParam);
-    return Point{static_cast<std::int16_t>(bits & 0xFFFF), static_cast<std::int16_t>(bits >> 16)};
-}
-
 bool PtInRect(const Rect& rect, Point point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
 }
@@ -52,8 +46,8 @@ private:
 } // namespace
 
 const MessageMapEntry CDlgWindowSelector::s_messageEntries[] = {
-    MessageEntry<&CDlgWindowSelector::OnLButtonDown>(WM_LBUTTONDOWN),
-    MessageEntry<&CDlgWindowSelector::OnLButtonUp>(WM_LBUTTONUP),
+    PointEntry<&CDlgWindowSelector::OnLButtonDown>(WM_LBUTTONDOWN),
+    PointEntry<&CDlgWindowSelector::OnLButtonUp>(WM_LBUTTONUP),
     CommandEntry<&CDlgWindowSelector::OnWindowWithoutControls>(IDC_WINDOW_WITHOUT_CONTROLS),
     CommandEntry<&CDlgWindowSelector::OnDisplaysCharactersClicked>(IDC_SEND_CHARS),
     MessageEntry<&CDlgWindowSelector::OnDestroy>(WM_DESTROY),
@@ -123,8 +117,7 @@ bool CDlgWindowSelector::PreTranslateMessage(const Msg& msg) {
     return CDialog::PreTranslateMessage(msg);
 }
 
-bool CDlgWindowSelector::OnLButtonDown(WParam, LParam lParam, LResult*) {
-    Point point = PointFromLParam(lParam);
+bool CDlgWindowSelector::OnLButtonDown(Point point) {
     m_windows.ClientToScreen(m_hWnd, &point);
     Rect sight;
     if (m_windows.GetWindowRect(GetDlgItem(IDC_SIGHT), &sight) && PtInRect(sight, point)) {
@@ -136,7 +129,7 @@ bool CDlgWindowSelector::OnLButtonDown(WParam, LParam lParam, LResult*) {
     return false;
 }
 
-bool CDlgWindowSelector::OnLButtonUp(WParam, LParam, LResult*) {
+bool CDlgWindowSelector::OnLButtonUp(Point) {
     if (m_bDragging != 0) {
         m_stTarget.SetIcon(m_hIconTarget);
         m_windows.ReleaseCapture();

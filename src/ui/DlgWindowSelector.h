@@ -26,8 +26,9 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
-    bool OnLButtonDown(WParam wParam, LParam lParam, LResult* result);
-    bool OnLButtonUp(WParam wParam, LParam lParam, LResult* result);
+    // Both leave the message to the default processing.
+    bool OnLButtonDown(Point point);
+    bool OnLButtonUp(Point point);
     bool OnDestroy(WParam wParam, LParam lParam, LResult* result);
     void OnWindowWithoutControls();
     void OnDisplaysCharactersClicked();

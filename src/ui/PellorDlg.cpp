@@ -55,7 +55,7 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::RefreshKeyLists>(ID_CONTEXT_REFRESH_KEYS),
     MessageEntry<&CPellorDlg::OnTrayNotify>(WM_TRAYNOTIFY),
     RegisteredMessageEntry<&CPellorDlg::OnTaskbarCreated>(&g_nTaskbarCreatedMsg),
-    MessageEntry<&CPellorDlg::OnContextMenu>(WM_CONTEXTMENU),
+    PointEntry<&CPellorDlg::OnContextMenu>(WM_CONTEXTMENU),
     CommandEntry<&CPellorDlg::OnHideToTray>(IDC_HIDE_TO_TRAY),
     CommandEntry<&CPellorDlg::OnMenuButton>(IDC_MENU),
     CommandEntry<&CPellorDlg::OnTrayShow>(ID_TRAY_SHOW),

@@ -130,7 +130,8 @@ private:
     LResult OnTaskbarCreated(WParam wParam, LParam lParam);
     void OnHideToTray();
     void OnTrayShow();
-    void OnContextMenu(WParam wParam, LParam lParam);
+    // Screen coordinates; (-1, -1) when the menu was asked for from the keyboard.
+    void OnContextMenu(Point point);
     void OnMenuButton();
     void OnContextInstanceMode();
     void TrackContextMenu(Point point);

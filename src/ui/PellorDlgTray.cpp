@@ -10,12 +10,6 @@ namespace {
 
 constexpr LParam MOUSE_MESSAGE_MASK = 0xFFFF;
 
-// WM_CONTEXTMENU carries signed screen coordinates (-1, -1 from the keyboard).
-Point PointFromLParam(LParam lParam) {
-    return Point{static_cast<std::int16_t>(lParam & 0xFFFF),
-                 static_cast<std::int16_t>((lParam >> 16) & 0xFFFF)};
-}
-
 } // namespace
 
 void CPellorDlg::AddTrayIcon() {
@@ -82,8 +76,8 @@ void CPellorDlg::OnTrayShow() {
     SetForegroundWindow();
 }
 
-void CPellorDlg::OnContextMenu(WParam, LParam lParam) {
-    TrackContextMenu(PointFromLParam(lParam));
+void CPellorDlg::OnContextMenu(Point point) {
+    TrackContextMenu(point);
 }
 
 void CPellorDlg::OnMenuButton() {
