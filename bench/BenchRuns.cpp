@@ -19,11 +19,6 @@
 #include "resource.h"
 
 namespace {
-const wchar_t SETTINGS_SECTION[] = L"Settings";
-const wchar_t PAUSE_VALUE[] = L"TimeDelayBetweenKeyDownAndKeyUp";
-const wchar_t METHOD_VALUE[] = L"UseOldKeyInputMethod";
-const wchar_t SEND_TO_ACTIVE_VALUE[] = L"SendKeysToActiveWindow";
-const DWORD BRUTE_METHOD = 1;
 // A run has ended once every press has arrived, or when none has come for this long.
 const DWORD FIRST_PRESS_TIMEOUT_MS = 15000;
 const DWORD STALLED_AFTER_MS = 3000;
@@ -157,7 +152,7 @@ double ReadSecondsFile(const std::wstring& strPath) {
 // Keys posted into the window, the picked window's other options left at their defaults (no key-ups,
 // no characters, the window itself rather than its first Edit).
 bool StorePickedWindow(HWND hWindow) {
-    return WriteProfileDword(SECTION_FIRST_INSTANCE, SEND_TO_ACTIVE_VALUE, 0) &&
+    return WriteProfileDword(SECTION_FIRST_INSTANCE, L"SendKeysToActiveWindow", 0) &&
            WriteSeekedWindow(SECTION_FIRST_INSTANCE, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(hWindow)));
 }
 } // namespace
@@ -171,8 +166,9 @@ std::wstring ProgramBesideThisOne(const wchar_t* pszProgram) {
 
 bool StoreTapwellSettings(DWORD nPauseMs) {
     ResetTapwellRegistry();
-    return WriteProfileDword(SETTINGS_SECTION, PAUSE_VALUE, nPauseMs) &&
-           WriteProfileDword(SETTINGS_SECTION, METHOD_VALUE, BRUTE_METHOD);
+    // "Brute": keybd_event, as the peers press.
+    return WriteProfileDword(L"Settings", L"TimeDelayBetweenKeyDownAndKeyUp", nPauseMs) &&
+           WriteProfileDword(L"Settings", L"UseOldKeyInputMethod", 1);
 }
 
 BenchRow RunPeerProgram(const wchar_t* pszProgram, const BenchSubject& subject, int nDelayMs, int nPresses) {

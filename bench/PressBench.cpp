@@ -18,8 +18,11 @@
 // xdotool; TAPWELL_EXE, another build of Tapwell to measure.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -32,13 +35,6 @@
 #include "TapwellConstants.h"
 
 namespace {
-const char PART_CTRL_F5[] = "ctrl-f5";
-const char PART_PICKED[] = "picked";
-const char PART_LOAD[] = "load";
-const char PART_ANSWER[] = "answer";
-const char PART_IDLE[] = "idle";
-const char PART_STARTUP[] = "startup";
-const char PART_SLOW_HOOK[] = "slow-hook";
 const char USAGE[] =
     "usage: PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [load] [answer] [idle] "
     "[startup] [slow-hook]\n";
@@ -71,31 +67,28 @@ struct BenchPlan {
     bool bSlowHook = false;
 };
 
+// The parts named on the command line, beside the runs given as <delay ms>x<presses>.
+const std::pair<const char*, bool BenchPlan::*> PARTS[] = {
+    {"ctrl-f5", &BenchPlan::bCtrlF5},    {"picked", &BenchPlan::bPicked}, {"load", &BenchPlan::bLoad},
+    {"answer", &BenchPlan::bAnswer},     {"idle", &BenchPlan::bIdle},     {"startup", &BenchPlan::bStartUp},
+    {"slow-hook", &BenchPlan::bSlowHook}};
+
 bool ParsePlan(int argc, char** argv, BenchPlan& plan) {
     if (argc <= 1) {
         plan.runs = {{10, 2000}, {100, 300}};
-        plan.bCtrlF5 = plan.bPicked = plan.bLoad = true;
-        plan.bAnswer = plan.bIdle = plan.bStartUp = plan.bSlowHook = true;
+        for (const auto& part : PARTS) {
+            plan.*part.second = true;
+        }
         return true;
     }
     for (int i = 1; i < argc; ++i) {
-        const std::string strPart = argv[i];
+        const auto named = std::find_if(std::begin(PARTS), std::end(PARTS), [&](const auto& part) {
+            return std::strcmp(part.first, argv[i]) == 0;
+        });
         int nDelayMs = 0;
         int nPresses = 0;
-        if (strPart == PART_CTRL_F5) {
-            plan.bCtrlF5 = true;
-        } else if (strPart == PART_PICKED) {
-            plan.bPicked = true;
-        } else if (strPart == PART_LOAD) {
-            plan.bLoad = true;
-        } else if (strPart == PART_ANSWER) {
-            plan.bAnswer = true;
-        } else if (strPart == PART_IDLE) {
-            plan.bIdle = true;
-        } else if (strPart == PART_STARTUP) {
-            plan.bStartUp = true;
-        } else if (strPart == PART_SLOW_HOOK) {
-            plan.bSlowHook = true;
+        if (named != std::end(PARTS)) {
+            plan.*named->second = true;
         } else if (std::sscanf(argv[i], "%dx%d", &nDelayMs, &nPresses) == 2 && nDelayMs > 0 && nPresses > 1) {
             plan.runs.emplace_back(nDelayMs, nPresses);
         } else {
