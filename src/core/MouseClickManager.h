@@ -27,6 +27,7 @@ public:
     void SetKeyDelay(int ms);
     // The pause between key-down and key-up, as the caller should wait it (never negative).
     int GetKeyDelay() const;
+
     // Types a one-character entry as its character; false when the caller must press by key code.
     bool PressCharacter(const std::wstring& text, int modifierVk, bool hold, bool useOldMethod);
     void PressKey(int modifierVk, int keyVk, bool hold);

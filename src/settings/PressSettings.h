@@ -19,7 +19,7 @@ public:
         int nRandomMins = RANDOM_CLICKS_DELAY_MINS.nDefault;
         int nRandomSeconds = RANDOM_CLICKS_DELAY_SECONDS.nDefault;
         int nRandomMilliSeconds = RANDOM_CLICKS_DELAY_MILLI_SECONDS.nDefault;
-        WindowHandle hSeekedWindow = 0;
+        WindowHandle hSeekedWindow = static_cast<WindowHandle>(SEEKED_WINDOW.nDefault);
     };
 
     explicit CPressSettings(const CAppSettings& settings);
