@@ -27,10 +27,11 @@ inline constexpr StoredInt RANDOM_CLICKS_DELAY_SECONDS{StoredSection::Instance, 
 inline constexpr StoredInt RANDOM_CLICKS_DELAY_MILLI_SECONDS{
     StoredSection::Instance, L"RandomClicksDelayMilliSeconds", 0, ANY_MIN, ANY_MAX};
 
-// Shared by every instance. The method is the index of its radio button: 0 "Normal", 1 "Brute".
+// Shared by every instance. The method is the index of its checked radio button: 0 "Normal",
+// 1 "Brute", -1 neither.
 inline constexpr StoredInt TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP{
     StoredSection::Shared, L"TimeDelayBetweenKeyDownAndKeyUp", 10, 0, 9999999};
-inline constexpr StoredInt USE_OLD_KEY_INPUT_METHOD{StoredSection::Shared, L"UseOldKeyInputMethod", 1, 0, 1};
+inline constexpr StoredInt USE_OLD_KEY_INPUT_METHOD{StoredSection::Shared, L"UseOldKeyInputMethod", 1, -1, 1};
 inline constexpr StoredInt USE_SINGLE_INSTANCE{StoredSection::Shared, L"UseSingleInstance", 1, 0, 1};
 
 // Which share links have been used; a set flag hides its button.
