@@ -58,25 +58,9 @@ int CMouseClickManager::GetKeyDelay() const {
     return std::max(m_nKeyDelay, 0);
 }
 
-void CMouseClickManager::SetSendToActiveWindow(bool sendToActiveWindow) {
-    m_bSendToActiveWindow = sendToActiveWindow;
-}
-
-void CMouseClickManager::SetSendToFirstEdit(bool sendToFirstEdit) {
-    m_bSendToFirstEdit = sendToFirstEdit;
-}
-
-void CMouseClickManager::SetTargetWindowClass(const std::wstring& className) {
-    m_strTargetClass = className;
-}
-
-void CMouseClickManager::SetTargetWindowName(const std::wstring& windowName) {
-    m_strTargetTitle = windowName;
-}
-
 bool CMouseClickManager::PressCharacter(const std::wstring& text, int modifierVk, bool hold,
                                         bool useOldMethod) {
-    if (!m_bSendToActiveWindow || hold || modifierVk != 0 || text.size() != 1) {
+    if (!m_pressOptions.bSendToActiveWindow || hold || modifierVk != 0 || text.size() != 1) {
         return false;
     }
     FinishPress();
@@ -103,7 +87,7 @@ void CMouseClickManager::PressKey(int modifierVk, int keyVk, bool hold) {
     }
     FinishPress();
     const std::uint16_t modifier = static_cast<std::uint16_t>(modifierVk);
-    if (m_bSendToActiveWindow) {
+    if (m_pressOptions.bSendToActiveWindow) {
         PressKeyInActiveWindow(modifier, key, hold);
     } else {
         PressKeyInSelectedWindow(modifier, key, hold);
@@ -140,7 +124,7 @@ void CMouseClickManager::PressKeyInActiveWindow(std::uint16_t modifierVk, std::u
 
 void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold) {
     WindowHandle window = m_selectedWindow.GetSeekedWindow();
-    if (m_bSendToFirstEdit && m_windows.IsWindow(window)) {
+    if (m_pressOptions.bSendToFirstEdit && m_windows.IsWindow(window)) {
         window = FindFirstEditChild(window);
     }
     if (!m_windows.IsWindow(window)) {
@@ -252,10 +236,11 @@ WindowHandle CMouseClickManager::FindReleaseWindow(WindowHandle window) {
         return window;
     }
     // The window that got the key-down is gone: look for a stand-in by class and title, if they are known.
-    if (m_strTargetClass.empty() && m_strTargetTitle.empty()) {
+    if (m_pressOptions.strTargetClass.empty() && m_pressOptions.strTargetName.empty()) {
         return 0;
     }
-    const WindowHandle standIn = m_windows.FindWindow(m_strTargetClass, m_strTargetTitle);
+    const WindowHandle standIn =
+        m_windows.FindWindow(m_pressOptions.strTargetClass, m_pressOptions.strTargetName);
     return m_windows.IsWindow(standIn) ? standIn : 0;
 }
 
@@ -278,13 +263,13 @@ void CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std
 
 void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
     // The caller has found the window: each question about another program's window is a round trip.
-    if (m_bSendChars) {
+    if (m_pressOptions.bSendChars) {
         // The key code stands in for the character: letters give capitals, Enter a carriage return.
         m_input.PostMessage(window, WM_CHAR, vk, 0);
         return;
     }
     m_input.PostMessage(window, WM_KEYDOWN, vk, KeyMessageLParam(WM_KEYDOWN, vk));
-    if (!m_bSendKeyUps) {
+    if (!m_pressOptions.bSendKeyUps) {
         return;
     }
     const LParam keyUpLParam = KeyMessageLParam(WM_KEYUP, vk);

@@ -12,6 +12,7 @@
 #include "ports/IKeyboardInput.h"
 #include "ports/IWindows.h"
 #include "ports/WinTypes.h"
+#include "settings/PressOptions.h"
 
 class CMouseClickManager {
 public:
@@ -26,10 +27,6 @@ public:
     void SetKeyDelay(int ms);
     // The pause between key-down and key-up, as the caller should wait it (never negative).
     int GetKeyDelay() const;
-    void SetSendToActiveWindow(bool sendToActiveWindow);
-    void SetSendToFirstEdit(bool sendToFirstEdit);
-    void SetTargetWindowClass(const std::wstring& className);
-    void SetTargetWindowName(const std::wstring& windowName);
 
     // Types a one-character entry as its character; false when the caller must press by key code.
     bool PressCharacter(const std::wstring& text, int modifierVk, bool hold, bool useOldMethod);
@@ -89,15 +86,10 @@ private:
     ISelectedWindowSource& m_selectedWindow;
 
     int m_nKeyDelay = DEFAULT_KEY_DELAY;
-    bool m_bSendToFirstEdit = false;
-    bool m_bSendToActiveWindow = true;
-    std::wstring m_strTargetClass;
-    std::wstring m_strTargetTitle;
 
 public:
-    // Written directly by the run controller before every press.
-    bool m_bSendKeyUps = false;
-    bool m_bSendChars = false;
+    // Where the presses from now on go and how: the run writes them before every press.
+    PressOptions m_pressOptions;
 
 private:
     WindowHandle m_hFirstEdit = 0;

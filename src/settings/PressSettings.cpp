@@ -57,18 +57,19 @@ bool CPressSettings::WatchKeys() {
 }
 
 void CPressSettings::Reread() {
-    m_values.strTargetClass.clear();
-    m_settings.GetTargetWindowClass(m_values.strTargetClass);
-    m_values.strTargetName = m_values.strTargetClass;
-    m_settings.GetTargetWindowName(m_values.strTargetName);
-    m_values.nSendKeysToActiveWindow = m_settings.GetSendKeysToActiveWindow();
-    m_values.nSendKeysToFirstEdit = m_settings.GetSendKeysToFirstEditOfSelectedWindow();
-    m_values.nSendChars = m_settings.GetSendChars();
-    m_values.nSendKeyUps = m_settings.GetSendKeyUps();
-    m_values.nUseOldKeyInputMethod = m_settings.GetUseOldKeyInputMethod();
-    m_values.nEnableRandomDelay = m_settings.GetEnableRandomDelay();
-    m_values.nRandomMins = m_settings.GetRandomClicksDelayMins();
-    m_values.nRandomSeconds = m_settings.GetRandomClicksDelaySeconds();
-    m_values.nRandomMilliSeconds = m_settings.GetRandomClicksDelayMilliSeconds();
+    // The class text stands in for a missing name.
+    PressOptions& options = m_values.options;
+    options.strTargetClass.clear();
+    m_settings.Get(TARGET_WINDOW_CLASS, options.strTargetClass);
+    options.strTargetName = options.strTargetClass;
+    m_settings.Get(TARGET_WINDOW_NAME, options.strTargetName);
+    for (const PressSwitch& pressSwitch : PRESS_SWITCHES) {
+        options.*pressSwitch.option = m_settings.Get(pressSwitch.value) != 0;
+    }
+    m_values.nUseOldKeyInputMethod = m_settings.Get(USE_OLD_KEY_INPUT_METHOD);
+    m_values.nEnableRandomDelay = m_settings.Get(ENABLE_RANDOM_DELAY);
+    m_values.nRandomMins = m_settings.Get(RANDOM_CLICKS_DELAY_MINS);
+    m_values.nRandomSeconds = m_settings.Get(RANDOM_CLICKS_DELAY_SECONDS);
+    m_values.nRandomMilliSeconds = m_settings.Get(RANDOM_CLICKS_DELAY_MILLI_SECONDS);
     m_values.hSeekedWindow = m_settings.GetSeekedWindow();
 }

@@ -13,18 +13,13 @@
 class CPressSettings {
 public:
     struct Values {
-        std::wstring strTargetClass;
-        std::wstring strTargetName; // the class text when no name is stored
-        int nSendKeysToActiveWindow = 1;
-        int nSendKeysToFirstEdit = 0;
-        int nSendChars = 0;
-        int nSendKeyUps = 0;
-        int nUseOldKeyInputMethod = 1;
-        int nEnableRandomDelay = 0;
-        int nRandomMins = 0;
-        int nRandomSeconds = 0;
-        int nRandomMilliSeconds = 0;
-        WindowHandle hSeekedWindow = 0;
+        PressOptions options;
+        int nUseOldKeyInputMethod = USE_OLD_KEY_INPUT_METHOD.nDefault;
+        int nEnableRandomDelay = ENABLE_RANDOM_DELAY.nDefault;
+        int nRandomMins = RANDOM_CLICKS_DELAY_MINS.nDefault;
+        int nRandomSeconds = RANDOM_CLICKS_DELAY_SECONDS.nDefault;
+        int nRandomMilliSeconds = RANDOM_CLICKS_DELAY_MILLI_SECONDS.nDefault;
+        WindowHandle hSeekedWindow = static_cast<WindowHandle>(SEEKED_WINDOW.nDefault);
     };
 
     explicit CPressSettings(const CAppSettings& settings);

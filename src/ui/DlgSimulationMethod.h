@@ -1,21 +1,19 @@
 #pragma once
 // The modal dialog that chooses how single keys are simulated ("Normal" or "Brute") and the pause
-// between a key's down and up events. It touches no settings: its opener fills the members before
-// running it and stores them when it ends with IDOK.
-#include <cstdint>
-
+// between a key's down and up events. It shows the stored values when it opens and stores them only
+// on a valid OK.
 #include "fw/Dialog.h"
+#include "settings/AppSettings.h"
+#include "ui/SettingsForm.h"
 
 class CDlgSimulationMethod : public CDialog {
 public:
-    static constexpr std::uint32_t MAX_KEY_DOWN_UP_DELAY = 9999999;
-
-    CDlgSimulationMethod(CWnd* pParent, IWindows& windows);
+    CDlgSimulationMethod(CWnd* pParent, IWindows& windows, CAppSettings& settings);
 
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
+    void OnOK() override;
 
-    // Index of the checked radio button: 0 "Normal", 1 "Brute", -1 neither.
-    int m_nMethod = -1;
-    std::uint32_t m_nKeyDownUpDelay = 0;
+private:
+    CSettingsForm m_form;
 };

@@ -4,7 +4,6 @@
 #include "fw/DataExchange.h"
 #include "ports/Win32Constants.h"
 #include "resource.h"
-#include "settings/SettingsNames.h"
 #include "ui/AboutDlg.h"
 #include "ui/ComboKeyList.h"
 #include "ui/DlgWindowSelector.h"
@@ -24,10 +23,10 @@ constexpr wchar_t GOOGLE_TIP[] = L"Give Tovrin Tapwell a Plus+ On Google Plus";
 // The system keeps the low four bits of a system command for itself.
 constexpr WParam SYSTEM_COMMAND_MASK = 0xFFF0;
 
-constexpr int MAX_DELAY_MINUTES = 9999;
-constexpr int MAX_DELAY_SECONDS = 59;
-constexpr int MAX_DELAY_MILLISECONDS = 99999;
-constexpr int MAX_KEYS_TO_PRESS = 9999;
+// Decimal text within the range of the value the field is stored as.
+void ExchangeInRange(CDataExchange& dx, int id, int& field, const StoredInt& value) {
+    dx.Int(id, field, value.nMin, value.nMax);
+}
 
 } // namespace
 
@@ -101,10 +100,10 @@ void CPellorDlg::DoDataExchange(CDataExchange& dx) {
     dx.Control(IDC_KEY_LIST, m_cbKey);
     dx.Control(IDC_STATUS, m_stStatus);
     dx.Control(IDC_SHORTCUT_KEY, m_hotKey);
-    dx.Int(IDC_DELAY_MINUTES, m_nDelayMinutes, 0, MAX_DELAY_MINUTES);
-    dx.Int(IDC_DELAY_SECONDS, m_nDelaySeconds, 0, MAX_DELAY_SECONDS);
-    dx.Int(IDC_DELAY_MILLISECONDS, m_nDelayMilliseconds, 0, MAX_DELAY_MILLISECONDS);
-    dx.Int(IDC_KEYS_TO_PRESS, m_nKeysToPress, 0, MAX_KEYS_TO_PRESS);
+    ExchangeInRange(dx, IDC_DELAY_MINUTES, m_nDelayMinutes, AUTO_CLICKS_DELAY_MINS);
+    ExchangeInRange(dx, IDC_DELAY_SECONDS, m_nDelaySeconds, AUTO_CLICKS_DELAY_SECONDS);
+    ExchangeInRange(dx, IDC_DELAY_MILLISECONDS, m_nDelayMilliseconds, AUTO_CLICKS_DELAY_MILLI_SECONDS);
+    ExchangeInRange(dx, IDC_KEYS_TO_PRESS, m_nKeysToPress, SET_NUMBER_OF_CLICKS_TO_AUTOMATE);
     dx.Check(IDC_HOLD_KEY, m_bHoldKey);
 }
 
@@ -132,10 +131,9 @@ bool CPellorDlg::OnInitDialog() {
     CaptureKeyboardState();
     CDialog::OnInitDialog();
 
-    const CProfile& profile = m_settings.Profile();
-    m_bTwittered = profile.GetProfileInt(SECTION_SOCIAL, VALUE_TWITTERED, 0);
-    m_bFacebooked = profile.GetProfileInt(SECTION_SOCIAL, VALUE_FACEBOOKED, 0);
-    m_bGoogled = profile.GetProfileInt(SECTION_SOCIAL, VALUE_GOOGLED, 0);
+    m_bTwittered = m_settings.Get(TWITTERED);
+    m_bFacebooked = m_settings.Get(FACEBOOKED);
+    m_bGoogled = m_settings.Get(GOOGLED);
     ShowSocialTips();
     const struct {
         int nFlag;

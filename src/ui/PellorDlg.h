@@ -154,7 +154,7 @@ private:
     void OnStartTapforce();
     void OnShareFacebook();
     void OnShareTwitter();
-    void ShareOn(int nButton, const wchar_t* pszFlag, const std::wstring& strAddress);
+    void ShareOn(int nButton, const StoredInt& flag, const std::wstring& strAddress);
     void OpenAddress(const std::wstring& strAddress);
 
     // The screenshot (PellorDlgScreenshot.cpp).

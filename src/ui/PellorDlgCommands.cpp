@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "resource.h"
-#include "settings/SettingsNames.h"
 #include "ui/DlgInstanceController.h"
 #include "ui/DlgRandomDuration.h"
 #include "ui/DlgSimulationMethod.h"
@@ -36,14 +35,8 @@ void CPellorDlg::OnRandomDelay() {
 }
 
 void CPellorDlg::OnSimulationSettings() {
-    auto pDlg = std::make_unique<CDlgSimulationMethod>(this, m_windows);
-    pDlg->m_nMethod = m_settings.GetUseOldKeyInputMethod();
-    pDlg->m_nKeyDownUpDelay = static_cast<std::uint32_t>(m_settings.GetTimeDelayBetweenKeyDownAndKeyUp());
-    if (pDlg->DoModal() == IDOK) {
-        m_settings.SetUseOldKeyInputMethod(pDlg->m_nMethod);
-        // At most MAX_KEY_DOWN_UP_DELAY after a valid OK, so it fits.
-        m_settings.SetTimeDelayBetweenKeyDownAndKeyUp(static_cast<int>(pDlg->m_nKeyDownUpDelay));
-    }
+    auto pDlg = std::make_unique<CDlgSimulationMethod>(this, m_windows, m_settings);
+    pDlg->DoModal();
 }
 
 void CPellorDlg::OnInstanceMode() {
@@ -75,18 +68,18 @@ void CPellorDlg::OnStartTapforce() {
 
 void CPellorDlg::OnShareFacebook() {
     m_bFacebooked = 1;
-    ShareOn(IDC_SHARE_FACEBOOK, VALUE_FACEBOOKED, std::wstring(FACEBOOK_SHARE) + PRODUCT_PAGE);
+    ShareOn(IDC_SHARE_FACEBOOK, FACEBOOKED, std::wstring(FACEBOOK_SHARE) + PRODUCT_PAGE);
 }
 
 void CPellorDlg::OnShareTwitter() {
     m_bTwittered = 1;
-    ShareOn(IDC_SHARE_TWITTER, VALUE_TWITTERED, std::wstring(TWITTER_SHARE) + PRODUCT_PAGE);
+    ShareOn(IDC_SHARE_TWITTER, TWITTERED, std::wstring(TWITTER_SHARE) + PRODUCT_PAGE);
 }
 
 // The flag hides the button at every later start as well.
-void CPellorDlg::ShareOn(int nButton, const wchar_t* pszFlag, const std::wstring& strAddress) {
+void CPellorDlg::ShareOn(int nButton, const StoredInt& flag, const std::wstring& strAddress) {
     m_windows.ShowWindow(GetDlgItem(nButton), SW_HIDE);
-    m_settings.Profile().WriteProfileInt(SECTION_SOCIAL, pszFlag, 1);
+    m_settings.Set(flag, 1);
     OpenAddress(strAddress);
 }
 

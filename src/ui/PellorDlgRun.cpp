@@ -120,12 +120,7 @@ void CPellorDlg::PressKeyOnce() {
         RestartRandomDelayTimer();
     }
 
-    m_keyInjector.SetTargetWindowClass(settings.strTargetClass);
-    m_keyInjector.SetTargetWindowName(settings.strTargetName);
-    m_keyInjector.SetSendToActiveWindow(settings.nSendKeysToActiveWindow != 0);
-    m_keyInjector.SetSendToFirstEdit(settings.nSendKeysToFirstEdit != 0);
-    m_keyInjector.m_bSendChars = settings.nSendChars != 0;
-    m_keyInjector.m_bSendKeyUps = settings.nSendKeyUps != 0;
+    m_keyInjector.m_pressOptions = settings.options;
     const bool bUseOldMethod = settings.nUseOldKeyInputMethod != 0;
 
     bool bPressed = false;

@@ -177,8 +177,8 @@ class InjectorUnderWine : public ::testing::Test {
 protected:
     void SetUp() override {
         injector.SetKeyDelay(5);
-        injector.SetSendToActiveWindow(false);
-        injector.SetSendToFirstEdit(true);
+        injector.m_pressOptions.bSendToActiveWindow = false;
+        injector.m_pressOptions.bSendToFirstEdit = true;
     }
 
     std::uint32_t Scan(UINT vk) { return input.MapVirtualKey(vk, MAPVK_VK_TO_VSC) & 0xFF; }
@@ -194,7 +194,7 @@ class InjectorActiveWindowUnderWine : public InjectorUnderWine {
 protected:
     void SetUp() override {
         injector.SetKeyDelay(5);
-        injector.SetSendToActiveWindow(true);
+        injector.m_pressOptions.bSendToActiveWindow = true;
         for (int i = 0; i < kWaitSteps && GetForegroundWindow() != target.Window(); ++i) {
             Sleep(kWaitStep);
         }
@@ -250,14 +250,14 @@ TEST(KeyboardAdapters, LetterNamesFollowTheCapturedCapsLockState) {
 }
 
 TEST_F(InjectorUnderWine, PostedCharactersArriveInTheFirstEdit) {
-    injector.m_bSendChars = true;
+    injector.m_pressOptions.bSendChars = true;
     injector.PressKey(0, 'A', false);
     injector.PressKey(0, '7', false);
     EXPECT_TRUE(target.WaitForText(L"A7"));
 }
 
 TEST_F(InjectorUnderWine, PostedKeyDownsAreTranslatedIntoCharacters) {
-    injector.m_bSendKeyUps = true;
+    injector.m_pressOptions.bSendKeyUps = true;
     injector.PressKey(0, 'B', false);
     injector.PressKey(0, '5', false);
     EXPECT_TRUE(target.WaitForText(L"b5"));
@@ -268,14 +268,14 @@ TEST_F(InjectorUnderWine, PostedKeyDownsAreTranslatedIntoCharacters) {
 }
 
 TEST_F(InjectorUnderWine, PostedNavigationKeyMovesTheCaret) {
-    injector.m_bSendChars = true;
+    injector.m_pressOptions.bSendChars = true;
     injector.PressKey(0, 'X', false);
     injector.PressKey(0, 'Z', false);
     ASSERT_TRUE(target.WaitForText(L"XZ"));
-    injector.m_bSendChars = false;
-    injector.m_bSendKeyUps = true;
+    injector.m_pressOptions.bSendChars = false;
+    injector.m_pressOptions.bSendKeyUps = true;
     injector.PressKey(0, VK_LEFT, false);
-    injector.m_bSendChars = true;
+    injector.m_pressOptions.bSendChars = true;
     injector.PressKey(0, 'Y', false);
     EXPECT_TRUE(target.WaitForText(L"XYZ"));
     const std::vector<KeyMessage> keys = target.KeysAfterMarker();
@@ -317,7 +317,7 @@ TEST_F(InjectorUnderWine, ModifiedPressPostsFourMessages) {
 TEST_F(InjectorUnderWine, StaleSelectedWindowGetsNothing) {
     stored.m_hWindow = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x7FFE0));
     ASSERT_FALSE(IsWindow(stored.m_hWindow));
-    injector.m_bSendChars = true;
+    injector.m_pressOptions.bSendChars = true;
     injector.PressKey(0, 'A', false);
     EXPECT_TRUE(target.KeysAfterMarker().empty());
 }

@@ -221,7 +221,7 @@ TEST_F(RegistryAdapter, MissingValueIsFileNotFound) {
 TEST_F(RegistryAdapter, APressSeesAValueStoredDuringTheRunThroughTheWatch) {
     CPressSettings press(m_settings);
     press.Watch();
-    ASSERT_EQ(press.Read().nSendChars, 0);
+    ASSERT_FALSE(press.Read().options.bSendChars);
     // The first reads create the section keys, which the watch reports once.
     press.Read();
     EXPECT_FALSE(m_registry.TakeKeyChange()) << "nothing has changed since";
@@ -229,7 +229,7 @@ TEST_F(RegistryAdapter, APressSeesAValueStoredDuringTheRunThroughTheWatch) {
     Store({{INSTANCE_PATH, L"SendChars", REG_DWORD, {1, 0, 0, 0}},
            {SEEKED_PATH, INSTANCE_SECTION, REG_DWORD, {0x34, 0x12, 0, 0}}});
 
-    EXPECT_EQ(press.Read().nSendChars, 1);
+    EXPECT_TRUE(press.Read().options.bSendChars);
     EXPECT_EQ(press.Read().hSeekedWindow, 0x1234u);
     press.Forget();
 }

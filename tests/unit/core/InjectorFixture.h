@@ -39,7 +39,7 @@ protected:
     void SelectTarget() {
         target = Named("target", windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad"));
         selected.m_hWindow = target;
-        injector.SetSendToActiveWindow(false);
+        injector.m_pressOptions.bSendToActiveWindow = false;
     }
 
     // Lets expected lines name a window instead of giving its handle: "PostMessage target WM_KEYUP ...".

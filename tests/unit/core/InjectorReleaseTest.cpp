@@ -11,7 +11,7 @@ protected:
     // A held Shift+Left posted into the first Edit of the target.
     WindowHandle HoldShiftLeftInEdit() {
         const WindowHandle edit = Named("edit", windows.AddChildWindow(target, L"Edit", 1));
-        injector.SetSendToFirstEdit(true);
+        injector.m_pressOptions.bSendToFirstEdit = true;
         injector.PressKey(VK_SHIFT, VK_LEFT, true);
         input.ClearLog();
         return edit;
@@ -86,8 +86,8 @@ TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitl
                 Named("standIn", windows.AddTopLevelWindow(standIn.title, standIn.className, {},
                                                            FakeWindows::kOwnProcessId + 2, 400)));
         }
-        injector.SetTargetWindowClass(row.targetClass);
-        injector.SetTargetWindowName(row.targetTitle);
+        injector.m_pressOptions.strTargetClass = row.targetClass;
+        injector.m_pressOptions.strTargetName = row.targetTitle;
         injector.ReleaseHeldKeys();
         EXPECT_TRUE(SequenceMatches(input.Log(), Lines(row.expected))) << row.name;
         if (!row.targetGone) {
@@ -120,7 +120,7 @@ TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
         {"no held press", [] {}},
         {"a plain press after a held one, in the focused window",
          [&] {
-             injector.SetSendToActiveWindow(true);
+             injector.m_pressOptions.bSendToActiveWindow = true;
              injector.PressKey(0, VK_SPACE, true);
              injector.PressKey(0, VK_SPACE, false);
              FinishPress();
@@ -128,7 +128,7 @@ TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
          }},
         {"a release, in the focused window",
          [&] {
-             injector.SetSendToActiveWindow(true);
+             injector.m_pressOptions.bSendToActiveWindow = true;
              injector.PressKey(VK_SHIFT, VK_TAB, true);
              injector.ReleaseHeldKeys();
              input.ClearLog();

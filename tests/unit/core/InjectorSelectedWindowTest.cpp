@@ -91,8 +91,8 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
     };
     for (const Row& row : rows) {
         SelectTarget(); // a window of its own, with nothing down in it
-        injector.m_bSendKeyUps = row.sendKeyUps;
-        injector.m_bSendChars = row.sendChars;
+        injector.m_pressOptions.bSendKeyUps = row.sendKeyUps;
+        injector.m_pressOptions.bSendChars = row.sendChars;
         injector.PressKey(row.press.modifierVk, row.press.keyVk, row.press.hold);
         FinishPress();
         EXPECT_TRUE(SequenceMatches(input.Log(), Lines(row.expected))) << row.name;
@@ -115,7 +115,7 @@ TEST_F(InjectorSelectedWindow, ExtendedBitIsSetForTwelveKeysOnly) {
         {VK_PRIOR, false},  {VK_NEXT, false},     {VK_SNAPSHOT, false}, {VK_DIVIDE, false},
         {VK_RETURN, false}, {VK_LCONTROL, false}, {VK_LMENU, false},    {0x41, false},
     };
-    injector.m_bSendKeyUps = true;
+    injector.m_pressOptions.bSendKeyUps = true;
     for (const Case& item : cases) {
         const std::uint32_t scan = 0x20;
         input.SetScanCode(item.vk, scan);
@@ -134,7 +134,7 @@ TEST_F(InjectorSelectedWindow, ExtendedBitIsSetForTwelveKeysOnly) {
 
 TEST_F(InjectorSelectedWindow, OnlyTheLowByteOfTheScanCodeIsPosted) {
     input.SetScanCode(VK_PAUSE, 0xE11D);
-    injector.m_bSendKeyUps = true;
+    injector.m_pressOptions.bSendKeyUps = true;
     injector.PressKey(0, VK_PAUSE, false);
     injector.PressKey(VK_CONTROL, VK_PAUSE, false);
     EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
@@ -190,7 +190,7 @@ TEST_F(InjectorSelectedWindow, CharacterPressNeverHappens) {
         bool sendChars;
     } rows[] = {{L"a", false, false}, {L"a", true, false}, {L"\x0444", false, true}};
     for (const auto& row : rows) {
-        injector.m_bSendChars = row.sendChars;
+        injector.m_pressOptions.bSendChars = row.sendChars;
         EXPECT_FALSE(injector.PressCharacter(row.text, 0, false, row.useOldMethod)) << Narrow(row.text);
     }
     EXPECT_TRUE(input.Log().Empty());
@@ -230,7 +230,7 @@ TEST_F(InjectorSelectedWindow, TheFirstEditDescendantGetsTheKeysWhenAsked) {
                     : windows.AddChildWindow(window.parent == kTarget ? target : made[window.parent],
                                              window.className, 1));
         }
-        injector.SetSendToFirstEdit(row.sendToFirstEdit);
+        injector.m_pressOptions.bSendToFirstEdit = row.sendToFirstEdit;
         input.ClearLog();
         injector.PressKey(0, VK_RETURN, false);
         const WindowHandle receiver = row.receiver == kTarget ? target : made[row.receiver];
@@ -242,7 +242,7 @@ TEST_F(InjectorSelectedWindow, TheFirstEditDescendantGetsTheKeysWhenAsked) {
 
 TEST_F(InjectorSelectedWindow, EditSearchStartsAfreshAtEveryPress) {
     const WindowHandle edit = Named("edit", windows.AddChildWindow(target, L"Edit", 1));
-    injector.SetSendToFirstEdit(true);
+    injector.m_pressOptions.bSendToFirstEdit = true;
     injector.PressKey(0, VK_RETURN, false);
     windows.DestroyWindow(edit);
     injector.PressKey(0, VK_RETURN, false);
@@ -253,7 +253,7 @@ TEST_F(InjectorSelectedWindow, EditSearchStartsAfreshAtEveryPress) {
 }
 
 TEST_F(InjectorSelectedWindow, NoInputIsInjected) {
-    injector.m_bSendKeyUps = true;
+    injector.m_pressOptions.bSendKeyUps = true;
     injector.PressKey(VK_CONTROL, VK_F5, false);
     injector.PressKey(0, VK_F5, false);
     injector.PressKey(0, VK_F5, true);

@@ -18,13 +18,13 @@ TEST_F(PressSettings, WatchedValuesAreReadOnceAndAgainAfterAChange) {
     EXPECT_EQ(m_press.Read().hSeekedWindow, 0x1234u);
 
     const int nCallsAfterFirstRead = m_registry.CallCount();
-    EXPECT_EQ(m_press.Read().nSendChars, 0);
+    EXPECT_FALSE(m_press.Read().options.bSendChars);
     EXPECT_EQ(m_registry.CallCount(), nCallsAfterFirstRead) << "nothing changed: no registry call";
 
     m_registry.PutDword(SectionPath(L"Settings 0"), L"SendChars", 1);
     m_registry.PutString(SectionPath(L"Settings 0"), L"TargetWindowClass", L"Notepad");
-    EXPECT_EQ(m_press.Read().nSendChars, 1);
-    EXPECT_EQ(m_press.Read().strTargetName, L"Notepad") << "the class stands in for a missing name";
+    EXPECT_TRUE(m_press.Read().options.bSendChars);
+    EXPECT_EQ(m_press.Read().options.strTargetName, L"Notepad") << "the class stands in for a missing name";
 
     m_press.Forget();
     EXPECT_EQ(m_registry.OpenKeyCount(), 0u);
