@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,12 @@ public:
     // The entries whose line starts with one of the prefixes (e.g. {"PostMessage"}), in order.
     std::vector<std::string> Select(std::initializer_list<std::string> prefixes) const {
         std::vector<std::string> selected;
-        std::copy_if(m_entries.begin(), m_entries.end(), std::back_inserter(selected),
-                     [&](const std::string& line) {
-                         return std::any_of(prefixes.begin(), prefixes.end(), [&](const std::string& prefix) {
-                             return line.compare(0, prefix.size(), prefix) == 0;
-                         });
-                     });
+        for (const std::string& line : m_entries) {
+            if (std::any_of(prefixes.begin(), prefixes.end(),
+                            [&](const auto& prefix) { return line.rfind(prefix, 0) == 0; })) {
+                selected.push_back(line);
+            }
+        }
         return selected;
     }
     std::size_t Count(const std::string& prefix) const { return Select({prefix}).size(); }

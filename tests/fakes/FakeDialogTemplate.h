@@ -1,12 +1,8 @@
 #pragma once
-// A dialog template for FakeWindows, written as data in a test:
-//
-//     windows.AddDialogTemplate(IDD_RANDOM, FakeDialogTemplate{L"Dialog", {
-//         FakeControl::CheckBox(1030, L"Enable Random Delay"),
-//         FakeControl::Edit(1031).DigitsOnly(),
-//     }});
-//
-// The program's own dialogs come from its resource script: fakes/ResourceDialogTemplates.h.
+// A dialog template for FakeWindows, written as data in a test, e.g.
+// FakeDialogTemplate{L"Dialog", {FakeControl::CheckBox(1030, L"Enable"),
+// FakeControl::Edit(1031).DigitsOnly()}}. The program's own dialogs come from its resource script:
+// fakes/ResourceDialogTemplates.h.
 #include <string>
 #include <utility>
 #include <vector>
