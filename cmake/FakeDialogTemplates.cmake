@@ -53,7 +53,7 @@ function(wide_text expression out)
   endif()
 endfunction()
 
-# Characters that would split or nest a CMake list stand in for themselves until the output.
+# Characters that would split or nest a CMake list wait as placeholders until the output.
 file(READ ${RESOURCE_SCRIPT} script)
 string(REPLACE ";" "@SEMICOLON@" script "${script}")
 string(REPLACE "[" "@OPEN@" script "${script}")

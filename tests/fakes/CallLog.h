@@ -60,6 +60,7 @@ inline std::string Narrow(const std::wstring& text) {
     for (wchar_t unit : text) {
         const auto code = static_cast<std::uint32_t>(unit);
         const int trailing = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+        // A lead byte starts with as many one bits as the sequence has bytes: 110..., 1110..., 11110...
         out += static_cast<char>(
             trailing == 0 ? code : ((0xFF00 >> (trailing + 1)) & 0xFF) | (code >> (6 * trailing)));
         for (int k = trailing - 1; k >= 0; --k) {

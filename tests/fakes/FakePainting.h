@@ -32,7 +32,7 @@ public:
     }
     bool DrawIcon(DeviceContext dc, int x, int y, IconHandle icon) override {
         m_log.Add(Call("DrawIcon", {Hex(dc), std::to_string(x), std::to_string(y), Hex(icon)}));
-        return IsOpen(dc);
+        return CheckOpen(dc);
     }
     DeviceContext GetWindowDC(WindowHandle window) override {
         m_log.Add(Call("GetWindowDC", {Hex(window)}));
@@ -51,7 +51,7 @@ public:
     bool PatBlt(DeviceContext dc, int x, int y, int width, int height, std::uint32_t rop) override {
         m_log.Add(Call("PatBlt", {Hex(dc), std::to_string(x), std::to_string(y), std::to_string(width),
                                   std::to_string(height), Hex(rop)}));
-        return IsOpen(dc);
+        return CheckOpen(dc);
     }
     // Returns m_capture, empty (failed) unless the test sets it.
     std::vector<std::uint8_t> CaptureWindow(WindowHandle window) override {
@@ -75,7 +75,8 @@ private:
         m_open[m_nextDC] = window;
         return m_nextDC++;
     }
-    bool IsOpen(DeviceContext dc) {
+    // A use of a context that is not open counts as invalid.
+    bool CheckOpen(DeviceContext dc) {
         m_nInvalidUses += m_open.count(dc) == 0 ? 1 : 0;
         return m_open.count(dc) != 0;
     }
