@@ -9,11 +9,9 @@
 inline std::vector<std::uint8_t> FakeDib(std::int32_t width, std::int32_t height) {
     std::vector<std::uint8_t> dib(40, 0);
     const std::int32_t fields[] = {40, width, height};
-    for (std::size_t field = 0; field < 3; ++field) {
-        for (std::size_t byte = 0; byte < 4; ++byte) {
-            dib[field * 4 + byte] =
-                static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields[field]) >> (8 * byte));
-        }
+    for (std::size_t byte = 0; byte < sizeof fields; ++byte) {
+        dib[byte] =
+            static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields[byte / 4]) >> (8 * (byte % 4)));
     }
     return dib;
 }

@@ -1,13 +1,8 @@
 #pragma once
-// A dialog template for FakeWindows, written as data in a test:
-//
-//     windows.AddDialogTemplate(IDD_RANDOM, FakeDialogTemplate{L"Dialog", {
-//         FakeControl::CheckBox(1030, L"Enable Random Delay"),
-//         FakeControl::Edit(1031).DigitsOnly(),
-//         FakeControl::DefPushButton(IDOK, L"OK"),
-//         FakeControl::PushButton(IDCANCEL, L"Cancel"),
-//     }});
-#include <cstdint>
+// A dialog template for FakeWindows, written as data in a test, e.g.
+// FakeDialogTemplate{L"Dialog", {FakeControl::CheckBox(1030, L"Enable"),
+// FakeControl::Edit(1031).DigitsOnly()}}. The program's own dialogs come from its resource script:
+// fakes/ResourceDialogTemplates.h.
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +34,13 @@ struct FakeControl {
     bool tabStop = true;
     Rect rect; // in the dialog's client area, for hit testing
 
+    static FakeControl Make(int id, FakeControlKind kind, std::wstring text) {
+        FakeControl c;
+        c.id = id;
+        c.kind = kind;
+        c.text = std::move(text);
+        return c;
+    }
     static FakeControl PushButton(int id, std::wstring text = L"") {
         return Make(id, FakeControlKind::PushButton, std::move(text));
     }
@@ -71,18 +73,9 @@ struct FakeControl {
     FakeControl At(Rect r) const { return With(&FakeControl::rect, r); }
 
 private:
-    // A copy with one field changed.
     template <typename T> FakeControl With(T FakeControl::*field, T value) const {
         FakeControl c = *this;
         c.*field = value;
-        return c;
-    }
-
-    static FakeControl Make(int id, FakeControlKind kind, std::wstring text) {
-        FakeControl c;
-        c.id = id;
-        c.kind = kind;
-        c.text = std::move(text);
         return c;
     }
 };

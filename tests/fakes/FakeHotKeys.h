@@ -3,16 +3,20 @@
 // each combination owned by at most one registration. Combinations can be marked as taken by
 // another program; registering one of them, or one this program already holds, fails with
 // ERROR_HOTKEY_ALREADY_REGISTERED, which GetLastError then reports.
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <set>
+#include <string>
 #include <utility>
 
 #include "fakes/CallLog.h"
 #include "ports/IHotKeys.h"
+#include "ports/Win32Constants.h"
 
 class FakeHotKeys : public IHotKeys {
 public:
+    static constexpr std::uint32_t HOTKEY_NOT_REGISTERED = 1419; // ERROR_HOTKEY_NOT_REGISTERED
     struct Combination {
         std::uint32_t modifiers = 0; // MOD_*
         std::uint32_t vk = 0;
@@ -24,8 +28,31 @@ public:
         }
     };
 
-    bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t vk) override;
-    bool UnregisterHotKey(WindowHandle window, int id) override;
+    // "RegisterHotKey(0x1000, 1, 0x0003, 0x75)", "UnregisterHotKey(0x1000, 1)".
+    CCallLog& Log() { return m_log; }
+
+    bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t vk) override {
+        m_log.Add(Call("RegisterHotKey", {Hex(window), std::to_string(id), Hex(modifiers, 4), Hex(vk, 2)}));
+        const Combination combination{modifiers, vk};
+        const bool bHeld =
+            m_taken.count(combination) != 0 ||
+            std::any_of(m_registered.begin(), m_registered.end(),
+                        [&](const auto& registration) { return registration.second == combination; });
+        if (IsRegistered(window, id) || bHeld) {
+            m_nLastError = ERROR_HOTKEY_ALREADY_REGISTERED;
+            return false;
+        }
+        m_registered[{window, id}] = combination;
+        return true;
+    }
+    bool UnregisterHotKey(WindowHandle window, int id) override {
+        m_log.Add(Call("UnregisterHotKey", {Hex(window), std::to_string(id)}));
+        if (m_registered.erase({window, id}) == 0) {
+            m_nLastError = HOTKEY_NOT_REGISTERED;
+            return false;
+        }
+        return true;
+    }
     std::uint32_t GetLastError() override { return m_nLastError; }
 
     // Another program holds this combination.
@@ -34,14 +61,13 @@ public:
     }
 
     bool IsRegistered(WindowHandle window, int id) const { return m_registered.count({window, id}) != 0; }
-    Combination RegisteredAs(WindowHandle window, int id) const; // {0, 0} when not registered
+    Combination RegisteredAs(WindowHandle window, int id) const { // {0, 0} when not registered
+        const auto found = m_registered.find({window, id});
+        return found != m_registered.end() ? found->second : Combination{};
+    }
     std::size_t RegisteredCount() const { return m_registered.size(); }
-    // "RegisterHotKey(0x1000, 1, 0x0003, 0x75)", "UnregisterHotKey(0x1000, 1)".
-    CCallLog& Log() { return m_log; }
 
 private:
-    bool IsHeld(const Combination& combination) const;
-
     std::map<std::pair<WindowHandle, int>, Combination> m_registered;
     std::set<Combination> m_taken;
     std::uint32_t m_nLastError = 0;

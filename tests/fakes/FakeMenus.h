@@ -42,7 +42,6 @@ public:
         MenuHandle handle = 0;
         std::uint32_t resourceId = 0; // 0 for a system menu
         MenuHandle parent = 0;        // the menu a pop-up belongs to
-        WindowHandle systemMenuOf = 0;
         std::vector<Item> items;
         bool hasDefault = false;
         std::uint32_t defaultItem = 0;
@@ -59,38 +58,129 @@ public:
 
     explicit FakeMenus(FakeWindows& windows) : m_windows(windows) {}
 
-    MenuHandle LoadMenu(std::uint32_t id) override;
-    bool DestroyMenu(MenuHandle menu) override;
-    MenuHandle GetSubMenu(MenuHandle menu, int position) override;
-    bool SetMenuDefaultItem(MenuHandle menu, std::uint32_t item, bool byPosition) override;
-    bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, int x, int y, WindowHandle owner) override;
-    MenuHandle GetSystemMenu(WindowHandle window, bool revert) override;
+    MenuHandle LoadMenu(std::uint32_t id) override {
+        m_log.Add("LoadMenu(" + std::to_string(id) + ")");
+        const auto found = m_resources.find(id);
+        return found != m_resources.end() ? Build(found->second, id, 0) : 0;
+    }
+    // Destroys the menu's pop-ups with it.
+    bool DestroyMenu(MenuHandle menu) override {
+        m_log.Add("DestroyMenu(" + Hex(menu) + ")");
+        Menu* target = FindLive(menu);
+        if (target == nullptr) {
+            return false;
+        }
+        target->destroyed = true;
+        for (const Item& item : std::vector<Item>(target->items)) {
+            if (item.subMenu != 0) {
+                DestroyMenu(item.subMenu);
+            }
+        }
+        return true;
+    }
+    MenuHandle GetSubMenu(MenuHandle menu, int position) override {
+        const Menu* target = FindLive(menu);
+        return target && position >= 0 && position < static_cast<int>(target->items.size())
+                   ? target->items[static_cast<std::size_t>(position)].subMenu
+                   : 0;
+    }
+    bool SetMenuDefaultItem(MenuHandle menu, std::uint32_t item, bool byPosition) override {
+        m_log.Add(Call("SetMenuDefaultItem", {Hex(menu), std::to_string(item), BoolText(byPosition)}));
+        Menu* target = FindLive(menu);
+        if (target != nullptr) {
+            target->hasDefault = true;
+            target->defaultItem = item;
+            target->defaultByPosition = byPosition;
+        }
+        return target != nullptr;
+    }
+    bool TrackPopupMenu(MenuHandle menu, std::uint32_t flags, int x, int y, WindowHandle owner) override {
+        m_log.Add(Call("TrackPopupMenu",
+                       {Hex(menu), Hex(flags), std::to_string(x), std::to_string(y), Hex(owner)}));
+        if (FindLive(menu) == nullptr || !m_windows.IsWindow(owner)) {
+            return false;
+        }
+        m_tracked.push_back(TrackCall{menu, flags, x, y, owner});
+        const std::uintptr_t command = m_choices.empty() ? 0 : m_choices.front();
+        if (!m_choices.empty()) {
+            m_choices.pop_front();
+        }
+        if (command != 0) {
+            m_windows.Enqueue(Msg{owner, WM_COMMAND, command & 0xFFFF, 0, 0, {}});
+        }
+        return true;
+    }
+    MenuHandle GetSystemMenu(WindowHandle window, bool revert) override {
+        m_log.Add(Call("GetSystemMenu", {Hex(window), BoolText(revert)}));
+        if (revert || !m_windows.IsWindow(window)) {
+            return 0;
+        }
+        MenuHandle& handle = m_systemMenus[window];
+        handle = handle != 0 ? handle : Build({}, 0, 0);
+        return handle;
+    }
     bool AppendMenu(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,
-                    const std::wstring& text) override;
+                    const std::wstring& text) override {
+        m_log.Add(
+            Call("AppendMenu", {Hex(menu), Hex(flags), std::to_string(id), "\"" + Narrow(text) + "\""}));
+        Menu* target = FindLive(menu);
+        if (target != nullptr) {
+            target->items.push_back(Item{flags, id, text, 0});
+        }
+        return target != nullptr;
+    }
 
-    void AddMenuResource(std::uint32_t id, std::vector<FakeMenuItem> items);
+    void AddMenuResource(std::uint32_t id, std::vector<FakeMenuItem> items) {
+        m_resources[id] = std::move(items);
+    }
     // The command the user picks at the next TrackPopupMenu; 0 dismisses the menu. Without an
     // answer the menu is dismissed.
     void ChooseOnNextTrack(std::uintptr_t command) { m_choices.push_back(command); }
-    // A window without a system menu (GetSystemMenu returns 0).
-    void RemoveSystemMenu(WindowHandle window) { m_noSystemMenu[window] = true; }
 
-    const Menu& MenuOf(MenuHandle menu) const; // fails the test for an unknown handle
+    const Menu& MenuOf(MenuHandle menu) const { // fails the test for an unknown handle
+        const auto found = m_menus.find(menu);
+        if (found == m_menus.end()) {
+            ADD_FAILURE() << "no menu " << Hex(menu);
+            return m_none;
+        }
+        return found->second;
+    }
     const std::vector<TrackCall>& Tracked() const { return m_tracked; }
     // Menus loaded from resources and not destroyed (pop-ups are destroyed with their menu).
-    int LiveLoadedMenus() const;
-    MenuHandle SystemMenuOf(WindowHandle window) const;
+    int LiveLoadedMenus() const {
+        int count = 0;
+        for (const auto& entry : m_menus) {
+            count +=
+                !entry.second.destroyed && entry.second.resourceId != 0 && entry.second.parent == 0 ? 1 : 0;
+        }
+        return count;
+    }
+    MenuHandle SystemMenuOf(WindowHandle window) const {
+        const auto found = m_systemMenus.find(window);
+        return found != m_systemMenus.end() ? found->second : 0;
+    }
     CCallLog& Log() { return m_log; }
 
 private:
-    MenuHandle Build(const std::vector<FakeMenuItem>& items, std::uint32_t resourceId, MenuHandle parent);
-    Menu* FindLive(MenuHandle menu);
+    MenuHandle Build(const std::vector<FakeMenuItem>& items, std::uint32_t resourceId, MenuHandle parent) {
+        const MenuHandle handle = m_nextHandle;
+        m_nextHandle += 4;
+        m_menus[handle] = Menu{handle, resourceId, parent, {}, false, 0, false, false};
+        for (const FakeMenuItem& item : items) {
+            const MenuHandle subMenu = item.popup.empty() ? 0 : Build(item.popup, resourceId, handle);
+            m_menus[handle].items.push_back(Item{item.flags, item.id, item.text, subMenu});
+        }
+        return handle;
+    }
+    Menu* FindLive(MenuHandle menu) {
+        const auto found = m_menus.find(menu);
+        return found != m_menus.end() && !found->second.destroyed ? &found->second : nullptr;
+    }
 
     FakeWindows& m_windows;
     std::map<std::uint32_t, std::vector<FakeMenuItem>> m_resources;
     std::map<MenuHandle, Menu> m_menus;
     std::map<WindowHandle, MenuHandle> m_systemMenus;
-    std::map<WindowHandle, bool> m_noSystemMenu;
     std::deque<std::uintptr_t> m_choices;
     std::vector<TrackCall> m_tracked;
     MenuHandle m_nextHandle = 0x8000;

@@ -1,7 +1,10 @@
 #pragma once
 // The process port with a scripted world: the answer CreateMutex gives (handle and last error) and
-// the top-level windows EnumWindows visits, in order. Calls that change something are logged, into
-// a log of the test's choosing so that they can be ordered against another fake's calls.
+// the top-level windows EnumWindows visits, in order. Calls that change something are logged
+// ("CreateMutex(TRUE, \"name\")", "CloseHandle(0xA10)", "EnumWindows()", "InitCommonControls(0xFF)",
+// "InitializeOle()"), into a log of the test's choosing so that they can be ordered against another
+// fake's calls.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -9,32 +12,64 @@
 
 #include "fakes/CallLog.h"
 #include "ports/IProcess.h"
+#include "ports/Win32Constants.h"
 
 class FakeProcess : public IProcess {
 public:
     static constexpr MutexHandle kMutex = 0x0000'0A10;
-    static constexpr std::uint32_t kProcessId = 1000; // FakeWindows::kOwnProcessId
 
     explicit FakeProcess(CCallLog* sharedLog = nullptr)
         : m_pLog(sharedLog != nullptr ? sharedLog : &m_ownLog) {}
 
-    // "CreateMutex(TRUE, \"name\")"
-    MutexHandle CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) override;
-    bool CloseHandle(MutexHandle handle) override;                             // "CloseHandle(0xA10)"
-    void EnumWindows(const std::function<bool(WindowHandle)>& visit) override; // "EnumWindows()"
-    std::uint32_t GetCurrentProcessId() override { return kProcessId; }
-    bool InitCommonControls(std::uint32_t classes) override; // "InitCommonControls(0xFF)"
-    bool InitializeOle() override;                           // "InitializeOle()"
+    MutexHandle CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) override {
+        m_pLog->Add("CreateMutex(" + BoolText(initialOwner) + ", \"" + Narrow(name) + "\")");
+        if (lastError != nullptr) {
+            *lastError = m_nNextError;
+        }
+        if (m_hNextMutex != 0) {
+            m_openHandles.push_back(m_hNextMutex);
+        }
+        return m_hNextMutex;
+    }
+    bool CloseHandle(MutexHandle handle) override {
+        m_pLog->Add("CloseHandle(" + Hex(handle) + ")");
+        const auto found = std::find(m_openHandles.begin(), m_openHandles.end(), handle);
+        if (found == m_openHandles.end()) {
+            return false;
+        }
+        m_openHandles.erase(found);
+        return true;
+    }
+    void EnumWindows(const std::function<bool(WindowHandle)>& visit) override {
+        m_pLog->Add("EnumWindows()");
+        m_visited.clear();
+        for (WindowHandle window : m_topLevelWindows) {
+            m_visited.push_back(window);
+            if (!visit(window)) {
+                break;
+            }
+        }
+    }
+    std::uint32_t GetCurrentProcessId() override { return 1000; } // FakeWindows::kOwnProcessId
+    bool InitCommonControls(std::uint32_t classes) override {
+        m_pLog->Add("InitCommonControls(" + Hex(classes) + ")");
+        return true;
+    }
+    bool InitializeOle() override {
+        m_pLog->Add("InitializeOle()");
+        return m_bOleSucceeds;
+    }
 
-    // --- Setting the scene ---
     // What the next CreateMutex returns: the handle (0 = failure) and GetLastError right after it.
-    void SetMutexResult(MutexHandle handle, std::uint32_t lastError);
+    void SetMutexResult(MutexHandle handle, std::uint32_t lastError) {
+        m_hNextMutex = handle;
+        m_nNextError = lastError;
+    }
     // Another process already holds the mutex: a handle to the existing one and ERROR_ALREADY_EXISTS.
-    void SetMutexExists();
+    void SetMutexExists() { SetMutexResult(kMutex, ERROR_ALREADY_EXISTS); }
     void SetTopLevelWindows(std::vector<WindowHandle> windows) { m_topLevelWindows = std::move(windows); }
     void SetOleResult(bool succeeds) { m_bOleSucceeds = succeeds; }
 
-    // --- Inspection ---
     // Handles returned by CreateMutex and not closed yet.
     const std::vector<MutexHandle>& OpenHandles() const { return m_openHandles; }
     // Windows handed to the visitor by the last EnumWindows, in order.

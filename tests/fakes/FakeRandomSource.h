@@ -11,7 +11,14 @@ public:
     void QueueSeed(std::uint32_t seed) { m_seeds.push_back(seed); }
     int SeedsTaken() const { return m_nTaken; }
 
-    std::uint32_t NextSeed() override;
+    std::uint32_t NextSeed() override {
+        ++m_nTaken;
+        if (!m_seeds.empty()) {
+            m_nLast = m_seeds.front();
+            m_seeds.pop_front();
+        }
+        return m_nLast;
+    }
 
 private:
     std::deque<std::uint32_t> m_seeds;

@@ -10,9 +10,15 @@ class FakeShell : public IShell {
 public:
     // "ShellExecute(0x1000, \"open\", \"C:\\Tapwell\\Tapforce.exe\", 1)"; returns m_nResult.
     std::intptr_t ShellExecute(WindowHandle owner, const std::wstring& verb, const std::wstring& file,
-                               int showCommand) override;
+                               int showCommand) override {
+        m_log.Add(Call("ShellExecute", {Hex(owner), "\"" + Narrow(verb) + "\"", "\"" + Narrow(file) + "\"",
+                                        std::to_string(showCommand)}));
+        return m_nResult;
+    }
     // The path set below, cut to bufferSize - 1 units as GetModuleFileNameW cuts it.
-    std::wstring GetModuleFileName(std::uint32_t bufferSize) override;
+    std::wstring GetModuleFileName(std::uint32_t bufferSize) override {
+        return bufferSize == 0 ? L"" : m_strModuleFileName.substr(0, bufferSize - 1);
+    }
 
     void SetModuleFileName(const std::wstring& path) { m_strModuleFileName = path; }
     CCallLog& Log() { return m_log; }

@@ -12,13 +12,9 @@ inline std::vector<std::uint8_t> DwordBytes(std::uint32_t value) {
 
 inline std::vector<std::uint8_t> StringBytes(const std::wstring& text, bool bTerminated = true) {
     std::vector<std::uint8_t> bytes;
-    for (wchar_t ch : text) {
+    for (wchar_t ch : bTerminated ? text + L'\0' : text) {
         bytes.push_back(static_cast<std::uint8_t>(ch & 0xFF));
         bytes.push_back(static_cast<std::uint8_t>((ch >> 8) & 0xFF));
-    }
-    if (bTerminated) {
-        bytes.push_back(0);
-        bytes.push_back(0);
     }
     return bytes;
 }

@@ -1,6 +1,6 @@
-// The fakes' copies of the dialog templates against the real ones of Tapwell.rc, created by the
-// system: the same controls in the same order, with the same identifiers, kinds, texts and states,
-// so the dialogs the unit tests drive cannot drift from what the user sees.
+// The fakes' dialog templates, written from Tapwell.rc at build time, against the real ones the
+// system creates from it: the same controls in the same order, with the same identifiers, kinds,
+// texts and states, so the dialogs the unit tests drive cannot drift from what the user sees.
 #include "platform/win32/Win32Sdk.h"
 
 #include <cstddef>
@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/MainDialogTemplates.h"
+#include "fakes/ResourceDialogTemplates.h"
 
 namespace {
 
@@ -109,23 +109,21 @@ std::vector<std::wstring> DescribeReal(int dialogId) {
 struct TemplateCase {
     const char* name;
     int dialogId;
-    FakeDialogTemplate (*fake)();
 };
 
 class DialogTemplates : public ::testing::TestWithParam<TemplateCase> {};
 
 TEST_P(DialogTemplates, FakeCopyMatchesTheResource) {
     const TemplateCase& c = GetParam();
-    EXPECT_EQ(DescribeReal(c.dialogId), Describe(c.fake()));
+    EXPECT_EQ(DescribeReal(c.dialogId), Describe(ResourceDialogTemplate(c.dialogId)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tapwell, DialogTemplates,
-    ::testing::Values(TemplateCase{"Main", IDD_MAIN_DIALOG, MainDialogTemplate},
-                      TemplateCase{"About", IDD_ABOUT_DIALOG, AboutDialogTemplate},
-                      TemplateCase{"RandomDelay", IDD_RANDOM_DELAY, RandomDelayTemplate},
-                      TemplateCase{"InstanceMode", IDD_INSTANCE_MODE, InstanceModeTemplate},
-                      TemplateCase{"SimulationMethod", IDD_SIMULATION_METHOD, SimulationMethodTemplate}),
-    [](const ::testing::TestParamInfo<TemplateCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Tapwell, DialogTemplates,
+                         ::testing::Values(TemplateCase{"Main", IDD_MAIN_DIALOG},
+                                           TemplateCase{"About", IDD_ABOUT_DIALOG},
+                                           TemplateCase{"RandomDelay", IDD_RANDOM_DELAY},
+                                           TemplateCase{"InstanceMode", IDD_INSTANCE_MODE},
+                                           TemplateCase{"SimulationMethod", IDD_SIMULATION_METHOD}),
+                         [](const ::testing::TestParamInfo<TemplateCase>& info) { return info.param.name; });
 
 } // namespace

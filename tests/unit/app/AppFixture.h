@@ -24,7 +24,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeWindows.h"
-#include "fakes/MainDialogTemplates.h"
+#include "fakes/ResourceDialogTemplates.h"
 #include "ports/Platform.h"
 #include "resource.h"
 #include "settings/AppSettings.h"
@@ -79,7 +79,7 @@ protected:
     CPellorApp& App() {
         if (!m_pApp) {
             if (m_bMainDialogTemplate) {
-                m_windows.AddDialogTemplate(IDD_MAIN_DIALOG, MainDialogTemplate());
+                m_windows.AddDialogTemplate(IDD_MAIN_DIALOG, ResourceDialogTemplate(IDD_MAIN_DIALOG));
             }
             m_pGuard = std::make_unique<CLimitSingleInstance>(m_process, SINGLE_INSTANCE_MUTEX_NAME);
             m_pApp = std::make_unique<CPellorApp>(m_platform, m_settings, *m_pGuard);

@@ -1,9 +1,15 @@
 #include "InjectorFixture.h"
-#include "fakes/KeyStrokes.h"
 
 namespace {
 
 class InjectorActiveWindow : public InjectorFixture {};
+
+// Shift+Tab held through two presses into the focused window, then let go: Shift comes up first.
+const std::vector<std::string> kHeldShiftTabTwiceThenReleased = {
+    "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
+    "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
+    "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+};
 
 } // namespace
 

@@ -33,7 +33,7 @@
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeUser.h"
 #include "fakes/FakeWindows.h"
-#include "fakes/MainDialogTemplates.h"
+#include "fakes/ResourceDialogTemplates.h"
 #include "ports/Platform.h"
 #include "ports/Win32Constants.h"
 #include "resource.h"
@@ -114,12 +114,11 @@ protected:
         m_profile.SetRegistryKey(L"Tov rin");
         g_nInstanceNumber = 0;
         m_settings.FormatInstanceSection();
-        m_windows.AddDialogTemplate(IDD_MAIN_DIALOG, MainDialogTemplate());
-        m_windows.AddDialogTemplate(IDD_ABOUT_DIALOG, AboutDialogTemplate());
+        for (int dialogId : {IDD_MAIN_DIALOG, IDD_ABOUT_DIALOG, IDD_RANDOM_DELAY, IDD_INSTANCE_MODE,
+                             IDD_SIMULATION_METHOD}) {
+            m_windows.AddDialogTemplate(dialogId, ResourceDialogTemplate(dialogId));
+        }
         m_windows.AddDialogTemplate(IDD_WINDOW_SELECTOR, selector_test::SelectorTemplate());
-        m_windows.AddDialogTemplate(IDD_RANDOM_DELAY, RandomDelayTemplate());
-        m_windows.AddDialogTemplate(IDD_INSTANCE_MODE, InstanceModeTemplate());
-        m_windows.AddDialogTemplate(IDD_SIMULATION_METHOD, SimulationMethodTemplate());
         m_windows.SetString(IDS_ABOUT_MENU_ITEM, L"&About Tovrin Tapwell...");
         AddTrayMenuResource(m_menus);
         AddContextMenuResource(m_menus);
