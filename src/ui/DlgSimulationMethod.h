@@ -10,7 +10,7 @@ class CDlgSimulationMethod : public CDialog {
 public:
     static constexpr std::uint32_t MAX_KEY_DOWN_UP_DELAY = 9999999;
 
-    CDlgSimulationMethod(CWnd* pParent, IWindows& windows);
+    CDlgSimulationMethod(CWnd* pParent, const WindowPorts& windows);
 
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;

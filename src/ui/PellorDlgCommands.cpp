@@ -31,12 +31,12 @@ std::wstring CompanionNotFoundText(const std::wstring& strFolder) {
 } // namespace
 
 void CPellorDlg::OnRandomDelay() {
-    auto pDlg = std::make_unique<CDlgRandomDuration>(this, m_windows, m_settings);
+    auto pDlg = std::make_unique<CDlgRandomDuration>(this, m_platform.windows, m_settings);
     pDlg->DoModal();
 }
 
 void CPellorDlg::OnSimulationSettings() {
-    auto pDlg = std::make_unique<CDlgSimulationMethod>(this, m_windows);
+    auto pDlg = std::make_unique<CDlgSimulationMethod>(this, m_platform.windows);
     pDlg->m_nMethod = m_settings.GetUseOldKeyInputMethod();
     pDlg->m_nKeyDownUpDelay = static_cast<std::uint32_t>(m_settings.GetTimeDelayBetweenKeyDownAndKeyUp());
     if (pDlg->DoModal() == IDOK) {
@@ -47,7 +47,7 @@ void CPellorDlg::OnSimulationSettings() {
 }
 
 void CPellorDlg::OnInstanceMode() {
-    auto pDlg = std::make_unique<CDlgInstanceController>(this, m_windows, m_settings);
+    auto pDlg = std::make_unique<CDlgInstanceController>(this, m_platform.windows, m_settings);
     pDlg->DoModal();
 }
 
@@ -85,7 +85,7 @@ void CPellorDlg::OnShareTwitter() {
 
 // The flag hides the button at every later start as well.
 void CPellorDlg::ShareOn(int nButton, const wchar_t* pszFlag, const std::wstring& strAddress) {
-    m_windows.ShowWindow(GetDlgItem(nButton), SW_HIDE);
+    m_dialogs.ShowWindow(GetDlgItem(nButton), SW_HIDE);
     m_settings.Profile().WriteProfileInt(SECTION_SOCIAL, pszFlag, 1);
     OpenAddress(strAddress);
 }

@@ -51,7 +51,7 @@ LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
             // Without the foreground the menu would stay open when the user clicks elsewhere.
             SetForegroundWindow();
             Point point;
-            m_windows.GetCursorPos(&point);
+            m_platform.pointer.GetCursorPos(&point);
             m_trayIcon.TrackMenu(point.x, point.y, m_hWnd);
         }
         break;
@@ -88,7 +88,7 @@ void CPellorDlg::OnContextMenu(WParam, LParam lParam) {
 
 void CPellorDlg::OnMenuButton() {
     Point point;
-    m_windows.GetCursorPos(&point);
+    m_platform.pointer.GetCursorPos(&point);
     TrackContextMenu(point);
 }
 
