@@ -1,6 +1,7 @@
 #pragma once
 // Questions about the windows of a FakeWindowTree, answered from its state; the system metrics are
 // the test's to set.
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -55,7 +56,7 @@ public:
     bool GetWindowRect(WindowHandle window, Rect* rect) override {
         const FakeWindow* target = m_tree.FindLive(window);
         if (target != nullptr) {
-            *rect = m_tree.ScreenRect(*target);
+            *rect = ScreenRect(*target);
         }
         return target != nullptr;
     }
@@ -76,9 +77,24 @@ public:
         point->y += screen.top;
         return true;
     }
-    WindowHandle WindowFromPoint(Point point) override { return m_tree.WindowAt(point); }
+    // The deepest visible, enabled window under point (group boxes let the point through).
+    WindowHandle WindowFromPoint(Point point) override {
+        for (WindowHandle window : m_tree.TopLevelWindows()) {
+            if (m_tree.Window(window).visible && Contains(m_tree.Window(window).rect, point)) {
+                return DeepestChildAt(window, point);
+            }
+        }
+        return 0;
+    }
+    // Only GW_HWNDNEXT, the one command the program gives: the next sibling in z-order.
     WindowHandle GetWindow(WindowHandle window, std::uint32_t command) override {
-        return m_tree.Related(window, command);
+        const FakeWindow* target = m_tree.FindLive(window);
+        if (target == nullptr || command != GW_HWNDNEXT) {
+            return 0;
+        }
+        const auto siblings = target->child ? m_tree.ChildrenOf(target->parent) : m_tree.TopLevelWindows();
+        const auto next = std::find(siblings.begin(), siblings.end(), window) + 1;
+        return next != siblings.end() ? *next : 0;
     }
     std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override {
         const FakeWindow* target = m_tree.FindLive(window);
@@ -88,11 +104,7 @@ public:
         return target != nullptr ? target->threadId : 0;
     }
     void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override {
-        for (WindowHandle child : m_tree.DescendantsOf(parent)) {
-            if (!visit(child)) {
-                return;
-            }
-        }
+        VisitDescendants(parent, visit);
     }
     // Visible when it and every parent up to its top-level window are.
     bool IsWindowVisible(WindowHandle window) override {
@@ -115,6 +127,35 @@ public:
     void SetSystemMetric(int index, int value) { m_systemMetrics[index] = value; }
 
 private:
+    static bool Contains(const Rect& rect, Point point) {
+        return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
+    }
+    Rect ScreenRect(const FakeWindow& window) const {
+        const Rect origin =
+            window.child && m_tree.Exists(window.parent) ? ScreenRect(m_tree.Window(window.parent)) : Rect{};
+        return Rect{origin.left + window.rect.left, origin.top + window.rect.top,
+                    origin.left + window.rect.right, origin.top + window.rect.bottom};
+    }
+    WindowHandle DeepestChildAt(WindowHandle parent, Point point) const {
+        for (WindowHandle child : m_tree.ChildrenOf(parent)) {
+            const FakeWindow& window = m_tree.Window(child);
+            if (window.visible && window.enabled && window.kind != FakeControlKind::GroupBox &&
+                Contains(ScreenRect(window), point)) {
+                return DeepestChildAt(child, point);
+            }
+        }
+        return parent;
+    }
+    // Depth first, until visit returns false.
+    bool VisitDescendants(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) {
+        for (WindowHandle child : m_tree.ChildrenOf(parent)) {
+            if (!visit(child) || !VisitDescendants(child, visit)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     FakeWindowTree& m_tree;
     std::map<int, int> m_systemMetrics{
         {SM_CXICON, 32}, {SM_CYICON, 32}, {SM_CXVIRTUALSCREEN, 1280}, {SM_CYVIRTUALSCREEN, 1024}};

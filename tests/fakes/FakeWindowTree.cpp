@@ -23,10 +23,6 @@ FakeControlKind KindOfClass(const std::wstring& className) {
     return FakeControlKind::Window;
 }
 
-bool Contains(const Rect& rect, Point point) {
-    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
-}
-
 } // namespace
 
 FakeWindow& FakeWindowTree::NewWindow(FakeControlKind kind, WindowHandle parent, bool child,
@@ -130,8 +126,7 @@ LResult FakeWindowTree::Deliver(WindowHandle window, std::uint32_t message, WPar
         ClickButton(window);
         return 0;
     }
-    target->ControlMessage(message, wParam, lParam, &result);
-    return result;
+    return target->ControlMessage(message, wParam, lParam);
 }
 
 LResult FakeWindowTree::DefaultProcessing(WindowHandle window, std::uint32_t message, WParam wParam,
@@ -147,16 +142,7 @@ LResult FakeWindowTree::DefaultProcessing(WindowHandle window, std::uint32_t mes
     if (message == WM_SYSCOMMAND) {
         return (wParam & 0xFFF0) == SC_CLOSE ? Deliver(window, WM_CLOSE, 0, 0) : 0;
     }
-    LResult result = 0;
-    m_windows.at(window).ControlMessage(message, wParam, lParam, &result);
-    return result;
-}
-
-void FakeWindowTree::NotifyParent(WindowHandle control, std::uint32_t code) {
-    const FakeWindow* window = FindLive(control);
-    if (window != nullptr && window->child) {
-        Deliver(window->parent, WM_COMMAND, CommandWParam(window->id, code), static_cast<LParam>(control));
-    }
+    return m_windows.at(window).ControlMessage(message, wParam, lParam);
 }
 
 void FakeWindowTree::ClickButton(WindowHandle button) {
@@ -167,142 +153,27 @@ void FakeWindowTree::ClickButton(WindowHandle button) {
     if (window->kind == FakeControlKind::CheckBox) {
         window->check = window->check == static_cast<int>(BST_CHECKED) ? 0 : 1;
     } else if (window->kind == FakeControlKind::Radio) {
-        for (WindowHandle member : RadioGroupOf(button)) {
+        // Its group: the run of radio siblings around it, split where a button starts a group.
+        std::vector<WindowHandle> group;
+        for (WindowHandle sibling : ChildrenOf(window->parent)) {
+            const FakeWindow& other = m_windows.at(sibling);
+            const bool radio = other.kind == FakeControlKind::Radio;
+            if (!radio || other.groupStart) {
+                if (std::find(group.begin(), group.end(), button) != group.end()) {
+                    break;
+                }
+                group.clear();
+            }
+            if (radio) {
+                group.push_back(sibling);
+            }
+        }
+        for (WindowHandle member : group) {
             m_windows.at(member).check = 0;
         }
         window->check = 1;
     }
     NotifyParent(button, BN_CLICKED);
-}
-
-void FakeWindowTree::GiveFocus(WindowHandle window) {
-    m_focus = window;
-    if (window == 0) {
-        return;
-    }
-    const WindowHandle top = TopLevelOf(window);
-    if (top != window) {
-        m_windows.at(top).lastFocus = window;
-    }
-    m_active = top;
-}
-
-void FakeWindowTree::Activate(WindowHandle window) {
-    m_active = window;
-    const WindowHandle last = m_windows.at(window).lastFocus;
-    m_focus = FindLive(last) != nullptr && IsDescendant(last, window) ? last : window;
-}
-
-const FakeWindow& FakeWindowTree::Window(WindowHandle window) const {
-    const auto found = m_windows.find(window);
-    if (found == m_windows.end()) {
-        ADD_FAILURE() << "no window " << Hex(window);
-        return m_none;
-    }
-    return found->second;
-}
-
-const FakeWindow* FakeWindowTree::FindLive(WindowHandle window) const {
-    const auto found = m_windows.find(window);
-    return found != m_windows.end() && found->second.IsLive() ? &found->second : nullptr;
-}
-
-std::vector<WindowHandle> FakeWindowTree::Dialogs(std::uint32_t templateId) const {
-    std::vector<WindowHandle> dialogs;
-    for (WindowHandle handle : m_order) {
-        const FakeWindow& window = m_windows.at(handle);
-        if (window.kind == FakeControlKind::Dialog && (templateId == 0 || window.templateId == templateId)) {
-            dialogs.push_back(handle);
-        }
-    }
-    return dialogs;
-}
-
-WindowHandle FakeWindowTree::NewestLive(const std::vector<WindowHandle>& windows) const {
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if (m_windows.at(*it).IsLive()) {
-            return *it;
-        }
-    }
-    return 0;
-}
-
-WindowHandle FakeWindowTree::Control(WindowHandle dialog, int id) const {
-    for (WindowHandle child : ChildrenOf(dialog)) {
-        if (m_windows.at(child).id == id) {
-            return child;
-        }
-    }
-    return 0;
-}
-
-std::vector<WindowHandle> FakeWindowTree::ChildrenOf(WindowHandle parent) const {
-    std::vector<WindowHandle> children;
-    for (WindowHandle handle : m_order) {
-        const FakeWindow& window = m_windows.at(handle);
-        if (window.IsLive() && window.child && window.parent == parent) {
-            children.push_back(handle);
-        }
-    }
-    return children;
-}
-
-std::vector<WindowHandle> FakeWindowTree::DescendantsOf(WindowHandle parent) const {
-    std::vector<WindowHandle> all;
-    for (WindowHandle child : ChildrenOf(parent)) {
-        all.push_back(child);
-        const std::vector<WindowHandle> below = DescendantsOf(child);
-        all.insert(all.end(), below.begin(), below.end());
-    }
-    return all;
-}
-
-std::vector<WindowHandle> FakeWindowTree::TopLevelWindows() const {
-    std::vector<WindowHandle> windows;
-    for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
-        const FakeWindow& window = m_windows.at(*it);
-        if (window.IsLive() && !window.child) {
-            windows.push_back(*it);
-        }
-    }
-    return windows;
-}
-
-WindowHandle FakeWindowTree::TopLevelOf(WindowHandle window) const {
-    while (Exists(window) && m_windows.at(window).child) {
-        window = m_windows.at(window).parent;
-    }
-    return Exists(window) ? window : 0;
-}
-
-bool FakeWindowTree::IsDescendant(WindowHandle window, WindowHandle ancestor) const {
-    while (Exists(window) && m_windows.at(window).child) {
-        window = m_windows.at(window).parent;
-        if (window == ancestor) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::vector<WindowHandle> FakeWindowTree::RadioGroupOf(WindowHandle radio) const {
-    const std::vector<WindowHandle> siblings = ChildrenOf(m_windows.at(radio).parent);
-    const auto isRadio = [&](std::size_t i) {
-        return m_windows.at(siblings[i]).kind == FakeControlKind::Radio;
-    };
-    const auto startsGroup = [&](std::size_t i) { return m_windows.at(siblings[i]).groupStart; };
-    const std::size_t self =
-        static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), radio) - siblings.begin());
-    std::size_t first = self;
-    while (!startsGroup(first) && first > 0 && isRadio(first - 1)) {
-        --first;
-    }
-    std::size_t last = self;
-    while (last + 1 < siblings.size() && isRadio(last + 1) && !startsGroup(last + 1)) {
-        ++last;
-    }
-    return std::vector<WindowHandle>(siblings.begin() + static_cast<std::ptrdiff_t>(first),
-                                     siblings.begin() + static_cast<std::ptrdiff_t>(last + 1));
 }
 
 WindowHandle FakeWindowTree::NextTabStop(WindowHandle dialog, WindowHandle from) const {
@@ -318,62 +189,4 @@ WindowHandle FakeWindowTree::NextTabStop(WindowHandle dialog, WindowHandle from)
         }
     }
     return 0;
-}
-
-Rect FakeWindowTree::ScreenRect(const FakeWindow& window) const {
-    if (!window.child) {
-        return window.rect;
-    }
-    const Rect origin = Exists(window.parent) ? ScreenRect(m_windows.at(window.parent)) : Rect{};
-    return Rect{origin.left + window.rect.left, origin.top + window.rect.top, origin.left + window.rect.right,
-                origin.top + window.rect.bottom};
-}
-
-WindowHandle FakeWindowTree::DeepestChildAt(WindowHandle parent, Point point) const {
-    for (WindowHandle child : ChildrenOf(parent)) {
-        const FakeWindow& window = m_windows.at(child);
-        if (window.visible && window.enabled && window.kind != FakeControlKind::GroupBox &&
-            Contains(ScreenRect(window), point)) {
-            return DeepestChildAt(child, point);
-        }
-    }
-    return parent;
-}
-
-WindowHandle FakeWindowTree::WindowAt(Point point) const {
-    for (WindowHandle handle : TopLevelWindows()) {
-        const FakeWindow& window = m_windows.at(handle);
-        if (window.visible && Contains(window.rect, point)) {
-            return DeepestChildAt(handle, point);
-        }
-    }
-    return 0;
-}
-
-WindowHandle FakeWindowTree::Related(WindowHandle window, std::uint32_t command) const {
-    const FakeWindow* target = FindLive(window);
-    if (target == nullptr) {
-        return 0;
-    }
-    if (command == GW_CHILD) {
-        const std::vector<WindowHandle> children = ChildrenOf(window);
-        return children.empty() ? 0 : children.front();
-    }
-    if (command == GW_OWNER) {
-        return target->child ? 0 : target->parent;
-    }
-    const std::vector<WindowHandle> siblings = target->child ? ChildrenOf(target->parent) : TopLevelWindows();
-    const auto self = std::find(siblings.begin(), siblings.end(), window);
-    switch (command) {
-    case GW_HWNDFIRST:
-        return siblings.front();
-    case GW_HWNDLAST:
-        return siblings.back();
-    case GW_HWNDNEXT:
-        return self + 1 != siblings.end() ? *(self + 1) : 0;
-    case GW_HWNDPREV:
-        return self != siblings.begin() ? *(self - 1) : 0;
-    default:
-        return 0;
-    }
 }

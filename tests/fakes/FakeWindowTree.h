@@ -6,8 +6,10 @@
 // WM_SETICON is stored). A control without a procedure answers its messages itself (FakeWindow).
 // The program reaches it through FakeWindowQueries, FakeMessageLoop, FakeDialogControls and
 // FakePointer, which log its calls in Log(); a test sets the scene and inspects it here.
+#include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -15,6 +17,7 @@
 
 #include "fakes/CallLog.h"
 #include "fakes/FakeWindow.h"
+#include "ports/Win32Constants.h"
 #include "ports/WinTypes.h"
 
 class FakeWindowTree {
@@ -29,9 +32,8 @@ public:
                                    std::uint32_t threadId = kOwnThreadId + 1);
     WindowHandle AddChildWindow(WindowHandle parent, const std::wstring& className, int id, Rect rect = {},
                                 const std::wstring& text = L"");
-    void SetWindowRect(WindowHandle window, Rect rect) {
-        MutableWindow(window).rect = rect;
-    } // parent-relative for a child
+    // A child's rectangle is relative to its parent's client area.
+    void SetWindowRect(WindowHandle window, Rect rect) { MutableWindow(window).rect = rect; }
     void SetIconic(WindowHandle window, bool iconic) { MutableWindow(window).iconic = iconic; }
     // A window of this program; an empty class name stands for the class of kind.
     FakeWindow& NewWindow(FakeControlKind kind, WindowHandle parent, bool child,
@@ -43,37 +45,70 @@ public:
     // --- Running messages (as the system or the user does; not logged as calls of the program) ---
     // Sends a message straight to the window: its procedure, then the default processing.
     LResult Deliver(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
-    // Puts a message in the queue without logging it as a call of the program (timers, menus).
+    // Puts a message in the queue (timers, menus, the user's keys).
     void Enqueue(const Msg& msg) { m_posted.push_back(msg); }
-    // The wParam of WM_COMMAND: the control's identifier and the notification code.
+    // WM_COMMAND with code to the parent of control, as the control itself sends it.
+    void NotifyParent(WindowHandle control, std::uint32_t code) {
+        const FakeWindow* window = FindLive(control);
+        if (window != nullptr && window->child) {
+            Deliver(window->parent, WM_COMMAND, CommandWParam(window->id, code),
+                    static_cast<LParam>(control));
+        }
+    }
     static WParam CommandWParam(int id, std::uint32_t code) {
         return static_cast<WParam>((static_cast<std::uint32_t>(id) & 0xFFFF) | ((code & 0xFFFF) << 16));
     }
-    // Sends WM_COMMAND with code to the parent of control, as the control itself would.
-    void NotifyParent(WindowHandle control, std::uint32_t code);
     // What BM_CLICK does: toggles a check box, checks a radio button and clears its group, then
     // BN_CLICKED to the parent. Nothing happens for a disabled button.
     void ClickButton(WindowHandle button);
     // Moves the focus to window and activates its top-level window.
-    void GiveFocus(WindowHandle window);
+    void GiveFocus(WindowHandle window) {
+        m_focus = window;
+        const WindowHandle top = TopLevelOf(window);
+        if (top != window) {
+            m_windows.at(top).lastFocus = window;
+        }
+        m_active = window != 0 ? top : m_active;
+    }
     // Activates window and gives the focus back to its last focused control.
-    void Activate(WindowHandle window);
+    void Activate(WindowHandle window) {
+        m_active = window;
+        const WindowHandle last = m_windows.at(window).lastFocus;
+        m_focus = FindLive(last) != nullptr && IsDescendant(last, window) ? last : window;
+    }
 
     // --- Inspection ---
-    const FakeWindow& Window(WindowHandle window) const; // fails the test for an unknown handle
+    const FakeWindow& Window(WindowHandle window) const { // fails the test for an unknown handle
+        const auto found = m_windows.find(window);
+        if (found == m_windows.end()) {
+            ADD_FAILURE() << "no window " << Hex(window);
+        }
+        return found != m_windows.end() ? found->second : m_none;
+    }
     FakeWindow& MutableWindow(WindowHandle window) { return const_cast<FakeWindow&>(Window(window)); }
     bool Exists(WindowHandle window) const { return m_windows.count(window) != 0; }
-    const FakeWindow* FindLive(WindowHandle window) const; // null for a destroyed or unknown window
+    // Null for a destroyed or unknown window.
     FakeWindow* FindLive(WindowHandle window) {
-        return const_cast<FakeWindow*>(std::as_const(*this).FindLive(window));
+        const auto found = m_windows.find(window);
+        return found != m_windows.end() && found->second.IsLive() ? &found->second : nullptr;
+    }
+    const FakeWindow* FindLive(WindowHandle window) const {
+        return const_cast<FakeWindowTree*>(this)->FindLive(window);
     }
     // The most recently created dialog that is still alive (from templateId, or any), 0 when none.
-    WindowHandle TopDialog() const { return NewestLive(Dialogs()); }
-    WindowHandle LastDialog(std::uint32_t templateId) const { return NewestLive(DialogsCreated(templateId)); }
+    WindowHandle TopDialog() const { return NewestLive(Dialogs(0)); }
+    WindowHandle LastDialog(std::uint32_t templateId) const { return NewestLive(Dialogs(templateId)); }
     // Every dialog ever created from templateId, in creation order, dead ones included.
     std::vector<WindowHandle> DialogsCreated(std::uint32_t templateId) const { return Dialogs(templateId); }
     // Shorthands for a control of a dialog.
-    WindowHandle Control(WindowHandle dialog, int id) const;
+    WindowHandle Control(WindowHandle dialog, int id) const {
+        for (WindowHandle child : ChildrenOf(dialog)) {
+            if (m_windows.at(child).id == id) {
+                return child;
+            }
+        }
+        return 0;
+    }
     const FakeWindow& ControlState(WindowHandle dialog, int id) const { return Window(Control(dialog, id)); }
     std::wstring TextOf(WindowHandle dialog, int id) const { return ControlState(dialog, id).text; }
     bool HasFocus(WindowHandle dialog, int id) const {
@@ -89,34 +124,57 @@ public:
     // "SendMessage(0x1004, 0x0080, 1, 65664)"; handles and message numbers in hex.
     CCallLog& Log() { return m_log; }
 
-    // --- Arrangement ---
     // Live children in z-order; among dialog controls the first one created is on top.
-    std::vector<WindowHandle> ChildrenOf(WindowHandle parent) const;
-    // Every live descendant, depth first, as EnumChildWindows visits them.
-    std::vector<WindowHandle> DescendantsOf(WindowHandle parent) const;
+    std::vector<WindowHandle> ChildrenOf(WindowHandle parent) const {
+        return Windows([&](const FakeWindow& w) { return w.IsLive() && w.child && w.parent == parent; });
+    }
     // Live top-level windows in z-order, newest on top.
-    std::vector<WindowHandle> TopLevelWindows() const;
-    WindowHandle TopLevelOf(WindowHandle window) const;
-    bool IsDescendant(WindowHandle window, WindowHandle ancestor) const;
-    // The radio buttons clicked together with radio: its run of radio siblings, split where a
-    // button starts a group.
-    std::vector<WindowHandle> RadioGroupOf(WindowHandle radio) const;
+    std::vector<WindowHandle> TopLevelWindows() const {
+        std::vector<WindowHandle> windows =
+            Windows([](const FakeWindow& w) { return w.IsLive() && !w.child; });
+        std::reverse(windows.begin(), windows.end());
+        return windows;
+    }
+    WindowHandle TopLevelOf(WindowHandle window) const {
+        while (Exists(window) && m_windows.at(window).child) {
+            window = m_windows.at(window).parent;
+        }
+        return Exists(window) ? window : 0;
+    }
+    bool IsDescendant(WindowHandle window, WindowHandle ancestor) const {
+        while (Exists(window) && m_windows.at(window).child) {
+            window = m_windows.at(window).parent;
+            if (window == ancestor) {
+                return true;
+            }
+        }
+        return false;
+    }
     // The next enabled, visible tab stop after from (the first one for 0), wrapping around.
     WindowHandle NextTabStop(WindowHandle dialog, WindowHandle from) const;
-    Rect ScreenRect(const FakeWindow& window) const;
-    // The deepest visible, enabled window under point (group boxes let the point through).
-    WindowHandle WindowAt(Point point) const;
-    // GetWindow: GW_CHILD, GW_OWNER and the sibling commands.
-    WindowHandle Related(WindowHandle window, std::uint32_t command) const;
 
 private:
     friend class FakeMessageLoop;
     friend class FakeDialogControls;
 
+    // In creation order.
+    template <typename Keep> std::vector<WindowHandle> Windows(Keep keep) const {
+        std::vector<WindowHandle> found;
+        std::copy_if(m_order.begin(), m_order.end(), std::back_inserter(found),
+                     [&](WindowHandle handle) { return keep(m_windows.at(handle)); });
+        return found;
+    }
     // Dialogs created from templateId, or from any template for 0.
-    std::vector<WindowHandle> Dialogs(std::uint32_t templateId = 0) const;
-    WindowHandle NewestLive(const std::vector<WindowHandle>& windows) const;
-    WindowHandle DeepestChildAt(WindowHandle parent, Point point) const;
+    std::vector<WindowHandle> Dialogs(std::uint32_t templateId) const {
+        return Windows([&](const FakeWindow& w) {
+            return w.kind == FakeControlKind::Dialog && (templateId == 0 || w.templateId == templateId);
+        });
+    }
+    WindowHandle NewestLive(const std::vector<WindowHandle>& windows) const {
+        const auto found = std::find_if(windows.rbegin(), windows.rend(),
+                                        [&](WindowHandle handle) { return m_windows.at(handle).IsLive(); });
+        return found != windows.rend() ? *found : 0;
+    }
     LResult DefaultProcessing(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
     void DestroyChildren(WindowHandle window);
 
