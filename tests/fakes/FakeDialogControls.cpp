@@ -1,6 +1,5 @@
 #include "fakes/FakeDialogControls.h"
 
-#include "ports/Win32Constants.h"
 #include "resource.h"
 
 FakeDialogControls::FakeDialogControls(FakeWindowTree& tree) : m_tree(tree) {
@@ -52,38 +51,8 @@ WindowHandle FakeDialogControls::CreateDialogFromTemplate(std::uint32_t template
     return handle;
 }
 
-bool FakeDialogControls::SetWindowText(WindowHandle window, const std::wstring& text) {
-    m_tree.Log().Add(Call("SetWindowText", {Hex(window), Quoted(text)}));
-    FakeWindow* target = m_tree.FindLive(window);
-    if (target == nullptr) {
-        return false;
-    }
-    target->text = text;
-    if (target->kind == FakeControlKind::Edit) {
-        target->selStart = 0;
-        target->selEnd = 0;
-        m_tree.NotifyParent(window, EN_CHANGE);
-    }
-    return true;
-}
-
-bool FakeDialogControls::EnableWindow(WindowHandle window, bool enable) {
-    m_tree.Log().Add(Call("EnableWindow", {Hex(window), BoolText(enable)}));
-    FakeWindow* target = m_tree.FindLive(window);
-    if (target == nullptr) {
-        return false;
-    }
-    const bool wasDisabled = !target->enabled;
-    target->enabled = enable;
-    if (!enable && m_tree.m_focus == window) {
-        m_tree.m_focus = 0;
-    }
-    return wasDisabled;
-}
-
 bool FakeDialogControls::ShowWindow(WindowHandle window, int command) {
-    m_tree.Log().Add(Call("ShowWindow", {Hex(window), std::to_string(command)}));
-    FakeWindow* target = m_tree.FindLive(window);
+    FakeWindow* target = Logged(Call("ShowWindow", {Hex(window), std::to_string(command)}), window);
     if (target == nullptr) {
         return false;
     }
@@ -103,21 +72,4 @@ bool FakeDialogControls::ShowWindow(WindowHandle window, int command) {
         m_tree.Activate(window);
     }
     return wasVisible;
-}
-
-int FakeDialogControls::MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
-                                   std::uint32_t type) {
-    m_tree.Log().Add(Call("MessageBox", {Hex(owner), Quoted(text), Quoted(caption), Hex(type)}));
-    m_messageBoxes.push_back(MessageBoxRecord{owner, text, caption, type});
-    if (!m_messageBoxActions.empty()) {
-        const std::function<void()> action = std::move(m_messageBoxActions.front());
-        m_messageBoxActions.pop_front();
-        action();
-    }
-    if (m_messageBoxAnswers.empty()) {
-        return IDOK;
-    }
-    const int answer = m_messageBoxAnswers.front();
-    m_messageBoxAnswers.pop_front();
-    return answer;
 }

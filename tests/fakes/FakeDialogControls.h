@@ -3,17 +3,11 @@
 // describes (FakeDialogTemplate); creation delivers WM_INITDIALOG to the procedure as the system
 // does. Changing an edit's text notifies its parent with EN_CHANGE, as a real edit does. Message
 // boxes are recorded and answered as the test queues; the program's calls go to the tree's log.
-#include <cstdint>
-#include <deque>
 #include <functional>
-#include <map>
-#include <string>
-#include <vector>
 
 #include "fakes/FakeDialogTemplate.h"
 #include "fakes/FakeWindowTree.h"
 #include "ports/IDialogControls.h"
-#include "ports/Win32Constants.h"
 
 struct MessageBoxRecord {
     WindowHandle owner = 0;
@@ -30,13 +24,29 @@ public:
                                           IWindowProcedure* procedure) override;
     bool DestroyWindow(WindowHandle window) override { return m_tree.DestroyWindow(window); }
     WindowHandle GetDlgItem(WindowHandle dialog, int id) override { return m_tree.Control(dialog, id); }
-    bool SetWindowText(WindowHandle window, const std::wstring& text) override;
-    bool EnableWindow(WindowHandle window, bool enable) override; // true when it was disabled
-    bool ShowWindow(WindowHandle window, int command) override;   // true when it was visible
+    bool SetWindowText(WindowHandle window, const std::wstring& text) override {
+        FakeWindow* target = Logged(Call("SetWindowText", {Hex(window), Quoted(text)}), window);
+        if (target != nullptr) {
+            target->text = text;
+        }
+        if (target != nullptr && target->kind == FakeControlKind::Edit) {
+            target->selStart = target->selEnd = 0;
+            m_tree.NotifyParent(window, EN_CHANGE);
+        }
+        return target != nullptr;
+    }
+    bool EnableWindow(WindowHandle window, bool enable) override {
+        FakeWindow* target = Logged(Call("EnableWindow", {Hex(window), BoolText(enable)}), window);
+        if (target == nullptr) {
+            return false;
+        }
+        m_tree.m_focus = !enable && m_tree.m_focus == window ? 0 : m_tree.m_focus;
+        return !std::exchange(target->enabled, enable);
+    }
+    bool ShowWindow(WindowHandle window, int command) override;
     WindowHandle SetFocus(WindowHandle window) override {
-        m_tree.Log().Add(Call("SetFocus", {Hex(window)}));
         const WindowHandle previous = m_tree.m_focus;
-        if (window != 0 && m_tree.FindLive(window) == nullptr) {
+        if (Logged(Call("SetFocus", {Hex(window)}), window) == nullptr && window != 0) {
             return 0;
         }
         m_tree.GiveFocus(window);
@@ -44,8 +54,7 @@ public:
     }
     WindowHandle GetFocus() override { return m_tree.m_focus; }
     bool SetForegroundWindow(WindowHandle window) override {
-        m_tree.Log().Add(Call("SetForegroundWindow", {Hex(window)}));
-        if (m_tree.FindLive(window) == nullptr) {
+        if (Logged(Call("SetForegroundWindow", {Hex(window)}), window) == nullptr) {
             return false;
         }
         m_tree.m_foreground = window;
@@ -53,17 +62,15 @@ public:
         return true;
     }
     WindowHandle SetActiveWindow(WindowHandle window) override {
-        m_tree.Log().Add(Call("SetActiveWindow", {Hex(window)}));
         const WindowHandle previous = m_tree.m_active;
-        if (m_tree.FindLive(window) == nullptr) {
+        if (Logged(Call("SetActiveWindow", {Hex(window)}), window) == nullptr) {
             return 0;
         }
         m_tree.Activate(window);
         return previous;
     }
     int ComboAddString(WindowHandle combo, const std::wstring& text) override {
-        m_tree.Log().Add(Call("ComboAddString", {Hex(combo), Quoted(text)}));
-        FakeWindow* target = m_tree.FindLive(combo);
+        FakeWindow* target = Logged(Call("ComboAddString", {Hex(combo), Quoted(text)}), combo);
         if (target == nullptr || target->kind != FakeControlKind::ComboBox) {
             return CB_ERR;
         }
@@ -72,14 +79,11 @@ public:
     }
     std::wstring ComboGetItemText(WindowHandle combo, int index) override {
         const FakeWindow* target = m_tree.FindLive(combo);
-        if (target == nullptr || index < 0 || index >= static_cast<int>(target->items.size())) {
-            return L"";
-        }
-        return target->items[static_cast<std::size_t>(index)].text;
+        const bool valid = target != nullptr && index >= 0 && index < static_cast<int>(target->items.size());
+        return valid ? target->items[static_cast<std::size_t>(index)].text : L"";
     }
     WindowHandle CreateToolTip(WindowHandle owner) override {
-        m_tree.Log().Add(Call("CreateToolTip", {Hex(owner)}));
-        if (m_bToolTipsFail || m_tree.FindLive(owner) == nullptr) {
+        if (Logged(Call("CreateToolTip", {Hex(owner)}), owner) == nullptr || m_bToolTipsFail) {
             return 0;
         }
         FakeWindow& toolTip = m_tree.NewWindow(FakeControlKind::Window, owner, false, L"tooltips_class32");
@@ -88,27 +92,37 @@ public:
     }
     bool AddTool(WindowHandle toolTip, WindowHandle owner, WindowHandle tool,
                  const std::wstring& text) override {
-        m_tree.Log().Add(Call("AddTool", {Hex(toolTip), Hex(owner), Hex(tool), Quoted(text)}));
-        FakeWindow* target = m_tree.FindLive(toolTip);
+        FakeWindow* target =
+            Logged(Call("AddTool", {Hex(toolTip), Hex(owner), Hex(tool), Quoted(text)}), toolTip);
         if (target != nullptr) {
             target->tools.push_back(FakeTool{owner, tool, text});
         }
         return target != nullptr;
     }
     int MessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
-                   std::uint32_t type) override;
+                   std::uint32_t type) override {
+        m_tree.Log().Add(Call("MessageBox", {Hex(owner), Quoted(text), Quoted(caption), Hex(type)}));
+        m_messageBoxes.push_back(MessageBoxRecord{owner, text, caption, type});
+        if (!m_messageBoxActions.empty()) {
+            const std::function<void()> action = std::move(m_messageBoxActions.front());
+            m_messageBoxActions.pop_front();
+            action();
+        }
+        const int answer = m_messageBoxAnswers.empty() ? static_cast<int>(IDOK) : m_messageBoxAnswers.front();
+        if (!m_messageBoxAnswers.empty()) {
+            m_messageBoxAnswers.pop_front();
+        }
+        return answer;
+    }
     std::wstring LoadString(std::uint32_t id) override { return m_strings[id]; }
     IconHandle LoadIcon(std::uint32_t id) override {
-        m_tree.Log().Add(Call("LoadIcon", {std::to_string(id)}));
-        return IconOf(id);
+        return m_tree.LogCall(Call("LoadIcon", {std::to_string(id)}), IconOf(id));
     }
 
     void AddDialogTemplate(std::uint32_t templateId, FakeDialogTemplate dialogTemplate) {
         m_templates[templateId] = std::move(dialogTemplate);
     }
-    void SetString(std::uint32_t id, const std::wstring& text) {
-        m_strings[id] = text;
-    } // IDS_APP_TITLE holds the title
+    void SetString(std::uint32_t id, const std::wstring& text) { m_strings[id] = text; }
     void SetToolTipsFail(bool fail) { m_bToolTipsFail = fail; }
     // Answers for the next message boxes, in order; afterwards each answers IDOK.
     void QueueMessageBoxAnswer(int answer) { m_messageBoxAnswers.push_back(answer); }
@@ -122,6 +136,11 @@ public:
 
 private:
     static std::string Quoted(const std::wstring& text) { return "\"" + Narrow(text) + "\""; }
+    // Logs the call; the window it is made on, null when that is gone.
+    FakeWindow* Logged(const std::string& call, WindowHandle window) {
+        m_tree.Log().Add(call);
+        return m_tree.FindLive(window);
+    }
 
     FakeWindowTree& m_tree;
     std::map<std::uint32_t, FakeDialogTemplate> m_templates;

@@ -3,16 +3,10 @@
 // pending WM_QUIT, then runs the next queued user action (QueueUserAction; it returns WM_NULL for a
 // thread after an action that posted nothing), and returns false when nothing is left, so modal
 // loops end. Sent and posted messages, quits and registrations go to the tree's log.
-#include <cstdint>
-#include <deque>
 #include <functional>
-#include <map>
-#include <string>
-#include <vector>
 
 #include "fakes/FakeWindowTree.h"
 #include "ports/IMessageLoop.h"
-#include "ports/Win32Constants.h"
 
 class FakeMessageLoop : public IMessageLoop {
 public:
@@ -59,17 +53,14 @@ public:
             return false;
         }
         if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
-            int id = IDCANCEL;
-            if (msg.wParam == VK_RETURN) {
-                id = IDOK;
-                for (WindowHandle child : m_tree.ChildrenOf(dialog)) {
-                    const FakeWindow& control = m_tree.Window(child);
-                    if (control.kind == FakeControlKind::DefPushButton && control.enabled) {
-                        id = control.id;
-                        break;
-                    }
-                }
-            }
+            const std::vector<WindowHandle> children = m_tree.ChildrenOf(dialog);
+            const auto button = std::find_if(children.begin(), children.end(), [&](WindowHandle child) {
+                return m_tree.Window(child).kind == FakeControlKind::DefPushButton &&
+                       m_tree.Window(child).enabled;
+            });
+            const int id = msg.wParam == VK_ESCAPE    ? static_cast<int>(IDCANCEL)
+                           : button != children.end() ? m_tree.Window(*button).id
+                                                      : static_cast<int>(IDOK);
             m_tree.Deliver(dialog, WM_COMMAND, FakeWindowTree::CommandWParam(id, BN_CLICKED),
                            static_cast<LParam>(m_tree.Control(dialog, id)));
         } else if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
@@ -89,11 +80,11 @@ public:
         m_quitCodes.push_back(exitCode);
     }
     LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override {
-        LogMessage("SendMessage", window, message, wParam, lParam);
+        m_tree.Log().Add(MessageCall("SendMessage", window, message, wParam, lParam));
         return m_tree.Deliver(window, message, wParam, lParam);
     }
     bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override {
-        LogMessage("PostMessage", window, message, wParam, lParam);
+        m_tree.Log().Add(MessageCall("PostMessage", window, message, wParam, lParam));
         if (window != 0 && m_tree.FindLive(window) == nullptr) {
             return false;
         }
@@ -125,8 +116,7 @@ public:
         }
     }
     std::uint32_t RegisteredMessage(const std::wstring& name) const { // 0 when never registered
-        const auto found = m_registeredMessages.find(name);
-        return found != m_registeredMessages.end() ? found->second : 0;
+        return m_registeredMessages.count(name) != 0 ? m_registeredMessages.at(name) : 0;
     }
     // Every PostQuitMessage exit code, in order (a pending WM_QUIT is also returned by GetMessage).
     const std::vector<int>& QuitCodes() const { return m_quitCodes; }
@@ -134,11 +124,10 @@ public:
     int RanDryCount() const { return m_nRanDry; }
 
 private:
-    void LogMessage(const char* name, WindowHandle window, std::uint32_t message, WParam wParam,
-                    LParam lParam) {
-        m_tree.Log().Add(
-            Call(name, {Hex(window), Hex(message, 4), std::to_string(static_cast<std::intptr_t>(wParam)),
-                        std::to_string(lParam)}));
+    static std::string MessageCall(const char* name, WindowHandle window, std::uint32_t message,
+                                   WParam wParam, LParam lParam) {
+        return Call(name, {Hex(window), Hex(message, 4), std::to_string(static_cast<std::intptr_t>(wParam)),
+                           std::to_string(lParam)});
     }
 
     FakeWindowTree& m_tree;

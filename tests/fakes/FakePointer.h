@@ -1,10 +1,6 @@
 #pragma once
 // The pointer over a FakeWindowTree: a position the test sets, the capture (which ends with its
 // window) and the shape; the program's calls go to the tree's log.
-#include <cstdint>
-#include <string>
-#include <utility>
-
 #include "fakes/FakeWindowTree.h"
 #include "ports/IPointer.h"
 
@@ -19,25 +15,18 @@ public:
         return true;
     }
     WindowHandle SetCapture(WindowHandle window) override {
-        m_tree.Log().Add(Call("SetCapture", {Hex(window)}));
-        return std::exchange(m_capture, window);
+        return m_tree.LogCall(Call("SetCapture", {Hex(window)}), std::exchange(m_capture, window));
     }
     bool ReleaseCapture() override {
-        m_tree.Log().Add("ReleaseCapture()");
         m_capture = 0;
-        return true;
+        return m_tree.LogCall("ReleaseCapture()", true);
     }
     IconHandle SetCursor(IconHandle cursor) override {
-        m_tree.Log().Add(Call("SetCursor", {Hex(cursor)}));
-        return std::exchange(m_cursor, cursor);
+        return m_tree.LogCall(Call("SetCursor", {Hex(cursor)}), std::exchange(m_cursor, cursor));
     }
-    IconHandle LoadWaitCursor() override {
-        m_tree.Log().Add("LoadWaitCursor()");
-        return kWaitCursor;
-    }
+    IconHandle LoadWaitCursor() override { return m_tree.LogCall("LoadWaitCursor()", kWaitCursor); }
     IconHandle LoadCursor(std::uint32_t id) override {
-        m_tree.Log().Add(Call("LoadCursor", {std::to_string(id)}));
-        return CursorOf(id);
+        return m_tree.LogCall(Call("LoadCursor", {std::to_string(id)}), CursorOf(id));
     }
 
     void SetCursorPos(Point point) { m_cursorPos = point; }

@@ -6,9 +6,6 @@
 // false and changes nothing when a user could not do it: the control is missing, hidden or
 // disabled, or its dialog is hidden or disabled (as the main dialog is behind a modal one).
 // Acting on a control first gives it the focus, as a click would.
-#include <cstdint>
-#include <string>
-
 #include "fakes/FakeWindows.h"
 
 class FakeUser {
@@ -92,7 +89,7 @@ public:
 
 private:
     bool Reachable(WindowHandle window) {
-        return window != 0 && m_windows.IsWindowVisible(window) && m_windows.IsWindowEnabled(window);
+        return m_windows.IsWindowVisible(window) && m_windows.IsWindowEnabled(window);
     }
     // The control if the user can reach it and it is of kind (Window: any), given the focus; else null.
     FakeWindow* Reach(int id, WindowHandle dialog, FakeControlKind kind = FakeControlKind::Window) {

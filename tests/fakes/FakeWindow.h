@@ -30,32 +30,24 @@ struct FakeWindow {
     FakeControlKind kind = FakeControlKind::Window;
     std::wstring className;
     std::wstring text;
-    bool enabled = true;
-    bool visible = true;
-    bool iconic = false;
-    bool destroying = false;
-    bool destroyed = false;
-    bool digitsOnly = false;
-    bool groupStart = false;
-    bool tabStop = false;
+    bool enabled = true, visible = true, iconic = false;
+    bool destroying = false, destroyed = false;
+    bool digitsOnly = false, groupStart = false, tabStop = false; // as the template says
     IWindowProcedure* procedure = nullptr;
     std::uint32_t templateId = 0;
     Rect rect; // relative to the parent's client area for a child, screen for a top-level window
-    std::uint32_t processId = 0;
-    std::uint32_t threadId = 0;
+    std::uint32_t processId = 0, threadId = 0;
     WindowHandle lastFocus = 0; // a dialog's focused control, given back when it is activated
 
     int check = 0;                    // BST_* of a check box or radio button
     std::vector<FakeComboItem> items; // combo box
     int curSel = -1;
     bool droppedDown = false;
-    std::uint32_t hotKey = 0; // MAKEWORD(vk, HOTKEYF_*)
-    int selStart = 0;         // edit selection, end exclusive
-    int selEnd = 0;
-    IconHandle icon = 0;    // STM_SETICON
-    IconHandle bigIcon = 0; // WM_SETICON
-    IconHandle smallIcon = 0;
-    std::vector<FakeTool> tools; // tooltip control
+    std::uint32_t hotKey = 0;              // MAKEWORD(vk, HOTKEYF_*)
+    int selStart = 0, selEnd = 0;          // edit selection, end exclusive
+    IconHandle icon = 0;                   // STM_SETICON
+    IconHandle bigIcon = 0, smallIcon = 0; // WM_SETICON
+    std::vector<FakeTool> tools;           // tooltip control
     bool toolTipActive = false;
     int relayedEvents = 0;
 

@@ -1,81 +1,52 @@
 #pragma once
 // Questions about the windows of a FakeWindowTree, answered from its state; the system metrics are
 // the test's to set.
-#include <algorithm>
 #include <functional>
-#include <map>
-#include <string>
 
 #include "fakes/FakeWindowTree.h"
 #include "ports/IWindowQueries.h"
-#include "ports/Win32Constants.h"
 
 class FakeWindowQueries : public IWindowQueries {
 public:
     explicit FakeWindowQueries(FakeWindowTree& tree) : m_tree(tree) {}
 
     bool IsWindow(WindowHandle window) override { return m_tree.FindLive(window) != nullptr; }
+    // A combo box's text is its selected item's.
     std::wstring GetWindowText(WindowHandle window) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        if (target == nullptr || (target->kind == FakeControlKind::ComboBox && target->curSel < 0)) {
-            return L"";
+        const FakeWindow& target = m_tree.Live(window);
+        if (target.kind != FakeControlKind::ComboBox) {
+            return target.text;
         }
-        return target->kind == FakeControlKind::ComboBox
-                   ? target->items[static_cast<std::size_t>(target->curSel)].text
-                   : target->text;
+        return target.curSel >= 0 ? target.items[static_cast<std::size_t>(target.curSel)].text : L"";
     }
     std::wstring GetClassName(WindowHandle window, int maxCount) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        return target != nullptr && maxCount > 0
-                   ? target->className.substr(0, static_cast<std::size_t>(maxCount - 1))
-                   : L"";
+        return maxCount > 0 ? m_tree.Live(window).className.substr(0, static_cast<std::size_t>(maxCount - 1))
+                            : L"";
     }
-    WindowHandle GetParent(WindowHandle window) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        return target != nullptr ? target->parent : 0;
-    }
+    WindowHandle GetParent(WindowHandle window) override { return m_tree.Live(window).parent; }
     bool IsChild(WindowHandle parent, WindowHandle window) override {
         return m_tree.IsDescendant(window, parent);
     }
     WindowHandle FindWindowByTitle(const std::wstring& title) override {
-        for (WindowHandle window : m_tree.TopLevelWindows()) {
-            if (m_tree.Window(window).text == title) {
-                return window;
-            }
-        }
-        return 0;
+        return FindTopLevel(nullptr, title);
     }
     WindowHandle FindWindow(const std::wstring& className, const std::wstring& title) override {
-        for (WindowHandle window : m_tree.TopLevelWindows()) {
-            if (m_tree.Window(window).className == className && m_tree.Window(window).text == title) {
-                return window;
-            }
-        }
-        return 0;
+        return FindTopLevel(&className, title);
     }
     bool GetWindowRect(WindowHandle window, Rect* rect) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        if (target != nullptr) {
-            *rect = ScreenRect(*target);
-        }
-        return target != nullptr;
+        *rect = IsWindow(window) ? ScreenRect(m_tree.Live(window)) : *rect;
+        return IsWindow(window);
     }
     bool GetClientRect(WindowHandle window, Rect* rect) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        if (target != nullptr) {
-            *rect =
-                Rect{0, 0, target->rect.right - target->rect.left, target->rect.bottom - target->rect.top};
-        }
-        return target != nullptr;
+        const Rect& own = m_tree.Live(window).rect;
+        *rect = IsWindow(window) ? Rect{0, 0, own.right - own.left, own.bottom - own.top} : *rect;
+        return IsWindow(window);
     }
     bool ClientToScreen(WindowHandle window, Point* point) override {
         Rect screen;
-        if (!GetWindowRect(window, &screen)) {
-            return false;
-        }
-        point->x += screen.left;
-        point->y += screen.top;
-        return true;
+        const bool known = GetWindowRect(window, &screen);
+        *point = known ? Point{point->x + screen.left, point->y + screen.top} : *point;
+        return known;
     }
     // The deepest visible, enabled window under point (group boxes let the point through).
     WindowHandle WindowFromPoint(Point point) override {
@@ -97,36 +68,39 @@ public:
         return next != siblings.end() ? *next : 0;
     }
     std::uint32_t GetWindowThreadProcessId(WindowHandle window, std::uint32_t* processId) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        if (target != nullptr && processId != nullptr) {
-            *processId = target->processId;
+        if (processId != nullptr) {
+            *processId = m_tree.Live(window).processId;
         }
-        return target != nullptr ? target->threadId : 0;
+        return m_tree.Live(window).threadId;
     }
     void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override {
         VisitDescendants(parent, visit);
     }
     // Visible when it and every parent up to its top-level window are.
     bool IsWindowVisible(WindowHandle window) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        while (target != nullptr && target->visible && target->child) {
-            target = m_tree.FindLive(target->parent);
+        const FakeWindow* target = &m_tree.Live(window);
+        while (target->visible && target->child) {
+            target = &m_tree.Live(target->parent);
         }
-        return target != nullptr && target->visible;
+        return target->visible;
     }
-    bool IsWindowEnabled(WindowHandle window) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        return target != nullptr && target->enabled;
-    }
-    bool IsIconic(WindowHandle window) override {
-        const FakeWindow* target = m_tree.FindLive(window);
-        return target != nullptr && target->iconic;
-    }
+    bool IsWindowEnabled(WindowHandle window) override { return m_tree.Live(window).enabled; }
+    bool IsIconic(WindowHandle window) override { return m_tree.Live(window).iconic; }
     int GetSystemMetrics(int index) override { return m_systemMetrics[index]; }
 
     void SetSystemMetric(int index, int value) { m_systemMetrics[index] = value; }
 
 private:
+    // The newest top-level window with the title (and the class, when one is given).
+    WindowHandle FindTopLevel(const std::wstring* className, const std::wstring& title) {
+        for (WindowHandle window : m_tree.TopLevelWindows()) {
+            const FakeWindow& target = m_tree.Window(window);
+            if (target.text == title && (className == nullptr || target.className == *className)) {
+                return window;
+            }
+        }
+        return 0;
+    }
     static bool Contains(const Rect& rect, Point point) {
         return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
     }

@@ -7,7 +7,6 @@
 #include "fakes/FakeMessageLoop.h"
 #include "fakes/FakePointer.h"
 #include "fakes/FakeWindowQueries.h"
-#include "fakes/FakeWindowTree.h"
 #include "ports/WindowPorts.h"
 
 class FakeWindows : public FakeWindowTree,
@@ -19,8 +18,6 @@ public:
     FakeWindows()
         : FakeWindowQueries(Tree()), FakeMessageLoop(Tree()), FakeDialogControls(Tree()),
           FakePointer(Tree()) {}
-    FakeWindows(const FakeWindows&) = delete;
-    FakeWindows& operator=(const FakeWindows&) = delete;
 
     using FakeDialogControls::DestroyWindow;
     operator WindowPorts() { return {*this, *this, *this}; }
