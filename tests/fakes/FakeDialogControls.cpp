@@ -56,20 +56,14 @@ bool FakeDialogControls::ShowWindow(WindowHandle window, int command) {
     if (target == nullptr) {
         return false;
     }
-    const bool wasVisible = target->visible;
     const auto show = static_cast<std::uint32_t>(command);
-    target->visible = show != SW_HIDE;
-    if (show == SW_HIDE && m_tree.m_active == window) {
-        m_tree.m_active = 0;
-        m_tree.m_focus = 0;
-    }
     const bool minimize = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE || show == SW_SHOWMINNOACTIVE;
-    if (minimize || show == SW_SHOWNORMAL || show == SW_RESTORE) {
-        target->iconic = minimize;
+    target->iconic = minimize || (target->iconic && show != SW_SHOWNORMAL && show != SW_RESTORE);
+    if (show == SW_HIDE && m_tree.m_active == window) {
+        m_tree.m_active = m_tree.m_focus = 0;
     }
-    const bool activate = !minimize && show != SW_HIDE && show != SW_SHOWNOACTIVATE && show != SW_SHOWNA;
-    if (activate && !target->child) {
+    if (!minimize && show != SW_HIDE && show != SW_SHOWNOACTIVATE && show != SW_SHOWNA && !target->child) {
         m_tree.Activate(window);
     }
-    return wasVisible;
+    return std::exchange(target->visible, show != SW_HIDE);
 }

@@ -1,8 +1,7 @@
 #pragma once
-// Dialogs, controls and texts over a FakeWindowTree. Dialogs are created from templates the test
-// describes (FakeDialogTemplate); creation delivers WM_INITDIALOG to the procedure as the system
-// does. Changing an edit's text notifies its parent with EN_CHANGE, as a real edit does. Message
-// boxes are recorded and answered as the test queues; the program's calls go to the tree's log.
+// Dialogs, controls and texts over a FakeWindowTree. Dialogs come from templates the test describes
+// (FakeDialogTemplate) and get WM_INITDIALOG as the system gives it; a new text of an edit notifies
+// EN_CHANGE; message boxes are recorded and answered as the test queues.
 #include <functional>
 
 #include "fakes/FakeDialogTemplate.h"

@@ -2,7 +2,7 @@
 // The thread's message loop over a FakeWindowTree. GetMessage drains the posted messages, then a
 // pending WM_QUIT, then runs the next queued user action (QueueUserAction; it returns WM_NULL for a
 // thread after an action that posted nothing), and returns false when nothing is left, so modal
-// loops end. Sent and posted messages, quits and registrations go to the tree's log.
+// loops end.
 #include <functional>
 
 #include "fakes/FakeWindowTree.h"
@@ -13,22 +13,7 @@ public:
     explicit FakeMessageLoop(FakeWindowTree& tree) : m_tree(tree) {}
 
     bool GetMessage(Msg* msg) override {
-        for (;;) {
-            if (!m_tree.m_posted.empty()) {
-                *msg = m_tree.m_posted.front();
-                m_tree.m_posted.pop_front();
-                return msg->message != WM_QUIT;
-            }
-            if (m_bQuitPending) {
-                m_bQuitPending = false;
-                *msg = Msg{0, WM_QUIT, static_cast<WParam>(m_quitCodes.back()), 0, 0, {}};
-                return false;
-            }
-            if (m_userActions.empty()) {
-                *msg = Msg{};
-                ++m_nRanDry;
-                return false;
-            }
+        while (m_tree.m_posted.empty() && !m_bQuitPending && !m_userActions.empty()) {
             const std::function<void()> action = std::move(m_userActions.front());
             m_userActions.pop_front();
             action();
@@ -39,6 +24,16 @@ public:
                 return true;
             }
         }
+        if (!m_tree.m_posted.empty()) {
+            *msg = m_tree.m_posted.front();
+            m_tree.m_posted.pop_front();
+            return msg->message != WM_QUIT;
+        }
+        // A pending WM_QUIT, or nothing left at all.
+        *msg = m_bQuitPending ? Msg{0, WM_QUIT, static_cast<WParam>(m_quitCodes.back()), 0, 0, {}} : Msg{};
+        m_nRanDry += m_bQuitPending ? 0 : 1;
+        m_bQuitPending = false;
+        return false;
     }
     void TranslateMessage(const Msg&) override {}
     void DispatchMessage(const Msg& msg) override {

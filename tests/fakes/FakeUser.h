@@ -23,8 +23,7 @@ public:
     bool Type(int id, const std::wstring& characters, WindowHandle dialog = 0) {
         FakeWindow* edit = Reach(id, dialog, FakeControlKind::Edit);
         bool allTaken = edit != nullptr;
-        for (std::size_t i = 0; edit != nullptr && i < characters.size(); ++i) {
-            const wchar_t ch = characters[i];
+        for (wchar_t ch : edit != nullptr ? characters : std::wstring()) {
             if (!edit->IsLive()) {
                 return false;
             }
@@ -45,17 +44,15 @@ public:
     // A push button, check box or radio button: BN_CLICKED (a check box toggles first).
     bool Click(int id, WindowHandle dialog = 0) {
         FakeWindow* button = Reach(id, dialog);
-        if (button == nullptr || !button->IsButton()) {
-            return false;
+        if (button != nullptr && button->IsButton()) {
+            m_windows.ClickButton(button->handle);
         }
-        m_windows.ClickButton(button->handle);
-        return true;
+        return button != nullptr && button->IsButton();
     }
     // Picks the item at index of a combo box: CBN_SELCHANGE.
     bool Select(int id, int index, WindowHandle dialog = 0) {
-        FakeWindow* combo = Reach(id, dialog);
-        if (combo == nullptr || combo->kind != FakeControlKind::ComboBox || index < 0 ||
-            index >= static_cast<int>(combo->items.size())) {
+        FakeWindow* combo = Reach(id, dialog, FakeControlKind::ComboBox);
+        if (combo == nullptr || index < 0 || index >= static_cast<int>(combo->items.size())) {
             return false;
         }
         combo->curSel = index;

@@ -17,8 +17,7 @@ struct FakeComboItem {
 };
 
 struct FakeTool {
-    WindowHandle owner = 0;
-    WindowHandle tool = 0;
+    WindowHandle owner = 0, tool = 0;
     std::wstring text;
 };
 
@@ -99,14 +98,10 @@ private:
     // EM_SETSEL: a start of -1 drops the selection; an end of -1, or past the text, is its end.
     void SetSel(int start, int end) {
         const int length = static_cast<int>(text.size());
-        if (start == -1) {
-            selStart = selEnd;
-            return;
-        }
         end = end == -1 || end > length ? length : end;
         start = std::min(start, length);
-        selStart = std::min(start, end);
-        selEnd = std::max(start, end);
+        selStart = start == -1 ? selEnd : std::min(start, end);
+        selEnd = start == -1 ? selEnd : std::max(start, end);
     }
 
     LResult ComboMessage(std::uint32_t message, int index, LParam lParam) {

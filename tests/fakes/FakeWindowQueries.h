@@ -1,6 +1,5 @@
 #pragma once
-// Questions about the windows of a FakeWindowTree, answered from its state; the system metrics are
-// the test's to set.
+// Questions about the windows of a FakeWindowTree; the system metrics are the test's to set.
 #include <functional>
 
 #include "fakes/FakeWindowTree.h"

@@ -97,16 +97,13 @@ public:
         DestroyChildren(window);
         Deliver(window, WM_NCDESTROY, 0, 0);
 
-        FakeWindow& gone = m_windows.at(window);
-        gone.destroyed = true;
-        if (focusInside) {
-            m_focus = 0;
-        }
+        target->destroyed = true;
+        m_focus = focusInside ? 0 : m_focus;
         if (m_active == window) {
             m_active = 0;
-            const FakeWindow* owner = FindLive(gone.parent);
-            if (!gone.child && owner != nullptr && owner->enabled && owner->visible) {
-                Activate(gone.parent);
+            const FakeWindow* owner = FindLive(target->parent);
+            if (!target->child && owner != nullptr && owner->enabled && owner->visible) {
+                Activate(target->parent);
             }
         }
         return true;
@@ -207,12 +204,9 @@ public:
         return found != m_windows.end() && found->second.IsLive() ? &found->second : nullptr;
     }
     // The live window, or a hidden, disabled window of no class for one that is gone.
-    const FakeWindow& Live(WindowHandle window) const {
+    const FakeWindow& Live(WindowHandle window) {
         const FakeWindow* target = FindLive(window);
         return target != nullptr ? *target : m_none;
-    }
-    const FakeWindow* FindLive(WindowHandle window) const {
-        return const_cast<FakeWindowTree*>(this)->FindLive(window);
     }
     // The most recently created dialog that is still alive (from templateId, or any), 0 when none.
     WindowHandle TopDialog() const { return NewestLive(Dialogs(0)); }
@@ -264,13 +258,10 @@ public:
         return Exists(window) ? window : 0;
     }
     bool IsDescendant(WindowHandle window, WindowHandle ancestor) const {
-        while (Exists(window) && m_windows.at(window).child) {
+        while (Exists(window) && m_windows.at(window).child && m_windows.at(window).parent != ancestor) {
             window = m_windows.at(window).parent;
-            if (window == ancestor) {
-                return true;
-            }
         }
-        return false;
+        return Exists(window) && m_windows.at(window).child;
     }
     // The next enabled, visible tab stop after from (the first one for 0), wrapping around.
     WindowHandle NextTabStop(WindowHandle dialog, WindowHandle from) const {
@@ -339,9 +330,7 @@ private:
     WindowHandle m_nextHandle = 0x1000;
     std::deque<Msg> m_posted;
     std::vector<Msg> m_defaultProcessed;
-    WindowHandle m_focus = 0;
-    WindowHandle m_active = 0;
-    WindowHandle m_foreground = 0;
+    WindowHandle m_focus = 0, m_active = 0, m_foreground = 0;
     CCallLog m_log;
     // What Live() gives for a window that is gone, and Window() for an unknown handle (after
     // failing the test).

@@ -1,7 +1,6 @@
 #pragma once
 // The whole fake window system for running dialogs in unit tests: one FakeWindowTree and every
-// window role over it, so that a test reaches all of them through one object. A test that needs
-// only some roles builds a tree and just those.
+// window role over it, in one object; a test that needs only some roles builds a tree and those.
 // Simulated user input lives in FakeUser; timers in FakeTimers; menus in FakeMenus.
 #include "fakes/FakeDialogControls.h"
 #include "fakes/FakeMessageLoop.h"
