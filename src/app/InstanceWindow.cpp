@@ -16,7 +16,7 @@ bool IsShellWindowClass(const std::wstring& strClassName) {
 
 } // namespace
 
-bool IsInstanceMainWindow(IWindows& windows, WindowHandle window, const std::wstring& strTitle,
+bool IsInstanceMainWindow(IWindowQueries& windows, WindowHandle window, const std::wstring& strTitle,
                           std::wstring& strWindowText) {
     if (windows.GetParent(window) != 0) {
         return false;

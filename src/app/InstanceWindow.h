@@ -2,7 +2,7 @@
 // How one running instance recognises the main window of another among the top-level windows.
 #include <string>
 
-#include "ports/IWindows.h"
+#include "ports/IWindowQueries.h"
 #include "ports/WinTypes.h"
 
 // GetClassNameW buffer size: class names are at most 256 characters.
@@ -12,5 +12,5 @@ constexpr int MAX_CLASS_NAME = 256;
 // needed): no parent (owned pop-ups report their owner here), enabled (a main window behind a
 // modal dialog is disabled), not the desktop, a folder or the taskbar, a non-empty title, and the
 // title equal to strTitle, case-sensitively. The title read is left in strWindowText.
-bool IsInstanceMainWindow(IWindows& windows, WindowHandle window, const std::wstring& strTitle,
+bool IsInstanceMainWindow(IWindowQueries& windows, WindowHandle window, const std::wstring& strTitle,
                           std::wstring& strWindowText);

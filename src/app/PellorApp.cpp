@@ -17,8 +17,9 @@ const wchar_t LAUNCH_FROM_TRAY_MESSAGE[] =
 } // namespace
 
 CPellorApp::CPellorApp(const Platform& platform, CAppSettings& settings, CLimitSingleInstance& singleInstance)
-    : CWinApp(platform.windows), m_dlgMain(platform, settings), m_process(platform.process),
-      m_settings(settings), m_singleInstance(singleInstance) {}
+    : CWinApp(platform.windows.messages, platform.windows.dialogs), m_dlgMain(platform, settings),
+      m_windows(platform.windows.queries), m_process(platform.process), m_settings(settings),
+      m_singleInstance(singleInstance) {}
 
 CPellorApp::~CPellorApp() = default;
 
@@ -32,7 +33,7 @@ bool CPellorApp::InitInstance() {
 
     CAppSettings settings(profile);
     if (settings.GetUseSingleInstance() != 0) {
-        const std::wstring strTitle = m_windows.LoadString(IDS_APP_TITLE);
+        const std::wstring strTitle = m_dialogs.LoadString(IDS_APP_TITLE);
         if (m_singleInstance.IsAlreadyRunning()) {
             ActivateRunningInstance(strTitle);
             return false;
@@ -65,13 +66,13 @@ void CPellorApp::ActivateRunningInstance(const std::wstring& strTitle) {
     const WindowHandle hOther = m_windows.FindWindowByTitle(strTitle);
     if (m_windows.IsWindow(hOther)) {
         // SW_SHOW keeps the size and position, so a window hidden while minimised comes back minimised.
-        m_windows.ShowWindow(hOther, SW_SHOW);
-        m_windows.SetActiveWindow(hOther);
-        m_windows.SetForegroundWindow(hOther);
-        m_windows.SetFocus(hOther);
+        m_dialogs.ShowWindow(hOther, SW_SHOW);
+        m_dialogs.SetActiveWindow(hOther);
+        m_dialogs.SetForegroundWindow(hOther);
+        m_dialogs.SetFocus(hOther);
         return;
     }
-    m_windows.MessageBox(0, LAUNCH_FROM_TRAY_MESSAGE, strTitle, MB_ICONINFORMATION);
+    m_dialogs.MessageBox(0, LAUNCH_FROM_TRAY_MESSAGE, strTitle, MB_ICONINFORMATION);
 }
 
 int CPellorApp::CountRunningInstances() {

@@ -33,6 +33,7 @@ private:
     // user where to find it.
     void ActivateRunningInstance(const std::wstring& strTitle);
 
+    IWindowQueries& m_windows;
     IProcess& m_process;
     CAppSettings& m_settings;
     CLimitSingleInstance& m_singleInstance;

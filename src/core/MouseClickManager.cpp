@@ -43,7 +43,7 @@ InputRecord KeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags)
 
 } // namespace
 
-CMouseClickManager::CMouseClickManager(IKeyboardInput& input, IWindows& windows,
+CMouseClickManager::CMouseClickManager(IKeyboardInput& input, IWindowQueries& windows,
                                        ISelectedWindowSource& selectedWindow)
     : m_input(input), m_windows(windows), m_selectedWindow(selectedWindow) {}
 

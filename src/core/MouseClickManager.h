@@ -10,7 +10,7 @@
 
 #include "core/ISelectedWindowSource.h"
 #include "ports/IKeyboardInput.h"
-#include "ports/IWindows.h"
+#include "ports/IWindowQueries.h"
 #include "ports/WinTypes.h"
 #include "settings/PressOptions.h"
 
@@ -18,7 +18,7 @@ class CMouseClickManager {
 public:
     static constexpr int DEFAULT_KEY_DELAY = 20;
 
-    CMouseClickManager(IKeyboardInput& input, IWindows& windows, ISelectedWindowSource& selectedWindow);
+    CMouseClickManager(IKeyboardInput& input, IWindowQueries& windows, ISelectedWindowSource& selectedWindow);
     virtual ~CMouseClickManager();
 
     CMouseClickManager(const CMouseClickManager&) = delete;
@@ -82,7 +82,7 @@ private:
     void DetachInputFrom(std::uint32_t targetThread);
 
     IKeyboardInput& m_input;
-    IWindows& m_windows;
+    IWindowQueries& m_windows;
     ISelectedWindowSource& m_selectedWindow;
 
     int m_nKeyDelay = DEFAULT_KEY_DELAY;

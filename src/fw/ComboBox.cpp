@@ -7,7 +7,7 @@ void CComboBox::ResetContent() {
 }
 
 int CComboBox::AddString(const std::wstring& text) {
-    return m_windows.ComboAddString(m_hWnd, text);
+    return m_dialogs.ComboAddString(m_hWnd, text);
 }
 
 int CComboBox::SetItemData(int index, std::uintptr_t data) {
@@ -32,7 +32,7 @@ int CComboBox::GetCount() {
 }
 
 std::wstring CComboBox::GetLBText(int index) {
-    return m_windows.ComboGetItemText(m_hWnd, index);
+    return m_dialogs.ComboGetItemText(m_hWnd, index);
 }
 
 void CComboBox::ShowDropDown(bool show) {

@@ -7,7 +7,7 @@
 
 class CComboBox : public CWnd {
 public:
-    explicit CComboBox(IWindows& windows) : CWnd(windows) {}
+    explicit CComboBox(const WindowPorts& windows) : CWnd(windows) {}
 
     void ResetContent();
     int AddString(const std::wstring& text); // index of the new item, negative on failure

@@ -8,7 +8,7 @@ const MessageMapEntry CDialog::s_messageEntries[] = {
     CommandEntry<&CDialog::OnCancelCommand>(IDCANCEL),
 };
 
-CDialog::CDialog(std::uint32_t templateId, CWnd* pParent, IWindows& windows)
+CDialog::CDialog(std::uint32_t templateId, CWnd* pParent, const WindowPorts& windows)
     : CWnd(windows), m_nTemplateId(templateId), m_pParentWnd(pParent) {}
 
 const MessageMap* CDialog::GetMessageMap() const {
@@ -17,7 +17,7 @@ const MessageMap* CDialog::GetMessageMap() const {
 
 bool CDialog::Create() {
     const WindowHandle parent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : 0;
-    const WindowHandle window = m_windows.CreateDialogFromTemplate(m_nTemplateId, parent, this);
+    const WindowHandle window = m_dialogs.CreateDialogFromTemplate(m_nTemplateId, parent, this);
     return window != 0;
 }
 
@@ -26,7 +26,7 @@ LResult CDialog::DoModal() {
     // A parent that is already disabled (a modal dialog over a modal dialog) stays as it is.
     const bool disableParent = parent != 0 && m_windows.IsWindowEnabled(parent);
     if (disableParent) {
-        m_windows.EnableWindow(parent, false);
+        m_dialogs.EnableWindow(parent, false);
     }
 
     m_bModal = true;
@@ -44,7 +44,7 @@ LResult CDialog::DoModal() {
     // The parent is enabled before the dialog goes, so that the system hands the activation back to
     // it rather than to another program's window.
     if (disableParent) {
-        m_windows.EnableWindow(parent, true);
+        m_dialogs.EnableWindow(parent, true);
     }
     if (m_hWnd != 0) {
         DestroyWindow();
@@ -56,15 +56,15 @@ LResult CDialog::DoModal() {
 void CDialog::RunModalLoop() {
     while (!m_bEndDialog && m_hWnd != 0) {
         Msg msg;
-        if (!m_windows.GetMessage(&msg)) {
+        if (!m_messages.GetMessage(&msg)) {
             if (msg.message == WM_QUIT) {
-                m_windows.PostQuitMessage(static_cast<int>(msg.wParam));
+                m_messages.PostQuitMessage(static_cast<int>(msg.wParam));
             }
             return;
         }
         if (!PreTranslateMessage(msg)) {
-            m_windows.TranslateMessage(msg);
-            m_windows.DispatchMessage(msg);
+            m_messages.TranslateMessage(msg);
+            m_messages.DispatchMessage(msg);
         }
     }
 }
@@ -96,7 +96,7 @@ bool CDialog::PreTranslateMessage(const Msg& msg) {
     if (m_hWnd == 0 || (msg.hwnd != m_hWnd && !m_windows.IsChild(m_hWnd, msg.hwnd))) {
         return false;
     }
-    return m_windows.IsDialogMessage(m_hWnd, msg);
+    return m_messages.IsDialogMessage(m_hWnd, msg);
 }
 
 LResult CDialog::OnInitDialogMessage(WParam, LParam) {

@@ -7,7 +7,7 @@
 
 class CDialog : public CWnd {
 public:
-    CDialog(std::uint32_t templateId, CWnd* pParent, IWindows& windows);
+    CDialog(std::uint32_t templateId, CWnd* pParent, const WindowPorts& windows);
 
     // Modeless: the window starts as the template says (hidden unless it has WS_VISIBLE).
     bool Create();

@@ -4,7 +4,7 @@
 
 class CEdit : public CWnd {
 public:
-    explicit CEdit(IWindows& windows) : CWnd(windows) {}
+    explicit CEdit(const WindowPorts& windows) : CWnd(windows) {}
 
     // EM_SETSEL: (0, -1) selects the whole text.
     void SetSel(int start, int end);

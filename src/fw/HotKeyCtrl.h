@@ -6,7 +6,7 @@
 
 class CHotKeyCtrl : public CWnd {
 public:
-    explicit CHotKeyCtrl(IWindows& windows) : CWnd(windows) {}
+    explicit CHotKeyCtrl(const WindowPorts& windows) : CWnd(windows) {}
 
     void SetHotKey(std::uint32_t vk, std::uint32_t modifiers);
     void GetHotKey(std::uint32_t* vk, std::uint32_t* modifiers);

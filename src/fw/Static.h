@@ -4,7 +4,7 @@
 
 class CStatic : public CWnd {
 public:
-    explicit CStatic(IWindows& windows) : CWnd(windows) {}
+    explicit CStatic(const WindowPorts& windows) : CWnd(windows) {}
 
     // STM_SETICON; returns the previous icon.
     IconHandle SetIcon(IconHandle icon);

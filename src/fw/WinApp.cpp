@@ -3,13 +3,14 @@
 #include "ports/Win32Constants.h"
 #include "resource.h"
 
-CWinApp::CWinApp(IWindows& windows) : m_windows(windows) {}
+CWinApp::CWinApp(IMessageLoop& messages, IDialogControls& dialogs)
+    : m_messages(messages), m_dialogs(dialogs) {}
 
 CWinApp::~CWinApp() = default;
 
 int CWinApp::WinMainBody(const std::wstring& cmdLine) {
     m_strCmdLine = cmdLine;
-    m_strAppName = m_windows.LoadString(IDS_APP_TITLE);
+    m_strAppName = m_dialogs.LoadString(IDS_APP_TITLE);
     if (!InitInstance()) {
         return ExitCodeWhenNotRunning();
     }
@@ -18,12 +19,12 @@ int CWinApp::WinMainBody(const std::wstring& cmdLine) {
 
 int CWinApp::Run() {
     Msg msg;
-    while (m_windows.GetMessage(&msg)) {
+    while (m_messages.GetMessage(&msg)) {
         if (m_pMainWnd != nullptr && m_pMainWnd->PreTranslateMessage(msg)) {
             continue;
         }
-        m_windows.TranslateMessage(msg);
-        m_windows.DispatchMessage(msg);
+        m_messages.TranslateMessage(msg);
+        m_messages.DispatchMessage(msg);
     }
     return msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : -1;
 }

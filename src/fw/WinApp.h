@@ -3,11 +3,12 @@
 #include <string>
 
 #include "fw/Wnd.h"
-#include "ports/IWindows.h"
+#include "ports/IDialogControls.h"
+#include "ports/IMessageLoop.h"
 
 class CWinApp {
 public:
-    explicit CWinApp(IWindows& windows);
+    CWinApp(IMessageLoop& messages, IDialogControls& dialogs);
     virtual ~CWinApp();
 
     CWinApp(const CWinApp&) = delete;
@@ -31,5 +32,6 @@ public:
     CWnd* m_pMainWnd = nullptr;
 
 protected:
-    IWindows& m_windows;
+    IMessageLoop& m_messages;
+    IDialogControls& m_dialogs;
 };

@@ -3,13 +3,14 @@
 #include "fw/DataExchange.h"
 #include "resource.h"
 
-CWnd::CWnd(IWindows& windows) : m_windows(windows) {}
+CWnd::CWnd(const WindowPorts& windows)
+    : m_windows(windows.queries), m_messages(windows.messages), m_dialogs(windows.dialogs) {}
 
 CWnd::~CWnd() {
     if (m_bOwnsWindow && m_hWnd != 0) {
         // The derived parts are gone already: the last messages of the window only reach CWnd.
         m_bMainWindow = false;
-        m_windows.DestroyWindow(m_hWnd);
+        m_dialogs.DestroyWindow(m_hWnd);
     }
 }
 
@@ -25,7 +26,7 @@ bool CWnd::HandleMessage(WindowHandle window, std::uint32_t message, WParam wPar
         m_hWnd = 0;
         m_bOwnsWindow = false;
         if (m_bMainWindow) {
-            m_windows.PostQuitMessage(0);
+            m_messages.PostQuitMessage(0);
         }
         PostNcDestroy();
     }
@@ -84,8 +85,8 @@ void CWnd::OnDataExchangeFailure(const DataExchangeFailure& failure) {
     MessageBox(failure.Prompt(), L"", MB_OK | MB_ICONEXCLAMATION);
     const WindowHandle field = GetDlgItem(failure.id);
     if (field != 0) {
-        m_windows.SetFocus(field);
-        m_windows.SendMessage(field, EM_SETSEL, 0, -1);
+        m_dialogs.SetFocus(field);
+        m_messages.SendMessage(field, EM_SETSEL, 0, -1);
     }
 }
 
@@ -97,7 +98,7 @@ WindowHandle CWnd::Detach() {
 }
 
 WindowHandle CWnd::GetDlgItem(int id) const {
-    return m_windows.GetDlgItem(m_hWnd, id);
+    return m_dialogs.GetDlgItem(m_hWnd, id);
 }
 
 std::wstring CWnd::GetDlgItemText(int id) const {
@@ -105,11 +106,11 @@ std::wstring CWnd::GetDlgItemText(int id) const {
 }
 
 bool CWnd::SetDlgItemText(int id, const std::wstring& text) {
-    return m_windows.SetWindowText(GetDlgItem(id), text);
+    return m_dialogs.SetWindowText(GetDlgItem(id), text);
 }
 
 bool CWnd::SetWindowText(const std::wstring& text) {
-    return m_windows.SetWindowText(m_hWnd, text);
+    return m_dialogs.SetWindowText(m_hWnd, text);
 }
 
 void CWnd::SetIcon(IconHandle icon) {
@@ -122,11 +123,11 @@ std::wstring CWnd::GetWindowText() const {
 }
 
 bool CWnd::ShowWindow(int command) {
-    return m_windows.ShowWindow(m_hWnd, command);
+    return m_dialogs.ShowWindow(m_hWnd, command);
 }
 
 bool CWnd::EnableWindow(bool enable) {
-    return m_windows.EnableWindow(m_hWnd, enable);
+    return m_dialogs.EnableWindow(m_hWnd, enable);
 }
 
 bool CWnd::IsWindowEnabled() const {
@@ -146,33 +147,33 @@ bool CWnd::GetClientRect(Rect* rect) const {
 }
 
 WindowHandle CWnd::SetFocus() {
-    return m_windows.SetFocus(m_hWnd);
+    return m_dialogs.SetFocus(m_hWnd);
 }
 
 bool CWnd::SetForegroundWindow() {
-    return m_windows.SetForegroundWindow(m_hWnd);
+    return m_dialogs.SetForegroundWindow(m_hWnd);
 }
 
 bool CWnd::DestroyWindow() {
-    return m_hWnd != 0 && m_windows.DestroyWindow(m_hWnd);
+    return m_hWnd != 0 && m_dialogs.DestroyWindow(m_hWnd);
 }
 
 bool CWnd::PostMessage(std::uint32_t message, WParam wParam, LParam lParam) {
-    return m_windows.PostMessage(m_hWnd, message, wParam, lParam);
+    return m_messages.PostMessage(m_hWnd, message, wParam, lParam);
 }
 
 LResult CWnd::SendMessage(std::uint32_t message, WParam wParam, LParam lParam) {
-    return m_windows.SendMessage(m_hWnd, message, wParam, lParam);
+    return m_messages.SendMessage(m_hWnd, message, wParam, lParam);
 }
 
 LResult CWnd::SendDlgItemMessage(int id, std::uint32_t message, WParam wParam, LParam lParam) {
-    return m_windows.SendMessage(GetDlgItem(id), message, wParam, lParam);
+    return m_messages.SendMessage(GetDlgItem(id), message, wParam, lParam);
 }
 
 int CWnd::MessageBox(const std::wstring& text, const std::wstring& caption, std::uint32_t type) {
-    return m_windows.MessageBox(m_hWnd, text, caption.empty() ? GetAppTitle() : caption, type);
+    return m_dialogs.MessageBox(m_hWnd, text, caption.empty() ? GetAppTitle() : caption, type);
 }
 
 std::wstring CWnd::GetAppTitle() const {
-    return m_windows.LoadString(IDS_APP_TITLE);
+    return m_dialogs.LoadString(IDS_APP_TITLE);
 }

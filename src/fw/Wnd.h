@@ -1,5 +1,5 @@
 #pragma once
-// A window of the program, seen through the window port: message routing through the message map
+// A window of the program, seen through the window ports: message routing through the message map
 // chain, dialog data exchange and the window operations handlers need, one port call each.
 #include <cstdint>
 #include <string>
@@ -7,9 +7,9 @@
 #include "fw/DataExchangeFailure.h"
 #include "fw/MessageMap.h"
 #include "ports/IWindowProcedure.h"
-#include "ports/IWindows.h"
 #include "ports/Win32Constants.h"
 #include "ports/WinTypes.h"
+#include "ports/WindowPorts.h"
 
 // Direction of UpdateData.
 constexpr bool kSaveAndValidate = true;
@@ -19,7 +19,7 @@ class CDataExchange;
 
 class CWnd : public IWindowProcedure {
 public:
-    explicit CWnd(IWindows& windows);
+    explicit CWnd(const WindowPorts& windows);
     // Destroys a window it is still the procedure of, so that no message reaches a dead object.
     ~CWnd() override;
 
@@ -84,7 +84,9 @@ protected:
     // Called after the window is gone and detached; the object may delete itself here.
     virtual void PostNcDestroy() {}
 
-    IWindows& m_windows;
+    IWindowQueries& m_windows;
+    IMessageLoop& m_messages;
+    IDialogControls& m_dialogs;
 
 private:
     friend class CWinApp; // marks the main window

@@ -1,7 +1,7 @@
 #pragma once
 // Synthetic keyboard input: input records, key events, key messages posted to a window, key code
 // mapping, and attaching this thread's input to the thread of the window that gets the keys.
-// Questions about windows go to IWindows.
+// Questions about windows go to IWindowQueries.
 #include <cstdint>
 
 #include "ports/WinTypes.h"

@@ -7,18 +7,20 @@
 #include "ports/IMenus.h"
 #include "ports/INotificationArea.h"
 #include "ports/IPainting.h"
+#include "ports/IPointer.h"
 #include "ports/IProcess.h"
 #include "ports/IRandomSource.h"
 #include "ports/IRegistry.h"
 #include "ports/IShell.h"
 #include "ports/ITimers.h"
-#include "ports/IWindows.h"
+#include "ports/WindowPorts.h"
 
 struct Platform {
     IRegistry& registry;
     IKeyboardInput& input;
     IKeyboardLayout& layout;
-    IWindows& windows;
+    WindowPorts windows;
+    IPointer& pointer;
     IMenus& menus;
     IPainting& painting;
     ITimers& timers;

@@ -1,10 +1,10 @@
 #include "ui/DialogIdentity.h"
 
 #include "fw/Wnd.h"
-#include "ports/IWindows.h"
+#include "ports/IDialogControls.h"
 #include "resource.h"
 
-void ShowDialogIdentity(CWnd& dialog, IWindows& windows, const std::wstring& captionStart) {
-    dialog.SetIcon(windows.LoadIcon(IDI_TAPWELL));
+void ShowDialogIdentity(CWnd& dialog, IDialogControls& dialogs, const std::wstring& captionStart) {
+    dialog.SetIcon(dialogs.LoadIcon(IDI_TAPWELL));
     dialog.SetWindowText(captionStart + dialog.GetAppTitle());
 }

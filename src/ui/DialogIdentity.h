@@ -4,6 +4,6 @@
 #include <string>
 
 class CWnd;
-class IWindows;
+class IDialogControls;
 
-void ShowDialogIdentity(CWnd& dialog, IWindows& windows, const std::wstring& captionStart);
+void ShowDialogIdentity(CWnd& dialog, IDialogControls& dialogs, const std::wstring& captionStart);

@@ -8,7 +8,8 @@ namespace {
 constexpr int SINGLE_INSTANCE = 0;
 } // namespace
 
-CDlgInstanceController::CDlgInstanceController(CWnd* pParent, IWindows& windows, CAppSettings& settings)
+CDlgInstanceController::CDlgInstanceController(CWnd* pParent, const WindowPorts& windows,
+                                               CAppSettings& settings)
     : CDialog(IDD_INSTANCE_MODE, pParent, windows), m_settings(settings) {}
 
 void CDlgInstanceController::DoDataExchange(CDataExchange& dx) {
@@ -19,7 +20,7 @@ bool CDlgInstanceController::OnInitDialog() {
     // Only a stored 1 shows single instance, although start-up treats any value but 0 as single.
     m_nInstanceMode = m_settings.GetUseSingleInstance() == 1 ? SINGLE_INSTANCE : 1;
     CDialog::OnInitDialog();
-    ShowDialogIdentity(*this, m_windows, L"Instance Controller - ");
+    ShowDialogIdentity(*this, m_dialogs, L"Instance Controller - ");
     return true;
 }
 

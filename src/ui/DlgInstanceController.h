@@ -6,7 +6,7 @@
 
 class CDlgInstanceController : public CDialog {
 public:
-    CDlgInstanceController(CWnd* pParent, IWindows& windows, CAppSettings& settings);
+    CDlgInstanceController(CWnd* pParent, const WindowPorts& windows, CAppSettings& settings);
 
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;

@@ -4,7 +4,7 @@
 #include "resource.h"
 #include "ui/DialogIdentity.h"
 
-CDlgRandomDuration::CDlgRandomDuration(CWnd* pParent, IWindows& windows, CAppSettings& settings)
+CDlgRandomDuration::CDlgRandomDuration(CWnd* pParent, const WindowPorts& windows, CAppSettings& settings)
     : CDialog(IDD_RANDOM_DELAY, pParent, windows), m_settings(settings) {}
 
 // The edits are not range-checked: whatever reads as an integer is stored as read.
@@ -21,7 +21,7 @@ bool CDlgRandomDuration::OnInitDialog() {
     m_nRandomMinutes = m_settings.GetRandomClicksDelayMins();
     m_nRandomSeconds = m_settings.GetRandomClicksDelaySeconds();
     CDialog::OnInitDialog();
-    ShowDialogIdentity(*this, m_windows, L"Random delay - ");
+    ShowDialogIdentity(*this, m_dialogs, L"Random delay - ");
     return true;
 }
 

@@ -6,7 +6,7 @@
 
 class CDlgRandomDuration : public CDialog {
 public:
-    CDlgRandomDuration(CWnd* pParent, IWindows& windows, CAppSettings& settings);
+    CDlgRandomDuration(CWnd* pParent, const WindowPorts& windows, CAppSettings& settings);
 
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;

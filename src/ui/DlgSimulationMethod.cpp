@@ -4,7 +4,7 @@
 #include "resource.h"
 #include "ui/DialogIdentity.h"
 
-CDlgSimulationMethod::CDlgSimulationMethod(CWnd* pParent, IWindows& windows, CAppSettings& settings)
+CDlgSimulationMethod::CDlgSimulationMethod(CWnd* pParent, const WindowPorts& windows, CAppSettings& settings)
     : CDialog(IDD_SIMULATION_METHOD, pParent, windows), m_form(settings) {}
 
 void CDlgSimulationMethod::DoDataExchange(CDataExchange& dx) {
@@ -14,7 +14,7 @@ void CDlgSimulationMethod::DoDataExchange(CDataExchange& dx) {
 
 bool CDlgSimulationMethod::OnInitDialog() {
     CDialog::OnInitDialog();
-    ShowDialogIdentity(*this, m_windows, L"Settings - ");
+    ShowDialogIdentity(*this, m_dialogs, L"Settings - ");
     return true;
 }
 

@@ -8,7 +8,7 @@
 
 class CDlgSimulationMethod : public CDialog {
 public:
-    CDlgSimulationMethod(CWnd* pParent, IWindows& windows, CAppSettings& settings);
+    CDlgSimulationMethod(CWnd* pParent, const WindowPorts& windows, CAppSettings& settings);
 
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;

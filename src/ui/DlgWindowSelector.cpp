@@ -32,14 +32,14 @@ bool IsEditClass(const std::wstring& className) {
 // Shows the system's wait cursor until the scope ends, then puts the previous one back.
 class CWaitCursorScope {
 public:
-    explicit CWaitCursorScope(IWindows& windows)
-        : m_windows(windows), m_hPrevious(windows.SetCursor(windows.LoadWaitCursor())) {}
-    ~CWaitCursorScope() { m_windows.SetCursor(m_hPrevious); }
+    explicit CWaitCursorScope(IPointer& pointer)
+        : m_pointer(pointer), m_hPrevious(pointer.SetCursor(pointer.LoadWaitCursor())) {}
+    ~CWaitCursorScope() { m_pointer.SetCursor(m_hPrevious); }
     CWaitCursorScope(const CWaitCursorScope&) = delete;
     CWaitCursorScope& operator=(const CWaitCursorScope&) = delete;
 
 private:
-    IWindows& m_windows;
+    IPointer& m_pointer;
     IconHandle m_hPrevious;
 };
 
@@ -55,8 +55,9 @@ const MessageMapEntry CDlgWindowSelector::s_messageEntries[] = {
 
 CDlgWindowSelector::CDlgWindowSelector(CWnd* pParent, const Platform& platform, CAppSettings& settings)
     : CDialog(IDD_WINDOW_SELECTOR, pParent, platform.windows), m_settings(settings),
-      m_process(platform.process), m_picker(platform.windows, platform.painting),
-      m_editInfo(platform.windows), m_stTarget(platform.windows) {}
+      m_process(platform.process), m_pointer(platform.pointer),
+      m_picker(platform.windows.queries, platform.painting), m_editInfo(platform.windows),
+      m_stTarget(platform.windows) {}
 
 const MessageMap* CDlgWindowSelector::GetMessageMap() const {
     return ChainMessageMap<CDialog, s_messageEntries>(*this);
@@ -80,22 +81,22 @@ bool CDlgWindowSelector::OnInitDialog() {
 
     CDialog::OnInitDialog();
 
-    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
+    m_hIcon = m_dialogs.LoadIcon(IDI_TAPWELL);
     SetIcon(m_hIcon);
 
     m_strText = L"Target Selector - " + GetAppTitle();
     SetWindowText(m_strText);
 
-    m_hIconTarget = m_windows.LoadIcon(IDI_TARGET);
-    m_hIconEmpty = m_windows.LoadIcon(IDI_TARGET_EMPTY);
-    m_hCursorTarget = m_windows.LoadCursor(IDCUR_SIGHT);
+    m_hIconTarget = m_dialogs.LoadIcon(IDI_TARGET);
+    m_hIconEmpty = m_dialogs.LoadIcon(IDI_TARGET_EMPTY);
+    m_hCursorTarget = m_pointer.LoadCursor(IDCUR_SIGHT);
 
     DescribeWindow(m_hSelected);
     return true;
 }
 
 void CDlgWindowSelector::OnOK() {
-    CWaitCursorScope waitCursor(m_windows);
+    CWaitCursorScope waitCursor(m_pointer);
     UpdateData(kSaveAndValidate);
     m_settings.SetSendKeysToActiveWindow(m_nReceiver == 0 ? 1 : 0);
     // Kept even when the active window is chosen, so that going back to "Selected Window" later
@@ -122,8 +123,8 @@ bool CDlgWindowSelector::OnLButtonDown(Point point) {
     Rect sight;
     if (m_windows.GetWindowRect(GetDlgItem(IDC_SIGHT), &sight) && PtInRect(sight, point)) {
         m_stTarget.SetIcon(m_hIconEmpty);
-        m_windows.SetCursor(m_hCursorTarget);
-        m_windows.SetCapture(m_hWnd);
+        m_pointer.SetCursor(m_hCursorTarget);
+        m_pointer.SetCapture(m_hWnd);
         m_bDragging = 1;
     }
     return false;
@@ -132,7 +133,7 @@ bool CDlgWindowSelector::OnLButtonDown(Point point) {
 bool CDlgWindowSelector::OnLButtonUp(Point) {
     if (m_bDragging != 0) {
         m_stTarget.SetIcon(m_hIconTarget);
-        m_windows.ReleaseCapture();
+        m_pointer.ReleaseCapture();
         RemoveOutline();
         m_bDragging = 0;
         UpdateData(kSaveAndValidate);
@@ -160,7 +161,7 @@ void CDlgWindowSelector::OnWindowWithoutControls() {
 
 void CDlgWindowSelector::OnDisplaysCharactersClicked() {
     UpdateData(kSaveAndValidate);
-    m_windows.EnableWindow(GetDlgItem(IDC_SEND_KEY_UPS), m_bSendChars == 0);
+    m_dialogs.EnableWindow(GetDlgItem(IDC_SEND_KEY_UPS), m_bSendChars == 0);
     UpdateData(kLoadControls);
 }
 
@@ -216,7 +217,7 @@ void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd) {
     m_bHasEdit = 0;
     m_windows.EnumChildWindows(hWnd, [this](WindowHandle hChild) { return OnEnumChild(hChild); });
 
-    m_windows.EnableWindow(GetDlgItem(IDC_SEND_TO_FIRST_EDIT), m_bHasEdit != 0);
+    m_dialogs.EnableWindow(GetDlgItem(IDC_SEND_TO_FIRST_EDIT), m_bHasEdit != 0);
     UpdateData(kSaveAndValidate);
     if (m_bHasEdit == 0) {
         m_bFirstEdit = 0;

@@ -44,6 +44,7 @@ private:
 
     CAppSettings& m_settings;
     IProcess& m_process;
+    IPointer& m_pointer;
     CWindowPicker m_picker;
 
     std::wstring m_strText;

@@ -27,7 +27,7 @@ constexpr ModifierName kModifierNames[] = {
 
 } // namespace
 
-CNamedHotKeyCtrl::CNamedHotKeyCtrl(IWindows& windows, IKeyboardLayout& layout)
+CNamedHotKeyCtrl::CNamedHotKeyCtrl(const WindowPorts& windows, IKeyboardLayout& layout)
     : CHotKeyCtrl(windows), m_layout(layout) {}
 
 CNamedHotKeyCtrl::~CNamedHotKeyCtrl() = default;

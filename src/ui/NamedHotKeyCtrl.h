@@ -9,7 +9,7 @@
 
 class CNamedHotKeyCtrl : public CHotKeyCtrl {
 public:
-    CNamedHotKeyCtrl(IWindows& windows, IKeyboardLayout& layout);
+    CNamedHotKeyCtrl(const WindowPorts& windows, IKeyboardLayout& layout);
     ~CNamedHotKeyCtrl() override;
 
     // The control's combination, modifiers always in the order Ctrl, Shift, Alt, joined by " + ";

@@ -83,8 +83,9 @@ CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
     : CDialog(IDD_MAIN_DIALOG, nullptr, platform.windows), m_platform(platform), m_settings(settings),
       m_ctxMenu(platform.menus), m_trayMenu(platform.menus), m_trayIcon(platform.tray, m_trayMenu),
       m_pressSettings(settings), m_selectedWindow(m_pressSettings),
-      m_keyInjector(platform.input, platform.windows, m_selectedWindow), m_cbModifier(platform.windows),
-      m_cbKey(platform.windows), m_stStatus(platform.windows), m_hotKey(platform.windows, platform.layout) {}
+      m_keyInjector(platform.input, platform.windows.queries, m_selectedWindow),
+      m_cbModifier(platform.windows), m_cbKey(platform.windows), m_stStatus(platform.windows),
+      m_hotKey(platform.windows, platform.layout) {}
 
 CPellorDlg::~CPellorDlg() {
     // Past this destructor the window's messages would only reach the base class: destroy it while
@@ -145,18 +146,18 @@ bool CPellorDlg::OnInitDialog() {
     };
     for (const auto& share : shareButtons) {
         if (share.nFlag != 0) {
-            m_windows.ShowWindow(GetDlgItem(share.nButton), SW_HIDE);
+            m_dialogs.ShowWindow(GetDlgItem(share.nButton), SW_HIDE);
         }
     }
 
-    g_nTaskbarCreatedMsg = m_windows.RegisterWindowMessage(TASKBAR_CREATED_MESSAGE);
-    m_hIcon = m_windows.LoadIcon(IDI_TAPWELL);
+    g_nTaskbarCreatedMsg = m_messages.RegisterWindowMessage(TASKBAR_CREATED_MESSAGE);
+    m_hIcon = m_dialogs.LoadIcon(IDI_TAPWELL);
     AddTrayIcon();
     SetWindowText(GetAppTitle());
 
     CMenu systemMenu = CMenu::Borrow(m_platform.menus, m_platform.menus.GetSystemMenu(m_hWnd, false));
     if (systemMenu.m_hMenu != 0) {
-        const std::wstring strAboutMenu = m_windows.LoadString(IDS_ABOUT_MENU_ITEM);
+        const std::wstring strAboutMenu = m_dialogs.LoadString(IDS_ABOUT_MENU_ITEM);
         if (!strAboutMenu.empty()) {
             systemMenu.AppendMenu(MF_SEPARATOR, 0, L"");
             systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
@@ -184,7 +185,7 @@ void CPellorDlg::ShowSocialTips() {
     if (m_bTwittered != 0 && m_bFacebooked != 0 && m_bGoogled != 0) {
         return;
     }
-    m_pSocialTips = std::make_unique<CToolTipCtrl>(m_windows);
+    m_pSocialTips = std::make_unique<CToolTipCtrl>(m_platform.windows);
     if (!m_pSocialTips->Create(*this)) {
         return;
     }
@@ -215,12 +216,12 @@ void CPellorDlg::OnCancel() {
 }
 
 bool CPellorDlg::CaptureKeyboardState() {
-    const IconHandle hPreviousCursor = m_windows.SetCursor(m_windows.LoadWaitCursor());
+    const IconHandle hPreviousCursor = m_platform.pointer.SetCursor(m_platform.pointer.LoadWaitCursor());
     const bool bCaptured = m_platform.layout.GetKeyboardState(&m_keyboardState);
     if (bCaptured) {
         m_hKeyboardLayout = m_platform.layout.GetKeyboardLayout(0);
     }
-    m_windows.SetCursor(hPreviousCursor);
+    m_platform.pointer.SetCursor(hPreviousCursor);
     return bCaptured;
 }
 

@@ -30,17 +30,17 @@ std::wstring CompanionNotFoundText(const std::wstring& strFolder) {
 } // namespace
 
 void CPellorDlg::OnRandomDelay() {
-    auto pDlg = std::make_unique<CDlgRandomDuration>(this, m_windows, m_settings);
+    auto pDlg = std::make_unique<CDlgRandomDuration>(this, m_platform.windows, m_settings);
     pDlg->DoModal();
 }
 
 void CPellorDlg::OnSimulationSettings() {
-    auto pDlg = std::make_unique<CDlgSimulationMethod>(this, m_windows, m_settings);
+    auto pDlg = std::make_unique<CDlgSimulationMethod>(this, m_platform.windows, m_settings);
     pDlg->DoModal();
 }
 
 void CPellorDlg::OnInstanceMode() {
-    auto pDlg = std::make_unique<CDlgInstanceController>(this, m_windows, m_settings);
+    auto pDlg = std::make_unique<CDlgInstanceController>(this, m_platform.windows, m_settings);
     pDlg->DoModal();
 }
 
@@ -78,7 +78,7 @@ void CPellorDlg::OnShareTwitter() {
 
 // The flag hides the button at every later start as well.
 void CPellorDlg::ShareOn(int nButton, const StoredInt& flag, const std::wstring& strAddress) {
-    m_windows.ShowWindow(GetDlgItem(nButton), SW_HIDE);
+    m_dialogs.ShowWindow(GetDlgItem(nButton), SW_HIDE);
     m_settings.Set(flag, 1);
     OpenAddress(strAddress);
 }

@@ -197,7 +197,7 @@ bool CPellorDlg::EnsureTargetWindow() {
 }
 
 void CPellorDlg::EnableDlgItem(int id, bool enable) {
-    m_windows.EnableWindow(GetDlgItem(id), enable);
+    m_dialogs.EnableWindow(GetDlgItem(id), enable);
 }
 
 void CPellorDlg::FollowRun(const CPressRun::Answer& answer) {

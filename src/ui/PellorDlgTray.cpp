@@ -45,7 +45,7 @@ LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
             // Without the foreground the menu would stay open when the user clicks elsewhere.
             SetForegroundWindow();
             Point point;
-            m_windows.GetCursorPos(&point);
+            m_platform.pointer.GetCursorPos(&point);
             m_trayIcon.TrackMenu(point.x, point.y, m_hWnd);
         }
         break;
@@ -82,7 +82,7 @@ void CPellorDlg::OnContextMenu(Point point) {
 
 void CPellorDlg::OnMenuButton() {
     Point point;
-    m_windows.GetCursorPos(&point);
+    m_platform.pointer.GetCursorPos(&point);
     TrackContextMenu(point);
 }
 

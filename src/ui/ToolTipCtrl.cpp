@@ -8,17 +8,17 @@ static_assert(sizeof(void*) != 4 || sizeof(Msg) == 28, "Msg must keep the layout
 
 CToolTipCtrl::~CToolTipCtrl() {
     if (m_hWnd != 0) {
-        m_windows.DestroyWindow(Detach());
+        m_dialogs.DestroyWindow(Detach());
     }
 }
 
 bool CToolTipCtrl::Create(const CWnd& owner) {
-    Attach(m_windows.CreateToolTip(owner.GetSafeHwnd()));
+    Attach(m_dialogs.CreateToolTip(owner.GetSafeHwnd()));
     return m_hWnd != 0;
 }
 
 bool CToolTipCtrl::AddTool(const CWnd& owner, WindowHandle tool, const std::wstring& text) {
-    return m_hWnd != 0 && m_windows.AddTool(m_hWnd, owner.GetSafeHwnd(), tool, text);
+    return m_hWnd != 0 && m_dialogs.AddTool(m_hWnd, owner.GetSafeHwnd(), tool, text);
 }
 
 void CToolTipCtrl::Activate(bool activate) {

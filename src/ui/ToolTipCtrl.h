@@ -8,7 +8,7 @@
 
 class CToolTipCtrl : public CWnd {
 public:
-    explicit CToolTipCtrl(IWindows& windows) : CWnd(windows) {}
+    explicit CToolTipCtrl(const WindowPorts& windows) : CWnd(windows) {}
     ~CToolTipCtrl() override;
 
     // False when the system could not create the control; the object then does nothing.

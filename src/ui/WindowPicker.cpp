@@ -16,7 +16,7 @@ std::int64_t Area(const Rect& rect) {
 
 } // namespace
 
-CWindowPicker::CWindowPicker(IWindows& windows, IPainting& painting)
+CWindowPicker::CWindowPicker(IWindowQueries& windows, IPainting& painting)
     : m_windows(windows), m_painting(painting) {}
 
 WindowHandle CWindowPicker::FindWindowAtPoint(Point ptScreen) const {

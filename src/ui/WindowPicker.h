@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "ports/IPainting.h"
-#include "ports/IWindows.h"
+#include "ports/IWindowQueries.h"
 #include "ports/WinTypes.h"
 
 // One bar of the outline: an origin and a signed extent, as PatBlt takes them.
@@ -20,7 +20,7 @@ class CWindowPicker {
 public:
     static constexpr int kFrameThickness = 3;
 
-    CWindowPicker(IWindows& windows, IPainting& painting);
+    CWindowPicker(IWindowQueries& windows, IPainting& painting);
 
     // The window to select at a screen point, 0 when the system reports none there. Among the hit
     // window and the siblings after it in z-order, the smallest visible one under the point wins,
@@ -35,6 +35,6 @@ public:
                                  std::array<FrameBar, 4>* bars);
 
 private:
-    IWindows& m_windows;
+    IWindowQueries& m_windows;
     IPainting& m_painting;
 };

@@ -36,7 +36,8 @@ std::wstring TextOf(HWND window) {
 
 class CTestMainDlg : public CDialog {
 public:
-    explicit CTestMainDlg(IWindows& windows) : CDialog(IDD_FW_MAIN, nullptr, windows), m_edit(windows) {}
+    explicit CTestMainDlg(const WindowPorts& windows)
+        : CDialog(IDD_FW_MAIN, nullptr, windows), m_edit(windows) {}
 
     const MessageMap* GetMessageMap() const override;
 
@@ -93,7 +94,7 @@ const MessageMap* CTestMainDlg::GetMessageMap() const {
 // broken loop fails the test instead of hanging it.
 class CTestChildDlg : public CDialog {
 public:
-    CTestChildDlg(CWnd* pParent, IWindows& windows, ITimers& timers)
+    CTestChildDlg(CWnd* pParent, const WindowPorts& windows, ITimers& timers)
         : CDialog(IDD_FW_CHILD, pParent, windows), m_timers(timers) {}
 
     const MessageMap* GetMessageMap() const override;
@@ -261,7 +262,7 @@ TEST_F(DialogFramework, EscapeInTheModalLoopCancels) {
 }
 
 TEST_F(DialogFramework, DestroyingTheMainWindowPostsQuitWithExitCodeZero) {
-    CWinApp app(m_windows);
+    CWinApp app(m_windows, m_windows);
     app.SetMainWindow(&m_main);
     ASSERT_TRUE(m_main.DestroyWindow());
 
@@ -276,7 +277,7 @@ namespace {
 
 class CTestApp : public CWinApp {
 public:
-    explicit CTestApp(IWindows& windows) : CWinApp(windows), m_dlg(windows) {}
+    explicit CTestApp(CWin32Windows& windows) : CWinApp(windows, windows), m_dlg(windows) {}
 
     bool InitInstance() override {
         if (!m_dlg.Create()) {

@@ -80,8 +80,8 @@ protected:
     CWin32Process m_process;
     CWin32RandomSource m_random;
     CWin32Clipboard m_clipboard;
-    const Platform m_platform{m_registry, m_input, m_layout, m_windows, m_menus,  m_painting, m_timers,
-                              m_hotKeys,  m_tray,  m_shell,  m_process, m_random, m_clipboard};
+    const Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_windows, m_menus,  m_painting,
+                              m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random, m_clipboard};
     CProfile m_profile{m_registry};
     CAppSettings m_settings{m_profile};
     CLimitSingleInstance m_singleInstance{m_process, kTestMutexName};

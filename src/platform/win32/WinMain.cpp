@@ -47,9 +47,9 @@ CWin32Process g_process;
 CWin32RandomSource g_randomSource;
 CWin32Clipboard g_clipboard;
 
-const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windows,          g_menus,
-                          g_painting, g_timers,        g_hotKeys,        g_notificationArea, g_shell,
-                          g_process,  g_randomSource,  g_clipboard};
+const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windows,  g_windows,
+                          g_menus,    g_painting,      g_timers,         g_hotKeys,  g_notificationArea,
+                          g_shell,    g_process,       g_randomSource,   g_clipboard};
 
 CProfile g_profile(g_registry);
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/InstanceWindow.h"
-#include "fakes/FakeWindows.h"
+#include "fakes/FakeWindowQueries.h"
 #include "resource.h"
 #include "unit/TableRows.h"
 
@@ -25,7 +25,8 @@ using InstanceWindowRecognition = TableTest<::testing::Test, WindowCase>;
 
 TEST_P(InstanceWindowRecognition, CountsOnlyEnabledUnownedWindowsTitledExactly) {
     const WindowCase& c = GetParam();
-    FakeWindows windows;
+    FakeWindowTree windows;
+    FakeWindowQueries queries{windows};
     const WindowHandle owner = windows.AddTopLevelWindow(L"Owner", L"OwnerClass");
     const WindowHandle window = windows.AddTopLevelWindow(c.title, c.className);
     windows.MutableWindow(window).enabled = c.enabled;
@@ -34,7 +35,7 @@ TEST_P(InstanceWindowRecognition, CountsOnlyEnabledUnownedWindowsTitledExactly) 
     }
 
     std::wstring text;
-    EXPECT_EQ(IsInstanceMainWindow(windows, window, TITLE, text), c.counts);
+    EXPECT_EQ(IsInstanceMainWindow(queries, window, TITLE, text), c.counts);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,11 +72,12 @@ using InstanceWindowTitleRead = TableTest<::testing::Test, TitleReadCase>;
 
 TEST_P(InstanceWindowTitleRead, LeavesWhatWasReadInTheBuffer) {
     const TitleReadCase& c = GetParam();
-    FakeWindows windows;
+    FakeWindowTree windows;
+    FakeWindowQueries queries{windows};
     const WindowHandle window = windows.AddTopLevelWindow(c.title, c.className);
     std::wstring text = c.textBefore;
 
-    EXPECT_FALSE(IsInstanceMainWindow(windows, window, c.lookFor, text));
+    EXPECT_FALSE(IsInstanceMainWindow(queries, window, c.lookFor, text));
     EXPECT_EQ(text, c.textAfter);
 }
 

@@ -9,7 +9,7 @@
 
 #include "core/MouseClickManager.h"
 #include "fakes/FakeKeyboardInput.h"
-#include "fakes/FakeWindows.h"
+#include "fakes/FakeWindowQueries.h"
 #include "ports/Win32Constants.h"
 
 class CSelectedWindowStub : public ISelectedWindowSource {
@@ -68,10 +68,11 @@ protected:
         }
     }
 
-    FakeWindows windows;
+    FakeWindowTree windows;
+    FakeWindowQueries queries{windows};
     CFakeKeyboardInput input;
     CSelectedWindowStub selected;
-    CMouseClickManager injector{input, windows, selected};
+    CMouseClickManager injector{input, queries, selected};
     WindowHandle target = 0;
 
 private:

@@ -84,7 +84,7 @@ TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitl
         for (const StandIn& standIn : row.standIns) {
             standIns.push_back(
                 Named("standIn", windows.AddTopLevelWindow(standIn.title, standIn.className, {},
-                                                           FakeWindows::kOwnProcessId + 2, 400)));
+                                                           FakeWindowTree::kOwnProcessId + 2, 400)));
         }
         injector.m_pressOptions.strTargetClass = row.targetClass;
         injector.m_pressOptions.strTargetName = row.targetTitle;
@@ -164,7 +164,7 @@ TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
 TEST_F(InjectorRelease, AHeldPressIntoAnotherWindowLetsTheFirstWindowsKeyGo) {
     injector.PressKey(0, VK_F5, true);
     selected.m_hWindow = Named(
-        "other", windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindows::kOwnProcessId + 2, 300));
+        "other", windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::kOwnProcessId + 2, 300));
     injector.PressKey(VK_CONTROL, VK_F6, true);
     EXPECT_EQ(input.KeysDownIn(target), kNothingDown);
     input.ClearLog();

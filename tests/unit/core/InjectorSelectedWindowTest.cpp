@@ -155,7 +155,7 @@ TEST_F(InjectorSelectedWindow, OnlyTheLowByteOfTheScanCodeIsPosted) {
 
 TEST_F(InjectorSelectedWindow, InputIsAttachedToTheThreadOfTheTarget) {
     selected.m_hWindow =
-        windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindows::kOwnProcessId + 2, 300);
+        windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::kOwnProcessId + 2, 300);
     injector.PressKey(0, VK_RETURN, false);
     EXPECT_EQ(
         input.Log().Select({"AttachThreadInput"}),

@@ -21,7 +21,7 @@ constexpr std::uintptr_t IDT_TICK = 1;
 // A main window that counts its timer ticks and is destroyed by Escape, as the program's is.
 class CMainTestDlg : public CDialog {
 public:
-    explicit CMainTestDlg(IWindows& windows) : CDialog(IDD_MAIN, nullptr, windows) {}
+    explicit CMainTestDlg(const WindowPorts& windows) : CDialog(IDD_MAIN, nullptr, windows) {}
 
     const MessageMap* GetMessageMap() const override;
     void OnCancel() override { DestroyWindow(); }
@@ -245,7 +245,7 @@ TEST_F(DialogFixture, DestroyingTheObjectDestroysItsWindow) {
 }
 
 TEST_F(DialogFixture, DestroyingTheMainWindowPostsQuitWithExitCodeZero) {
-    CWinApp app(m_windows);
+    CWinApp app(m_windows, m_windows);
     CFormDialog other(nullptr, m_windows);
     ASSERT_TRUE(other.Create());
     app.SetMainWindow(&m_main);
@@ -258,7 +258,7 @@ TEST_F(DialogFixture, DestroyingTheMainWindowPostsQuitWithExitCodeZero) {
 }
 
 TEST_F(DialogFixture, ReplacedMainWindowNoLongerEndsTheLoop) {
-    CWinApp app(m_windows);
+    CWinApp app(m_windows, m_windows);
     CFormDialog other(nullptr, m_windows);
     ASSERT_TRUE(other.Create());
     app.SetMainWindow(&m_main);

@@ -26,7 +26,8 @@ FakeDialogTemplate FormTemplate();
 
 class CFormDialog : public CDialog {
 public:
-    CFormDialog(CWnd* pParent, IWindows& windows) : CDialog(IDD_FORM, pParent, windows), m_cbKeys(windows) {}
+    CFormDialog(CWnd* pParent, const WindowPorts& windows)
+        : CDialog(IDD_FORM, pParent, windows), m_cbKeys(windows) {}
 
     const MessageMap* GetMessageMap() const override;
     void DoDataExchange(CDataExchange& dx) override;

@@ -26,7 +26,7 @@ WParam CommandParam(std::uint32_t id, std::uint32_t code) {
 
 class CBaseTestWnd : public CWnd {
 public:
-    CBaseTestWnd(IWindows& windows, CCallLog& log) : CWnd(windows), m_log(log) {}
+    CBaseTestWnd(const WindowPorts& windows, CCallLog& log) : CWnd(windows), m_log(log) {}
 
     const MessageMap* GetMessageMap() const override;
 

@@ -15,13 +15,13 @@ constexpr std::uint32_t IDD_APP_MAIN = 102;
 
 class CAppMainDlg : public CDialog {
 public:
-    explicit CAppMainDlg(IWindows& windows) : CDialog(IDD_APP_MAIN, nullptr, windows) {}
+    explicit CAppMainDlg(const WindowPorts& windows) : CDialog(IDD_APP_MAIN, nullptr, windows) {}
     void OnCancel() override { DestroyWindow(); }
 };
 
 class CTestApp : public CWinApp {
 public:
-    explicit CTestApp(IWindows& windows) : CWinApp(windows), m_dlg(windows) {}
+    explicit CTestApp(FakeWindows& windows) : CWinApp(windows, windows), m_dlg(windows) {}
 
     bool InitInstance() override {
         m_strAppNameSeen = m_strAppName;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fakes/FakePainting.h"
-#include "fakes/FakeWindows.h"
+#include "fakes/FakeWindowQueries.h"
 #include "ports/Win32Constants.h"
 #include "ui/WindowPicker.h"
 #include "unit/TableRows.h"
@@ -24,9 +24,10 @@ protected:
         return m_windows.AddTopLevelWindow(L"Order Form", L"FormWindow", rect);
     }
 
-    FakeWindows m_windows;
+    FakeWindowTree m_windows;
+    FakeWindowQueries m_queries{m_windows};
     FakePainting m_painting;
-    CWindowPicker m_picker{m_windows, m_painting};
+    CWindowPicker m_picker{m_queries, m_painting};
 };
 
 // --- Finding the window ---
@@ -74,7 +75,7 @@ TEST_P(PickerFindChild, TakesTheSmallestVisibleControlUnderThePoint) {
         m_windows.MutableWindow(window).enabled = child.enabled;
     }
     if (c.systemHit != 0) {
-        ASSERT_EQ(m_windows.WindowFromPoint({140, 140}), m_windows.Control(form, c.systemHit));
+        ASSERT_EQ(m_queries.WindowFromPoint({140, 140}), m_windows.Control(form, c.systemHit));
     }
 
     for (const Probe& probe : c.probes) {
@@ -129,8 +130,8 @@ using PickerOutline = TableTest<PickerFixture, OutlineCase>;
 
 TEST_P(PickerOutline, InvertsFourBarsInWindowCoordinates) {
     const OutlineCase& c = GetParam();
-    m_windows.SetSystemMetric(SM_CXVIRTUALSCREEN, c.virtualWidth);
-    m_windows.SetSystemMetric(SM_CYVIRTUALSCREEN, c.virtualHeight);
+    m_queries.SetSystemMetric(SM_CXVIRTUALSCREEN, c.virtualWidth);
+    m_queries.SetSystemMetric(SM_CYVIRTUALSCREEN, c.virtualHeight);
     const WindowHandle form = AddForm(c.rect);
 
     m_picker.InvertFrame(form);
