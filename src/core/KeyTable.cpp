@@ -19,17 +19,17 @@ struct KeySeries {
     int count;
 };
 
-constexpr KeySeries kFunctionKeys = {L"F", 1, VK_F1, 12};
-constexpr KeySeries kNumPadKeys = {L"NumPad ", 0, VK_NUMPAD0, 10};
+constexpr KeySeries FUNCTION_KEYS = {L"F", 1, VK_F1, 12};
+constexpr KeySeries NUM_PAD_KEYS = {L"NumPad ", 0, VK_NUMPAD0, 10};
 
-constexpr FixedKey kModifierKeys[] = {
+constexpr FixedKey MODIFIER_KEYS[] = {
     {L"None", 0},
     {L"Ctrl", VK_CONTROL},
     {L"Alt", VK_MENU},
     {L"Shift", VK_SHIFT},
 };
 
-constexpr FixedKey kNamedKeys[] = {
+constexpr FixedKey NAMED_KEYS[] = {
     {L"Pause", VK_PAUSE},
     {L"Enter", VK_RETURN},
     {L"Space", VK_SPACE},
@@ -67,12 +67,12 @@ constexpr FixedKey kNamedKeys[] = {
 };
 
 // Letter and digit keys have no VK_ names: their codes are the ASCII codes of 'A'..'Z' and '0'..'9'.
-constexpr std::uint32_t kFirstLetterKey = 0x41;
-constexpr std::uint32_t kLastLetterKey = 0x5A;
-constexpr std::uint32_t kFirstDigitKey = 0x30;
-constexpr std::uint32_t kLastDigitKey = 0x39;
+constexpr std::uint32_t FIRST_LETTER_KEY = 0x41;
+constexpr std::uint32_t LAST_LETTER_KEY = 0x5A;
+constexpr std::uint32_t FIRST_DIGIT_KEY = 0x30;
+constexpr std::uint32_t LAST_DIGIT_KEY = 0x39;
 
-constexpr int kKeyNameBufferSize = 10;
+constexpr int KEY_NAME_BUFFER_SIZE = 10;
 
 void AddFixedKeys(IKeyList& list, const FixedKey* first, const FixedKey* last) {
     for (const FixedKey* key = first; key != last; ++key) {
@@ -97,14 +97,14 @@ void CKeyTable::FillKeyLists(IKeyList& modifierList, IKeyList& keyList) const {
     modifierList.ResetContent();
     keyList.ResetContent();
 
-    AddKeySeries(keyList, kFunctionKeys);
-    AddFixedKeys(modifierList, std::begin(kModifierKeys), std::end(kModifierKeys));
-    AddFixedKeys(keyList, std::begin(kNamedKeys), std::end(kNamedKeys));
-    for (std::uint32_t vk = kFirstLetterKey; vk <= kLastLetterKey; ++vk) {
+    AddKeySeries(keyList, FUNCTION_KEYS);
+    AddFixedKeys(modifierList, std::begin(MODIFIER_KEYS), std::end(MODIFIER_KEYS));
+    AddFixedKeys(keyList, std::begin(NAMED_KEYS), std::end(NAMED_KEYS));
+    for (std::uint32_t vk = FIRST_LETTER_KEY; vk <= LAST_LETTER_KEY; ++vk) {
         AddKeyItem(keyList, GetCharacterKeyName(vk), vk);
     }
-    AddKeySeries(keyList, kNumPadKeys);
-    for (std::uint32_t vk = kFirstDigitKey; vk <= kLastDigitKey; ++vk) {
+    AddKeySeries(keyList, NUM_PAD_KEYS);
+    for (std::uint32_t vk = FIRST_DIGIT_KEY; vk <= LAST_DIGIT_KEY; ++vk) {
         AddKeyItem(keyList, std::wstring(1, static_cast<wchar_t>(vk)), vk);
     }
 }
@@ -117,8 +117,8 @@ void CKeyTable::AddKeyItem(IKeyList& list, const std::wstring& text, std::uint32
 std::wstring CKeyTable::GetCharacterKeyName(std::uint32_t virtualKey) const {
     const std::uint32_t value = m_layout.MapVirtualKeyEx(virtualKey, MAPVK_VK_TO_CHAR, m_hKeyboardLayout);
     // ToUnicodeEx does not terminate what it writes: the zero fill does.
-    wchar_t buffer[kKeyNameBufferSize + 1] = {};
-    m_layout.ToUnicodeEx(virtualKey, value, m_keyboardState, buffer, kKeyNameBufferSize, 0,
+    wchar_t buffer[KEY_NAME_BUFFER_SIZE + 1] = {};
+    m_layout.ToUnicodeEx(virtualKey, value, m_keyboardState, buffer, KEY_NAME_BUFFER_SIZE, 0,
                          m_hKeyboardLayout);
     return std::wstring(buffer);
 }

@@ -10,17 +10,17 @@
 namespace {
 
 // GetClassNameW limit for the Edit search.
-constexpr int kClassNameLimit = 254;
-constexpr wchar_t kEditClassName[] = L"Edit";
+constexpr int CLASS_NAME_LIMIT = 254;
+constexpr wchar_t EDIT_CLASS_NAME[] = L"Edit";
 
 // Keys whose posted messages carry the extended-key bit.
-constexpr std::uint16_t kExtendedKeys[] = {
+constexpr std::uint16_t EXTENDED_KEYS[] = {
     VK_END,   VK_HOME,   VK_LEFT,   VK_UP,      VK_RIGHT,    VK_DOWN,
     VK_PRINT, VK_INSERT, VK_DELETE, VK_NUMLOCK, VK_RCONTROL, VK_RMENU,
 };
 
 bool IsExtendedKey(std::uint16_t vk) {
-    return std::find(std::begin(kExtendedKeys), std::end(kExtendedKeys), vk) != std::end(kExtendedKeys);
+    return std::find(std::begin(EXTENDED_KEYS), std::end(EXTENDED_KEYS), vk) != std::end(EXTENDED_KEYS);
 }
 
 bool EqualsIgnoringCase(const std::wstring& text, const wchar_t* expected) {
@@ -297,7 +297,7 @@ WindowHandle CMouseClickManager::FindFirstEditChild(WindowHandle window) {
 }
 
 bool CMouseClickManager::FindEditChildProc(WindowHandle child, CMouseClickManager* object) {
-    if (EqualsIgnoringCase(object->m_windows.GetClassName(child, kClassNameLimit), kEditClassName)) {
+    if (EqualsIgnoringCase(object->m_windows.GetClassName(child, CLASS_NAME_LIMIT), EDIT_CLASS_NAME)) {
         object->m_hFirstEdit = child;
         return false;
     }

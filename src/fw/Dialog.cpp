@@ -78,12 +78,12 @@ void CDialog::EndDialog(LResult result) {
 }
 
 bool CDialog::OnInitDialog() {
-    UpdateData(kLoadControls);
+    UpdateData(LOAD_CONTROLS);
     return true;
 }
 
 void CDialog::OnOK() {
-    if (UpdateData(kSaveAndValidate)) {
+    if (UpdateData(SAVE_AND_VALIDATE)) {
         EndDialog(IDOK);
     }
 }

@@ -19,7 +19,7 @@ public:
     // Ends the modal loop with result; a modeless dialog is only hidden, as the system does.
     void EndDialog(LResult result);
 
-    // Base: loads the controls from the members (UpdateData(kLoadControls)); true lets the system
+    // Base: loads the controls from the members (UpdateData(LOAD_CONTROLS)); true lets the system
     // put the focus on the first control.
     virtual bool OnInitDialog();
     // Base: reads and validates the form and ends the dialog with IDOK when it is valid.

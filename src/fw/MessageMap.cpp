@@ -10,5 +10,5 @@ bool MessageMapEntryMatches(const MessageMapEntry& entry, std::uint32_t message,
     }
     const std::uint32_t code = static_cast<std::uint32_t>((wParam >> 16) & 0xFFFF);
     const std::uint32_t id = static_cast<std::uint32_t>(wParam & 0xFFFF);
-    return (entry.code == kAnyCode || entry.code == code) && (entry.id == kAnyId || entry.id == id);
+    return (entry.code == ANY_CODE || entry.code == code) && (entry.id == ANY_ID || entry.id == id);
 }

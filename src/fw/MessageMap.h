@@ -33,7 +33,7 @@ class CWnd;
 
 using MessageDispatch = bool (*)(CWnd& wnd, WParam wParam, LParam lParam, LResult* result);
 
-// code and id are compared with HIWORD and LOWORD of wParam unless they are kAnyCode / kAnyId.
+// code and id are compared with HIWORD and LOWORD of wParam unless they are ANY_CODE / ANY_ID.
 struct MessageMapEntry {
     std::uint32_t message;
     std::uint32_t code;
@@ -48,8 +48,8 @@ struct MessageMap {
     std::size_t count;
 };
 
-constexpr std::uint32_t kAnyCode = 0xFFFFFFFFu;
-constexpr std::uint32_t kAnyId = 0xFFFFFFFFu;
+constexpr std::uint32_t ANY_CODE = 0xFFFFFFFFu;
+constexpr std::uint32_t ANY_ID = 0xFFFFFFFFu;
 
 // The signed x and y a mouse or context-menu message packs into lParam's two low words: left of or
 // above the primary screen they are negative.
@@ -125,15 +125,15 @@ template <auto Handler> constexpr MessageMapEntry NotifyEntry(std::uint32_t code
 }
 
 template <auto Handler> constexpr MessageMapEntry MessageEntry(std::uint32_t message) {
-    return MessageMapEntry{message, kAnyCode, kAnyId, nullptr, &DispatchMessageHandler<Handler>};
+    return MessageMapEntry{message, ANY_CODE, ANY_ID, nullptr, &DispatchMessageHandler<Handler>};
 }
 
 template <auto Handler> constexpr MessageMapEntry PointEntry(std::uint32_t message) {
-    return MessageMapEntry{message, kAnyCode, kAnyId, nullptr, &DispatchPointHandler<Handler>};
+    return MessageMapEntry{message, ANY_CODE, ANY_ID, nullptr, &DispatchPointHandler<Handler>};
 }
 
 // A message whose number is only known at run time (RegisterWindowMessage); never matches while
 // *message is still 0.
 template <auto Handler> constexpr MessageMapEntry RegisteredMessageEntry(const std::uint32_t* message) {
-    return MessageMapEntry{0, kAnyCode, kAnyId, message, &DispatchMessageHandler<Handler>};
+    return MessageMapEntry{0, ANY_CODE, ANY_ID, message, &DispatchMessageHandler<Handler>};
 }

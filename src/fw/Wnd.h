@@ -12,8 +12,8 @@
 #include "ports/WindowPorts.h"
 
 // Direction of UpdateData.
-constexpr bool kSaveAndValidate = true;
-constexpr bool kLoadControls = false;
+constexpr bool SAVE_AND_VALIDATE = true;
+constexpr bool LOAD_CONTROLS = false;
 
 class CDataExchange;
 
@@ -44,7 +44,7 @@ public:
     virtual const MessageMap* GetMessageMap() const;
 
     // Dialog data exchange; false when a field failed (the failure has then been reported).
-    bool UpdateData(bool saveAndValidate = kSaveAndValidate);
+    bool UpdateData(bool saveAndValidate = SAVE_AND_VALIDATE);
     virtual void DoDataExchange(CDataExchange& dx);
     // Shows the standard prompt (warning icon, application title) and puts the focus on the field
     // with its whole text selected.

@@ -25,7 +25,7 @@ bool CDlgInstanceController::OnInitDialog() {
 }
 
 void CDlgInstanceController::OnOK() {
-    UpdateData(kSaveAndValidate);
+    UpdateData(SAVE_AND_VALIDATE);
     m_settings.SetUseSingleInstance(m_nInstanceMode == SINGLE_INSTANCE ? 1 : 0);
     CDialog::OnOK();
 }

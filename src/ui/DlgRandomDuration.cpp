@@ -27,7 +27,7 @@ bool CDlgRandomDuration::OnInitDialog() {
 
 void CDlgRandomDuration::OnOK() {
     // A field that cannot be read has been reported and has the focus; nothing is stored.
-    if (!UpdateData(kSaveAndValidate)) {
+    if (!UpdateData(SAVE_AND_VALIDATE)) {
         return;
     }
     m_settings.SetEnableRandomDelay(m_bEnableRandomDelay);

@@ -20,7 +20,7 @@ bool CDlgSimulationMethod::OnInitDialog() {
 
 void CDlgSimulationMethod::OnOK() {
     // A field that cannot be read has been reported and has the focus; nothing is stored.
-    if (UpdateData(kSaveAndValidate)) {
+    if (UpdateData(SAVE_AND_VALIDATE)) {
         m_form.Store();
         EndDialog(IDOK);
     }

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int kClassNameLimit = 199;      // the described window
-constexpr int kChildClassNameLimit = 254; // its descendants
+constexpr int CLASS_NAME_LIMIT = 199;       // the described window
+constexpr int CHILD_CLASS_NAME_LIMIT = 254; // its descendants
 
 bool PtInRect(const Rect& rect, Point point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
@@ -17,12 +17,12 @@ bool PtInRect(const Rect& rect, Point point) {
 
 // The whole name must match: "RichEdit20W" or "EditBox" are not edit controls here.
 bool IsEditClass(const std::wstring& className) {
-    static const wchar_t kEdit[] = L"edit";
+    static const wchar_t EDIT[] = L"edit";
     if (className.size() != 4) {
         return false;
     }
     for (std::size_t i = 0; i < className.size(); ++i) {
-        if (std::towlower(static_cast<std::wint_t>(className[i])) != static_cast<std::wint_t>(kEdit[i])) {
+        if (std::towlower(static_cast<std::wint_t>(className[i])) != static_cast<std::wint_t>(EDIT[i])) {
             return false;
         }
     }
@@ -97,7 +97,7 @@ bool CDlgWindowSelector::OnInitDialog() {
 
 void CDlgWindowSelector::OnOK() {
     CWaitCursorScope waitCursor(m_pointer);
-    UpdateData(kSaveAndValidate);
+    UpdateData(SAVE_AND_VALIDATE);
     m_settings.SetSendKeysToActiveWindow(m_nReceiver == 0 ? 1 : 0);
     // Kept even when the active window is chosen, so that going back to "Selected Window" later
     // finds the earlier pick.
@@ -136,9 +136,9 @@ bool CDlgWindowSelector::OnLButtonUp(Point) {
         m_pointer.ReleaseCapture();
         RemoveOutline();
         m_bDragging = 0;
-        UpdateData(kSaveAndValidate);
+        UpdateData(SAVE_AND_VALIDATE);
         m_nReceiver = 1;
-        UpdateData(kLoadControls);
+        UpdateData(LOAD_CONTROLS);
     }
     return false;
 }
@@ -152,17 +152,17 @@ bool CDlgWindowSelector::OnDestroy(WParam, LParam, LResult*) {
 }
 
 void CDlgWindowSelector::OnWindowWithoutControls() {
-    UpdateData(kSaveAndValidate);
+    UpdateData(SAVE_AND_VALIDATE);
     m_bSendChars = 0;
     m_bSendKeyUp = 1;
     m_bFirstEdit = 0;
-    UpdateData(kLoadControls);
+    UpdateData(LOAD_CONTROLS);
 }
 
 void CDlgWindowSelector::OnDisplaysCharactersClicked() {
-    UpdateData(kSaveAndValidate);
+    UpdateData(SAVE_AND_VALIDATE);
     m_dialogs.EnableWindow(GetDlgItem(IDC_SEND_KEY_UPS), m_bSendChars == 0);
-    UpdateData(kLoadControls);
+    UpdateData(LOAD_CONTROLS);
 }
 
 void CDlgWindowSelector::OnDragMove(const Msg& msg) {
@@ -206,7 +206,7 @@ void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd) {
         m_editInfo.SetWindowText(L"Drag Circle to Desired Window / Control to Select Target Window.");
         return;
     }
-    m_szClassName = m_windows.GetClassName(hWnd, kClassNameLimit);
+    m_szClassName = m_windows.GetClassName(hWnd, CLASS_NAME_LIMIT);
     m_strWindowText = m_windows.GetWindowText(hWnd);
     m_rcWindow = Rect{};
     m_windows.GetWindowRect(hWnd, &m_rcWindow);
@@ -218,11 +218,11 @@ void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd) {
     m_windows.EnumChildWindows(hWnd, [this](WindowHandle hChild) { return OnEnumChild(hChild); });
 
     m_dialogs.EnableWindow(GetDlgItem(IDC_SEND_TO_FIRST_EDIT), m_bHasEdit != 0);
-    UpdateData(kSaveAndValidate);
+    UpdateData(SAVE_AND_VALIDATE);
     if (m_bHasEdit == 0) {
         m_bFirstEdit = 0;
     }
-    UpdateData(kLoadControls);
+    UpdateData(LOAD_CONTROLS);
 
     m_strText = m_strWindowText + L", " + m_szClassName + L", " + m_strSize + L", Control(s) : " +
                 std::to_wstring(m_nControls);
@@ -231,7 +231,7 @@ void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd) {
 
 bool CDlgWindowSelector::OnEnumChild(WindowHandle hChild) {
     ++m_nControls;
-    if (IsEditClass(m_windows.GetClassName(hChild, kChildClassNameLimit))) {
+    if (IsEditClass(m_windows.GetClassName(hChild, CHILD_CLASS_NAME_LIMIT))) {
         m_bHasEdit = 1;
     }
     return true;

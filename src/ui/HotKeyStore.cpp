@@ -4,15 +4,15 @@
 
 namespace {
 
-constexpr wchar_t kValueBaseSuffix[] = L" StartAutoClickHotkey";
-constexpr wchar_t kKeyEntrySuffix[] = L" Key";
-constexpr wchar_t kModEntrySuffix[] = L" Mod";
-constexpr std::uint32_t kLowWord = 0xFFFF;
+constexpr wchar_t VALUE_BASE_SUFFIX[] = L" StartAutoClickHotkey";
+constexpr wchar_t KEY_ENTRY_SUFFIX[] = L" Key";
+constexpr wchar_t MOD_ENTRY_SUFFIX[] = L" Mod";
+constexpr std::uint32_t LOW_WORD = 0xFFFF;
 
 } // namespace
 
 std::wstring FormatHotKeyValueBase(const std::wstring& instanceSection) {
-    return instanceSection + kValueBaseSuffix;
+    return instanceSection + VALUE_BASE_SUFFIX;
 }
 
 CHotKeyStore::CHotKeyStore(const CProfile& profile, const std::wstring& section)
@@ -20,19 +20,20 @@ CHotKeyStore::CHotKeyStore(const CProfile& profile, const std::wstring& section)
 
 StoredHotKey CHotKeyStore::Read(const std::wstring& base) const {
     StoredHotKey hotKey;
-    hotKey.vk = static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + kKeyEntrySuffix, 0)) &
-                kLowWord;
+    hotKey.vk =
+        static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + KEY_ENTRY_SUFFIX, 0)) &
+        LOW_WORD;
     hotKey.storedModifiers =
-        static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + kModEntrySuffix, 0)) &
-        kLowWord;
+        static_cast<std::uint32_t>(m_profile.GetProfileInt(m_strSection, base + MOD_ENTRY_SUFFIX, 0)) &
+        LOW_WORD;
     hotKey.controlModifiers = ModifiersToControlForm(hotKey.storedModifiers, hotKey.vk);
     return hotKey;
 }
 
 bool CHotKeyStore::Write(const std::wstring& base, std::uint32_t vk, std::uint32_t controlModifiers) const {
-    if (!m_profile.WriteProfileInt(m_strSection, base + kKeyEntrySuffix, static_cast<int>(vk))) {
+    if (!m_profile.WriteProfileInt(m_strSection, base + KEY_ENTRY_SUFFIX, static_cast<int>(vk))) {
         return false;
     }
-    return m_profile.WriteProfileInt(m_strSection, base + kModEntrySuffix,
+    return m_profile.WriteProfileInt(m_strSection, base + MOD_ENTRY_SUFFIX,
                                      static_cast<int>(ModifiersToStoredForm(controlModifiers)));
 }

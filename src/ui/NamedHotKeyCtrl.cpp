@@ -7,19 +7,19 @@
 
 namespace {
 
-constexpr int kFirstNameBufferSize = 128;
+constexpr int FIRST_NAME_BUFFER_SIZE = 128;
 // No key name comes near this; it only bounds the doubling against a layout that always fills the buffer.
-constexpr int kLargestNameBufferSize = 32768;
-constexpr int kScanCodeShift = 16;
-constexpr LParam kExtendedKeyBit = LParam{1} << 24;
-constexpr wchar_t kSeparator[] = L" + ";
+constexpr int LARGEST_NAME_BUFFER_SIZE = 32768;
+constexpr int SCAN_CODE_SHIFT = 16;
+constexpr LParam EXTENDED_KEY_BIT = LParam{1} << 24;
+constexpr wchar_t SEPARATOR[] = L" + ";
 
 struct ModifierName {
     std::uint32_t flag;
     std::uint32_t vk;
 };
 
-constexpr ModifierName kModifierNames[] = {
+constexpr ModifierName MODIFIER_NAMES[] = {
     {HOTKEYF_CONTROL, VK_CONTROL},
     {HOTKEYF_SHIFT, VK_SHIFT},
     {HOTKEYF_ALT, VK_MENU},
@@ -40,10 +40,10 @@ std::wstring CNamedHotKeyCtrl::GetHotKeyName() {
         return std::wstring();
     }
     std::wstring name;
-    for (const ModifierName& modifier : kModifierNames) {
+    for (const ModifierName& modifier : MODIFIER_NAMES) {
         if ((modifiers & modifier.flag) != 0) {
             name += GetKeyName(modifier.vk, false);
-            name += kSeparator;
+            name += SEPARATOR;
         }
     }
     name += GetKeyName(vk, (modifiers & HOTKEYF_EXT) != 0);
@@ -52,15 +52,15 @@ std::wstring CNamedHotKeyCtrl::GetHotKeyName() {
 
 std::wstring CNamedHotKeyCtrl::GetKeyName(std::uint32_t vk, bool extended) {
     const std::uint32_t scanCode = m_layout.MapVirtualKey(vk, MAPVK_VK_TO_VSC);
-    LParam keyParameter = static_cast<LParam>(scanCode) << kScanCodeShift;
+    LParam keyParameter = static_cast<LParam>(scanCode) << SCAN_CODE_SHIFT;
     if (extended) {
-        keyParameter |= kExtendedKeyBit;
+        keyParameter |= EXTENDED_KEY_BIT;
     }
     // GetKeyNameTextW truncates to one unit less than the buffer and says nothing more, so a name
     // that fills the buffer may have been cut: ask again with twice the room.
-    std::vector<wchar_t> buffer(kFirstNameBufferSize);
+    std::vector<wchar_t> buffer(FIRST_NAME_BUFFER_SIZE);
     int length = m_layout.GetKeyNameText(keyParameter, buffer.data(), static_cast<int>(buffer.size()));
-    while (length >= static_cast<int>(buffer.size()) - 1 && buffer.size() < kLargestNameBufferSize) {
+    while (length >= static_cast<int>(buffer.size()) - 1 && buffer.size() < LARGEST_NAME_BUFFER_SIZE) {
         buffer.assign(buffer.size() * 2, L'\0');
         length = m_layout.GetKeyNameText(keyParameter, buffer.data(), static_cast<int>(buffer.size()));
     }

@@ -271,7 +271,7 @@ void CPellorDlg::StoreListChoice(CComboBox& list, int& vk, void (CAppSettings::*
 
 // Each change reads and checks the whole form, and stores only the field that changed.
 void CPellorDlg::StoreWhenFormValid(void (CAppSettings::*store)(int), const int& field) {
-    if (UpdateData(kSaveAndValidate)) {
+    if (UpdateData(SAVE_AND_VALIDATE)) {
         (m_settings.*store)(field);
     }
 }

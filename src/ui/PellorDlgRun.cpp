@@ -37,7 +37,7 @@ void CPellorDlg::OnStartKeyPressing() {
     EnableDlgItem(IDC_RANDOM_DELAY, false);
 
     // A field out of range has been reported; the run goes on with the members as they now stand.
-    UpdateData(kSaveAndValidate);
+    UpdateData(SAVE_AND_VALIDATE);
     if (m_hWnd == 0 || !m_bRunning) {
         return;
     }

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::uint32_t kAddDeleteFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+constexpr std::uint32_t ADD_DELETE_FLAGS = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
 bool IsHighSurrogate(wchar_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
@@ -55,7 +55,7 @@ bool CTrayIcon::TrackMenu(int x, int y, WindowHandle owner) {
 }
 
 NotifyIconRecord CTrayIcon::MakeAddRecord(WindowHandle window, IconHandle icon, const std::wstring& tip) {
-    NotifyIconRecord record = BaseRecord(window, kAddDeleteFlags);
+    NotifyIconRecord record = BaseRecord(window, ADD_DELETE_FLAGS);
     record.uCallbackMessage = WM_TRAYNOTIFY;
     record.hIcon = icon;
     CopyTip(tip, record);
@@ -63,7 +63,7 @@ NotifyIconRecord CTrayIcon::MakeAddRecord(WindowHandle window, IconHandle icon, 
 }
 
 NotifyIconRecord CTrayIcon::MakeDeleteRecord(WindowHandle window) {
-    return BaseRecord(window, kAddDeleteFlags);
+    return BaseRecord(window, ADD_DELETE_FLAGS);
 }
 
 NotifyIconRecord CTrayIcon::MakeTipRecord(WindowHandle window, const std::wstring& tip) {

@@ -55,15 +55,15 @@ bool CWindowPicker::ComputeFrameBars(Rect screenRect, int virtualWidth, int virt
     const int dy = (screenRect.top < 0 ? -screenRect.top : 0) - screenRect.top;
     Rect rc{screenRect.left + dx, screenRect.top + dy, screenRect.right + dx, screenRect.bottom + dy};
     if (rc.right > virtualWidth) {
-        rc.right = virtualWidth + kFrameThickness;
+        rc.right = virtualWidth + FRAME_THICKNESS;
     }
     if (rc.bottom > virtualHeight) {
-        rc.bottom = virtualHeight + kFrameThickness;
+        rc.bottom = virtualHeight + FRAME_THICKNESS;
     }
     if (rc.right <= rc.left || rc.bottom <= rc.top) {
         return false;
     }
-    const int t = kFrameThickness;
+    const int t = FRAME_THICKNESS;
     (*bars)[0] = FrameBar{rc.left, rc.top, rc.right - rc.left, t};
     (*bars)[1] = FrameBar{rc.left, rc.bottom - t, t, rc.top - rc.bottom + 2 * t};
     (*bars)[2] = FrameBar{rc.right - t, rc.top + t, t, rc.bottom - rc.top - 2 * t};

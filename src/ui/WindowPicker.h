@@ -18,7 +18,7 @@ struct FrameBar {
 
 class CWindowPicker {
 public:
-    static constexpr int kFrameThickness = 3;
+    static constexpr int FRAME_THICKNESS = 3;
 
     CWindowPicker(IWindowQueries& windows, IPainting& painting);
 

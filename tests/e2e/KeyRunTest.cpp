@@ -30,7 +30,7 @@ struct FocusedTarget {
     bool bLogsMessages;
 };
 
-const FocusedTarget kFocusedTargets[] = {
+const FocusedTarget FOCUSED_TARGETS[] = {
     {"TheRecorder", &CTapwellDriver::StartRecorder, true},
     {"Notepad", &CTapwellDriver::StartNotepad, false},
 };
@@ -68,7 +68,7 @@ TEST_P(FivePressesOfALetter, TypeFiveCharactersIntoTheFocusedWindow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Into, FivePressesOfALetter, ::testing::ValuesIn(kFocusedTargets),
+INSTANTIATE_TEST_SUITE_P(Into, FivePressesOfALetter, ::testing::ValuesIn(FOCUSED_TARGETS),
                          [](const ::testing::TestParamInfo<FocusedTarget>& info) { return info.param.name; });
 
 TEST_F(KeyRun, TheButtonsShowTheRunWhileItLasts) {

@@ -35,7 +35,7 @@ struct DialogStory {
 };
 
 // clang-format off
-const DialogStory kStories[] = {
+const DialogStory STORIES[] = {
     {"RandomDelay", IDC_RANDOM_DELAY, L"Random delay - Tapwell by Tovrin", {IDC_RANDOM_SECONDS, L"45"},
      {IDC_RANDOM_SECONDS, L"50"}, L"Settings 0", L"RandomClicksDelaySeconds", 45},
     {"SimulationMethod", ID_CONTEXT_SIMULATION_SETTINGS, L"Settings - Tapwell by Tovrin", {IDC_METHOD_NORMAL, CLICK},
@@ -106,7 +106,7 @@ TEST_P(OptionDialogStory, OkStoresTheChangeAndCancelKeepsIt) {
     EXPECT_TRUE(IsWindowEnabled(pTapwell->MainWindow()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, OptionDialogStory, ::testing::ValuesIn(kStories),
+INSTANTIATE_TEST_SUITE_P(Dialogs, OptionDialogStory, ::testing::ValuesIn(STORIES),
                          [](const ::testing::TestParamInfo<DialogStory>& info) {
                              return info.param.pszName;
                          });

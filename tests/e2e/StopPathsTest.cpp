@@ -61,7 +61,7 @@ struct Row {
 };
 
 // clang-format off
-const Row kRows[] = {
+const Row ROWS[] = {
     {"Stop", Ending::StopButton, false, true, true, {}, {}},
     {"count reached", Ending::CountReached, false, true, true, {}, {}},
     {"shortcut", Ending::Shortcut, false, true, true, {}, {}},
@@ -231,7 +231,7 @@ TEST_P(StopPathsTable, SelectedWindowLeavesNothingDown) {
     RunRow(GetParam(), true);
 }
 
-INSTANTIATE_TEST_SUITE_P(Endings, StopPathsTable, ::testing::ValuesIn(kRows), RowName);
+INSTANTIATE_TEST_SUITE_P(Endings, StopPathsTable, ::testing::ValuesIn(ROWS), RowName);
 
 TEST_F(StopPaths, StopDuringAFiveSecondPauseLetsGoAtOnceAndTheWindowAnswersThroughout) {
     ASSERT_TRUE(WriteProfileDword(SECTION_SETTINGS, L"TimeDelayBetweenKeyDownAndKeyUp", 5000));

@@ -2,7 +2,7 @@
 // Recording fake of the keyboard input port. Injected events and posted messages go to a call
 // log (one line per call) and update a key state: which keys are down after the injected events,
 // and, per window, which keys the posted messages left down. The windows themselves are those of
-// FakeWindows; this thread is its own thread, FakeWindows::kOwnThreadId.
+// FakeWindows; this thread is its own thread, FakeWindows::OWN_THREAD_ID.
 #include <map>
 #include <set>
 #include <string>
@@ -91,13 +91,13 @@ public:
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) override {
         m_log.Add("AttachThreadInput " + std::to_string(attachThread) + " " + std::to_string(toThread) + " " +
                   BoolText(attach));
-        if (attachThread != FakeWindows::kOwnThreadId || toThread == attachThread || toThread == 0) {
+        if (attachThread != FakeWindows::OWN_THREAD_ID || toThread == attachThread || toThread == 0) {
             return false;
         }
         Mark(m_attachedThreads, toThread, attach);
         return true;
     }
-    std::uint32_t GetCurrentThreadId() override { return FakeWindows::kOwnThreadId; }
+    std::uint32_t GetCurrentThreadId() override { return FakeWindows::OWN_THREAD_ID; }
 
 private:
     static std::string RecordText(const InputRecord& record) {

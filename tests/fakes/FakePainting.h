@@ -14,7 +14,7 @@
 
 class FakePainting : public IPainting {
 public:
-    static constexpr DeviceContext kFirstDC = 0x0D00;
+    static constexpr DeviceContext FIRST_DC = 0x0D00;
 
     DeviceContext BeginPaint(WindowHandle window) override {
         m_log.Add(Call("BeginPaint", {Hex(window)}));
@@ -82,7 +82,7 @@ private:
     }
 
     std::map<DeviceContext, WindowHandle> m_open;
-    DeviceContext m_nextDC = kFirstDC;
+    DeviceContext m_nextDC = FIRST_DC;
     bool m_bFailNextWindowDC = false;
     int m_nInvalidUses = 0;
     CCallLog m_log;

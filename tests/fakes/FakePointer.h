@@ -6,7 +6,7 @@
 
 class FakePointer : public IPointer {
 public:
-    static constexpr IconHandle kWaitCursor = 0x0003'7F02;
+    static constexpr IconHandle WAIT_CURSOR = 0x0003'7F02;
 
     explicit FakePointer(FakeWindowTree& tree) : m_tree(tree) {}
 
@@ -24,7 +24,7 @@ public:
     IconHandle SetCursor(IconHandle cursor) override {
         return m_tree.LogCall(Call("SetCursor", {Hex(cursor)}), std::exchange(m_cursor, cursor));
     }
-    IconHandle LoadWaitCursor() override { return m_tree.LogCall("LoadWaitCursor()", kWaitCursor); }
+    IconHandle LoadWaitCursor() override { return m_tree.LogCall("LoadWaitCursor()", WAIT_CURSOR); }
     IconHandle LoadCursor(std::uint32_t id) override {
         return m_tree.LogCall(Call("LoadCursor", {std::to_string(id)}), CursorOf(id));
     }

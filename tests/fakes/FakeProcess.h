@@ -16,7 +16,7 @@
 
 class FakeProcess : public IProcess {
 public:
-    static constexpr MutexHandle kMutex = 0x0000'0A10;
+    static constexpr MutexHandle MUTEX = 0x0000'0A10;
 
     explicit FakeProcess(CCallLog* sharedLog = nullptr)
         : m_pLog(sharedLog != nullptr ? sharedLog : &m_ownLog) {}
@@ -50,7 +50,7 @@ public:
             }
         }
     }
-    std::uint32_t GetCurrentProcessId() override { return 1000; } // FakeWindows::kOwnProcessId
+    std::uint32_t GetCurrentProcessId() override { return 1000; } // FakeWindows::OWN_PROCESS_ID
     bool InitCommonControls(std::uint32_t classes) override {
         m_pLog->Add("InitCommonControls(" + Hex(classes) + ")");
         return true;
@@ -66,7 +66,7 @@ public:
         m_nNextError = lastError;
     }
     // Another process already holds the mutex: a handle to the existing one and ERROR_ALREADY_EXISTS.
-    void SetMutexExists() { SetMutexResult(kMutex, ERROR_ALREADY_EXISTS); }
+    void SetMutexExists() { SetMutexResult(MUTEX, ERROR_ALREADY_EXISTS); }
     void SetTopLevelWindows(std::vector<WindowHandle> windows) { m_topLevelWindows = std::move(windows); }
     void SetOleResult(bool succeeds) { m_bOleSucceeds = succeeds; }
 
@@ -79,7 +79,7 @@ public:
 private:
     CCallLog m_ownLog;
     CCallLog* m_pLog;
-    MutexHandle m_hNextMutex = kMutex;
+    MutexHandle m_hNextMutex = MUTEX;
     std::uint32_t m_nNextError = 0;
     bool m_bOleSucceeds = true;
     std::vector<WindowHandle> m_topLevelWindows;

@@ -27,14 +27,14 @@ class FakeWindowTree {
     };
 
 public:
-    static constexpr std::uint32_t kOwnProcessId = 1000;
-    static constexpr std::uint32_t kOwnThreadId = 1001;
+    static constexpr std::uint32_t OWN_PROCESS_ID = 1000;
+    static constexpr std::uint32_t OWN_THREAD_ID = 1001;
 
     // --- Setting the scene ---
     // Another program's window (no procedure), or a child of any window.
     WindowHandle AddTopLevelWindow(const std::wstring& title, const std::wstring& className, Rect rect = {},
-                                   std::uint32_t processId = kOwnProcessId + 1,
-                                   std::uint32_t threadId = kOwnThreadId + 1) {
+                                   std::uint32_t processId = OWN_PROCESS_ID + 1,
+                                   std::uint32_t threadId = OWN_THREAD_ID + 1) {
         FakeWindow& window = NewWindow(FakeControlKind::Window, 0, false, className, processId, threadId);
         window.text = title;
         window.rect = rect;
@@ -60,8 +60,8 @@ public:
     void SetIconic(WindowHandle window, bool iconic) { MutableWindow(window).iconic = iconic; }
     // A window (of this program unless told); an empty class name stands for the class of kind.
     FakeWindow& NewWindow(FakeControlKind kind, WindowHandle parent, bool child,
-                          const std::wstring& className = L"", std::uint32_t processId = kOwnProcessId,
-                          std::uint32_t threadId = kOwnThreadId) {
+                          const std::wstring& className = L"", std::uint32_t processId = OWN_PROCESS_ID,
+                          std::uint32_t threadId = OWN_THREAD_ID) {
         FakeWindow& window = m_windows[m_nextHandle];
         window.handle = m_nextHandle;
         m_nextHandle += 4;

@@ -6,7 +6,7 @@
 //
 //   using Suite = TableTest<Fixture, Row>;
 //   TEST_P(Suite, WhatEveryRowChecks) { const Row& row = GetParam(); ... }
-//   INSTANTIATE_TEST_SUITE_P(Rows, Suite, ::testing::ValuesIn(kRows), RowName());
+//   INSTANTIATE_TEST_SUITE_P(Rows, Suite, ::testing::ValuesIn(ROWS), RowName());
 #include <cctype>
 #include <ostream>
 #include <string>

@@ -22,7 +22,7 @@ namespace {
 constexpr UINT WM_TEST_QUERY = WM_APP + 1;
 constexpr UINT_PTR IDT_MAIN_TICK = 1;
 constexpr UINT_PTR IDT_GUARD = 99;
-constexpr LResult kGuardResult = -2;
+constexpr LResult GUARD_RESULT = -2;
 
 HWND Hwnd(WindowHandle window) {
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
@@ -90,7 +90,7 @@ const MessageMap* CTestMainDlg::GetMessageMap() const {
     return ChainMessageMap<CDialog, s_messageEntries>(*this);
 }
 
-// A modal dialog that ends itself with kGuardResult if nothing else ends it in time, so that a
+// A modal dialog that ends itself with GUARD_RESULT if nothing else ends it in time, so that a
 // broken loop fails the test instead of hanging it.
 class CTestChildDlg : public CDialog {
 public:
@@ -115,7 +115,7 @@ public:
 private:
     void OnTimerMessage(WParam id, LParam) {
         if (id == IDT_GUARD) {
-            EndDialog(kGuardResult);
+            EndDialog(GUARD_RESULT);
         }
     }
 
@@ -171,12 +171,12 @@ TEST_F(DialogFramework, EditChangeArrivesOutsideTheDataExchangeOnly) {
     EXPECT_EQ(m_main.m_nEditChanges, 1);
 
     m_main.m_nValue = 8;
-    EXPECT_TRUE(m_main.UpdateData(kLoadControls));
+    EXPECT_TRUE(m_main.UpdateData(LOAD_CONTROLS));
     EXPECT_EQ(TextOf(edit), L"8");
     EXPECT_EQ(m_main.m_nEditChanges, 1);
 
     SetWindowTextW(edit, L" 123 ");
-    EXPECT_TRUE(m_main.UpdateData(kSaveAndValidate));
+    EXPECT_TRUE(m_main.UpdateData(SAVE_AND_VALIDATE));
     EXPECT_EQ(m_main.m_nValue, 123);
 }
 

@@ -19,11 +19,11 @@
 
 namespace {
 
-constexpr wchar_t kTargetClass[] = L"TapwellInjectorTarget";
-constexpr wchar_t kTargetTitle[] = L"Injector target";
-constexpr UINT kMarker = WM_APP + 7;
-constexpr int kWaitSteps = 300;
-constexpr DWORD kWaitStep = 10;
+constexpr wchar_t TARGET_CLASS[] = L"TapwellInjectorTarget";
+constexpr wchar_t TARGET_TITLE[] = L"Injector target";
+constexpr UINT MARKER = WM_APP + 7;
+constexpr int WAIT_STEPS = 300;
+constexpr DWORD WAIT_STEP = 10;
 
 struct KeyMessage {
     UINT message;
@@ -55,7 +55,7 @@ LRESULT CALLBACK RecordingEditProc(HWND window, UINT message, WPARAM wParam, LPA
     if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) {
         std::lock_guard<std::mutex> guard(record->lock);
         record->keys.push_back({message, wParam, static_cast<std::uint32_t>(lParam)});
-    } else if (message == kMarker) {
+    } else if (message == MARKER) {
         std::lock_guard<std::mutex> guard(record->lock);
         record->bMarkerSeen = true;
         return 0;
@@ -89,8 +89,8 @@ public:
     }
 
     bool WaitForText(const std::wstring& expected) const {
-        for (int i = 0; i < kWaitSteps && EditText() != expected; ++i) {
-            Sleep(kWaitStep);
+        for (int i = 0; i < WAIT_STEPS && EditText() != expected; ++i) {
+            Sleep(WAIT_STEP);
         }
         return EditText() == expected;
     }
@@ -101,15 +101,15 @@ public:
             std::lock_guard<std::mutex> guard(m_record.lock);
             m_record.bMarkerSeen = false;
         }
-        PostMessageW(m_hEdit, kMarker, 0, 0);
-        for (int i = 0; i < kWaitSteps; ++i) {
+        PostMessageW(m_hEdit, MARKER, 0, 0);
+        for (int i = 0; i < WAIT_STEPS; ++i) {
             {
                 std::lock_guard<std::mutex> guard(m_record.lock);
                 if (m_record.bMarkerSeen) {
                     return m_record.keys;
                 }
             }
-            Sleep(kWaitStep);
+            Sleep(WAIT_STEP);
         }
         ADD_FAILURE() << "the target thread did not handle its queue";
         return {};
@@ -120,11 +120,11 @@ private:
         WNDCLASSW windowClass = {};
         windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kTargetClass;
+        windowClass.lpszClassName = TARGET_CLASS;
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         RegisterClassW(&windowClass);
 
-        m_hWindow = CreateWindowExW(0, kTargetClass, kTargetTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+        m_hWindow = CreateWindowExW(0, TARGET_CLASS, TARGET_TITLE, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
                                     400, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
         CreateWindowExW(0, L"Button", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 24, m_hWindow,
                         reinterpret_cast<HMENU>(1), windowClass.hInstance, nullptr);
@@ -195,8 +195,8 @@ protected:
     void SetUp() override {
         injector.SetKeyDelay(5);
         injector.m_pressOptions.bSendToActiveWindow = true;
-        for (int i = 0; i < kWaitSteps && GetForegroundWindow() != target.Window(); ++i) {
-            Sleep(kWaitStep);
+        for (int i = 0; i < WAIT_STEPS && GetForegroundWindow() != target.Window(); ++i) {
+            Sleep(WAIT_STEP);
         }
         ASSERT_EQ(GetForegroundWindow(), target.Window()) << "the target window is not in the foreground";
     }
@@ -325,9 +325,9 @@ TEST_F(InjectorUnderWine, StaleSelectedWindowGetsNothing) {
 // Where the window that got a held key is gone, its key-up goes to the window of the remembered class and
 // title.
 TEST_F(InjectorUnderWine, TheStandInIsFoundByClassAndTitleAndAnEmptyTitleIsNotAny) {
-    EXPECT_EQ(windows.FindWindow(kTargetClass, kTargetTitle),
+    EXPECT_EQ(windows.FindWindow(TARGET_CLASS, TARGET_TITLE),
               static_cast<WindowHandle>(stored.GetSeekedWindow()));
-    EXPECT_EQ(windows.FindWindow(kTargetClass, L""), 0u);
+    EXPECT_EQ(windows.FindWindow(TARGET_CLASS, L""), 0u);
 }
 
 TEST_F(InjectorActiveWindowUnderWine, UnicodeCharacterReachesTheFocusedEdit) {
@@ -361,8 +361,8 @@ TEST_F(InjectorActiveWindowUnderWine, HeldKeyStaysDownUntilReleased) {
     EXPECT_NE(GetAsyncKeyState('T') & 0x8000, 0);
     EXPECT_NE(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
     injector.ReleaseHeldKeys();
-    for (int i = 0; i < kWaitSteps && (GetAsyncKeyState('T') & 0x8000); ++i) {
-        Sleep(kWaitStep);
+    for (int i = 0; i < WAIT_STEPS && (GetAsyncKeyState('T') & 0x8000); ++i) {
+        Sleep(WAIT_STEP);
     }
     EXPECT_EQ(GetAsyncKeyState('T') & 0x8000, 0);
     EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);

@@ -28,16 +28,16 @@
 
 namespace {
 
-constexpr wchar_t kTitle[] = L"Tapwell by Tovrin";
-constexpr wchar_t kWindowClass[] = L"TapwellStartupTestWindow";
+constexpr wchar_t TITLE[] = L"Tapwell by Tovrin";
+constexpr wchar_t WINDOW_CLASS[] = L"TapwellStartupTestWindow";
 // A name of this test's own, so that a running program is never disturbed.
-constexpr wchar_t kTestMutexName[] = L"Global\\{719967F0-DCC6-49b5-9C61-DE91175C318P}-StartupTest";
+constexpr wchar_t TEST_MUTEX_NAME[] = L"Global\\{719967F0-DCC6-49b5-9C61-DE91175C318P}-StartupTest";
 
 void RegisterTestClass() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = WINDOW_CLASS;
     RegisterClassW(&windowClass); // fails harmlessly when already registered
 }
 
@@ -48,7 +48,7 @@ class TestWindow {
 public:
     TestWindow(const wchar_t* title, DWORD style, HWND parent = nullptr) {
         RegisterTestClass();
-        m_hWnd = CreateWindowExW(0, kWindowClass, title, style, 0, 0, 200, 100, parent, nullptr,
+        m_hWnd = CreateWindowExW(0, WINDOW_CLASS, title, style, 0, 0, 200, 100, parent, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     }
     ~TestWindow() {
@@ -84,12 +84,12 @@ protected:
                               m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random, m_clipboard};
     CProfile m_profile{m_registry};
     CAppSettings m_settings{m_profile};
-    CLimitSingleInstance m_singleInstance{m_process, kTestMutexName};
+    CLimitSingleInstance m_singleInstance{m_process, TEST_MUTEX_NAME};
     CPellorApp m_app{m_platform, m_settings, m_singleInstance};
 
     void SetUp() override {
         // The title comes from the program's string table, which this test program does not carry.
-        m_app.m_strAppName = kTitle;
+        m_app.m_strAppName = TITLE;
         m_nBaseline = m_app.CountRunningInstances();
     }
 
@@ -134,14 +134,14 @@ TEST(StartupMutex, TheMutexIsGoneOnceTheLastHandleIsClosed) {
 
 TEST_F(StartupFixture, AVisibleWindowWithTheTitleCounts) {
     EXPECT_EQ(m_nBaseline, 0) << "no other window titled \"Tapwell by Tovrin\" should exist";
-    TestWindow window(kTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    TestWindow window(TITLE, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     ASSERT_NE(window.Get(), nullptr);
 
     EXPECT_EQ(Counted(), 1);
 }
 
 TEST_F(StartupFixture, AHiddenWindowWithTheTitleCounts) {
-    TestWindow window(kTitle, WS_OVERLAPPEDWINDOW);
+    TestWindow window(TITLE, WS_OVERLAPPEDWINDOW);
     ASSERT_NE(window.Get(), nullptr);
     ASSERT_FALSE(IsWindowVisible(window.Get()));
 
@@ -149,14 +149,14 @@ TEST_F(StartupFixture, AHiddenWindowWithTheTitleCounts) {
 }
 
 TEST_F(StartupFixture, TwoWindowsWithTheTitleCountTwo) {
-    TestWindow first(kTitle, WS_OVERLAPPEDWINDOW);
-    TestWindow second(kTitle, WS_OVERLAPPEDWINDOW);
+    TestWindow first(TITLE, WS_OVERLAPPEDWINDOW);
+    TestWindow second(TITLE, WS_OVERLAPPEDWINDOW);
 
     EXPECT_EQ(Counted(), 2);
 }
 
 TEST_F(StartupFixture, ADisabledWindowDoesNotCount) {
-    TestWindow window(kTitle, WS_OVERLAPPEDWINDOW | WS_DISABLED);
+    TestWindow window(TITLE, WS_OVERLAPPEDWINDOW | WS_DISABLED);
     ASSERT_NE(window.Get(), nullptr);
     ASSERT_FALSE(IsWindowEnabled(window.Get()));
 
@@ -165,7 +165,7 @@ TEST_F(StartupFixture, ADisabledWindowDoesNotCount) {
 
 TEST_F(StartupFixture, AChildWindowDoesNotCount) {
     TestWindow parent(L"Some parent", WS_OVERLAPPEDWINDOW);
-    TestWindow child(kTitle, WS_CHILD | WS_VISIBLE, parent.Get());
+    TestWindow child(TITLE, WS_CHILD | WS_VISIBLE, parent.Get());
     ASSERT_NE(child.Get(), nullptr);
 
     EXPECT_EQ(Counted(), 0);
@@ -173,7 +173,7 @@ TEST_F(StartupFixture, AChildWindowDoesNotCount) {
 
 TEST_F(StartupFixture, AnOwnedPopUpDoesNotCount) {
     TestWindow owner(L"Some owner", WS_OVERLAPPEDWINDOW);
-    TestWindow popUp(kTitle, WS_POPUP | WS_CAPTION, owner.Get());
+    TestWindow popUp(TITLE, WS_POPUP | WS_CAPTION, owner.Get());
     ASSERT_NE(popUp.Get(), nullptr);
     ASSERT_EQ(GetParent(popUp.Get()), owner.Get());
 

@@ -34,9 +34,9 @@
 
 namespace app_test {
 
-inline const std::wstring kTitle = L"" TAPWELL_APP_TITLE;
-inline const std::wstring kSharedSectionPath = L"software\\Tov rin\\Tapwell by Tovrin\\Settings";
-inline const std::wstring kLaunchFromTrayText =
+inline const std::wstring TITLE = L"" TAPWELL_APP_TITLE;
+inline const std::wstring SHARED_SECTION_PATH = L"software\\Tov rin\\Tapwell by Tovrin\\Settings";
+inline const std::wstring LAUNCH_FROM_TRAY_TEXT =
     L"Please Launch the Application from System Tray Icon.\n\n"
     L"System Tray Icon is located at at bottom right corner of the screen.\n\n"
     L"Please write to help@tapwell.example in case you face any issues related to this popup.";
@@ -58,12 +58,10 @@ protected:
 
     // --- The scene ---
     void StoreUseSingleInstance(std::uint32_t value) {
-        m_registry.PutDword(kSharedSectionPath, L"UseSingleInstance", value);
+        m_registry.PutDword(SHARED_SECTION_PATH, L"UseSingleInstance", value);
     }
     // The main window of an instance that already runs: a top-level dialog titled like ours.
-    WindowHandle AddRunningInstance(bool visible = true) {
-        return AddOtherWindow(kTitle, L"#32770", visible);
-    }
+    WindowHandle AddRunningInstance(bool visible = true) { return AddOtherWindow(TITLE, L"#32770", visible); }
     WindowHandle AddOtherWindow(const std::wstring& title, const std::wstring& className,
                                 bool visible = true) {
         const WindowHandle window = m_windows.AddTopLevelWindow(title, className);

@@ -19,7 +19,7 @@ struct SilentCase : NamedRow {
     bool silent;
 };
 
-const SilentCase kArguments[] = {
+const SilentCase ARGUMENTS[] = {
     {"none", L"", false},
     {"alone", L":silent", true},
     {"between blanks", L"  :silent  ", true},
@@ -57,8 +57,8 @@ TEST_P(StartupCommandLine, SilentKeepsTheMainDialogHiddenButAlive) {
     const std::vector<std::string> bringUp =
         CallsOn(dialog, {"ShowWindow", "SetFocus", "SetForegroundWindow"});
     EXPECT_EQ(bringUp.size(), GetParam().silent ? 0u : 3u);
-    EXPECT_EQ(m_windows.Window(dialog).text, app_test::kTitle) << "other instances must find it either way";
+    EXPECT_EQ(m_windows.Window(dialog).text, app_test::TITLE) << "other instances must find it either way";
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, SilentStart, ::testing::ValuesIn(kArguments), RowName());
-INSTANTIATE_TEST_SUITE_P(Arguments, StartupCommandLine, ::testing::ValuesIn(kArguments), RowName());
+INSTANTIATE_TEST_SUITE_P(Arguments, SilentStart, ::testing::ValuesIn(ARGUMENTS), RowName());
+INSTANTIATE_TEST_SUITE_P(Arguments, StartupCommandLine, ::testing::ValuesIn(ARGUMENTS), RowName());

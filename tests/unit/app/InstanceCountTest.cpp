@@ -13,14 +13,14 @@ TEST_F(AppFixture, CountsTheMainWindowsOfOtherInstancesOnly) {
     AddRunningInstance(false);
     AddOtherWindow(L"Untitled - Notepad", L"Notepad");
     AddOtherWindow(L"", L"#32770");
-    AddOtherWindow(app_test::kTitle, L"Progman");
-    AddOtherWindow(app_test::kTitle, L"CabinetWClass");
-    AddOtherWindow(app_test::kTitle, L"Shell_TrayWnd");
+    AddOtherWindow(app_test::TITLE, L"Progman");
+    AddOtherWindow(app_test::TITLE, L"CabinetWClass");
+    AddOtherWindow(app_test::TITLE, L"Shell_TrayWnd");
     const WindowHandle disabled = AddRunningInstance();
     m_windows.MutableWindow(disabled).enabled = false;
     const WindowHandle owned = AddRunningInstance();
     m_windows.MutableWindow(owned).parent = m_topLevelWindows.front();
-    App().m_strAppName = app_test::kTitle;
+    App().m_strAppName = app_test::TITLE;
 
     EXPECT_EQ(App().CountRunningInstances(), 2);
     EXPECT_EQ(m_process.Visited().size(), m_topLevelWindows.size()) << "the enumeration must not stop early";
@@ -28,7 +28,7 @@ TEST_F(AppFixture, CountsTheMainWindowsOfOtherInstancesOnly) {
 
 TEST_F(AppFixture, CountingAgainStartsFromZero) {
     AddRunningInstance();
-    App().m_strAppName = app_test::kTitle;
+    App().m_strAppName = app_test::TITLE;
 
     EXPECT_EQ(App().CountRunningInstances(), 1);
     EXPECT_EQ(App().CountRunningInstances(), 1);
@@ -62,7 +62,7 @@ TEST_F(AppFixture, ThisProcessDoesNotCountItselfAtStart) {
 
     // Once it is up, its own main window carries the title and would count.
     m_process.SetTopLevelWindows({MainDialog()});
-    EXPECT_EQ(m_windows.Window(MainDialog()).text, app_test::kTitle);
+    EXPECT_EQ(m_windows.Window(MainDialog()).text, app_test::TITLE);
     EXPECT_EQ(App().CountRunningInstances(), 1);
     EXPECT_EQ(g_nInstanceNumber, 0);
 }

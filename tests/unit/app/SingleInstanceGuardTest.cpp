@@ -43,12 +43,12 @@ TEST_P(SingleInstanceGuardOutcome, AnotherInstanceRunsOnlyWhenTheMutexAlreadyExi
 INSTANTIATE_TEST_SUITE_P(
     LastErrors, SingleInstanceGuardOutcome,
     ::testing::Values(
-        CreateOutcome{"created fresh", FakeProcess::kMutex, ERROR_SUCCESS, false},
-        CreateOutcome{"opened, another process created it", FakeProcess::kMutex, ERROR_ALREADY_EXISTS, true},
+        CreateOutcome{"created fresh", FakeProcess::MUTEX, ERROR_SUCCESS, false},
+        CreateOutcome{"opened, another process created it", FakeProcess::MUTEX, ERROR_ALREADY_EXISTS, true},
         CreateOutcome{"another user's mutex, access denied", 0, ERROR_ACCESS_DENIED, false},
         CreateOutcome{"failed for another reason", 0, ERROR_INVALID_HANDLE, false},
         // A stale last error left by an earlier call must not be taken for "exists".
-        CreateOutcome{"handle with an unrelated error", FakeProcess::kMutex, ERROR_INVALID_PARAMETER, false}),
+        CreateOutcome{"handle with an unrelated error", FakeProcess::MUTEX, ERROR_INVALID_PARAMETER, false}),
     RowName());
 
 TEST(SingleInstanceGuard, DestructionClosesTheHandleOnce) {
@@ -60,7 +60,7 @@ TEST(SingleInstanceGuard, DestructionClosesTheHandleOnce) {
 
     EXPECT_TRUE(process.OpenHandles().empty());
     EXPECT_EQ(process.Log().Count("CloseHandle("), 1u);
-    EXPECT_EQ(process.Log().Entries().back(), "CloseHandle(" + Hex(FakeProcess::kMutex) + ")");
+    EXPECT_EQ(process.Log().Entries().back(), "CloseHandle(" + Hex(FakeProcess::MUTEX) + ")");
 }
 
 TEST(SingleInstanceGuard, DestructionClosesNothingWhenTheMutexWasNotCreated) {

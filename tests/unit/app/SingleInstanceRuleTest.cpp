@@ -55,7 +55,7 @@ TEST_F(AppFixture, EndingForAnotherInstanceLeavesTheInstanceNumberAlone) {
 
 TEST_F(AppFixture, TheLookupTakesAFolderWindowWithTheTitleThatTheCountWouldSkip) {
     m_process.SetMutexExists();
-    const WindowHandle folder = AddOtherWindow(app_test::kTitle, L"CabinetWClass");
+    const WindowHandle folder = AddOtherWindow(app_test::TITLE, L"CabinetWClass");
     m_windows.Log().Clear();
 
     EXPECT_FALSE(Start());
@@ -85,8 +85,8 @@ TEST_P(OtherInstanceNotFound, ShowsWhereToFindItAndEnds) {
     ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
     const MessageBoxRecord& box = m_windows.MessageBoxes().front();
     EXPECT_EQ(box.owner, 0u);
-    EXPECT_EQ(box.text, app_test::kLaunchFromTrayText);
-    EXPECT_EQ(box.caption, app_test::kTitle);
+    EXPECT_EQ(box.text, app_test::LAUNCH_FROM_TRAY_TEXT);
+    EXPECT_EQ(box.caption, app_test::TITLE);
     EXPECT_EQ(box.type, MB_ICONINFORMATION);
     EXPECT_EQ(MainDialog(), 0u);
     EXPECT_EQ(m_windows.Log().Count("ShowWindow"), 0u);

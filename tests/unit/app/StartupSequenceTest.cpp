@@ -66,7 +66,7 @@ TEST_F(AppFixture, TheProfileIsTheRegistryKeyOfTheApplicationTitle) {
     ASSERT_TRUE(Start());
 
     EXPECT_EQ(m_profile.GetRegistryKey(), L"Tov rin");
-    EXPECT_EQ(m_profile.GetApplicationName(), app_test::kTitle);
+    EXPECT_EQ(m_profile.GetApplicationName(), app_test::TITLE);
 }
 
 TEST_F(AppFixture, AFailedOleInitialisationDoesNotStopTheStart) {

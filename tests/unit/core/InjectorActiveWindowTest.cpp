@@ -5,7 +5,7 @@ namespace {
 class InjectorActiveWindow : public InjectorFixture {};
 
 // Shift+Tab held through two presses into the focused window, then let go: Shift comes up first.
-const std::vector<std::string> kHeldShiftTabTwiceThenReleased = {
+const std::vector<std::string> HELD_SHIFT_TAB_TWICE_THEN_RELEASED = {
     "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
     "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
     "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
@@ -57,7 +57,7 @@ TEST_F(InjectorActiveWindow, PausedPressesSendTheirKeyUpOnlyWhenFinished) {
         EXPECT_EQ(injector.HasUnfinishedPress(), item.keyDelay > 0) << item.name;
         FinishPress();
         EXPECT_TRUE(SequenceMatches(input.Log(), item.expected)) << item.name;
-        EXPECT_EQ(input.KeysDown(), kNothingDown) << item.name;
+        EXPECT_EQ(input.KeysDown(), NOTHING_DOWN) << item.name;
         EXPECT_TRUE(input.UnicodeUnitsDown().empty()) << item.name;
     }
 }
@@ -82,7 +82,7 @@ TEST_F(InjectorActiveWindow, BruteMethodTypesTheKeyOfTheCharacterWithoutShift) {
         FinishPress();
         EXPECT_TRUE(SequenceMatches(input.Log(), {item.down, "Pause 15", item.up})) << Narrow(item.text);
     }
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
+    EXPECT_EQ(input.KeysDown(), NOTHING_DOWN);
 }
 
 TEST_F(InjectorActiveWindow, CharacterPressDeclinesWhatIsNotAPlainOneUnitEntry) {
@@ -115,7 +115,7 @@ TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilRele
     const Row rows[] = {
         {"modified press: a down-up pair inside the modifier",
          {{VK_CONTROL, VK_F5, false}},
-         kNothingDown,
+         NOTHING_DOWN,
          {
              "SendInput 1 {vk=0x11 scan=0x00 flags=0x0}",
              "SendInput 2 {vk=0x74 scan=0x00 flags=0x0} {vk=0x74 scan=0x00 flags=0x2}",
@@ -124,7 +124,7 @@ TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilRele
         {"held press: key and modifier, once for each press",
          {{VK_SHIFT, VK_TAB, true}, {VK_SHIFT, VK_TAB, true}},
          {VK_TAB, VK_SHIFT},
-         kHeldShiftTabTwiceThenReleased},
+         HELD_SHIFT_TAB_TWICE_THEN_RELEASED},
         {"held press without modifier: only the key",
          {{0, VK_SPACE, true}},
          {VK_SPACE},
@@ -140,7 +140,7 @@ TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilRele
         EXPECT_EQ(input.KeysDown(), row.keysDownBeforeRelease) << row.name;
         injector.ReleaseHeldKeys();
         EXPECT_TRUE(SequenceMatches(input.Log(), row.expected)) << row.name;
-        EXPECT_EQ(input.KeysDown(), kNothingDown) << row.name;
+        EXPECT_EQ(input.KeysDown(), NOTHING_DOWN) << row.name;
         input.ClearLog();
     }
 }
@@ -153,7 +153,7 @@ TEST_F(InjectorActiveWindow, KeyCodeZeroSendsAndRecordsNothing) {
     // The held record of the press before is still the one released.
     injector.ReleaseHeldKeys();
     EXPECT_EQ(input.Log().Size(), 2u);
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
+    EXPECT_EQ(input.KeysDown(), NOTHING_DOWN);
 }
 
 TEST_F(InjectorActiveWindow, CharacterPressLetsTheHeldKeysGoFirst) {
@@ -166,7 +166,7 @@ TEST_F(InjectorActiveWindow, CharacterPressLetsTheHeldKeysGoFirst) {
                                                  "SendInput 1 {vk=0x00 scan=0x61 flags=0x4}",
                                              }));
     injector.ReleaseHeldKeys();
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
+    EXPECT_EQ(input.KeysDown(), NOTHING_DOWN);
     EXPECT_TRUE(input.UnicodeUnitsDown().empty());
 }
 
@@ -179,7 +179,7 @@ TEST_F(InjectorActiveWindow, APressThatDiffersFromTheHeldOneLetsItGoFirst) {
     const Case cases[] = {
         {"another key", {VK_SHIFT, VK_F6, true}, {VK_SHIFT, VK_F6}},
         {"another modifier", {VK_CONTROL, VK_TAB, true}, {VK_TAB, VK_CONTROL}},
-        {"hold off", {VK_SHIFT, VK_TAB, false}, kNothingDown},
+        {"hold off", {VK_SHIFT, VK_TAB, false}, NOTHING_DOWN},
     };
     for (const Case& item : cases) {
         injector.PressKey(VK_SHIFT, VK_TAB, true);
@@ -187,7 +187,7 @@ TEST_F(InjectorActiveWindow, APressThatDiffersFromTheHeldOneLetsItGoFirst) {
         FinishPress();
         EXPECT_EQ(input.KeysDown(), item.keysDown) << item.name;
         injector.ReleaseHeldKeys();
-        EXPECT_EQ(input.KeysDown(), kNothingDown) << item.name;
+        EXPECT_EQ(input.KeysDown(), NOTHING_DOWN) << item.name;
     }
 }
 

@@ -30,7 +30,7 @@ struct Press {
     bool hold;
 };
 
-const std::vector<std::uint32_t> kNothingDown;
+const std::vector<std::uint32_t> NOTHING_DOWN;
 
 class InjectorFixture : public ::testing::Test {
 protected:

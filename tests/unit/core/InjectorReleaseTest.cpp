@@ -84,14 +84,14 @@ TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitl
         for (const StandIn& standIn : row.standIns) {
             standIns.push_back(
                 Named("standIn", windows.AddTopLevelWindow(standIn.title, standIn.className, {},
-                                                           FakeWindowTree::kOwnProcessId + 2, 400)));
+                                                           FakeWindowTree::OWN_PROCESS_ID + 2, 400)));
         }
         injector.m_pressOptions.strTargetClass = row.targetClass;
         injector.m_pressOptions.strTargetName = row.targetTitle;
         injector.ReleaseHeldKeys();
         EXPECT_TRUE(SequenceMatches(input.Log(), Lines(row.expected))) << row.name;
         if (!row.targetGone) {
-            EXPECT_EQ(input.KeysDownIn(edit), kNothingDown) << row.name;
+            EXPECT_EQ(input.KeysDownIn(edit), NOTHING_DOWN) << row.name;
         }
         for (WindowHandle standIn : standIns) {
             windows.DestroyWindow(standIn);
@@ -109,7 +109,7 @@ TEST_F(InjectorRelease, KeyWithoutModifierIsReleasedAlone) {
                                                  "PostMessage target WM_KEYUP 0x74 0x00000000",
                                                  "AttachThreadInput 1001 1002 FALSE",
                                              })));
-    EXPECT_EQ(input.KeysDownIn(target), kNothingDown);
+    EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN);
 }
 
 TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
@@ -156,7 +156,7 @@ TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
         row.before();
         injector.ReleaseHeldKeys();
         EXPECT_TRUE(input.Log().Empty()) << row.name;
-        EXPECT_EQ(input.KeysDown(), kNothingDown) << row.name;
+        EXPECT_EQ(input.KeysDown(), NOTHING_DOWN) << row.name;
         input.ClearLog();
     }
 }
@@ -164,9 +164,9 @@ TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
 TEST_F(InjectorRelease, AHeldPressIntoAnotherWindowLetsTheFirstWindowsKeyGo) {
     injector.PressKey(0, VK_F5, true);
     selected.m_hWindow = Named(
-        "other", windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::kOwnProcessId + 2, 300));
+        "other", windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::OWN_PROCESS_ID + 2, 300));
     injector.PressKey(VK_CONTROL, VK_F6, true);
-    EXPECT_EQ(input.KeysDownIn(target), kNothingDown);
+    EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN);
     input.ClearLog();
     injector.ReleaseHeldKeys();
     EXPECT_TRUE(SequenceMatches(input.Log(), Lines({

@@ -32,7 +32,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
              "PostMessage target WM_KEYUP 0x25 0x414B0001",
              "AttachThreadInput 1001 1002 FALSE",
          },
-         kNothingDown},
+         NOTHING_DOWN},
         {"plain key without key-ups: only the key-down",
          false,
          false,
@@ -52,7 +52,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
              "PostMessage target WM_CHAR 0x41 0x00000000",
              "AttachThreadInput 1001 1002 FALSE",
          },
-         kNothingDown},
+         NOTHING_DOWN},
         {"modified press: four messages in order, characters or not",
          true,
          true,
@@ -65,7 +65,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
              "PostMessage target WM_KEYUP 0x12 0x00000000",
              "AttachThreadInput 1001 1002 FALSE",
          },
-         kNothingDown},
+         NOTHING_DOWN},
         {"held press: only the key stays down",
          false,
          false,
@@ -155,7 +155,7 @@ TEST_F(InjectorSelectedWindow, OnlyTheLowByteOfTheScanCodeIsPosted) {
 
 TEST_F(InjectorSelectedWindow, InputIsAttachedToTheThreadOfTheTarget) {
     selected.m_hWindow =
-        windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::kOwnProcessId + 2, 300);
+        windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::OWN_PROCESS_ID + 2, 300);
     injector.PressKey(0, VK_RETURN, false);
     EXPECT_EQ(
         input.Log().Select({"AttachThreadInput"}),
@@ -197,43 +197,43 @@ TEST_F(InjectorSelectedWindow, CharacterPressNeverHappens) {
 }
 
 TEST_F(InjectorSelectedWindow, TheFirstEditDescendantGetsTheKeysWhenAsked) {
-    constexpr int kTarget = -1;
-    constexpr int kDesktop = -2;
+    constexpr int TARGET = -1;
+    constexpr int DESKTOP = -2;
     struct Window {
         const wchar_t* className;
-        int parent; // an earlier window of the row, kTarget, or kDesktop for a top-level window
+        int parent; // an earlier window of the row, TARGET, or DESKTOP for a top-level window
     };
     struct Row {
         const char* name;
         std::vector<Window> windows;
         bool sendToFirstEdit;
-        int receiver; // the window of the row that gets the keys, or kTarget
+        int receiver; // the window of the row that gets the keys, or TARGET
     };
     const Row rows[] = {
         {"depth first and in any case: the Edit in the group before the later sibling Edit",
-         {{L"RichEdit20W", kTarget}, {L"Button", kTarget}, {L"EDIT", 1}, {L"Edit", kTarget}},
+         {{L"RichEdit20W", TARGET}, {L"Button", TARGET}, {L"EDIT", 1}, {L"Edit", TARGET}},
          true,
          2},
         {"no Edit inside: the window itself, an Edit elsewhere does not count",
-         {{L"Button", kTarget}, {L"Edit", kDesktop}},
+         {{L"Button", TARGET}, {L"Edit", DESKTOP}},
          true,
-         kTarget},
-        {"not asked: the window itself", {{L"Edit", kTarget}}, false, kTarget},
+         TARGET},
+        {"not asked: the window itself", {{L"Edit", TARGET}}, false, TARGET},
     };
     for (const Row& row : rows) {
         SelectTarget();
         std::vector<WindowHandle> made;
         for (const Window& window : row.windows) {
             made.push_back(
-                window.parent == kDesktop
+                window.parent == DESKTOP
                     ? windows.AddTopLevelWindow(L"", window.className)
-                    : windows.AddChildWindow(window.parent == kTarget ? target : made[window.parent],
+                    : windows.AddChildWindow(window.parent == TARGET ? target : made[window.parent],
                                              window.className, 1));
         }
         injector.m_pressOptions.bSendToFirstEdit = row.sendToFirstEdit;
         input.ClearLog();
         injector.PressKey(0, VK_RETURN, false);
-        const WindowHandle receiver = row.receiver == kTarget ? target : made[row.receiver];
+        const WindowHandle receiver = row.receiver == TARGET ? target : made[row.receiver];
         EXPECT_EQ(input.Log().Select({"PostMessage"}),
                   std::vector<std::string>{"PostMessage " + Hex(receiver) + " WM_KEYDOWN 0x0D 0x001C0001"})
             << row.name;
@@ -259,5 +259,5 @@ TEST_F(InjectorSelectedWindow, NoInputIsInjected) {
     injector.PressKey(0, VK_F5, true);
     EXPECT_EQ(input.Log().Count("SendInput"), 0u);
     EXPECT_EQ(input.Log().Count("keybd_event"), 0u);
-    EXPECT_EQ(input.KeysDown(), kNothingDown);
+    EXPECT_EQ(input.KeysDown(), NOTHING_DOWN);
 }

@@ -11,7 +11,7 @@ struct PackingCase {
 };
 
 // The parameters in field order: repeat count, scan code, extended, previous and transition state.
-const PackingCase kPackingCases[] = {
+const PackingCase PACKING_CASES[] = {
     {"key down", {1, 0x00, 0, 0, 0}, 0x00000001},
     {"scan code in bits 16-23", {1, 0x4B, 0, 0, 0}, 0x004B0001},
     {"extended in bit 24", {1, 0x4B, 1, 0, 0}, 0x014B0001},
@@ -30,7 +30,7 @@ TEST(KeyMessageParams, DefaultsToOneRepeatAndNothingElse) {
 }
 
 TEST(KeyMessageParams, PacksEachFieldIntoItsBits) {
-    for (const PackingCase& item : kPackingCases) {
+    for (const PackingCase& item : PACKING_CASES) {
         EXPECT_EQ(static_cast<std::uint32_t>(MakeLParam(item.params)), item.lParam) << item.name;
     }
 }

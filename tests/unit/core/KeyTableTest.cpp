@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int kFirstLetterPosition = 46;
-constexpr int kLetterCount = 26;
-constexpr LayoutHandle kScriptedLayout = 0xF0020409;
+constexpr int FIRST_LETTER_POSITION = 46;
+constexpr int LETTER_COUNT = 26;
+constexpr LayoutHandle SCRIPTED_LAYOUT = 0xF0020409;
 
 class KeyTable : public ::testing::Test {
 protected:
@@ -20,16 +20,16 @@ protected:
 
     std::wstring LetterTexts() const {
         std::wstring texts;
-        for (int i = 0; i < kLetterCount; ++i) {
-            texts += keys.Entries().at(kFirstLetterPosition + i).text;
+        for (int i = 0; i < LETTER_COUNT; ++i) {
+            texts += keys.Entries().at(FIRST_LETTER_POSITION + i).text;
         }
         return texts;
     }
 
     std::vector<std::uint32_t> LetterCodes() const {
         std::vector<std::uint32_t> codes;
-        for (int i = 0; i < kLetterCount; ++i) {
-            codes.push_back(keys.Entries().at(kFirstLetterPosition + i).data);
+        for (int i = 0; i < LETTER_COUNT; ++i) {
+            codes.push_back(keys.Entries().at(FIRST_LETTER_POSITION + i).data);
         }
         return codes;
     }
@@ -48,7 +48,7 @@ struct Position {
     std::uint32_t code;
 };
 
-const Position kKeyPositions[] = {
+const Position KEY_POSITIONS[] = {
     {0, L"F1", 0x70},         {11, L"F12", 0x7B},      {12, L"Pause", 0x13},      {13, L"Enter", 0x0D},
     {22, L"Backspace", 0x08}, {24, L"Ctrl", 0x11},     {25, L"Shift", 0x10},      {29, L"Substract", 0x6D},
     {34, L"Page Up", 0x21},   {37, L"Prt Scr", 0x2C},  {43, L"Right Menu", 0xA5}, {44, L"Help", 0x2F},
@@ -56,7 +56,7 @@ const Position kKeyPositions[] = {
     {72, L"NumPad 0", 0x60},  {81, L"NumPad 9", 0x69}, {82, L"0", 0x30},          {91, L"9", 0x39},
 };
 
-const Position kModifierPositions[] = {
+const Position MODIFIER_POSITIONS[] = {
     {0, L"None", 0},
     {1, L"Ctrl", 0x11},
     {2, L"Alt", 0x12},
@@ -73,7 +73,7 @@ template <std::size_t N> void ExpectPositions(const CFakeKeyList& list, const Po
 
 std::wstring Letters(wchar_t first) {
     std::wstring letters;
-    for (int i = 0; i < kLetterCount; ++i) {
+    for (int i = 0; i < LETTER_COUNT; ++i) {
         letters += static_cast<wchar_t>(first + i);
     }
     return letters;
@@ -98,12 +98,12 @@ TEST_F(KeyTable, FillsNinetyTwoKeysAndFourModifiers) {
 
 TEST_F(KeyTable, KeyPositionsHoldTheirTextsAndCodes) {
     Fill();
-    ExpectPositions(keys, kKeyPositions);
+    ExpectPositions(keys, KEY_POSITIONS);
 }
 
 TEST_F(KeyTable, ModifierPositionsHoldTheirTextsAndCodes) {
     Fill();
-    ExpectPositions(modifiers, kModifierPositions);
+    ExpectPositions(modifiers, MODIFIER_POSITIONS);
 }
 
 TEST_F(KeyTable, EveryKeyCodeAppearsOnce) {
@@ -197,16 +197,16 @@ TEST_F(KeyTable, CharacterNameIsWhatTheLayoutWrote) {
         {"two units", L"\x0644\x0627", 2, L"\x0644\x0627"},
         {"a full buffer is not read past", L"0123456789AB", 12, L"0123456789"},
     };
-    keyboardLayout = kScriptedLayout;
+    keyboardLayout = SCRIPTED_LAYOUT;
     for (const ScriptedKey& item : cases) {
-        layout.SetKeyOutput(kScriptedLayout, 0x45, item.units, item.result);
+        layout.SetKeyOutput(SCRIPTED_LAYOUT, 0x45, item.units, item.result);
         EXPECT_EQ(table.GetCharacterKeyName(0x45), item.expectedName) << item.name;
     }
 }
 
 TEST_F(KeyTable, KeyProducingNothingStaysInTheListWithItsCode) {
-    keyboardLayout = kScriptedLayout;
-    layout.SetKeyOutput(kScriptedLayout, 0x45, L"", 0);
+    keyboardLayout = SCRIPTED_LAYOUT;
+    layout.SetKeyOutput(SCRIPTED_LAYOUT, 0x45, L"", 0);
     Fill();
     EXPECT_EQ(keys.Entries().size(), 92u);
     EXPECT_EQ(keys.Entries().at(50).text, L"");

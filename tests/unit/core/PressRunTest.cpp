@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr Microseconds kMs = 1000;
+constexpr Microseconds MS = 1000;
 
 struct RunRow : NamedRow {
     int periodMs;
@@ -35,7 +35,7 @@ struct Outcome {
 Outcome Drive(const RunRow& row) {
     CPressRun run;
     Microseconds now = 0;
-    run.Start(now, CPressRun::PeriodOf(row.periodMs), row.pauseMs * kMs);
+    run.Start(now, CPressRun::PeriodOf(row.periodMs), row.pauseMs * MS);
     CPressRun::Answer answer = run.Next(now);
     Outcome outcome;
     std::size_t drawn = 0;
@@ -86,10 +86,10 @@ TEST_P(PressRunRows, PressesFallOnTheirDeadlinesAndKeysStayDownTheirPause) {
         return;
     }
     const Microseconds absorbed = row.pauseMs >= std::max(row.periodMs, 1) && row.drawnMs.empty()
-                                      ? row.pauseMs * kMs / CPressRun::BACK_TO_BACK_PAUSE_ABSORBED_DIVISOR
+                                      ? row.pauseMs * MS / CPressRun::BACK_TO_BACK_PAUSE_ABSORBED_DIVISOR
                                       : 0;
     for (std::size_t i = 0; i < outcome.ups.size() && i < outcome.downs.size(); ++i) {
-        EXPECT_GE(outcome.ups[i] - outcome.downs[i], row.pauseMs * kMs - absorbed) << "press " << i + 1;
+        EXPECT_GE(outcome.ups[i] - outcome.downs[i], row.pauseMs * MS - absorbed) << "press " << i + 1;
         if (i + 1 < outcome.downs.size()) {
             EXPECT_LE(outcome.ups[i], outcome.downs[i + 1]) << "press " << i + 1 << " came up after the next";
         }
@@ -97,25 +97,25 @@ TEST_P(PressRunRows, PressesFallOnTheirDeadlinesAndKeysStayDownTheirPause) {
 }
 
 // clang-format off
-const RunRow kRunRows[] = {
-    {"fixed one period apart", 10, {}, 0, false, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
-    {"a pause shorter than the period changes nothing", 10, {}, 9, true, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
+const RunRow RUN_ROWS[] = {
+    {"fixed one period apart", 10, {}, 0, false, 0, 0, 0, 0, {10 * MS, 20 * MS, 30 * MS}, 0},
+    {"a pause shorter than the period changes nothing", 10, {}, 9, true, 0, 0, 0, 0, {10 * MS, 20 * MS, 30 * MS}, 0},
     {"lateness does not add up", 10, {}, 0, false, 0, 300, 0, 0, {10300, 20300, 30300}, 0},
-    {"back to back when the pause is as long as the period", 10, {}, 10, true, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
-    {"back to back when the pause is longer", 10, {}, 25, true, 0, 0, 0, 0, {10 * kMs, 35 * kMs, 60 * kMs}, 0},
+    {"back to back when the pause is as long as the period", 10, {}, 10, true, 0, 0, 0, 0, {10 * MS, 20 * MS, 30 * MS}, 0},
+    {"back to back when the pause is longer", 10, {}, 25, true, 0, 0, 0, 0, {10 * MS, 35 * MS, 60 * MS}, 0},
     {"back to back, late wake-ups up to a quarter of the pause do not add up", 10, {}, 10, true, 0, 2400, 0, 0, {12400, 22400, 32400}, 0},
     {"back to back, lateness past a quarter of the pause stretches each period by the rest", 10, {}, 10, true, 0, 3000, 0, 0, {13000, 23500, 34000}, 0},
-    {"a pause with no key-up kept back holds nothing up", 10, {}, 20, false, 0, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 0},
-    {"a key-down that goes out late is held its whole pause", 20, {}, 5, true, 0, 0, 3 * kMs, 0, {23 * kMs, 43 * kMs, 63 * kMs}, 0},
-    {"each random period follows the press it was drawn at", 100, {250, 130, 100, 100}, 0, false, 0, 0, 0, 0, {100 * kMs, 350 * kMs, 480 * kMs}, 0},
-    {"0 ms counts as 1 ms", 0, {}, 0, false, 0, 0, 0, 0, {1 * kMs, 2 * kMs, 3 * kMs}, 0},
-    {"a stall moves the grid on instead of a burst", 10, {}, 0, false, 0, 0, 0, 1000 * kMs, {10 * kMs, 20 * kMs, 1030 * kMs, 1040 * kMs}, 0},
-    {"presses held up less than the limit catch up one by one", 2, {}, 0, false, 0, 0, 0, 5 * kMs, {2 * kMs, 4 * kMs, 11 * kMs, 11 * kMs, 11 * kMs, 12 * kMs}, 0},
-    {"presses that outlast their period each wait their turn", 1, {}, 0, false, 0, 0, 6 * kMs, 0, {7 * kMs, 13 * kMs, 20 * kMs, 26 * kMs}, 0},
-    {"the count ends the run at its last key-down", 10, {}, 0, false, 3, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 30 * kMs},
-    {"the count ends the run once the last key-up is out", 10, {}, 4, true, 3, 0, 0, 0, {10 * kMs, 20 * kMs, 30 * kMs}, 34 * kMs},
-    {"no period is drawn after the last press", 100, {250}, 0, false, 2, 0, 0, 0, {100 * kMs, 350 * kMs}, 350 * kMs},
+    {"a pause with no key-up kept back holds nothing up", 10, {}, 20, false, 0, 0, 0, 0, {10 * MS, 20 * MS, 30 * MS}, 0},
+    {"a key-down that goes out late is held its whole pause", 20, {}, 5, true, 0, 0, 3 * MS, 0, {23 * MS, 43 * MS, 63 * MS}, 0},
+    {"each random period follows the press it was drawn at", 100, {250, 130, 100, 100}, 0, false, 0, 0, 0, 0, {100 * MS, 350 * MS, 480 * MS}, 0},
+    {"0 ms counts as 1 ms", 0, {}, 0, false, 0, 0, 0, 0, {1 * MS, 2 * MS, 3 * MS}, 0},
+    {"a stall moves the grid on instead of a burst", 10, {}, 0, false, 0, 0, 0, 1000 * MS, {10 * MS, 20 * MS, 1030 * MS, 1040 * MS}, 0},
+    {"presses held up less than the limit catch up one by one", 2, {}, 0, false, 0, 0, 0, 5 * MS, {2 * MS, 4 * MS, 11 * MS, 11 * MS, 11 * MS, 12 * MS}, 0},
+    {"presses that outlast their period each wait their turn", 1, {}, 0, false, 0, 0, 6 * MS, 0, {7 * MS, 13 * MS, 20 * MS, 26 * MS}, 0},
+    {"the count ends the run at its last key-down", 10, {}, 0, false, 3, 0, 0, 0, {10 * MS, 20 * MS, 30 * MS}, 30 * MS},
+    {"the count ends the run once the last key-up is out", 10, {}, 4, true, 3, 0, 0, 0, {10 * MS, 20 * MS, 30 * MS}, 34 * MS},
+    {"no period is drawn after the last press", 100, {250}, 0, false, 2, 0, 0, 0, {100 * MS, 350 * MS}, 350 * MS},
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Rows, PressRunRows, ::testing::ValuesIn(kRunRows), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, PressRunRows, ::testing::ValuesIn(RUN_ROWS), RowName());

@@ -139,7 +139,7 @@ protected:
             {FakeMenuItem::Popup(L"Tray", {FakeMenuItem::Command(32772, L"Show"), FakeMenuItem::Separator(),
                                            FakeMenuItem::Command(32771, L"Exit")})});
         m_owner = m_windows.AddTopLevelWindow(L"Tapwell by Tovrin", L"#32770", Rect{0, 0, 100, 100},
-                                              FakeWindows::kOwnProcessId, FakeWindows::kOwnThreadId);
+                                              FakeWindows::OWN_PROCESS_ID, FakeWindows::OWN_THREAD_ID);
     }
 
     FakeWindows m_windows;

@@ -46,7 +46,7 @@ TEST_F(DataExchangeFixture, LoadingWritesEveryMemberIntoItsControl) {
     m_dialog.m_bHold = 1;
     m_dialog.m_nMethod = 1;
 
-    EXPECT_TRUE(m_dialog.UpdateData(kLoadControls));
+    EXPECT_TRUE(m_dialog.UpdateData(LOAD_CONTROLS));
 
     EXPECT_EQ(State(IDC_MINUTES).text, L"12");
     EXPECT_EQ(State(IDC_SECONDS).text, L"-3");
@@ -70,7 +70,7 @@ TEST_F(DataExchangeFixture, SavingReadsEveryControlIntoItsMember) {
     m_windows.MutableWindow(Control(IDC_HOLD)).check = 1;
     m_windows.MutableWindow(Control(IDC_NORMAL)).check = 1;
 
-    EXPECT_TRUE(m_dialog.UpdateData(kSaveAndValidate));
+    EXPECT_TRUE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
 
     EXPECT_EQ(m_dialog.m_nMinutes, 9999);
     EXPECT_EQ(m_dialog.m_nSeconds, 59);
@@ -83,7 +83,7 @@ TEST_F(DataExchangeFixture, SavingReadsEveryControlIntoItsMember) {
 TEST_F(DataExchangeFixture, RadioGroupWithNoButtonCheckedReadsMinusOne) {
     FillValidForm();
     m_dialog.m_nMethod = 1;
-    EXPECT_TRUE(m_dialog.UpdateData(kSaveAndValidate));
+    EXPECT_TRUE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
     EXPECT_EQ(m_dialog.m_nMethod, -1);
 }
 
@@ -92,7 +92,7 @@ TEST_F(DataExchangeFixture, LoadingARadioIndexOutsideTheGroupClearsEveryButton) 
         m_windows.MutableWindow(Control(IDC_NORMAL)).check = 1;
         m_windows.MutableWindow(Control(IDC_BRUTE)).check = 1;
         m_dialog.m_nMethod = method;
-        m_dialog.UpdateData(kLoadControls);
+        m_dialog.UpdateData(LOAD_CONTROLS);
         EXPECT_EQ(State(IDC_NORMAL).check, 0) << "method " << method;
         EXPECT_EQ(State(IDC_BRUTE).check, 0) << "method " << method;
     }
@@ -119,7 +119,7 @@ TEST_P(DataExchangePrompt, ShowsTheStandardPromptOnceWithWarningIconAndAppTitle)
     FillValidForm();
     Fill(GetParam().field, GetParam().text);
 
-    EXPECT_FALSE(m_dialog.UpdateData(kSaveAndValidate));
+    EXPECT_FALSE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
 
     ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
     const MessageBoxRecord& box = m_windows.MessageBoxes()[0];
@@ -133,7 +133,7 @@ TEST_P(DataExchangePrompt, PutsTheFocusOnTheFieldWithItsWholeTextSelected) {
     FillValidForm();
     Fill(GetParam().field, GetParam().text);
 
-    m_dialog.UpdateData(kSaveAndValidate);
+    m_dialog.UpdateData(SAVE_AND_VALIDATE);
 
     EXPECT_TRUE(m_windows.HasFocus(m_dialog.m_hWnd, GetParam().field));
     EXPECT_TRUE(State(GetParam().field).WholeTextSelected())
@@ -166,7 +166,7 @@ TEST_F(DataExchangeFixture, FieldsBeforeTheFailureKeepTheirNewValuesAndLaterOnes
     Fill(IDC_DELAY, L"55");
     m_windows.MutableWindow(Control(IDC_HOLD)).check = 1;
 
-    EXPECT_FALSE(m_dialog.UpdateData(kSaveAndValidate));
+    EXPECT_FALSE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
 
     EXPECT_EQ(m_dialog.m_nMinutes, 44);
     EXPECT_EQ(m_dialog.m_nSeconds, 2) << "the offending field keeps its old value";
@@ -177,7 +177,7 @@ TEST_F(DataExchangeFixture, FieldsBeforeTheFailureKeepTheirNewValuesAndLaterOnes
 TEST_F(DataExchangeFixture, OutOfRangeValueIsStoredInTheMemberBeforeTheCheckFails) {
     FillValidForm();
     Fill(IDC_SECONDS, L"60");
-    EXPECT_FALSE(m_dialog.UpdateData(kSaveAndValidate));
+    EXPECT_FALSE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
     EXPECT_EQ(m_dialog.m_nSeconds, 60);
 }
 
@@ -185,7 +185,7 @@ TEST_F(DataExchangeFixture, SeveralBadFieldsReportOnlyTheFirst) {
     Fill(IDC_MINUTES, L"");
     Fill(IDC_SECONDS, L"");
     Fill(IDC_DELAY, L"");
-    EXPECT_FALSE(m_dialog.UpdateData(kSaveAndValidate));
+    EXPECT_FALSE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
     ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
     EXPECT_TRUE(m_windows.HasFocus(m_dialog.m_hWnd, IDC_MINUTES));
 }
@@ -204,7 +204,7 @@ TEST_F(DataExchangeFixture, FailureIsReportedToTheOverridableHandlerWithFieldKin
     const WindowHandle window = form.m_hWnd;
     m_windows.MutableWindow(m_windows.Control(window, IDC_DELAY)).text = L"10000000";
 
-    EXPECT_FALSE(form.UpdateData(kSaveAndValidate));
+    EXPECT_FALSE(form.UpdateData(SAVE_AND_VALIDATE));
 
     ASSERT_EQ(form.m_failures.size(), 1u);
     EXPECT_EQ(form.m_failures[0].id, IDC_DELAY);
@@ -216,7 +216,7 @@ TEST_F(DataExchangeFixture, FailureIsReportedToTheOverridableHandlerWithFieldKin
 
 TEST_F(DataExchangeFixture, ControlNotificationsAreNotDispatchedWhileTheExchangeRuns) {
     m_dialog.m_nMinutes = 7;
-    m_dialog.UpdateData(kLoadControls);
+    m_dialog.UpdateData(LOAD_CONTROLS);
     EXPECT_EQ(State(IDC_MINUTES).text, L"7");
     EXPECT_EQ(m_dialog.m_nMinutesChanges, 0) << "writing a member into its edit is not a change by the user";
 
@@ -226,7 +226,7 @@ TEST_F(DataExchangeFixture, ControlNotificationsAreNotDispatchedWhileTheExchange
 
 TEST_F(DataExchangeFixture, UserClickReachesTheMapAfterAFailedExchange) {
     Fill(IDC_MINUTES, L"");
-    EXPECT_FALSE(m_dialog.UpdateData(kSaveAndValidate));
+    EXPECT_FALSE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
     ASSERT_TRUE(m_user.Click(IDC_HOLD));
     EXPECT_EQ(m_dialog.m_nHoldClicks, 1);
 }

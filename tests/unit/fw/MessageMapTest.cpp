@@ -15,8 +15,8 @@ namespace {
 constexpr std::uint32_t IDC_SHARED = 100;
 constexpr std::uint32_t IDC_BASE_ONLY = 101;
 constexpr std::uint32_t IDC_EDIT = 200;
-constexpr WindowHandle kWindow = 0x4000;
-constexpr WindowHandle kControl = 0x4004;
+constexpr WindowHandle WINDOW = 0x4000;
+constexpr WindowHandle CONTROL = 0x4004;
 
 std::uint32_t g_nTestRegisteredMsg = 0;
 
@@ -103,7 +103,7 @@ protected:
     void SetUp() override { g_nTestRegisteredMsg = 0; }
 
     bool Send(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) {
-        return m_wnd.HandleMessage(kWindow, message, wParam, lParam, result);
+        return m_wnd.HandleMessage(WINDOW, message, wParam, lParam, result);
     }
 
     FakeWindows m_windows;
@@ -115,7 +115,7 @@ protected:
 } // namespace
 
 TEST_F(MessageMapFixture, DerivedEntryWinsOverTheBaseEntryForTheSameCommand) {
-    EXPECT_TRUE(Send(WM_COMMAND, CommandParam(IDC_SHARED, BN_CLICKED), kControl, &m_result));
+    EXPECT_TRUE(Send(WM_COMMAND, CommandParam(IDC_SHARED, BN_CLICKED), CONTROL, &m_result));
     EXPECT_TRUE(SequenceMatches(m_log, {"derived OnShared"}));
     EXPECT_EQ(m_result, 0);
 }
@@ -126,15 +126,15 @@ TEST_F(MessageMapFixture, BaseEntryHandlesWhatTheDerivedMapLacks) {
 }
 
 TEST_F(MessageMapFixture, NotificationCodeSelectsBetweenNotifyAndCommandEntries) {
-    Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_CHANGE), kControl, &m_result);
+    Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_CHANGE), CONTROL, &m_result);
     Send(WM_COMMAND, CommandParam(IDC_EDIT, 0), 0, &m_result);
     EXPECT_TRUE(SequenceMatches(m_log, {"derived OnEditChange", "derived OnEditCommand"}));
 }
 
 TEST_F(MessageMapFixture, OtherNotificationCodesOfAKnownControlGoToDefWindowProc) {
     const std::uint32_t EN_SETFOCUS = 0x0100;
-    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_SETFOCUS), kControl, &m_result));
-    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_SHARED, CBN_SELCHANGE), kControl, &m_result));
+    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_SETFOCUS), CONTROL, &m_result));
+    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_SHARED, CBN_SELCHANGE), CONTROL, &m_result));
     EXPECT_TRUE(SequenceMatches(
         m_log, {"DefWindowProc 0x0111 " + std::to_string(CommandParam(IDC_EDIT, EN_SETFOCUS)),
                 "DefWindowProc 0x0111 " + std::to_string(CommandParam(IDC_SHARED, CBN_SELCHANGE))}));
@@ -175,7 +175,7 @@ TEST_F(MessageMapFixture, UnmappedMessageReachesDefWindowProcAndIsLeftToTheSyste
 TEST_F(MessageMapFixture, FirstMessageAttachesTheWindowAndNcDestroyDetachesIt) {
     EXPECT_EQ(m_wnd.m_hWnd, 0u);
     Send(WM_PAINT, 0, 0, &m_result);
-    EXPECT_EQ(m_wnd.m_hWnd, kWindow);
+    EXPECT_EQ(m_wnd.m_hWnd, WINDOW);
     Send(WM_NCDESTROY, 0, 0, &m_result);
     EXPECT_EQ(m_wnd.m_hWnd, 0u);
     EXPECT_TRUE(m_windows.QuitCodes().empty()) << "only the main window ends the loop";
@@ -201,7 +201,7 @@ TEST(MessageMapEntry, CommandEntryComparesCodeAndIdentifier) {
 }
 
 TEST(MessageMapEntry, MessageEntryMatchesAnyParameters) {
-    const MessageMapEntry entry{WM_TIMER, kAnyCode, kAnyId, nullptr, nullptr};
+    const MessageMapEntry entry{WM_TIMER, ANY_CODE, ANY_ID, nullptr, nullptr};
     EXPECT_TRUE(MessageMapEntryMatches(entry, WM_TIMER, 0));
     EXPECT_TRUE(MessageMapEntryMatches(entry, WM_TIMER, 0xFFFF0001));
     EXPECT_FALSE(MessageMapEntryMatches(entry, WM_HOTKEY, 1));

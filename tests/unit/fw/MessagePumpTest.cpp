@@ -12,9 +12,9 @@
 
 namespace {
 
-constexpr WindowHandle kMain = 0x1000;
-constexpr std::uintptr_t kRunTimer = 1;
-constexpr Microseconds kStart = 1000000;
+constexpr WindowHandle MAIN = 0x1000;
+constexpr std::uintptr_t RUN_TIMER = 1;
+constexpr Microseconds START = 1000000;
 
 // The clock stands still but for the waits; the window timers are only remembered.
 class StillClock : public ITimers {
@@ -26,7 +26,7 @@ public:
         standIns.push_back(due - now);
     }
 
-    Microseconds now = kStart;
+    Microseconds now = START;
     std::vector<Microseconds> standIns; // how long after the moment it was set each stand-in goes off
 };
 
@@ -36,7 +36,7 @@ public:
     explicit ScriptedQueue(StillClock& clock) : m_clock(clock) {}
     bool PeekMessage(Msg* msg) override {
         if (neverEmpty) {
-            waiting.push_back(Msg{kMain, WM_COMMAND, 1010, 0, 0, {}});
+            waiting.push_back(Msg{MAIN, WM_COMMAND, 1010, 0, 0, {}});
         }
         if (waiting.empty()) {
             return false;
@@ -74,10 +74,10 @@ protected:
         std::vector<std::string> taken;
         Msg msg;
         while (static_cast<int>(taken.size()) < count && m_pump.GetMessage(&msg)) {
-            if (msg.message == WM_TIMER && msg.hwnd == kMain && msg.wParam == kRunTimer) {
-                taken.push_back("timer at +" + std::to_string(m_clock.now - kStart));
+            if (msg.message == WM_TIMER && msg.hwnd == MAIN && msg.wParam == RUN_TIMER) {
+                taken.push_back("timer at +" + std::to_string(m_clock.now - START));
                 m_due += nextAfter;
-                m_pump.SetDeadline(kMain, kRunTimer, m_due);
+                m_pump.SetDeadline(MAIN, RUN_TIMER, m_due);
             } else {
                 taken.push_back(msg.message == WM_COMMAND ? "click" : std::to_string(msg.message));
             }
@@ -85,8 +85,8 @@ protected:
         return taken;
     }
     void SetDeadline(Microseconds after) {
-        m_due = kStart + after;
-        m_pump.SetDeadline(kMain, kRunTimer, m_due);
+        m_due = START + after;
+        m_pump.SetDeadline(MAIN, RUN_TIMER, m_due);
     }
 
     StillClock m_clock;
@@ -106,7 +106,7 @@ TEST_F(MessagePump, AQueueThatIsNeverEmptyGetsItsTurnBetweenDeadlinesAlreadyDue)
 }
 
 TEST_F(MessagePump, ADeadlineThatHasComeGoesBeforeTheQueueAndALateWakeUpStillHandsItOut) {
-    m_queue.waiting.push_back(Msg{kMain, WM_COMMAND, 1010, 0, 0, {}});
+    m_queue.waiting.push_back(Msg{MAIN, WM_COMMAND, 1010, 0, 0, {}});
     m_queue.lateBy = 300;
     SetDeadline(0);
 
@@ -115,11 +115,11 @@ TEST_F(MessagePump, ADeadlineThatHasComeGoesBeforeTheQueueAndALateWakeUpStillHan
 }
 
 TEST_F(MessagePump, WaitingMessagesGoBeforeADeadlineNotYetDueAndAKilledDeadlineNeverComes) {
-    m_queue.waiting.push_back(Msg{kMain, WM_COMMAND, 1010, 0, 0, {}});
+    m_queue.waiting.push_back(Msg{MAIN, WM_COMMAND, 1010, 0, 0, {}});
     SetDeadline(5000);
     EXPECT_EQ(Take(1, 0), std::vector<std::string>{"click"});
 
-    m_pump.KillTimer(kMain, kRunTimer);
+    m_pump.KillTimer(MAIN, RUN_TIMER);
 
     EXPECT_EQ(Take(5, 0), std::vector<std::string>{}) << "the loop waits for messages only, then ends";
 }
@@ -128,7 +128,7 @@ TEST_F(MessagePump, TheStandInIsSetJustAfterEveryDeadlineForTheTimeLeft) {
     SetDeadline(10000);
     m_clock.now += 9000;
     // A stand-in that went off a tick early in a loop of the system's own sets the same moment again.
-    m_pump.SetDeadline(kMain, kRunTimer, m_due);
+    m_pump.SetDeadline(MAIN, RUN_TIMER, m_due);
 
     EXPECT_EQ(m_clock.standIns, (std::vector<Microseconds>{10000 + CMessagePump::STAND_IN_LAG,
                                                            1000 + CMessagePump::STAND_IN_LAG}));

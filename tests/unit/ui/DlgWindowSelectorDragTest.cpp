@@ -10,9 +10,9 @@
 namespace selector_test {
 namespace {
 
-constexpr Rect kEditorRect{600, 100, 1000, 500};
-constexpr Point kOnEditorFrame{610, 120}; // inside the editor, above its edit control
-constexpr Point kOnNothing{1200, 900};
+constexpr Rect EDITOR_RECT{600, 100, 1000, 500};
+constexpr Point ON_EDITOR_FRAME{610, 120}; // inside the editor, above its edit control
+constexpr Point ON_NOTHING{1200, 900};
 
 using SelectorDrag = SelectorFixture;
 
@@ -36,7 +36,7 @@ TEST_F(SelectorDrag, PressOnTheSightStartsTheDrag) {
 
 TEST_F(SelectorDrag, PressBesideTheSightDoesNothing) {
     SelectorView view;
-    Run({PressAt({kSightRect.right, kSightRect.top + 5}), Look(&view), Release(), Look(&view),
+    Run({PressAt({SIGHT_RECT.right, SIGHT_RECT.top + 5}), Look(&view), Release(), Look(&view),
          Click(IDCANCEL)});
 
     EXPECT_EQ(m_windows.Log().Count("SetCapture"), 0u);
@@ -45,7 +45,7 @@ TEST_F(SelectorDrag, PressBesideTheSightDoesNothing) {
 }
 
 TEST_F(SelectorDrag, PressAndReleaseWithoutMovingSwitchesToTheSelectedWindowOnly) {
-    const WindowHandle editor = AddEditor(kEditorRect);
+    const WindowHandle editor = AddEditor(EDITOR_RECT);
     StoreTarget(1, editor);
 
     SelectorView view;
@@ -62,14 +62,14 @@ TEST_F(SelectorDrag, PressAndReleaseWithoutMovingSwitchesToTheSelectedWindowOnly
 }
 
 TEST_F(SelectorDrag, DroppingOnAWindowOutlinesDescribesAndStoresIt) {
-    const WindowHandle editor = AddEditor(kEditorRect);
+    const WindowHandle editor = AddEditor(EDITOR_RECT);
 
     SelectorView during;
     SelectorView after;
-    Run({PressOnSight(), MoveTo(kOnEditorFrame), Look(&during), Release(), Look(&after), Click(IDOK)});
+    Run({PressOnSight(), MoveTo(ON_EDITOR_FRAME), Look(&during), Release(), Look(&after), Click(IDOK)});
 
-    std::vector<std::string> expected = OutlineOf(editor, kEditorRect, 0xD00);
-    const std::vector<std::string> removal = OutlineOf(editor, kEditorRect, 0xD01);
+    std::vector<std::string> expected = OutlineOf(editor, EDITOR_RECT, 0xD00);
+    const std::vector<std::string> removal = OutlineOf(editor, EDITOR_RECT, 0xD01);
     expected.insert(expected.end(), removal.begin(), removal.end());
     EXPECT_TRUE(SequenceMatches(m_painting.Log(), expected));
 
@@ -85,20 +85,20 @@ TEST_F(SelectorDrag, DroppingOnAWindowOutlinesDescribesAndStoresIt) {
 }
 
 TEST_F(SelectorDrag, MovesWithinTheSameWindowDrawNothingMore) {
-    AddEditor(kEditorRect);
+    AddEditor(EDITOR_RECT);
 
-    Run({PressOnSight(), MoveTo(kOnEditorFrame), MoveTo({620, 125}), MoveTo({700, 130}), Release(),
+    Run({PressOnSight(), MoveTo(ON_EDITOR_FRAME), MoveTo({620, 125}), MoveTo({700, 130}), Release(),
          Click(IDCANCEL)});
 
     EXPECT_EQ(m_painting.Log().Count("GetWindowDC"), 2u); // drawn once, removed once
 }
 
 TEST_F(SelectorDrag, MovingToAnotherWindowMovesTheOutline) {
-    const WindowHandle editor = AddEditor(kEditorRect);
+    const WindowHandle editor = AddEditor(EDITOR_RECT);
     const WindowHandle edit = m_windows.Control(editor, 15);
 
     SelectorView view;
-    Run({PressOnSight(), MoveTo(kOnEditorFrame), MoveTo({700, 300}), Look(&view), Release(), Click(IDOK)});
+    Run({PressOnSight(), MoveTo(ON_EDITOR_FRAME), MoveTo({700, 300}), Look(&view), Release(), Click(IDOK)});
 
     EXPECT_TRUE(SequenceMatches(m_painting.Log().Select({"GetWindowDC"}),
                                 {"GetWindowDC(" + Hex(editor) + ")", "GetWindowDC(" + Hex(editor) + ")",
@@ -109,11 +109,11 @@ TEST_F(SelectorDrag, MovingToAnotherWindowMovesTheOutline) {
 }
 
 TEST_F(SelectorDrag, OwnWindowIsSelectedButNeitherOutlinedNorDescribed) {
-    const WindowHandle editor = AddEditor(kEditorRect);
-    const Point onOwnDialog{kDialogRect.left + 10, kDialogRect.top + 290};
+    const WindowHandle editor = AddEditor(EDITOR_RECT);
+    const Point onOwnDialog{DIALOG_RECT.left + 10, DIALOG_RECT.top + 290};
 
     SelectorView overOwn;
-    Run({PressOnSight(), MoveTo(kOnEditorFrame), MoveTo(onOwnDialog), Look(&overOwn), Release(),
+    Run({PressOnSight(), MoveTo(ON_EDITOR_FRAME), MoveTo(onOwnDialog), Look(&overOwn), Release(),
          Click(IDOK)});
 
     // Drawn over the editor, removed from it on release; never drawn on the selector.
@@ -124,14 +124,14 @@ TEST_F(SelectorDrag, OwnWindowIsSelectedButNeitherOutlinedNorDescribed) {
 }
 
 TEST_F(SelectorDrag, NoWindowUnderThePointClearsTheSelectionAndTheOutline) {
-    const WindowHandle editor = AddEditor(kEditorRect);
+    const WindowHandle editor = AddEditor(EDITOR_RECT);
     StoreTarget(0, editor);
 
     SelectorView view;
-    Run({PressOnSight(), MoveTo(kOnEditorFrame), MoveTo(kOnNothing), Look(&view), Release(), Click(IDOK)});
+    Run({PressOnSight(), MoveTo(ON_EDITOR_FRAME), MoveTo(ON_NOTHING), Look(&view), Release(), Click(IDOK)});
 
     EXPECT_EQ(m_painting.Log().Count("GetWindowDC"), 2u);
-    EXPECT_EQ(view.description, kPrompt);
+    EXPECT_EQ(view.description, PROMPT);
     EXPECT_EQ(StoredSeeked(), 0);
 }
 
@@ -157,10 +157,10 @@ TEST_F(SelectorDrag, GroupBoxGivesWayToTheSmallestControlItFrames) {
 }
 
 TEST_F(SelectorDrag, OnlyTheDialogsOwnMovesTakePart) {
-    AddEditor(kEditorRect);
+    AddEditor(EDITOR_RECT);
     // Another window of ours; in its client coordinates the move would lie over the editor.
     const WindowHandle other =
-        m_windows.AddTopLevelWindow(L"Other", L"Other", {0, 600, 100, 700}, FakeWindows::kOwnProcessId);
+        m_windows.AddTopLevelWindow(L"Other", L"Other", {0, 600, 100, 700}, FakeWindows::OWN_PROCESS_ID);
 
     Run({PressOnSight(),
          [this, other] {
@@ -173,18 +173,18 @@ TEST_F(SelectorDrag, OnlyTheDialogsOwnMovesTakePart) {
 }
 
 TEST_F(SelectorDrag, MovesAfterTheReleaseSelectNothing) {
-    AddEditor(kEditorRect);
+    AddEditor(EDITOR_RECT);
 
-    Run({PressOnSight(), Release(), MoveTo(kOnEditorFrame), Click(IDOK)});
+    Run({PressOnSight(), Release(), MoveTo(ON_EDITOR_FRAME), Click(IDOK)});
 
     EXPECT_EQ(m_painting.Log().Count("PatBlt"), 0u);
     EXPECT_EQ(StoredSeeked(), 0);
 }
 
 TEST_F(SelectorDrag, EscapeDuringTheDragRemovesTheOutline) {
-    const WindowHandle editor = AddEditor(kEditorRect);
+    const WindowHandle editor = AddEditor(EDITOR_RECT);
 
-    Run({PressOnSight(), MoveTo(kOnEditorFrame), [this] { m_user.PressKey(VK_ESCAPE); }});
+    Run({PressOnSight(), MoveTo(ON_EDITOR_FRAME), [this] { m_user.PressKey(VK_ESCAPE); }});
 
     EXPECT_TRUE(SequenceMatches(m_painting.Log().Select({"GetWindowDC"}),
                                 {"GetWindowDC(" + Hex(editor) + ")", "GetWindowDC(" + Hex(editor) + ")"}));

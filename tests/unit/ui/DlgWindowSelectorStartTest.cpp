@@ -22,17 +22,17 @@ protected:
 
     // The selector reports mouse input in its client coordinates; it holds the capture meanwhile.
     void PostToSelector(std::uint32_t message, Point screen) {
-        const Rect rect = selector_test::kDialogRect;
+        const Rect rect = selector_test::DIALOG_RECT;
         m_windows.Enqueue(Msg{m_windows.LastDialog(IDD_WINDOW_SELECTOR),
                               message,
-                              selector_test::kDragButton,
+                              selector_test::DRAG_BUTTON,
                               selector_test::MakeLParam(screen.x - rect.left, screen.y - rect.top),
                               0,
                               {}});
     }
     void DragSightTo(Point screen) {
-        const Point sight{selector_test::kDialogRect.left + selector_test::kOnSight.x,
-                          selector_test::kDialogRect.top + selector_test::kOnSight.y};
+        const Point sight{selector_test::DIALOG_RECT.left + selector_test::ON_SIGHT.x,
+                          selector_test::DIALOG_RECT.top + selector_test::ON_SIGHT.y};
         m_windows.QueueUserAction([this, sight] { PostToSelector(WM_LBUTTONDOWN, sight); });
         m_windows.QueueUserAction([this, screen] { PostToSelector(WM_MOUSEMOVE, screen); });
         m_windows.QueueUserAction([this, screen] { PostToSelector(WM_LBUTTONUP, screen); });

@@ -21,7 +21,7 @@ TEST_F(SelectorOpening, EmptyRegistryChoosesTheActiveWindowWithEveryOptionCleare
 
     EXPECT_EQ(view.activeWindow, 1);
     EXPECT_EQ(view.selectedWindow, 0);
-    EXPECT_EQ(view.description, kPrompt);
+    EXPECT_EQ(view.description, PROMPT);
     EXPECT_FALSE(view.firstEditEnabled);
     EXPECT_EQ(view.firstEdit, 0);
     EXPECT_EQ(view.sendChars, 0);
@@ -85,7 +85,7 @@ TEST_F(SelectorOpening, StaleStoredWindowShowsThePromptAndKeepsFirstEdit) {
     SelectorView view;
     Run({Look(&view), Click(IDCANCEL)});
 
-    EXPECT_EQ(view.description, kPrompt);
+    EXPECT_EQ(view.description, PROMPT);
     EXPECT_FALSE(view.firstEditEnabled);
     EXPECT_EQ(view.firstEdit, 1);
     EXPECT_EQ(view.selectedWindow, 1);
@@ -198,7 +198,7 @@ TEST_F(SelectorClosing, OkWorksUnderTheWaitCursorAndPutsThePointerBack) {
 
     EXPECT_TRUE(SequenceMatches(
         m_windows.Log().Select({"LoadWaitCursor", "SetCursor"}),
-        {"LoadWaitCursor()", "SetCursor(" + Hex(FakeWindows::kWaitCursor) + ")", "SetCursor(0x27F00)"}));
+        {"LoadWaitCursor()", "SetCursor(" + Hex(FakeWindows::WAIT_CURSOR) + ")", "SetCursor(0x27F00)"}));
 }
 
 TEST_F(SelectorClosing, ActiveWindowAndOkStillWritesTheSelectedHandle) {

@@ -14,10 +14,10 @@
 
 namespace {
 
-const wchar_t kSection0Path[] = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0";
-const wchar_t kSection1Path[] = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 1";
-const wchar_t kKeyEntry0[] = L"Settings 0 StartAutoClickHotkey Key";
-const wchar_t kModEntry0[] = L"Settings 0 StartAutoClickHotkey Mod";
+const wchar_t SECTION0_PATH[] = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0";
+const wchar_t SECTION1_PATH[] = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 1";
+const wchar_t KEY_ENTRY0[] = L"Settings 0 StartAutoClickHotkey Key";
+const wchar_t MOD_ENTRY0[] = L"Settings 0 StartAutoClickHotkey Mod";
 
 class HotKeyStoreFixture : public ::testing::Test {
 protected:
@@ -64,10 +64,10 @@ using HotKeyStoreRead = TableTest<HotKeyStoreFixture, ReadCase>;
 TEST_P(HotKeyStoreRead, TheStoredPairReadsBackInBothForms) {
     const ReadCase& c = GetParam();
     if (c.key) {
-        m_registry.PutDword(kSection0Path, kKeyEntry0, *c.key);
+        m_registry.PutDword(SECTION0_PATH, KEY_ENTRY0, *c.key);
     }
     if (c.mod) {
-        m_registry.PutDword(kSection0Path, kModEntry0, *c.mod);
+        m_registry.PutDword(SECTION0_PATH, MOD_ENTRY0, *c.mod);
     }
 
     const StoredHotKey hotKey = m_store.Read(m_strBase);
@@ -105,16 +105,16 @@ using HotKeyStoreWrite = TableTest<HotKeyStoreFixture, WriteCase>;
 
 TEST_P(HotKeyStoreWrite, StoresTheControlsPairAsKeyAndModEntriesKeyFirst) {
     const WriteCase& c = GetParam();
-    m_registry.PutDword(kSection0Path, kKeyEntry0, 0x41);
-    m_registry.PutDword(kSection0Path, kModEntry0, 0x0002);
+    m_registry.PutDword(SECTION0_PATH, KEY_ENTRY0, 0x41);
+    m_registry.PutDword(SECTION0_PATH, MOD_ENTRY0, 0x0002);
     if (c.failingEntry != nullptr) {
         m_registry.FailWritesTo(c.failingEntry);
     }
 
     EXPECT_EQ(m_store.Write(m_strBase, c.vk, c.controlModifiers), c.written);
 
-    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), c.key);
-    EXPECT_EQ(Stored(kSection0Path, kModEntry0), c.mod);
+    EXPECT_EQ(Stored(SECTION0_PATH, KEY_ENTRY0), c.key);
+    EXPECT_EQ(Stored(SECTION0_PATH, MOD_ENTRY0), c.mod);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,9 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"Shift Home", VK_HOME, HOTKEYF_SHIFT | HOTKEYF_EXT, nullptr, true, 0x24, 0x0004},
         WriteCase{"cleared", 0, 0, nullptr, true, 0, 0},
         WriteCase{"failed Key write leaves the Mod entry alone", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT,
-                  kKeyEntry0, false, 0x41, 0x0002},
+                  KEY_ENTRY0, false, 0x41, 0x0002},
         WriteCase{"failed Mod write comes after the Key was written", VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT,
-                  kModEntry0, false, 0x75, 0x0002}),
+                  MOD_ENTRY0, false, 0x75, 0x0002}),
     RowName());
 
 TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall) {
@@ -137,14 +137,14 @@ TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall) {
 
     EXPECT_TRUE(m_store.Write(base, VK_F6, HOTKEYF_ALT));
 
-    EXPECT_EQ(Stored(kSection1Path, L"Settings 1 StartAutoClickHotkey Key"), 0x75);
-    EXPECT_EQ(Stored(kSection1Path, L"Settings 1 StartAutoClickHotkey Mod"), 0x0001);
-    EXPECT_EQ(Stored(kSection0Path, kKeyEntry0), -1);
+    EXPECT_EQ(Stored(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Key"), 0x75);
+    EXPECT_EQ(Stored(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Mod"), 0x0001);
+    EXPECT_EQ(Stored(SECTION0_PATH, KEY_ENTRY0), -1);
 }
 
 TEST_F(HotKeyStoreFixture, EachInstanceKeepsItsOwnShortcut) {
-    m_registry.PutDword(kSection1Path, L"Settings 1 StartAutoClickHotkey Key", 0x74);
-    m_registry.PutDword(kSection1Path, L"Settings 1 StartAutoClickHotkey Mod", 0x0002);
+    m_registry.PutDword(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Key", 0x74);
+    m_registry.PutDword(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Mod", 0x0002);
 
     EXPECT_EQ(m_store.Read(m_strBase).vk, 0u);
     m_strSection = L"Settings 1";

@@ -25,7 +25,7 @@ struct ScreenshotCase {
 };
 
 // clang-format off
-const ScreenshotCase kScreenshotCases[] = {
+const ScreenshotCase SCREENSHOT_CASES[] = {
     {"SystemPictureIsKept", Picture::None, Picture::OfTheWindow, true, true, true, 0},
     {"NoSystemPictureCapturedHere", Picture::None, Picture::None, true, true, true, 1},
     {"PictureFromBeforeIsReplaced", Picture::OfTheWindow, Picture::None, true, true, true, 1},
@@ -83,7 +83,7 @@ TEST_P(Screenshot, ConfirmsOnlyAPictureOfTheWindowOnTheClipboard) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Screenshot, ::testing::ValuesIn(kScreenshotCases),
+INSTANTIATE_TEST_SUITE_P(Cases, Screenshot, ::testing::ValuesIn(SCREENSHOT_CASES),
                          [](const ::testing::TestParamInfo<ScreenshotCase>& info) {
                              return info.param.pszName;
                          });
@@ -106,7 +106,7 @@ const std::wstring NOT_FOUND =
     L"Tapforce.exe was not found beside Tapwell.exe, in the folder\n\nC:\\Tools\\\n\n";
 
 // clang-format off
-const ShellCase kShellCases[] = {
+const ShellCase SHELL_CASES[] = {
     {"HelpMenu", WM_COMMAND, ID_CONTEXT_HELP_TUTORIALS, L"", 42, HELP, L"", 0, nullptr},
     {"HelpF1", WM_HELP, 0, L"", 42, HELP, L"", 0, nullptr},
     {"CompanionBesideTheProgram", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Program Files\\Tapwell\\Tapwell.exe", 42,
@@ -156,7 +156,7 @@ TEST_P(ShellCommand, OpensWhatItNames) {
               c.pszFlagWritten ? std::vector<std::string>{c.pszFlagWritten} : std::vector<std::string>{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ShellCommand, ::testing::ValuesIn(kShellCases),
+INSTANTIATE_TEST_SUITE_P(Cases, ShellCommand, ::testing::ValuesIn(SHELL_CASES),
                          [](const ::testing::TestParamInfo<ShellCase>& info) { return info.param.pszName; });
 
 } // namespace

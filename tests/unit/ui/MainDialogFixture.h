@@ -44,12 +44,12 @@
 
 namespace main_dialog_test {
 
-inline const std::wstring kProfilePath = L"software\\Tov rin\\Tapwell by Tovrin";
-inline const std::wstring kSectionPath = kProfilePath + L"\\Settings 0";
-inline const std::wstring kSharedPath = kProfilePath + L"\\Settings";
-inline const std::wstring kSocialPath = kProfilePath + L"\\Social";
-inline const std::wstring kSeekedPath = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
-inline const std::wstring kAppTitle = L"Tapwell by Tovrin";
+inline const std::wstring PROFILE_PATH = L"software\\Tov rin\\Tapwell by Tovrin";
+inline const std::wstring SECTION_PATH = PROFILE_PATH + L"\\Settings 0";
+inline const std::wstring SHARED_PATH = PROFILE_PATH + L"\\Settings";
+inline const std::wstring SOCIAL_PATH = PROFILE_PATH + L"\\Social";
+inline const std::wstring SEEKED_PATH = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
+inline const std::wstring APP_TITLE = L"Tapwell by Tovrin";
 
 // Registry calls as lines: "read Settings 0/HoldKey", "write Settings 0/HoldKey = 1",
 // "write SeekedWindows/Settings 0 = 4096"; the key is named by its last path component.
@@ -110,7 +110,7 @@ private:
 class MainDialogFixture : public ::testing::Test {
 protected:
     MainDialogFixture() : m_savedSection(g_strInstanceSection), m_nSavedNumber(g_nInstanceNumber) {
-        m_profile.SetApplicationName(main_dialog_test::kAppTitle);
+        m_profile.SetApplicationName(main_dialog_test::APP_TITLE);
         m_profile.SetRegistryKey(L"Tov rin");
         g_nInstanceNumber = 0;
         m_settings.FormatInstanceSection();
@@ -153,16 +153,16 @@ protected:
 
     // --- The stored settings ---
     void StoreInt(const std::wstring& name, int value) {
-        m_store.PutDword(main_dialog_test::kSectionPath, name, static_cast<std::uint32_t>(value));
+        m_store.PutDword(main_dialog_test::SECTION_PATH, name, static_cast<std::uint32_t>(value));
     }
     void StoreShared(const std::wstring& name, int value) {
-        m_store.PutDword(main_dialog_test::kSharedPath, name, static_cast<std::uint32_t>(value));
+        m_store.PutDword(main_dialog_test::SHARED_PATH, name, static_cast<std::uint32_t>(value));
     }
     void StoreSocial(const std::wstring& name, int value) {
-        m_store.PutDword(main_dialog_test::kSocialPath, name, static_cast<std::uint32_t>(value));
+        m_store.PutDword(main_dialog_test::SOCIAL_PATH, name, static_cast<std::uint32_t>(value));
     }
     void StoreSeekedWindow(WindowHandle window) {
-        m_store.PutDword(main_dialog_test::kSeekedPath, L"Settings 0", window);
+        m_store.PutDword(main_dialog_test::SEEKED_PATH, L"Settings 0", window);
     }
     void StoreDelay(int minutes, int seconds, int milliseconds) {
         StoreInt(L"AutoClicksDelayMins", minutes);
@@ -177,7 +177,7 @@ protected:
     }
     // The stored integer of this instance's section; nothing when it was never written.
     std::optional<int> Stored(const std::wstring& name) const {
-        const FakeRegistry::StoredValue* value = m_store.FindValue(main_dialog_test::kSectionPath, name);
+        const FakeRegistry::StoredValue* value = m_store.FindValue(main_dialog_test::SECTION_PATH, name);
         if (value == nullptr || value->type != REG_DWORD || value->data.size() != 4) {
             return std::nullopt;
         }

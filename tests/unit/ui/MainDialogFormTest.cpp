@@ -89,7 +89,7 @@ TEST_P(MainDialogInvalidField, ShowsThePromptFocusesTheFieldAndStoresNothing) {
     ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
     const MessageBoxRecord& box = m_windows.MessageBoxes()[0];
     EXPECT_EQ(box.text, GetParam().prompt);
-    EXPECT_EQ(box.caption, kAppTitle);
+    EXPECT_EQ(box.caption, APP_TITLE);
     EXPECT_EQ(box.owner, Main());
     EXPECT_EQ(box.type, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_TRUE(m_windows.HasFocus(Main(), GetParam().id));

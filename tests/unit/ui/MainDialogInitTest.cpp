@@ -120,7 +120,7 @@ TEST_F(MainDialogInit, PostsTheRefreshCommandToItselfAndFocusesTheModifierList) 
 TEST_F(MainDialogInit, TakesTheApplicationTitleAndItsIconBigThenSmall) {
     Start();
 
-    EXPECT_EQ(m_windows.Window(Main()).text, kAppTitle);
+    EXPECT_EQ(m_windows.Window(Main()).text, APP_TITLE);
     EXPECT_EQ(m_windows.Window(Main()).bigIcon, m_windows.IconOf(IDI_TAPWELL));
     EXPECT_EQ(m_windows.Window(Main()).smallIcon, m_windows.IconOf(IDI_TAPWELL));
     const std::string prefix = "SendMessage(" + Hex(Main()) + ", 0x0080";

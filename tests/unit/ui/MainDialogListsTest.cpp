@@ -127,7 +127,7 @@ TEST_F(MainDialogLists, TheKeyboardStateIsCapturedUnderTheWaitCursor) {
     EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({"LoadWaitCursor", "SetCursor"}),
                                 {
                                     "LoadWaitCursor()",
-                                    "SetCursor(" + Hex(FakeWindows::kWaitCursor) + ")",
+                                    "SetCursor(" + Hex(FakeWindows::WAIT_CURSOR) + ")",
                                     "SetCursor(0x21234)",
                                 }));
     EXPECT_EQ(m_windows.Cursor(), 0x0002'1234u);

@@ -51,7 +51,7 @@ struct OptionDialogCase {
 };
 
 // clang-format off
-const OptionDialogCase kCases[] = {
+const OptionDialogCase CASES[] = {
     {"RandomDefaults", RANDOM, {}, L"-|0|30|0", {{IDOK, CLICK}}, L"", {0, 0, 0, 30}},
     {"RandomStoresWhatWasRead", RANDOM, {1, 4, 2, 3}, L"x|2|3|4", {{IDC_ENABLE_RANDOM_DELAY, CLICK},
      {IDC_RANDOM_MINUTES, L" 7 "}, {IDC_RANDOM_MILLISECONDS, L"-5"}, {IDOK, CLICK}}, L"", {0, -5, 7, 3}},
@@ -123,7 +123,7 @@ TEST_P(OptionDialog, ShowsTheStoredValuesAndStoresOnlyAValidOk) {
     EXPECT_EQ(Writes(), written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, OptionDialog, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Cases, OptionDialog, ::testing::ValuesIn(CASES),
                          [](const ::testing::TestParamInfo<OptionDialogCase>& info) {
                              return info.param.pszName;
                          });

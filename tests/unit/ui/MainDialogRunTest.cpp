@@ -13,12 +13,12 @@ using namespace main_dialog_test;
 
 namespace {
 
-const std::wstring kNoKeyMessage =
+const std::wstring NO_KEY_MESSAGE =
     L"Please Select the Keyboard Key to be Pressed.\n\nAlternatively you can also use a Keyboard Shortcut "
     L"Key "
     L"combination to start or stop the Auto Key Presssing using the Assign Button.";
 
-const std::vector<std::string> kEnterStroke = {
+const std::vector<std::string> ENTER_STROKE = {
     "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}",
     "SendInput 1 {vk=0x0D scan=0x1C flags=0x2}",
 };
@@ -63,8 +63,8 @@ TEST_F(MainDialogRun, StartWithoutAKeyShowsWhyAndFocusesTheKeyList) {
 
     ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
     const MessageBoxRecord& box = m_windows.MessageBoxes()[0];
-    EXPECT_EQ(box.text, kNoKeyMessage);
-    EXPECT_EQ(box.caption, kAppTitle);
+    EXPECT_EQ(box.text, NO_KEY_MESSAGE);
+    EXPECT_EQ(box.caption, APP_TITLE);
     EXPECT_EQ(box.owner, Main());
     EXPECT_EQ(box.type, MB_OK | MB_ICONINFORMATION);
     EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_KEY_LIST));
@@ -78,7 +78,7 @@ TEST_F(MainDialogRun, TheShortcutWithoutAKeyShowsTheSameMessage) {
     Hotkey(CPellorDlg::START_STOP_HOTKEY_ID);
 
     ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_windows.MessageBoxes()[0].text, kNoKeyMessage);
+    EXPECT_EQ(m_windows.MessageBoxes()[0].text, NO_KEY_MESSAGE);
     EXPECT_EQ(m_timers.ActiveCount(), 0);
 }
 
@@ -297,7 +297,7 @@ TEST_F(MainDialogRun, StoppingDuringThePauseSendsTheKeyUpAtOnce) {
 
     ASSERT_TRUE(m_user.Click(IDC_STOP_KEYPRESSING));
 
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), ENTER_STROKE));
     EXPECT_EQ(m_timers.ActiveCount(), 0);
 }
 
@@ -466,7 +466,7 @@ TEST_F(MainDialogRunSelectedWindow, TheDeliveryOptionsAreReadAtEveryPress) {
     StoreInt(L"SendKeysToActiveWindow", 1);
     m_input.ClearLog();
     PressAndPause();
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), kEnterStroke));
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), ENTER_STROKE));
 }
 
 TEST_F(MainDialogRunSelectedWindow, APressThatFindsNoWindowStillCounts) {

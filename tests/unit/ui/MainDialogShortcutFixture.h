@@ -8,8 +8,8 @@
 
 class MainDialogShortcutFixture : public MainDialogFixture {
 protected:
-    static constexpr wchar_t kKeyEntry[] = L"Settings 0 StartAutoClickHotkey Key";
-    static constexpr wchar_t kModEntry[] = L"Settings 0 StartAutoClickHotkey Mod";
+    static constexpr wchar_t KEY_ENTRY[] = L"Settings 0 StartAutoClickHotkey Key";
+    static constexpr wchar_t MOD_ENTRY[] = L"Settings 0 StartAutoClickHotkey Mod";
 
     MainDialogShortcutFixture() {
         const struct {
@@ -29,11 +29,11 @@ protected:
     }
 
     void StoreShortcut(std::uint32_t vk, std::uint32_t storedModifiers) {
-        StoreInt(kKeyEntry, static_cast<int>(vk));
-        StoreInt(kModEntry, static_cast<int>(storedModifiers));
+        StoreInt(KEY_ENTRY, static_cast<int>(vk));
+        StoreInt(MOD_ENTRY, static_cast<int>(storedModifiers));
     }
-    std::optional<int> StoredKey() const { return Stored(kKeyEntry); }
-    std::optional<int> StoredMod() const { return Stored(kModEntry); }
+    std::optional<int> StoredKey() const { return Stored(KEY_ENTRY); }
+    std::optional<int> StoredMod() const { return Stored(MOD_ENTRY); }
 
     // The hotkey control's pair as HKM_GETHOTKEY gives it: MAKEWORD(vk, HOTKEYF_*).
     std::uint32_t ControlPair() const { return m_windows.ControlState(Main(), IDC_SHORTCUT_KEY).hotKey; }
@@ -58,7 +58,7 @@ protected:
         std::vector<std::wstring> boxes;
         for (const MessageBoxRecord& box : m_windows.MessageBoxes()) {
             EXPECT_EQ(box.owner, Main());
-            EXPECT_EQ(box.caption, main_dialog_test::kAppTitle);
+            EXPECT_EQ(box.caption, main_dialog_test::APP_TITLE);
             boxes.push_back(std::to_wstring(box.type) + L" " + box.text);
         }
         return boxes;

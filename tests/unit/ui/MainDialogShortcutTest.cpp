@@ -13,13 +13,13 @@ using namespace main_dialog_test;
 
 namespace {
 
-const std::wstring kLoadFailed = L"Failed to Load Shortcut Key for Auto Key Pressing.";
-const std::wstring kSaveFailed = L"Failed to Store HotKey to Start Auto Mouse Clicks.";
-const std::wstring kClearFailed = L"Failed to Store HotKey to Start Key Pressing.";
-const std::wstring kSelectKeyFirst =
+const std::wstring LOAD_FAILED = L"Failed to Load Shortcut Key for Auto Key Pressing.";
+const std::wstring SAVE_FAILED = L"Failed to Store HotKey to Start Auto Mouse Clicks.";
+const std::wstring CLEAR_FAILED = L"Failed to Store HotKey to Start Key Pressing.";
+const std::wstring SELECT_KEY_FIRST_BOX =
     L"First Select Keyboard Key from the Drop Down List.\n\nClick on the OK Button "
     L"to View Available Keyboard Keys for Automation.";
-const std::wstring kPressShortcutFirst =
+const std::wstring PRESS_SHORTCUT_FIRST_BOX =
     L"Click on the White Box With None Written in it.\n\nNow Press the desired "
     L"Keyboard Shortcut Key\n\nFinally Click on the Save Shortcut Key Button.";
 
@@ -38,12 +38,12 @@ class MainDialogShortcut : public MainDialogShortcutFixture {
 protected:
     // A shortcut another program holds is reported, then cleared: nothing shown, stored or registered.
     void ExpectRefusedAndCleared() {
-        EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed)}));
+        EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, LOAD_FAILED)}));
         EXPECT_EQ(ControlPair(), 0u);
         EXPECT_EQ(StoredKey(), 0);
         EXPECT_EQ(StoredMod(), 0);
         EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-        EXPECT_EQ(TrayTip(), kAppTitle);
+        EXPECT_EQ(TrayTip(), APP_TITLE);
     }
 };
 
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
                       ShortcutCase{"AltShowsAsAlt", VK_F6, 0x0001, HOTKEYF_ALT,
                                    L"Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      ShortcutCase{"Nothing", 0, 0, 0, kAppTitle},
+                      ShortcutCase{"Nothing", 0, 0, 0, APP_TITLE},
                       // Stored with the Windows key for the extended flag before the two were told apart.
                       ShortcutCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
                                    HOTKEYF_SHIFT | HOTKEYF_EXT, L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
@@ -100,7 +100,7 @@ TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersB
 
     Start();
 
-    EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
+    EXPECT_EQ(RegistryCalls({Narrow(KEY_ENTRY), Narrow(MOD_ENTRY)}),
               (std::vector<std::string>{"read Settings 0/Settings 0 StartAutoClickHotkey Key",
                                         "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
     EXPECT_TRUE(SequenceMatches(m_hotKeys.Log(), {"UnregisterHotKey(" + Hex(Main()) + ", 1)",
@@ -132,7 +132,7 @@ TEST_P(MainDialogShortcutSave, StoresTheControlsPairAndRegistersItAsReadBack) {
 
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
     EXPECT_EQ(
-        RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry)}),
+        RegistryCalls({Narrow(KEY_ENTRY), Narrow(MOD_ENTRY)}),
         (std::vector<std::string>{
             "write Settings 0/Settings 0 StartAutoClickHotkey Key = " + std::to_string(c.vk),
             "write Settings 0/Settings 0 StartAutoClickHotkey Mod = " + std::to_string(c.storedModifiers),
@@ -172,7 +172,7 @@ TEST_F(MainDialogShortcut, SaveWithoutASelectedKeyOpensTheKeyListAndChangesNothi
 
     SaveShortcut(VK_F6, HOTKEYF_CONTROL);
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, kSelectKeyFirst)}));
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, SELECT_KEY_FIRST_BOX)}));
     EXPECT_TRUE(m_windows.ControlState(Main(), IDC_KEY_LIST).droppedDown);
     EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_KEY_LIST));
     EXPECT_TRUE(Writes().empty());
@@ -188,7 +188,7 @@ TEST_F(MainDialogShortcut, SaveWithOnlyModifiersAsksForAKeyAndChangesNothing) {
 
     SaveShortcut(0, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, kPressShortcutFirst)}));
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, PRESS_SHORTCUT_FIRST_BOX)}));
     EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_SHORTCUT_KEY));
     EXPECT_TRUE(Writes().empty());
     EXPECT_TRUE(m_hotKeys.Log().Empty());
@@ -221,11 +221,11 @@ TEST_P(MainDialogShortcutFailedSave, RegistersWhatTheProfileStillHolds) {
     StoreShortcut(VK_F5, MOD_ALT);
     Start();
     SelectKey(KEY_F5);
-    m_store.FailWritesTo(c.keyWriteFails ? kKeyEntry : kModEntry);
+    m_store.FailWritesTo(c.keyWriteFails ? KEY_ENTRY : MOD_ENTRY);
 
     SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed)}));
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, SAVE_FAILED)}));
     EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, HOTKEYF_ALT));
     EXPECT_EQ(Registered().modifiers, MOD_ALT);
     EXPECT_EQ(Registered().vk, c.vk);
@@ -252,25 +252,25 @@ TEST_F(MainDialogShortcut, ClearEmptiesStoresZerosAndUnregisters) {
     EXPECT_EQ(ControlPair(), 0u);
     EXPECT_FALSE(ShortcutRegistered());
     // Stored, read back, then the key list's selection handler writes the index again.
-    EXPECT_EQ(RegistryCalls({Narrow(kKeyEntry), Narrow(kModEntry), "KeyIndexTobeAutomated"}),
+    EXPECT_EQ(RegistryCalls({Narrow(KEY_ENTRY), Narrow(MOD_ENTRY), "KeyIndexTobeAutomated"}),
               (std::vector<std::string>{"write Settings 0/Settings 0 StartAutoClickHotkey Key = 0",
                                         "write Settings 0/Settings 0 StartAutoClickHotkey Mod = 0",
                                         "read Settings 0/Settings 0 StartAutoClickHotkey Key",
                                         "read Settings 0/Settings 0 StartAutoClickHotkey Mod",
                                         "write Settings 0/KeyIndexTobeAutomated = -1",
                                         "write Settings 0/KeyIndexTobeAutomated = 4"}));
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    EXPECT_EQ(TrayTip(), APP_TITLE);
 }
 
 TEST_F(MainDialogShortcut, ClearThatCannotStoreRegistersThePreviousPairAgain) {
     StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
     StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
     Start();
-    m_store.FailWritesTo(kKeyEntry);
+    m_store.FailWritesTo(KEY_ENTRY);
 
     ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, kClearFailed)}));
+    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, CLEAR_FAILED)}));
     EXPECT_EQ(ControlPair(), HotKeyPair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
     EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
     EXPECT_EQ(Registered().vk, VK_F6);
@@ -285,11 +285,11 @@ TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedEndsAfterOneTryWith
     Start();
 
     EXPECT_EQ(Boxes(),
-              (std::vector<std::wstring>{Box(MB_ICONERROR, kLoadFailed), Box(MB_ICONERROR, kClearFailed)}));
+              (std::vector<std::wstring>{Box(MB_ICONERROR, LOAD_FAILED), Box(MB_ICONERROR, CLEAR_FAILED)}));
     EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
     EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
     EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    EXPECT_EQ(TrayTip(), APP_TITLE);
     // Nothing could be written: the next start tries the stored shortcut once more.
     EXPECT_EQ(StoredKey(), VK_F6);
 }
@@ -299,19 +299,19 @@ TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedOnSaveAlsoEndsWithN
     Start();
     SelectKey(KEY_F5);
     // Nothing can be stored, and another program takes the shortcut that stays stored.
-    m_store.FailWritesTo(kKeyEntry);
+    m_store.FailWritesTo(KEY_ENTRY);
     m_hotKeys.TakeByOtherProgram(MOD_ALT, VK_F5);
     m_hotKeys.Log().Clear();
 
     SaveShortcut(VK_F6, HOTKEYF_CONTROL);
 
     EXPECT_EQ(Boxes(),
-              (std::vector<std::wstring>{Box(MB_ICONERROR, kSaveFailed), Box(MB_ICONERROR, kLoadFailed),
-                                         Box(MB_ICONERROR, kClearFailed)}));
+              (std::vector<std::wstring>{Box(MB_ICONERROR, SAVE_FAILED), Box(MB_ICONERROR, LOAD_FAILED),
+                                         Box(MB_ICONERROR, CLEAR_FAILED)}));
     EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
     EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
     EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    EXPECT_EQ(TrayTip(), APP_TITLE);
 }
 
 // --- The shortcut at work ---

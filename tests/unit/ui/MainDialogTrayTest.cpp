@@ -55,7 +55,7 @@ TEST_F(MainDialogTray, IconIsAddedAtStartWithTheTitleThenTheTipIsSet) {
     const FakeNotificationArea::Icon& icon = m_tray.IconOf(Main(), TRAY_ICON_ID);
     EXPECT_EQ(icon.icon, m_windows.IconOf(IDI_TAPWELL));
     EXPECT_EQ(icon.callbackMessage, WM_TRAYNOTIFY);
-    EXPECT_EQ(icon.tip, kAppTitle);
+    EXPECT_EQ(icon.tip, APP_TITLE);
 }
 
 TEST_F(MainDialogTray, TipFollowsTheKeyAndModifierSelections) {
@@ -85,13 +85,13 @@ TEST_F(MainDialogTray, TipAtStartShowsTheStoredSelectionsAndShortcut) {
 TEST_F(MainDialogTray, TipFollowsSaveAndClearOfTheShortcut) {
     Start();
     SelectKey(KEY_F5);
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    EXPECT_EQ(TrayTip(), APP_TITLE);
 
     SaveShortcut(VK_F6, HOTKEYF_ALT);
     EXPECT_EQ(TrayTip(), L"Alt + F6 - [ F5 ]\nTapwell by Tovrin");
 
     ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    EXPECT_EQ(TrayTip(), APP_TITLE);
 }
 
 TEST_F(MainDialogTray, LongTipIsCutAt127Characters) {
@@ -120,7 +120,7 @@ TEST_F(MainDialogTray, NewTaskbarGetsTheIconBackWithTheBareTitleAndTheMenu) {
     StoreShortcut(VK_F6, MOD_ALT);
     StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
     Start();
-    ASSERT_NE(TrayTip(), kAppTitle);
+    ASSERT_NE(TrayTip(), APP_TITLE);
     m_tray.RestartShell();
     m_tray.Log().Clear();
 
@@ -128,7 +128,7 @@ TEST_F(MainDialogTray, NewTaskbarGetsTheIconBackWithTheBareTitleAndTheMenu) {
 
     EXPECT_EQ(result, 1);
     EXPECT_TRUE(SequenceMatches(m_tray.Log(), {Delete(), Add()}));
-    EXPECT_EQ(TrayTip(), kAppTitle);
+    EXPECT_EQ(TrayTip(), APP_TITLE);
     EXPECT_EQ(m_tray.IconOf(Main(), TRAY_ICON_ID).icon, m_windows.IconOf(IDI_TAPWELL));
     // The tray menu was loaded again, the first one released; "Show" is still the default.
     EXPECT_EQ(m_menus.LiveLoadedMenus(), 2);

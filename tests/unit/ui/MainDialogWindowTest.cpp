@@ -212,7 +212,7 @@ TEST_P(MainDialogMinimisedPaint, DrawsTheIconCentredInTheClientArea) {
 
     m_windows.Deliver(Main(), WM_PAINT, 0, 0);
 
-    const DeviceContext dc = FakePainting::kFirstDC;
+    const DeviceContext dc = FakePainting::FIRST_DC;
     EXPECT_TRUE(
         SequenceMatches(m_painting.Log(), {
                                               "BeginPaint(" + Hex(Main()) + ")",

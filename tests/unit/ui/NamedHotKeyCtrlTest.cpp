@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr LParam kExtended = LParam{1} << 24;
+constexpr LParam EXTENDED = LParam{1} << 24;
 
 LParam KeyParameter(std::uint32_t scanCode) {
     return static_cast<LParam>(scanCode) << 16;
@@ -36,7 +36,7 @@ protected:
         m_layout.SetKeyName(KeyParameter(0x38), L"Alt");
         m_layout.SetKeyName(KeyParameter(0x40), L"F6");
         m_layout.SetKeyName(KeyParameter(0x47), L"Num 7");
-        m_layout.SetKeyName(KeyParameter(0x47) | kExtended, L"Home");
+        m_layout.SetKeyName(KeyParameter(0x47) | EXTENDED, L"Home");
     }
 
     FakeWindows m_windows;

@@ -31,15 +31,15 @@
 
 namespace selector_test {
 
-inline const std::wstring kSectionPath = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0";
-inline const std::wstring kSeekedPath = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
-inline const std::wstring kPrompt = L"Drag Circle to Desired Window / Control to Select Target Window.";
+inline const std::wstring SECTION_PATH = L"software\\Tov rin\\Tapwell by Tovrin\\Settings 0";
+inline const std::wstring SEEKED_PATH = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
+inline const std::wstring PROMPT = L"Drag Circle to Desired Window / Control to Select Target Window.";
 
 // The dialog's screen position and the sight's place in its client area.
-constexpr Rect kDialogRect{20, 20, 550, 340};
-constexpr Rect kSightRect{159, 62, 191, 94};
-constexpr Point kOnSight{170, 75}; // client coordinates
-constexpr WParam kDragButton = MK_LBUTTON;
+constexpr Rect DIALOG_RECT{20, 20, 550, 340};
+constexpr Rect SIGHT_RECT{159, 62, 191, 94};
+constexpr Point ON_SIGHT{170, 75}; // client coordinates
+constexpr WParam DRAG_BUTTON = MK_LBUTTON;
 
 // Writes go through to the fake registry; their value names are recorded in order.
 class WriteRecordingRegistry : public IRegistry {
@@ -102,7 +102,7 @@ inline FakeDialogTemplate SelectorTemplate() {
                 .StartsGroup()
                 .At({37, 37, 397, 53}),
             FakeControl::Radio(IDC_RECEIVER_SELECTED_WINDOW, L"Selected Window").At({37, 70, 145, 86}),
-            FakeControl::Static(IDC_SIGHT).StartsGroup().At(kSightRect),
+            FakeControl::Static(IDC_SIGHT).StartsGroup().At(SIGHT_RECT),
             FakeControl::Static(-1, L"Note : Drag Circle to Desired Window / Control to Select")
                 .At({213, 71, 480, 84}),
             FakeControl::Edit(IDC_WINDOW_DESCRIPTION).At({58, 177, 511, 218}),
@@ -116,7 +116,7 @@ inline FakeDialogTemplate SelectorTemplate() {
             FakeControl::PushButton(IDC_WINDOW_WITHOUT_CONTROLS, L"Sending to Window without Controls")
                 .At({12, 255, 244, 278}),
         }};
-    dialogTemplate.rect = kDialogRect;
+    dialogTemplate.rect = DIALOG_RECT;
     return dialogTemplate;
 }
 
@@ -146,12 +146,12 @@ protected:
     // --- The scene ---
     void StoreTarget(int activeWindow, WindowHandle seeked, int firstEdit = 0, int sendChars = 0,
                      int sendKeyUps = 0) {
-        m_store.PutDword(kSectionPath, L"SendKeysToActiveWindow", static_cast<std::uint32_t>(activeWindow));
-        m_store.PutDword(kSeekedPath, L"Settings 0", seeked);
-        m_store.PutDword(kSectionPath, L"SendKeysToFirstEditOfSelectedWindow",
+        m_store.PutDword(SECTION_PATH, L"SendKeysToActiveWindow", static_cast<std::uint32_t>(activeWindow));
+        m_store.PutDword(SEEKED_PATH, L"Settings 0", seeked);
+        m_store.PutDword(SECTION_PATH, L"SendKeysToFirstEditOfSelectedWindow",
                          static_cast<std::uint32_t>(firstEdit));
-        m_store.PutDword(kSectionPath, L"SendChars", static_cast<std::uint32_t>(sendChars));
-        m_store.PutDword(kSectionPath, L"SendKeyUps", static_cast<std::uint32_t>(sendKeyUps));
+        m_store.PutDword(SECTION_PATH, L"SendChars", static_cast<std::uint32_t>(sendChars));
+        m_store.PutDword(SECTION_PATH, L"SendKeyUps", static_cast<std::uint32_t>(sendKeyUps));
     }
     // Another program's editor: a frame with an edit control filling most of it.
     WindowHandle AddEditor(Rect rect = {600, 100, 1000, 500}) {
@@ -164,28 +164,28 @@ protected:
     // --- The stored settings ---
     // The stored value, or -1 when there is none.
     long long Stored(const std::wstring& name) const {
-        const FakeRegistry::StoredValue* value = m_store.FindValue(kSectionPath, name);
+        const FakeRegistry::StoredValue* value = m_store.FindValue(SECTION_PATH, name);
         return value != nullptr ? DwordOf(*value) : -1;
     }
     long long StoredSeeked() const {
-        const FakeRegistry::StoredValue* value = m_store.FindValue(kSeekedPath, L"Settings 0");
+        const FakeRegistry::StoredValue* value = m_store.FindValue(SEEKED_PATH, L"Settings 0");
         return value != nullptr ? DwordOf(*value) : -1;
     }
 
     // --- The user, while the dialog runs ---
     Step PressAt(Point client) {
-        return [this, client] { Post(WM_LBUTTONDOWN, kDragButton, MakeLParam(client.x, client.y)); };
+        return [this, client] { Post(WM_LBUTTONDOWN, DRAG_BUTTON, MakeLParam(client.x, client.y)); };
     }
-    Step PressOnSight() { return PressAt(kOnSight); }
+    Step PressOnSight() { return PressAt(ON_SIGHT); }
     // Moves are reported in the dialog's client coordinates, since the dialog holds the capture.
     Step MoveTo(Point screen) {
         return [this, screen] {
-            Post(WM_MOUSEMOVE, kDragButton,
-                 MakeLParam(screen.x - kDialogRect.left, screen.y - kDialogRect.top));
+            Post(WM_MOUSEMOVE, DRAG_BUTTON,
+                 MakeLParam(screen.x - DIALOG_RECT.left, screen.y - DIALOG_RECT.top));
         };
     }
     Step Release() {
-        return [this] { Post(WM_LBUTTONUP, 0, MakeLParam(kOnSight.x, kOnSight.y)); };
+        return [this] { Post(WM_LBUTTONUP, 0, MakeLParam(ON_SIGHT.x, ON_SIGHT.y)); };
     }
     Step Click(int id) {
         return [this, id] { EXPECT_TRUE(m_user.Click(id, Dialog())) << "could not click " << id; };

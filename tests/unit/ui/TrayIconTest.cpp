@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr IconHandle kIcon = 0x00010080;
-const wchar_t kTitle[] = L"Tapwell by Tovrin";
+constexpr IconHandle ICON = 0x00010080;
+const wchar_t TITLE[] = L"Tapwell by Tovrin";
 
 std::wstring TipOf(const NotifyIconRecord& record) {
     return FakeNotificationArea::TipText(record);
@@ -46,13 +46,13 @@ protected:
     FakeNotificationArea m_shell;
     CMenu m_trayMenu{m_menus};
     CTrayIcon m_trayIcon{m_shell, m_trayMenu};
-    const WindowHandle m_hWnd = m_windows.AddTopLevelWindow(kTitle, L"#32770", {}, FakeWindows::kOwnProcessId,
-                                                            FakeWindows::kOwnThreadId);
+    const WindowHandle m_hWnd = m_windows.AddTopLevelWindow(TITLE, L"#32770", {}, FakeWindows::OWN_PROCESS_ID,
+                                                            FakeWindows::OWN_THREAD_ID);
 };
 
-const wchar_t kNewTip[] = L"F6 - [ A ]\nTapwell by Tovrin";
+const wchar_t NEW_TIP[] = L"F6 - [ A ]\nTapwell by Tovrin";
 
-// What the icon added with kIcon and kTitle is asked to do next, and what the shell is handed for it.
+// What the icon added with ICON and TITLE is asked to do next, and what the shell is handed for it.
 struct RecordCase : NamedRow {
     void (*change)(CTrayIcon& trayIcon, WindowHandle window); // nullptr: nothing, the add is the record
     std::uint32_t message;
@@ -68,7 +68,7 @@ using TrayIconRecord = TableTest<TrayIconFixture, RecordCase>;
 
 TEST_P(TrayIconRecord, CarriesWhatTheMessageUsesAndNothingElse) {
     const RecordCase& c = GetParam();
-    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
+    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, ICON, TITLE));
     if (c.change != nullptr) {
         c.change(m_trayIcon, m_hWnd);
     }
@@ -87,18 +87,18 @@ TEST_P(TrayIconRecord, CarriesWhatTheMessageUsesAndNothingElse) {
         EXPECT_FALSE(m_shell.HasIcon(m_hWnd, TRAY_ICON_ID));
     } else {
         EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).tip, c.shownTip);
-        EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).icon, kIcon);
+        EXPECT_EQ(m_shell.IconOf(m_hWnd, TRAY_ICON_ID).icon, ICON);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, TrayIconRecord,
     ::testing::Values(
-        RecordCase{"add carries icon callback and title", nullptr, NIM_ADD, 7, 0x0401, kIcon, kTitle, kTitle},
+        RecordCase{"add carries icon callback and title", nullptr, NIM_ADD, 7, 0x0401, ICON, TITLE, TITLE},
         RecordCase{"delete names the icon only", [](CTrayIcon& t, WindowHandle w) { t.Remove(w); },
                    NIM_DELETE, 7, 0, 0, L"", nullptr},
-        RecordCase{"tip changes only the tooltip", [](CTrayIcon& t, WindowHandle w) { t.SetTip(w, kNewTip); },
-                   NIM_MODIFY, 4, 0, 0, kNewTip, kNewTip}),
+        RecordCase{"tip changes only the tooltip", [](CTrayIcon& t, WindowHandle w) { t.SetTip(w, NEW_TIP); },
+                   NIM_MODIFY, 4, 0, 0, NEW_TIP, NEW_TIP}),
     RowName());
 
 namespace {
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST_F(TrayIconFixture, AcceptedIconLoadsTheTrayMenuWithShowAsDefault) {
-    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
+    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, ICON, TITLE));
 
     ASSERT_NE(m_trayMenu.m_hMenu, 0u);
     EXPECT_EQ(m_menus.MenuOf(m_trayMenu.m_hMenu).resourceId, static_cast<std::uint32_t>(IDR_TRAY_MENU));
@@ -154,7 +154,7 @@ TEST_F(TrayIconFixture, AcceptedIconLoadsTheTrayMenuWithShowAsDefault) {
 TEST_F(TrayIconFixture, RefusedIconLoadsNoMenuAndTracksNothing) {
     m_shell.RefuseAdds(true);
 
-    EXPECT_FALSE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
+    EXPECT_FALSE(m_trayIcon.Add(m_hWnd, ICON, TITLE));
 
     EXPECT_EQ(m_trayMenu.m_hMenu, 0u);
     EXPECT_EQ(m_menus.LiveLoadedMenus(), 0);
@@ -163,11 +163,11 @@ TEST_F(TrayIconFixture, RefusedIconLoadsNoMenuAndTracksNothing) {
 }
 
 TEST_F(TrayIconFixture, RepeatedAddReplacesTheMenuAndReleasesTheOldOne) {
-    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
+    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, ICON, TITLE));
     const MenuHandle first = m_trayMenu.m_hMenu;
     m_trayIcon.Remove(m_hWnd);
 
-    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
+    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, ICON, TITLE));
 
     EXPECT_NE(m_trayMenu.m_hMenu, first);
     EXPECT_TRUE(m_menus.MenuOf(first).destroyed);
@@ -176,7 +176,7 @@ TEST_F(TrayIconFixture, RepeatedAddReplacesTheMenuAndReleasesTheOldOne) {
 }
 
 TEST_F(TrayIconFixture, MenuIsTrackedAsThePopupAtThePointForTheOwner) {
-    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, kIcon, kTitle));
+    ASSERT_TRUE(m_trayIcon.Add(m_hWnd, ICON, TITLE));
 
     EXPECT_TRUE(m_trayIcon.TrackMenu(640, 1010, m_hWnd));
 
@@ -194,7 +194,7 @@ TEST_F(TrayIconFixture, MissingMenuResourceStillKeepsTheIcon) {
     CMenu trayMenu{menusWithoutResources};
     CTrayIcon trayIcon{m_shell, trayMenu};
 
-    EXPECT_TRUE(trayIcon.Add(m_hWnd, kIcon, kTitle));
+    EXPECT_TRUE(trayIcon.Add(m_hWnd, ICON, TITLE));
 
     EXPECT_TRUE(m_shell.HasIcon(m_hWnd, TRAY_ICON_ID));
     EXPECT_FALSE(trayIcon.TrackMenu(1, 2, m_hWnd));

@@ -7,12 +7,12 @@
 
 namespace {
 
-const wchar_t kTitle[] = L"Tapwell by Tovrin";
+const wchar_t TITLE[] = L"Tapwell by Tovrin";
 
 TrayTipInputs Inputs(bool keySelected, int modifierIndex, const std::wstring& modifierText,
                      std::uint32_t hotKeyVk) {
     TrayTipInputs inputs;
-    inputs.title = kTitle;
+    inputs.title = TITLE;
     inputs.keySelected = keySelected;
     inputs.keyText = L"F5";
     inputs.modifierIndex = modifierIndex;
@@ -30,8 +30,8 @@ TEST(TrayTipText, TextFollowsKeyModifierAndShortcut) {
         TrayTipInputs inputs;
         const wchar_t* tip;
     } cases[] = {
-        {"no key selected", Inputs(false, 1, L"Ctrl", 0x75), kTitle},
-        {"shortcut without a key", Inputs(true, 1, L"Ctrl", 0), kTitle},
+        {"no key selected", Inputs(false, 1, L"Ctrl", 0x75), TITLE},
+        {"shortcut without a key", Inputs(true, 1, L"Ctrl", 0), TITLE},
         {"no modifier selected", Inputs(true, -1, L"", 0x75), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
         {"first modifier entry", Inputs(true, 0, L"None", 0x75),
          L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},

@@ -84,33 +84,33 @@ TEST_P(PickerFindChild, TakesTheSmallestVisibleControlUnderThePoint) {
     }
 }
 
-const Child kFrame{L"Button", 10, {10, 10, 300, 200}};
-const Child kEdit{L"Edit", 12, {30, 30, 130, 52}};
+const Child FRAME{L"Button", 10, {10, 10, 300, 200}};
+const Child EDIT{L"Edit", 12, {30, 30, 130, 52}};
 
 INSTANTIATE_TEST_SUITE_P(Children, PickerFindChild,
                          ::testing::Values(
                              // A frame drawn as a plain child lies on top of the controls it surrounds; (200,
                              // 200) is (100, 100) in the form, outside the edit.
                              PickCase{"frame over controls gives way",
-                                      {kFrame, {L"Panel", 11, {20, 20, 200, 150}}, kEdit},
+                                      {FRAME, {L"Panel", 11, {20, 20, 200, 150}}, EDIT},
                                       10,
                                       {{{140, 140}, 12}, {{200, 200}, 11}, {{350, 250}, 10}}},
                              PickCase{"hidden smaller sibling passed over",
-                                      {kFrame, {L"Edit", 12, {30, 30, 130, 52}, false}},
+                                      {FRAME, {L"Edit", 12, {30, 30, 130, 52}, false}},
                                       0,
                                       {{{140, 140}, 10}}},
                              PickCase{"on equal areas the earlier sibling stays",
-                                      {kFrame, kEdit, {L"Edit", 13, {20, 30, 120, 52}}},
+                                      {FRAME, EDIT, {L"Edit", 13, {20, 30, 120, 52}}},
                                       0,
                                       {{{140, 140}, 12}}},
                              // Above the frame in z-order but disabled, so the system reports the frame.
                              PickCase{"siblings above the hit window not considered",
-                                      {{L"Edit", 9, {30, 30, 130, 52}, true, false}, kFrame},
+                                      {{L"Edit", 9, {30, 30, 130, 52}, true, false}, FRAME},
                                       10,
                                       {{{140, 140}, 10}}},
                              // Right and bottom edges are outside a rectangle.
                              PickCase{"smaller sibling not under the point passed over",
-                                      {kFrame, kEdit},
+                                      {FRAME, EDIT},
                                       0,
                                       {{{230, 140}, 10}, {{140, 152}, 10}, {{229, 151}, 12}}}),
                          RowName());
