@@ -2,10 +2,9 @@
 
 #include "fw/DataExchange.h"
 #include "resource.h"
-#include "ui/DialogIdentity.h"
 
 CDlgRandomDuration::CDlgRandomDuration(CWnd* pParent, const WindowPorts& windows, CAppSettings& settings)
-    : CDialog(IDD_RANDOM_DELAY, pParent, windows), m_settings(settings) {}
+    : COptionDialog(IDD_RANDOM_DELAY, pParent, windows, settings, L"Random delay - ") {}
 
 // The edits are not range-checked: whatever reads as an integer is stored as read.
 void CDlgRandomDuration::DoDataExchange(CDataExchange& dx) {
@@ -15,24 +14,16 @@ void CDlgRandomDuration::DoDataExchange(CDataExchange& dx) {
     dx.Text(IDC_RANDOM_SECONDS, m_nRandomSeconds);
 }
 
-bool CDlgRandomDuration::OnInitDialog() {
+void CDlgRandomDuration::LoadSettings() {
     m_bEnableRandomDelay = m_settings.GetEnableRandomDelay();
     m_nRandomMilliseconds = m_settings.GetRandomClicksDelayMilliSeconds();
     m_nRandomMinutes = m_settings.GetRandomClicksDelayMins();
     m_nRandomSeconds = m_settings.GetRandomClicksDelaySeconds();
-    CDialog::OnInitDialog();
-    ShowDialogIdentity(*this, m_dialogs, L"Random delay - ");
-    return true;
 }
 
-void CDlgRandomDuration::OnOK() {
-    // A field that cannot be read has been reported and has the focus; nothing is stored.
-    if (!UpdateData(SAVE_AND_VALIDATE)) {
-        return;
-    }
+void CDlgRandomDuration::StoreSettings() {
     m_settings.SetEnableRandomDelay(m_bEnableRandomDelay);
     m_settings.SetRandomClicksDelayMilliSeconds(m_nRandomMilliseconds);
     m_settings.SetRandomClicksDelayMins(m_nRandomMinutes);
     m_settings.SetRandomClicksDelaySeconds(m_nRandomSeconds);
-    EndDialog(IDOK);
 }
