@@ -12,6 +12,12 @@ namespace {
 
 const wchar_t TITLE[] = L"" TAPWELL_APP_TITLE;
 
+class InstanceWindowFixture : public ::testing::Test {
+protected:
+    FakeWindowTree windows;
+    FakeWindowQueries queries{windows};
+};
+
 struct WindowCase : NamedRow {
     const wchar_t* title;
     const wchar_t* className;
@@ -19,14 +25,12 @@ struct WindowCase : NamedRow {
     bool enabled;
     bool counts;
 };
-using InstanceWindowRecognition = TableTest<::testing::Test, WindowCase>;
+using InstanceWindowRecognition = TableTest<InstanceWindowFixture, WindowCase>;
 
 } // namespace
 
 TEST_P(InstanceWindowRecognition, CountsOnlyEnabledUnownedWindowsTitledExactly) {
     const WindowCase& c = GetParam();
-    FakeWindowTree windows;
-    FakeWindowQueries queries{windows};
     const WindowHandle owner = windows.AddTopLevelWindow(L"Owner", L"OwnerClass");
     const WindowHandle window = windows.AddTopLevelWindow(c.title, c.className);
     windows.MutableWindow(window).enabled = c.enabled;
@@ -66,14 +70,12 @@ struct TitleReadCase : NamedRow {
     const wchar_t* textBefore;
     const wchar_t* textAfter;
 };
-using InstanceWindowTitleRead = TableTest<::testing::Test, TitleReadCase>;
+using InstanceWindowTitleRead = TableTest<InstanceWindowFixture, TitleReadCase>;
 
 } // namespace
 
 TEST_P(InstanceWindowTitleRead, LeavesWhatWasReadInTheBuffer) {
     const TitleReadCase& c = GetParam();
-    FakeWindowTree windows;
-    FakeWindowQueries queries{windows};
     const WindowHandle window = windows.AddTopLevelWindow(c.title, c.className);
     std::wstring text = c.textBefore;
 
