@@ -1,7 +1,7 @@
 #pragma once
-// The target selector on a fake desktop: its template as data, settings over an in-memory registry
-// that also records the order of writes, and a user who presses, moves and releases the mouse
-// while the dialog's own modal loop runs.
+// The target selector on a fake desktop: its template from the resource script, settings over an
+// in-memory registry that also records the order of writes, and a user who presses, moves and
+// releases the mouse while the dialog's own modal loop runs.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -21,6 +21,7 @@
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeUser.h"
 #include "fakes/FakeWindows.h"
+#include "fakes/ResourceDialogTemplates.h"
 #include "ports/Platform.h"
 #include "resource.h"
 #include "settings/AppSettings.h"
@@ -90,33 +91,16 @@ inline LParam MakeLParam(int x, int y) {
                                                          (static_cast<std::uint32_t>(x) & 0xFFFF)));
 }
 
+// The dialog as the resource script lays it out, at the pixel places the tests press: the script
+// gives dialog units, which the fakes do not convert.
 inline FakeDialogTemplate SelectorTemplate() {
-    FakeDialogTemplate dialogTemplate{
-        L"Dialog",
-        {
-            FakeControl::DefPushButton(IDOK, L"OK").At({290, 245, 398, 289}),
-            FakeControl::PushButton(IDCANCEL, L"Cancel").At({408, 245, 516, 289}),
-            FakeControl::GroupBox(L"Who Receives Keystrokes ?").At({12, 5, 513, 234}),
-            FakeControl::Radio(IDC_RECEIVER_ACTIVE_WINDOW,
-                               L"Active Window (i.e. Whichever Window / Control has Keyboard Focus)")
-                .StartsGroup()
-                .At({37, 37, 397, 53}),
-            FakeControl::Radio(IDC_RECEIVER_SELECTED_WINDOW, L"Selected Window").At({37, 70, 145, 86}),
-            FakeControl::Static(IDC_SIGHT).StartsGroup().At(SIGHT_RECT),
-            FakeControl::Static(-1, L"Note : Drag Circle to Desired Window / Control to Select")
-                .At({213, 71, 480, 84}),
-            FakeControl::Edit(IDC_WINDOW_DESCRIPTION).At({58, 177, 511, 218}),
-            FakeControl::CheckBox(IDC_SEND_TO_FIRST_EDIT, L"Send to First Edit Box of Window Selected Above")
-                .Disabled()
-                .At({160, 106, 418, 122}),
-            FakeControl::CheckBox(IDC_SEND_CHARS,
-                                  L"Sending Keystroke(s) to a Window which Displays Characters")
-                .At({160, 130, 473, 146}),
-            FakeControl::CheckBox(IDC_SEND_KEY_UPS, L"Send Key Up").At({160, 153, 247, 169}),
-            FakeControl::PushButton(IDC_WINDOW_WITHOUT_CONTROLS, L"Sending to Window without Controls")
-                .At({12, 255, 244, 278}),
-        }};
+    FakeDialogTemplate dialogTemplate = ResourceDialogTemplate(IDD_WINDOW_SELECTOR);
     dialogTemplate.rect = DIALOG_RECT;
+    for (FakeControl& control : dialogTemplate.controls) {
+        if (control.id == IDC_SIGHT) {
+            control.rect = SIGHT_RECT;
+        }
+    }
     return dialogTemplate;
 }
 
