@@ -14,14 +14,14 @@ class FakeWindows : public FakeWindowTree,
                     public FakeDialogControls,
                     public FakePointer {
 public:
+    // The tree is the first base, so it is whole when the roles take it; a FakeWindows itself would
+    // pick their copy constructors, and a member call before they are built is undefined.
     FakeWindows()
-        : FakeWindowQueries(Tree()), FakeMessageLoop(Tree()), FakeDialogControls(Tree()),
-          FakePointer(Tree()) {}
+        : FakeWindowQueries(static_cast<FakeWindowTree&>(*this)),
+          FakeMessageLoop(static_cast<FakeWindowTree&>(*this)),
+          FakeDialogControls(static_cast<FakeWindowTree&>(*this)),
+          FakePointer(static_cast<FakeWindowTree&>(*this)) {}
 
     using FakeDialogControls::DestroyWindow;
     operator WindowPorts() { return {*this, *this, *this}; }
-
-private:
-    // The tree as the roles take it (a FakeWindows would also pick their copy constructors).
-    FakeWindowTree& Tree() { return *this; }
 };
