@@ -2,6 +2,22 @@
 // What the program reads from its command line.
 #include <string>
 
+#include "ui/RemoteCommand.h"
+
 // ":silent" anywhere in the arguments (the command line without the program name), matched
 // case-sensitively, even inside a longer argument: start hidden in the notification area.
 bool IsSilentStart(const std::wstring& strArguments);
+
+// The switches a script gives: one command for the running instances ("/start", "/stop",
+// "/toggle", "/exit"), the instance it is for ("/instance N"), or the list of switches ("/?").
+// Switches start with "/" or "-" and are matched in any case; other arguments, and any argument
+// that holds ":silent", are no switches.
+struct CommandLineSwitches {
+    RemoteCommand command = RemoteCommand::None;
+    int nInstance = EVERY_INSTANCE;
+    bool bShowHelp = false;
+    // An unknown switch, two different commands, or "/instance" without a number or a command.
+    bool bInvalid = false;
+};
+
+CommandLineSwitches ParseCommandLineSwitches(const std::wstring& strArguments);

@@ -14,6 +14,19 @@ bool IsShellWindowClass(const std::wstring& strClassName) {
     return false;
 }
 
+// The tests after the one for enabled, in their order.
+bool HasInstanceTitleOutsideTheShell(IWindowQueries& windows, WindowHandle window,
+                                     const std::wstring& strTitle, std::wstring& strWindowText) {
+    if (IsShellWindowClass(windows.GetClassName(window, MAX_CLASS_NAME))) {
+        return false;
+    }
+    strWindowText = windows.GetWindowText(window);
+    if (strWindowText.empty()) {
+        return false;
+    }
+    return strWindowText == strTitle;
+}
+
 } // namespace
 
 bool IsInstanceMainWindow(IWindowQueries& windows, WindowHandle window, const std::wstring& strTitle,
@@ -24,12 +37,11 @@ bool IsInstanceMainWindow(IWindowQueries& windows, WindowHandle window, const st
     if (!windows.IsWindowEnabled(window)) {
         return false;
     }
-    if (IsShellWindowClass(windows.GetClassName(window, MAX_CLASS_NAME))) {
-        return false;
-    }
-    strWindowText = windows.GetWindowText(window);
-    if (strWindowText.empty()) {
-        return false;
-    }
-    return strWindowText == strTitle;
+    return HasInstanceTitleOutsideTheShell(windows, window, strTitle, strWindowText);
+}
+
+bool IsRunningInstanceWindow(IWindowQueries& windows, WindowHandle window, const std::wstring& strTitle) {
+    std::wstring strWindowText;
+    return windows.GetParent(window) == 0 &&
+           HasInstanceTitleOutsideTheShell(windows, window, strTitle, strWindowText);
 }

@@ -14,3 +14,7 @@ constexpr int MAX_CLASS_NAME = 256;
 // title equal to strTitle, case-sensitively. The title read is left in strWindowText.
 bool IsInstanceMainWindow(IWindowQueries& windows, WindowHandle window, const std::wstring& strTitle,
                           std::wstring& strWindowText);
+
+// The same tests without the one for enabled: a script's command is for every running instance,
+// also one whose main window waits behind a modal dialog.
+bool IsRunningInstanceWindow(IWindowQueries& windows, WindowHandle window, const std::wstring& strTitle);

@@ -27,6 +27,11 @@ bool CPellorApp::InitInstance() {
     m_process.InitCommonControls(ICC_WIN95_CLASSES);
     m_process.InitializeOle();
 
+    const CommandLineSwitches switches = ParseCommandLineSwitches(m_strCmdLine);
+    if (EndsWithSwitches(switches)) {
+        return false;
+    }
+
     CProfile& profile = m_settings.Profile();
     profile.SetApplicationName(m_strAppName);
     profile.SetRegistryKey(REGISTRY_KEY_NAME);
@@ -50,7 +55,10 @@ bool CPellorApp::InitInstance() {
         return false;
     }
 
-    if (!IsSilentStart(m_strCmdLine)) {
+    if (switches.command == RemoteCommand::Start) {
+        // Started by a script: in the notification area, leaving the focus where it is.
+        StartRunWhenLoopRuns();
+    } else if (!IsSilentStart(m_strCmdLine)) {
         m_dlgMain.ShowWindow(SW_SHOW);
         m_dlgMain.SetFocus();
         m_dlgMain.SetForegroundWindow();

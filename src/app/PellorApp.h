@@ -3,6 +3,7 @@
 // the instance number), then the main dialog as the main window for the framework's message loop.
 #include <string>
 
+#include "app/CommandLine.h"
 #include "app/LimitSingleInstance.h"
 #include "fw/WinApp.h"
 #include "ports/Platform.h"
@@ -12,6 +13,9 @@
 
 // Exit code of a process whose main dialog could not be created.
 constexpr int EXIT_CODE_NO_MAIN_WINDOW = 1;
+// Exit codes of a script's command: no Tapwell runs to take it, or the switches are not understood.
+constexpr int EXIT_CODE_NOT_RUNNING = 1;
+constexpr int EXIT_CODE_UNKNOWN_SWITCH = 2;
 
 class CPellorApp : public CWinApp {
 public:
@@ -32,6 +36,13 @@ private:
     // Single-instance mode with another instance running: bring its main window up, or tell the
     // user where to find it.
     void ActivateRunningInstance(const std::wstring& strTitle);
+    // The switches of a script (PellorAppSwitches.cpp): true when they are done and the process
+    // ends with m_nExitCode; false when this process starts (a start with none running).
+    bool EndsWithSwitches(const CommandLineSwitches& switches);
+    // The command to every running instance's main window; the number of windows it went to.
+    int PostToRunningInstances(const CommandLineSwitches& switches);
+    // "/start" with none running: the run begins once the message loop runs, as a click would.
+    void StartRunWhenLoopRuns();
 
     IWindowQueries& m_windows;
     IProcess& m_process;

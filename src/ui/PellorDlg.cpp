@@ -8,6 +8,7 @@
 #include "ui/ComboKeyList.h"
 #include "ui/DlgWindowSelector.h"
 #include "ui/HotKeyStore.h"
+#include "ui/RemoteCommand.h"
 #include "ui/ShortcutTexts.h"
 
 std::uint32_t g_nTaskbarCreatedMsg = 0;
@@ -54,6 +55,7 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::RefreshKeyLists>(ID_CONTEXT_REFRESH_KEYS),
     MessageEntry<&CPellorDlg::OnTrayNotify>(WM_TRAYNOTIFY),
     RegisteredMessageEntry<&CPellorDlg::OnTaskbarCreated>(&g_nTaskbarCreatedMsg),
+    RegisteredMessageEntry<&CPellorDlg::OnRemoteCommand>(&g_nRemoteCommandMsg),
     PointEntry<&CPellorDlg::OnContextMenu>(WM_CONTEXTMENU),
     CommandEntry<&CPellorDlg::OnHideToTray>(IDC_HIDE_TO_TRAY),
     CommandEntry<&CPellorDlg::OnMenuButton>(IDC_MENU),
@@ -151,6 +153,7 @@ bool CPellorDlg::OnInitDialog() {
     }
 
     g_nTaskbarCreatedMsg = m_messages.RegisterWindowMessage(TASKBAR_CREATED_MESSAGE);
+    g_nRemoteCommandMsg = m_messages.RegisterWindowMessage(REMOTE_COMMAND_MESSAGE);
     m_hIcon = m_dialogs.LoadIcon(IDI_TAPWELL);
     AddTrayIcon();
     SetWindowText(GetAppTitle());

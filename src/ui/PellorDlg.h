@@ -25,6 +25,8 @@
 
 // The message the shell broadcasts when the taskbar is created again, registered at initialisation.
 extern std::uint32_t g_nTaskbarCreatedMsg;
+// The message through which a script's command reaches this instance, registered at initialisation.
+extern std::uint32_t g_nRemoteCommandMsg;
 
 class CPellorDlg : public CDialog {
 public:
@@ -66,6 +68,9 @@ public:
     void OnStartKeyPressing();
     void OnStopKeyPressing();
     void ToggleKeyPressing(std::uint32_t id);
+    // A command from a script (PellorDlgRemoteCommand.cpp): acts as the button, shortcut or menu
+    // item of the same name would; anything not addressed to this instance is ignored.
+    void OnRemoteCommand(WParam wParam, LParam lParam);
     void OnTimer(std::uintptr_t id);
     // The run's timer went off: does what the run says is due by the clock (a key-up, a press, the
     // end) and sets the next deadline.

@@ -8,6 +8,7 @@
 #include "TapwellConstants.h"
 #include "TapwellRegistry.h"
 #include "UserKeyboard.h"
+#include "WindowQueries.h"
 #include "resource.h"
 
 namespace {
@@ -142,4 +143,43 @@ TEST_F(KeyRun, TheRunGoesOnWhileAMessageBoxOfTapwellIsOpen) {
     EXPECT_TRUE(WaitForRecorded(WM_KEYUP, VK_LEFT, nBefore + 10));
     ASSERT_TRUE(pTapwell->AnswerMessageBox(hBox, IDOK));
     ASSERT_EQ(pTapwell->Form().Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+}
+
+TEST_F(KeyRun, ScriptsStartAndStopTheRunningTapwellWithoutTakingTheFocus) {
+    CTapwellInstance* pTapwell = m_driver.StartTapwell();
+    ASSERT_TRUE(pTapwell != nullptr && pTapwell->FillInRun(KEY_LETTER_A, L"50", L"0"));
+    CTargetWindow* pRecorder = m_driver.StartRecorder();
+    ASSERT_NE(pRecorder, nullptr);
+    const auto script = [&](const wchar_t* pArguments) {
+        CChildProcess* pScript = m_driver.LaunchTapwell(pArguments);
+        return pScript && pScript->WaitForExit(EXIT_TIMEOUT_MS) ? pScript->ExitCode() : std::nullopt;
+    };
+
+    EXPECT_EQ(script(L"/start"), DWORD{0});
+    ASSERT_TRUE(WaitForRecorded(WM_CHAR, L'a', 3));
+    EXPECT_EQ(GetForegroundWindow(), pRecorder->Frame());
+    EXPECT_EQ(script(L"-STOP"), DWORD{0});
+    ASSERT_TRUE(pTapwell->WaitForIdle(SETTLE_TIMEOUT_MS));
+    const std::size_t nTyped = TypedCharacters(RecorderLog()).size();
+    EXPECT_FALSE(
+        WaitUntil([&] { return TypedCharacters(RecorderLog()).size() > nTyped + 1; }, SETTLE_TIMEOUT_MS));
+    EXPECT_FALSE(IsKeyDown('A'));
+    EXPECT_EQ(TopLevelWindowsTitled(APP_TITLE), std::vector<HWND>{pTapwell->MainWindow()});
+}
+
+TEST_F(KeyRun, AScriptsStartWithoutTapwellPressesTheStoredKeysFromTheTray) {
+    ASSERT_TRUE(WriteProfileDword(SECTION_FIRST_INSTANCE, L"KeyIndexTobeAutomated", KEY_LETTER_A) &&
+                WriteProfileDword(SECTION_FIRST_INSTANCE, L"AutoClicksDelayMilliSeconds", 50) &&
+                WriteProfileDword(SECTION_FIRST_INSTANCE, L"SetNumberOfClicksToAutomate", 5));
+    CTargetWindow* pRecorder = m_driver.StartRecorder();
+    ASSERT_NE(pRecorder, nullptr);
+    CChildProcess* pProcess = m_driver.LaunchTapwell(L"/start");
+    CTapwellInstance* pTapwell = pProcess ? m_driver.AttachTapwell(*pProcess) : nullptr;
+    ASSERT_NE(pTapwell, nullptr);
+
+    ASSERT_TRUE(pTapwell->WaitForStatus(L"Keyed 5 Times", RUN_TIMEOUT_MS));
+    WaitForRecorded(WM_KEYUP, 'A', 5);
+    EXPECT_EQ(TypedCharacters(RecorderLog()), L"aaaaa");
+    EXPECT_EQ(GetForegroundWindow(), pRecorder->Frame());
+    EXPECT_FALSE(IsWindowVisible(pTapwell->MainWindow()));
 }

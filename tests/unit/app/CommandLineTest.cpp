@@ -31,8 +31,6 @@ const SilentCase ARGUMENTS[] = {
     {"quoted", L"\":silent\"", true},
     {"upper case", L":SILENT", false},
     {"capitalised", L":Silent", false},
-    {"with a slash", L"/silent", false},
-    {"with a dash", L"-silent", false},
     {"without the colon", L"silent", false},
     {"with a blank after the colon", L": silent", false},
     {"cut short", L":silen", false},
@@ -62,3 +60,62 @@ TEST_P(StartupCommandLine, SilentKeepsTheMainDialogHiddenButAlive) {
 
 INSTANTIATE_TEST_SUITE_P(Arguments, SilentStart, ::testing::ValuesIn(ARGUMENTS), RowName());
 INSTANTIATE_TEST_SUITE_P(Arguments, StartupCommandLine, ::testing::ValuesIn(ARGUMENTS), RowName());
+
+namespace {
+
+struct SwitchCase : NamedRow {
+    const wchar_t* arguments;
+    RemoteCommand command;
+    int nInstance;
+    bool bInvalid;
+};
+const SwitchCase SWITCHES[] = {
+    {"quoted, a dash in mixed case", L"\"-ExIt\"", RemoteCommand::Exit, EVERY_INSTANCE, false},
+    {"two commands", L"/start /stop", RemoteCommand::Stop, EVERY_INSTANCE, true},
+    {"an instance", L"/START\t-instance 2", RemoteCommand::Start, 2, false},
+    {"an overlong instance", L"/stop /instance 9999999999", RemoteCommand::Stop, EVERY_INSTANCE, true},
+    {"an instance alone", L"/instance 1", RemoteCommand::None, 1, true},
+};
+using CommandLineSwitchParsing = TableTest<::testing::Test, SwitchCase>;
+
+// With nRunning instances: the exit code, whether the list of switches shows, the commands posted.
+struct LaunchCase : NamedRow {
+    const wchar_t* arguments;
+    int nRunning;
+    int nExitCode;
+    bool bBox;
+    long nPosted;
+};
+const LaunchCase LAUNCHES[] = {
+    {"stop with none running", L"/stop", 0, EXIT_CODE_NOT_RUNNING, false, 0},
+    {"exit for instance 1 of two", L"/exit /instance 1", 2, 0, false, 2},
+    {"the list of switches", L"/?", 1, 0, true, 0},
+    {"an unknown switch", L"-silent", 0, EXIT_CODE_UNKNOWN_SWITCH, true, 0},
+};
+using LaunchWithSwitches = TableTest<AppFixture, LaunchCase>;
+
+} // namespace
+
+TEST_P(CommandLineSwitchParsing, ReadsTheCommandItsInstanceAndWhatIsWrong) {
+    const CommandLineSwitches switches = ParseCommandLineSwitches(GetParam().arguments);
+    EXPECT_EQ(switches.command, GetParam().command);
+    EXPECT_EQ(switches.nInstance, GetParam().nInstance);
+    EXPECT_EQ(switches.bInvalid, GetParam().bInvalid);
+}
+
+TEST_P(LaunchWithSwitches, PostsTheCommandOrEndsWithItsCodeWithoutStarting) {
+    const LaunchCase& c = GetParam();
+    StoreUseSingleInstance(0);
+    for (int i = 0; i < c.nRunning; ++i) {
+        AddRunningInstance(false);
+    }
+
+    EXPECT_FALSE(Start(c.arguments));
+    EXPECT_EQ(App().ExitCodeWhenNotRunning(), c.nExitCode);
+    EXPECT_EQ(m_windows.MessageBoxes().size(), c.bBox ? 1u : 0u);
+    EXPECT_EQ(MainDialog(), 0u);
+    EXPECT_EQ(static_cast<long>(m_windows.Posted().size()), c.nPosted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineSwitchParsing, ::testing::ValuesIn(SWITCHES), RowName());
+INSTANTIATE_TEST_SUITE_P(Arguments, LaunchWithSwitches, ::testing::ValuesIn(LAUNCHES), RowName());

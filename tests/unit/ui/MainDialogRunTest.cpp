@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogFixture.h"
+#include "ui/RemoteCommand.h"
 #include "unit/TableRows.h"
 
 using namespace main_dialog_test;
@@ -569,4 +570,16 @@ TEST_F(MainDialogRun, TheRunGoesOnWhileTheSelectorIsOpen) {
 
     EXPECT_EQ(Status(), L"Keyed 1 Times");
     EXPECT_EQ(RunButtons(), IdleButtons()) << "the shortcut stopped the run meanwhile";
+}
+
+TEST_F(MainDialogRun, AScriptsCommandActsOnlyWhenWellFormedAndAddressedHere) {
+    Start();
+    SelectKey(KEY_ENTER);
+    const std::uint32_t nCommand = m_windows.RegisteredMessage(REMOTE_COMMAND_MESSAGE);
+
+    m_windows.Deliver(Main(), nCommand, static_cast<WParam>(RemoteCommand::Toggle), EVERY_INSTANCE);
+    m_windows.Deliver(Main(), nCommand, EncodeRemoteCommand(RemoteCommand::Toggle, 1).wParam, 1);
+    EXPECT_EQ(RunButtons(), IdleButtons()) << "an untagged command or one for instance 1 is ignored";
+    m_windows.Deliver(Main(), nCommand, EncodeRemoteCommand(RemoteCommand::Exit, 0).wParam, 0);
+    EXPECT_FALSE(MainAlive());
 }

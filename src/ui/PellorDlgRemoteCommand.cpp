@@ -1,0 +1,31 @@
+// Commands from scripts: each takes the path of the control a user would have used.
+#include "ui/PellorDlg.h"
+
+#include "settings/InstanceSection.h"
+#include "ui/RemoteCommand.h"
+
+std::uint32_t g_nRemoteCommandMsg = 0;
+
+void CPellorDlg::OnRemoteCommand(WParam wParam, LParam lParam) {
+    switch (DecodeRemoteCommand(wParam, lParam, g_nInstanceNumber)) {
+    case RemoteCommand::Start:
+        // The Start button can be clicked only while no run is going on, Stop only during one.
+        if (!m_bRunning) {
+            OnStartKeyPressing();
+        }
+        break;
+    case RemoteCommand::Stop:
+        if (m_bRunning) {
+            OnStopKeyPressing();
+        }
+        break;
+    case RemoteCommand::Toggle:
+        ToggleKeyPressing(START_STOP_HOTKEY_ID);
+        break;
+    case RemoteCommand::Exit:
+        OnExitCommand();
+        break;
+    case RemoteCommand::None:
+        break;
+    }
+}
