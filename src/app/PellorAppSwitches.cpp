@@ -8,17 +8,21 @@
 namespace {
 
 const wchar_t SWITCHES_TEXT[] =
-    L"Tapwell.exe [/start | /stop | /toggle | /exit] [/instance N] [:silent]\n\n"
-    L"/start\tStarts pressing keys. Without a running Tapwell, starts one in the notification area "
-    L"that presses the keys it has stored.\n"
-    L"/stop\tStops pressing keys.\n"
-    L"/toggle\tStarts or stops, as the start/stop shortcut does.\n"
-    L"/exit\tCloses Tapwell.\n"
-    L"/instance N\tOnly the Tapwell whose settings are \"Settings N\"; without it, every running Tapwell.\n"
-    L"/?\tShows this list.\n"
-    L":silent\tStarts Tapwell hidden in the notification area.\n\n"
-    L"Switches may start with / or - and are read in any case.\n\n"
-    L"Exit codes: 0 done, 1 no Tapwell running, 2 unknown switch.";
+    L"Tapwell.exe [command] [/instance N]\n\n"
+    L"/start  -  start pressing keys\n"
+    L"/stop  -  stop pressing keys\n"
+    L"/toggle  -  start or stop, as the shortcut does\n"
+    L"/exit  -  close Tapwell\n"
+    L"/instance N  -  only the Tapwell using \"Settings N\"\n"
+    L"/?  -  show this list\n"
+    L":silent  -  start hidden in the notification area\n\n"
+    L"The commands go to every running Tapwell. With none running, /start starts one in the "
+    L"notification area that presses the keys it has stored.\n\n"
+    L"Switches may begin with / or -, in any case.\n\n"
+    L"Exit codes:\n"
+    L"0  -  done\n"
+    L"1  -  no Tapwell running\n"
+    L"2  -  unknown switch";
 
 } // namespace
 
