@@ -24,7 +24,7 @@ constexpr LParam ALT_CONTEXT_LPARAM = 1 << 29;
 constexpr std::uint8_t KEY_DOWN_BIT = 0x80;
 // How long a press waits for its target at most: first polls that only yield the processor, then
 // polls a millisecond apart.
-constexpr int YIELDING_POLLS = 20;
+constexpr int YIELDING_POLLS = 200;
 constexpr int TARGET_WAIT_POLLS = YIELDING_POLLS + 50;
 
 // A keyboard's modifier keys set their left variant as well as the generic code.
