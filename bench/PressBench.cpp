@@ -2,7 +2,8 @@
 // Wine: a pacer on the performance counter's absolute deadlines (the floor of the platform), a bare
 // SetTimer loop, xdotool, and Tapwell with its default settings and with no pause between key-down
 // and key-up. Tapwell's own rows beside them: Ctrl+F5 with a 20 ms pause at 10 ms (ctrl-f5), and the
-// letter posted into the recorder as the picked window with its default options at 2 ms (picked).
+// letter posted into the recorder as the picked window with its default options at 2 ms, alone and with
+// Ctrl (picked).
 // Then the holds of Tapwell's keys while busy loops take every processor (load), the time Tapwell's
 // main window takes to answer a message during a run with a 5 s pause, whether Tapwell wakes while
 // it waits idle in the tray, its start-up time and its memory, and Tapwell at 1 ms under a keyboard
@@ -45,6 +46,7 @@ const BenchSubject TAPWELL_DEFAULTS = {"Tapwell defaults (pause 10)", "defaults"
 const BenchSubject TAPWELL_NO_PAUSE = {"Tapwell pause 0", "pause 0"};
 const BenchSubject TAPWELL_CTRL_F5 = {"Tapwell Ctrl+F5 (pause 20)", "Ctrl+F5"};
 const BenchSubject TAPWELL_PICKED = {"Tapwell picked window", "picked"};
+const BenchSubject TAPWELL_PICKED_CTRL = {"Tapwell picked window, Ctrl", "picked Ctrl"};
 // A pause longer than the delay: the key-downs must stay on the delay's grid all the same.
 const DWORD CTRL_F5_PAUSE_MS = 20;
 const TapwellPresses CTRL_F5 = {CTRL_F5_PAUSE_MS, MODIFIER_CTRL, KEY_F5, VK_F5, false};
@@ -53,6 +55,9 @@ const int CTRL_F5_DELAY_MS = 10;
 const int CTRL_F5_PRESSES = 2000;
 const TapwellPresses PICKED_WINDOW_LETTER = {TAPWELL_DEFAULT_PAUSE_MS, MODIFIER_NONE, KEY_LETTER_A, 'A',
                                              true};
+// The same with Ctrl, which waits for the recorder to handle each press before Ctrl is let go.
+const TapwellPresses PICKED_WINDOW_CTRL_LETTER = {TAPWELL_DEFAULT_PAUSE_MS, MODIFIER_CTRL, KEY_LETTER_A, 'A',
+                                                  true};
 const int PICKED_DELAY_MS = 2;
 const int PICKED_PRESSES = 2000;
 
@@ -123,6 +128,8 @@ int main(int argc, char** argv) {
     }
     if (plan.bPicked) {
         rows.push_back(RunTapwell(PICKED_WINDOW_LETTER, TAPWELL_PICKED, PICKED_DELAY_MS, PICKED_PRESSES));
+        rows.push_back(
+            RunTapwell(PICKED_WINDOW_CTRL_LETTER, TAPWELL_PICKED_CTRL, PICKED_DELAY_MS, PICKED_PRESSES));
     }
     PrintBenchTable(rows);
     std::printf("\n");

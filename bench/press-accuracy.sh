@@ -6,7 +6,8 @@
 # delay), |interval - delay| median and 99th percentile, CPU seconds per 1,000 presses of the program
 # itself and of the Wine server and the X server, and Tapwell's figures as ratios to the peers'.
 # Tapwell's own rows in the same table: Ctrl+F5 with a 20 ms pause at 10 ms, 2000 presses (ctrl-f5),
-# and the letter posted into the recorder as the picked window, default options, at 2 ms (picked).
+# and the letter posted into the recorder as the picked window, default options, at 2 ms, alone and
+# with Ctrl (picked).
 # Then the holds (key-up minus key-down) of 300 presses with a 5 ms pause at 20 ms while three busy
 # loops take every processor (load), the main window's answer time during a run with a 5 s pause,
 # Tapwell's wake-ups while idle in the tray, its start-up time and memory, and Tapwell at 1 ms without

@@ -10,7 +10,9 @@ struct KeyMessageParams {
     std::uint8_t extended = 0;        // 0 or 1
     std::uint8_t previousState = 0;   // 0 or 1
     std::uint8_t transitionState = 0; // 0 or 1
+    std::uint8_t contextCode = 0;     // 0 or 1: Alt is down, as in WM_SYSKEYDOWN and WM_SYSKEYUP
 };
 
-// Bits 0-15 repeat count, 16-23 scan code, 24 extended, 30 previous state, 31 transition state.
+// Bits 0-15 repeat count, 16-23 scan code, 24 extended, 29 context code, 30 previous state, 31
+// transition state.
 LParam MakeLParam(const KeyMessageParams& params);

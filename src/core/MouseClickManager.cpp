@@ -19,6 +19,28 @@ constexpr std::uint16_t EXTENDED_KEYS[] = {
     VK_PRINT, VK_INSERT, VK_DELETE, VK_NUMLOCK, VK_RCONTROL, VK_RMENU,
 };
 
+// lParam of Alt's own key-down in a combination: the context bit alone.
+constexpr LParam ALT_CONTEXT_LPARAM = 1 << 29;
+constexpr std::uint8_t KEY_DOWN_BIT = 0x80;
+// How long a press waits for its target at most: first polls that only yield the processor, then
+// polls a millisecond apart.
+constexpr int YIELDING_POLLS = 200;
+constexpr int TARGET_WAIT_POLLS = YIELDING_POLLS + 50;
+
+// A keyboard's modifier keys set their left variant as well as the generic code.
+std::uint16_t LeftVariantOf(std::uint16_t modifierVk) {
+    switch (modifierVk) {
+    case VK_SHIFT:
+        return VK_LSHIFT;
+    case VK_CONTROL:
+        return VK_LCONTROL;
+    case VK_MENU:
+        return VK_LMENU;
+    default:
+        return modifierVk;
+    }
+}
+
 bool IsExtendedKey(std::uint16_t vk) {
     return std::find(std::begin(EXTENDED_KEYS), std::end(EXTENDED_KEYS), vk) != std::end(EXTENDED_KEYS);
 }
@@ -138,27 +160,66 @@ void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std:
     if (modifierVk == 0 && !hold) {
         PostKeyStroke(window, keyVk);
     } else {
-        KeyMessageParams params;
-        params.scanCode = static_cast<std::uint8_t>(m_input.MapVirtualKey(keyVk, MAPVK_VK_TO_VSC));
-        if (modifierVk != 0) {
-            m_input.PostMessage(window, WM_KEYDOWN, modifierVk, 0);
-        }
-        m_input.PostMessage(window, WM_KEYDOWN, keyVk, MakeLParam(params));
-        if (!hold) {
-            params.previousState = 1;
-            params.transitionState = 1;
-            m_input.PostMessage(window, WM_KEYUP, keyVk, MakeLParam(params));
-        }
-        // Only the key stays down in a held press: the modifier is let go at once.
-        if (modifierVk != 0) {
-            m_input.PostMessage(window, WM_KEYUP, modifierVk, 0);
-        }
+        PostModifiedKey(window, modifierVk, keyVk, hold);
     }
     DetachInputFrom(targetThread);
 
     if (hold && m_held.empty()) {
         // The release posts the key's key-up, then the modifier's, into the window the key went to.
         m_held.push_back(KeyUp{KeyUp::Way::Posted, keyVk, 0, window, 0, modifierVk});
+    }
+}
+
+void CMouseClickManager::PostModifiedKey(WindowHandle window, std::uint16_t modifierVk, std::uint16_t keyVk,
+                                         bool hold) {
+    // An Alt combination arrives as system key messages with the context bit, as from a keyboard.
+    const bool alt = modifierVk == VK_MENU;
+    const std::uint32_t keyDown = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    KeyMessageParams params;
+    params.scanCode = static_cast<std::uint8_t>(m_input.MapVirtualKey(keyVk, MAPVK_VK_TO_VSC));
+    params.contextCode = alt ? 1 : 0;
+    if (modifierVk != 0) {
+        // Targets read modifiers from the key state, not from the messages: it carries the modifier
+        // until the target has handled the key.
+        SetModifierInSharedKeyState(modifierVk, true);
+        m_input.PostMessage(window, keyDown, modifierVk, alt ? ALT_CONTEXT_LPARAM : 0);
+    }
+    m_input.PostMessage(window, keyDown, keyVk, MakeLParam(params));
+    if (!hold) {
+        params.previousState = 1;
+        params.transitionState = 1;
+        m_input.PostMessage(window, alt ? WM_SYSKEYUP : WM_KEYUP, keyVk, MakeLParam(params));
+    }
+    // Only the key stays down in a held press: the modifier is let go at once.
+    if (modifierVk != 0) {
+        WaitForTargetToHandlePosts(window);
+        SetModifierInSharedKeyState(modifierVk, false);
+        m_input.PostMessage(window, WM_KEYUP, modifierVk, 0);
+    }
+}
+
+void CMouseClickManager::SetModifierInSharedKeyState(std::uint16_t modifierVk, bool down) {
+    // Attaching has cleared the shared state; the target keeps it after the detach, so what is set
+    // here is cleared again before then.
+    KeyboardState state{};
+    m_input.GetKeyboardState(&state);
+    for (const std::uint16_t vk : {modifierVk, LeftVariantOf(modifierVk)}) {
+        state[vk & 0xFF] = static_cast<std::uint8_t>(down ? state[vk & 0xFF] | KEY_DOWN_BIT
+                                                          : state[vk & 0xFF] & ~KEY_DOWN_BIT);
+    }
+    m_input.SetKeyboardState(state);
+}
+
+void CMouseClickManager::WaitForTargetToHandlePosts(WindowHandle window) {
+    // A thread gets WM_PAINT only when no sent, posted or input message is waiting, so the update
+    // region made here empties only after the posts before it, and what their handling posted, are
+    // handled. A sent message would not do: it is handled before any posted one. A hidden window
+    // gets no update region and is not waited for; a hung one is waited for a bounded time.
+    if (!m_input.InvalidateRect(window, Rect{0, 0, 1, 1}, false)) {
+        return;
+    }
+    for (int poll = 0; poll < TARGET_WAIT_POLLS && m_input.GetUpdateRect(window, false); ++poll) {
+        m_input.Sleep(poll < YIELDING_POLLS ? 0 : 1);
     }
 }
 

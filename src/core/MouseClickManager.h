@@ -64,6 +64,10 @@ private:
 
     void PressKeyInActiveWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold);
     void PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold);
+    void PostModifiedKey(WindowHandle window, std::uint16_t modifierVk, std::uint16_t keyVk, bool hold);
+    void SetModifierInSharedKeyState(std::uint16_t modifierVk, bool down);
+    // Returns once the target has handled what was posted to it, or after a bounded wait.
+    void WaitForTargetToHandlePosts(WindowHandle window);
     void SendKeyStroke(std::uint16_t vk);
     void SendUnicodeChar(wchar_t ch);
     void SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags);

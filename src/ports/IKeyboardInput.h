@@ -1,7 +1,9 @@
 #pragma once
 // Synthetic keyboard input: input records, key events, key messages posted to a window, key code
-// mapping, and attaching this thread's input to the thread of the window that gets the keys.
+// mapping, attaching this thread's input to the thread of the window that gets the keys, the key state
+// shared while attached, and a bounded wait for that window to handle what was posted to it.
 // Questions about windows go to IWindowQueries.
+#include <array>
 #include <cstdint>
 
 #include "ports/WinTypes.h"
@@ -24,6 +26,9 @@ struct InputRecord {
 // sizeof(INPUT) in the 32-bit layout: the record size every SendInput call passes.
 constexpr int INPUT_RECORD_SIZE = 28;
 
+// GetKeyboardState / SetKeyboardState: one byte per virtual-key code, bit 0x80 set while it is down.
+using KeyboardState = std::array<std::uint8_t, 256>;
+
 class IKeyboardInput {
 public:
     virtual ~IKeyboardInput() = default;
@@ -37,4 +42,12 @@ public:
     virtual std::int16_t VkKeyScan(wchar_t ch) = 0;
     virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) = 0;
     virtual std::uint32_t GetCurrentThreadId() = 0;
+    // The key state of this thread's input, which attached threads share.
+    virtual bool GetKeyboardState(KeyboardState* state) = 0;
+    virtual bool SetKeyboardState(const KeyboardState& state) = 0;
+    // InvalidateRect / GetUpdateRect (no rectangle asked for): the window's thread paints only once
+    // its posted messages are all handled, so the update region empties after them.
+    virtual bool InvalidateRect(WindowHandle window, const Rect& rect, bool erase) = 0;
+    virtual bool GetUpdateRect(WindowHandle window, bool erase) = 0;
+    virtual void Sleep(std::uint32_t ms) = 0;
 };

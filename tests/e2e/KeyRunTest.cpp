@@ -1,4 +1,5 @@
-// Runs of key presses into real windows that have the keyboard focus: the recorder and Wine's notepad.
+// Runs of key presses into real windows, focused or picked: the recorder and Wine's notepad.
+#include <cwchar>
 #include <map>
 #include <vector>
 
@@ -41,6 +42,27 @@ void PrintTo(const FocusedTarget& target, std::ostream* os) {
 }
 
 class FivePressesOfALetter : public KeyRun, public ::testing::WithParamInterface<FocusedTarget> {};
+
+// Five presses with a modifier into a picked window, with the text its Edit holds before and after.
+struct ModifiedPress {
+    const char* name;
+    int nModifier;
+    int nKey;
+    CTargetWindow* (CTapwellDriver::*start)();
+    const wchar_t* pszBefore;
+    const wchar_t* pszAfter;
+    bool bWholeTextSelected;
+};
+
+const ModifiedPress MODIFIED_PRESSES[] = {
+    {"ShiftTypesCapitals", MODIFIER_SHIFT, KEY_LETTER_A, &CTapwellDriver::StartNotepad, L"", L"AAAAA", false},
+    {"CtrlSelectsAll", MODIFIER_CTRL, KEY_LETTER_A, &CTapwellDriver::StartNotepad, L"hello world",
+     L"hello world", true},
+    {"AltTypesNothing", MODIFIER_ALT, KEY_LETTER_A, &CTapwellDriver::StartNotepad, L"", L"", false},
+    {"CtrlReadsDownInTheRecorder", MODIFIER_CTRL, KEY_F5, &CTapwellDriver::StartRecorder, L"", L"", false},
+};
+
+class ModifiedPressIntoAPickedWindow : public KeyRun, public ::testing::WithParamInterface<ModifiedPress> {};
 } // namespace
 
 TEST_P(FivePressesOfALetter, TypeFiveCharactersIntoTheFocusedWindow) {
@@ -71,6 +93,38 @@ TEST_P(FivePressesOfALetter, TypeFiveCharactersIntoTheFocusedWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Into, FivePressesOfALetter, ::testing::ValuesIn(FOCUSED_TARGETS),
                          [](const ::testing::TestParamInfo<FocusedTarget>& info) { return info.param.name; });
+
+TEST_P(ModifiedPressIntoAPickedWindow, ActsAsFromAKeyboardAndLeavesNothingDown) {
+    const ModifiedPress& press = GetParam();
+    CTargetWindow* pTarget = (m_driver.*press.start)();
+    ASSERT_NE(pTarget, nullptr);
+    SendMessageW(pTarget->Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(press.pszBefore));
+    ASSERT_TRUE(StoreSelectedWindow(SECTION_FIRST_INSTANCE, pTarget->Frame()));
+    CTapwellInstance* pTapwell = m_driver.StartTapwell();
+    ASSERT_NE(pTapwell, nullptr);
+    ASSERT_TRUE(pTapwell->FillInRun(press.nKey, L"50", L"5"));
+    ASSERT_EQ(pTapwell->Form().SelectListEntry(IDC_MODIFIER_LIST, press.nModifier), ActionResult::Done);
+
+    ASSERT_EQ(pTapwell->Form().Click(IDC_START_KEYPRESSING), ActionResult::Done);
+    ASSERT_TRUE(pTapwell->WaitForStatus(L"Keyed 5 Times", RUN_TIMEOUT_MS));
+    // Each press returns once the target has handled its key.
+    EXPECT_EQ(pTarget->EditText(), press.pszAfter);
+    const DWORD nSelection = static_cast<DWORD>(SendMessageW(pTarget->Edit(), EM_GETSEL, 0, 0));
+    EXPECT_EQ(HIWORD(nSelection) - LOWORD(nSelection),
+              press.bWholeTextSelected ? std::wcslen(press.pszAfter) : 0);
+    EXPECT_FALSE(IsKeyDown(VK_SHIFT) || IsKeyDown(VK_CONTROL) || IsKeyDown(VK_MENU));
+    if (press.start == &CTapwellDriver::StartRecorder) {
+        ASSERT_TRUE(WaitForRecorded(WM_KEYUP, VK_CONTROL, 5));
+        // Ctrl reads down while F5 is handled, and is left set in the recorder by no press.
+        for (const RecordedKeyMessage& message : RecorderLog()) {
+            EXPECT_EQ(message.strModifiers,
+                      message.nMessage == WM_KEYUP && message.nWParam == VK_CONTROL ? "---" : "-C-");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Into, ModifiedPressIntoAPickedWindow, ::testing::ValuesIn(MODIFIED_PRESSES),
+                         [](const ::testing::TestParamInfo<ModifiedPress>& info) { return info.param.name; });
 
 TEST_F(KeyRun, TheButtonsShowTheRunWhileItLasts) {
     CTapwellInstance* pTapwell = StartEndlessLetterRun(L"50");

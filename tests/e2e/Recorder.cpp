@@ -3,14 +3,14 @@
 //
 //   Recorder.exe <logfile>
 //
-// Each line: "<ms since start> <message> wParam=0x<8 hex digits> lParam=0x<8 hex digits>", for example
-//   "1534.207 WM_KEYDOWN wParam=0x00000041 lParam=0x001E0001"
+// Each line: "<ms since start> <message> wParam=0x<8 hex digits> lParam=0x<8 hex digits> modifiers=<SCA>",
+// for example "1534.207 WM_KEYDOWN wParam=0x00000041 lParam=0x001E0001 modifiers=S--"
 // where the time comes from QueryPerformanceCounter, with microseconds, counted from the moment the
 // recorder started. The messages are WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN and WM_SYSKEYUP. Messages
 // sent or posted to the top-level window itself are handed on to the Edit, so they are logged (once)
 // and shown there too. Each line is written straight to the file, so a reader sees it at once.
 // The log file is created (emptied) before the window appears and is only ever appended to;
-// WM_CLOSE ends the program.
+// WM_CLOSE ends the program. S, C and A: Shift, Ctrl and Alt read as down (GetKeyState) meanwhile.
 #include <windows.h>
 // After <windows.h>, which they need.
 #include <commctrl.h>
@@ -35,6 +35,10 @@ const char* NameOfKeyMessage(UINT nMsg) {
         }
     }
     return nullptr;
+}
+
+char Down(int nVirtualKey, char cMark) {
+    return GetKeyState(nVirtualKey) < 0 ? cMark : '-';
 }
 
 class CRecorder {
@@ -101,9 +105,10 @@ private:
                                   static_cast<double>(m_frequency.QuadPart);
         char szLine[128];
         const int nLength =
-            std::snprintf(szLine, sizeof(szLine), "%.3f %s wParam=0x%08lX lParam=0x%08lX\n", dElapsedMs,
-                          pszName, static_cast<unsigned long>(static_cast<DWORD>(wParam)),
-                          static_cast<unsigned long>(static_cast<DWORD>(lParam)));
+            std::snprintf(szLine, sizeof(szLine), "%.3f %s wParam=0x%08lX lParam=0x%08lX modifiers=%c%c%c\n",
+                          dElapsedMs, pszName, static_cast<unsigned long>(static_cast<DWORD>(wParam)),
+                          static_cast<unsigned long>(static_cast<DWORD>(lParam)), Down(VK_SHIFT, 'S'),
+                          Down(VK_CONTROL, 'C'), Down(VK_MENU, 'A'));
         if (nLength <= 0) {
             return;
         }

@@ -29,8 +29,9 @@ std::vector<RecordedKeyMessage> ParseRecorderLog(const std::string& strText) {
         char szMessage[32] = {};
         unsigned long nWParam = 0;
         unsigned long nLParam = 0;
-        if (std::sscanf(strLine.c_str(), "%lf %31s wParam=0x%lx lParam=0x%lx", &dMs, szMessage, &nWParam,
-                        &nLParam) != 4 ||
+        char szModifiers[4] = {};
+        if (std::sscanf(strLine.c_str(), "%lf %31s wParam=0x%lx lParam=0x%lx modifiers=%3s", &dMs, szMessage,
+                        &nWParam, &nLParam, szModifiers) != 5 ||
             MessageNamed(szMessage) == 0) {
             continue;
         }
@@ -39,6 +40,7 @@ std::vector<RecordedKeyMessage> ParseRecorderLog(const std::string& strText) {
         message.nMessage = MessageNamed(szMessage);
         message.nWParam = static_cast<std::uint32_t>(nWParam);
         message.nLParam = static_cast<std::uint32_t>(nLParam);
+        message.strModifiers = szModifiers;
         messages.push_back(message);
     }
     return messages;

@@ -1,6 +1,6 @@
 #pragma once
 // The log the recorder writes: one line per key message that reached its Edit,
-// "<ms since start> <message> wParam=0x<hex> lParam=0x<hex>", read back as data.
+// "<ms since start> <message> wParam=0x<hex> lParam=0x<hex> modifiers=<SCA>", read back as data.
 #include <windows.h>
 
 #include <cstdint>
@@ -13,6 +13,7 @@ struct RecordedKeyMessage {
     UINT nMessage = 0; // WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN or WM_SYSKEYUP
     std::uint32_t nWParam = 0;
     std::uint32_t nLParam = 0;
+    std::string strModifiers; // "S", "C", "A" where Shift, Ctrl, Alt read as down, else "-": "-C-"
 };
 
 // The messages the recorder logs, by the names it writes them with.

@@ -2,7 +2,9 @@
 // Recording fake of the keyboard input port. Injected events and posted messages go to a call
 // log (one line per call) and update a key state: which keys are down after the injected events,
 // and, per window, which keys the posted messages left down. The windows themselves are those of
-// FakeWindows; this thread is its own thread, FakeWindows::OWN_THREAD_ID.
+// FakeWindows; this thread is its own thread, FakeWindows::OWN_THREAD_ID. The target handles what
+// was posted to it when it paints, which the log shows with the modifiers the shared key state holds:
+// "Painted with Ctrl"; a hung target never paints.
 #include <map>
 #include <set>
 #include <string>
@@ -39,6 +41,8 @@ public:
                    ? std::vector<std::uint32_t>()
                    : std::vector<std::uint32_t>(found->second.begin(), found->second.end());
     }
+    bool m_bTargetHung = false;
+    std::uint32_t m_nSleptMs = 0;
     // Threads whose input is attached to this thread at the moment.
     std::set<std::uint32_t> AttachedThreads() const { return m_attachedThreads; }
 
@@ -63,14 +67,18 @@ public:
         ApplyKeyEvent(vk, scan, flags & ~KEYEVENTF_UNICODE);
     }
     bool PostMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override {
-        const std::string name = message == WM_KEYDOWN ? "WM_KEYDOWN"
-                                 : message == WM_KEYUP ? "WM_KEYUP"
-                                 : message == WM_CHAR  ? "WM_CHAR"
-                                                       : Hex(message, 4);
+        const std::string name = message == WM_KEYDOWN      ? "WM_KEYDOWN"
+                                 : message == WM_KEYUP      ? "WM_KEYUP"
+                                 : message == WM_CHAR       ? "WM_CHAR"
+                                 : message == WM_SYSKEYDOWN ? "WM_SYSKEYDOWN"
+                                 : message == WM_SYSKEYUP   ? "WM_SYSKEYUP"
+                                                            : Hex(message, 4);
         m_log.Add("PostMessage " + Hex(window) + " " + name + " " + Hex(wParam, 2) + " " +
                   Hex(static_cast<std::uint32_t>(lParam), 8));
-        if (message == WM_KEYDOWN || message == WM_KEYUP) {
-            Mark(m_postedKeysDown[window], static_cast<std::uint32_t>(wParam), message == WM_KEYDOWN);
+        if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+            message == WM_SYSKEYUP) {
+            Mark(m_postedKeysDown[window], static_cast<std::uint32_t>(wParam),
+                 message == WM_KEYDOWN || message == WM_SYSKEYDOWN);
         }
         return true;
     }
@@ -95,9 +103,25 @@ public:
             return false;
         }
         Mark(m_attachedThreads, toThread, attach);
+        m_keyState = attach ? KeyboardState{} : m_keyState; // attaching resets the shared key state
         return true;
     }
     std::uint32_t GetCurrentThreadId() override { return FakeWindows::OWN_THREAD_ID; }
+    bool GetKeyboardState(KeyboardState* state) override { return *state = m_keyState, true; }
+    bool SetKeyboardState(const KeyboardState& state) override { return m_keyState = state, true; }
+    bool InvalidateRect(WindowHandle, const Rect&, bool) override { return true; }
+    bool GetUpdateRect(WindowHandle, bool) override {
+        std::string modifiers;
+        for (const auto& key :
+             {std::make_pair(VK_SHIFT, " Shift"), {VK_CONTROL, " Ctrl"}, {VK_MENU, " Alt"}}) {
+            modifiers += (m_keyState[key.first] & 0x80) ? key.second : "";
+        }
+        m_log.Add(m_bTargetHung ? "Hung" : "Painted with" + (modifiers.empty() ? " nothing" : modifiers));
+        return m_bTargetHung;
+    }
+    void Sleep(std::uint32_t ms) override { m_nSleptMs += ms; }
+    // The key state this thread's input holds, which an attached target keeps after the detach.
+    KeyboardState m_keyState{};
 
 private:
     static std::string RecordText(const InputRecord& record) {

@@ -45,3 +45,25 @@ bool CWin32KeyboardInput::AttachThreadInput(std::uint32_t attachThread, std::uin
 std::uint32_t CWin32KeyboardInput::GetCurrentThreadId() {
     return ::GetCurrentThreadId();
 }
+
+bool CWin32KeyboardInput::GetKeyboardState(KeyboardState* state) {
+    return ::GetKeyboardState(state->data()) != FALSE;
+}
+
+bool CWin32KeyboardInput::SetKeyboardState(const KeyboardState& state) {
+    // The array is not changed; the parameter is not const in the declaration only.
+    return ::SetKeyboardState(const_cast<BYTE*>(state.data())) != FALSE;
+}
+
+bool CWin32KeyboardInput::InvalidateRect(WindowHandle window, const Rect& rect, bool erase) {
+    const RECT area = {rect.left, rect.top, rect.right, rect.bottom};
+    return ::InvalidateRect(ToHwnd(window), &area, erase ? TRUE : FALSE) != FALSE;
+}
+
+bool CWin32KeyboardInput::GetUpdateRect(WindowHandle window, bool erase) {
+    return ::GetUpdateRect(ToHwnd(window), nullptr, erase ? TRUE : FALSE) != FALSE;
+}
+
+void CWin32KeyboardInput::Sleep(std::uint32_t ms) {
+    ::Sleep(ms);
+}

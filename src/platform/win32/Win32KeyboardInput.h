@@ -12,4 +12,9 @@ public:
     std::int16_t VkKeyScan(wchar_t ch) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach) override;
     std::uint32_t GetCurrentThreadId() override;
+    bool GetKeyboardState(KeyboardState* state) override;
+    bool SetKeyboardState(const KeyboardState& state) override;
+    bool InvalidateRect(WindowHandle window, const Rect& rect, bool erase) override;
+    bool GetUpdateRect(WindowHandle window, bool erase) override;
+    void Sleep(std::uint32_t ms) override;
 };

@@ -53,15 +53,16 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
              "AttachThreadInput 1001 1002 FALSE",
          },
          NOTHING_DOWN},
-        {"modified press: four messages in order, characters or not",
+        {"Alt combination: four system messages but the last, characters or not; Alt reads down meanwhile",
          true,
          true,
          {VK_MENU, VK_F4, false},
          {
              "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_KEYDOWN 0x12 0x00000000",
-             "PostMessage target WM_KEYDOWN 0x73 0x003E0001",
-             "PostMessage target WM_KEYUP 0x73 0xC03E0001",
+             "PostMessage target WM_SYSKEYDOWN 0x12 0x20000000",
+             "PostMessage target WM_SYSKEYDOWN 0x73 0x203E0001",
+             "PostMessage target WM_SYSKEYUP 0x73 0xE03E0001",
+             "Painted with Alt",
              "PostMessage target WM_KEYUP 0x12 0x00000000",
              "AttachThreadInput 1001 1002 FALSE",
          },
@@ -74,6 +75,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYDOWN 0x10 0x00000000",
              "PostMessage target WM_KEYDOWN 0x25 0x004B0001",
+             "Painted with Shift",
              "PostMessage target WM_KEYUP 0x10 0x00000000",
              "AttachThreadInput 1001 1002 FALSE",
          },
@@ -98,9 +100,18 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         EXPECT_TRUE(SequenceMatches(input.Log(), Lines(row.expected))) << row.name;
         EXPECT_EQ(input.KeysDownIn(target), row.keysDownInTarget) << row.name;
         EXPECT_TRUE(input.AttachedThreads().empty()) << row.name;
+        EXPECT_EQ(input.m_keyState, KeyboardState{}) << row.name; // no modifier left set in the target
         injector.ReleaseHeldKeys();
         input.ClearLog();
     }
+}
+
+TEST_F(InjectorSelectedWindow, AHungTargetIsWaitedForBoundedAndKeepsNoModifier) {
+    input.m_bTargetHung = true;
+    injector.PressKey(VK_CONTROL, VK_F5, false);
+    EXPECT_LE(input.m_nSleptMs, 100u);
+    EXPECT_EQ(input.m_keyState, KeyboardState{});
+    EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN);
 }
 
 TEST_F(InjectorSelectedWindow, ExtendedBitIsSetForTwelveKeysOnly) {
@@ -148,6 +159,7 @@ TEST_F(InjectorSelectedWindow, OnlyTheLowByteOfTheScanCodeIsPosted) {
                                                  "PostMessage target WM_KEYDOWN 0x11 *",
                                                  "PostMessage target WM_KEYDOWN 0x13 0x001D0001",
                                                  "PostMessage target WM_KEYUP 0x13 0xC01D0001",
+                                                 "Painted with Ctrl",
                                                  "PostMessage target WM_KEYUP 0x11 *",
                                                  "AttachThreadInput * * FALSE",
                                              })));
