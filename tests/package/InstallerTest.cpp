@@ -1,6 +1,7 @@
 // The installer a Windows user downloads, run as that user would run it silently: it installs for
-// the user alone, the installed program starts, the system lists it, and the uninstaller removes
-// what was installed while the user's settings stay.
+// the user alone, the installed program starts, the system lists it, the uninstaller leaves all of it
+// alone while that program does not answer, and once it is closed removes what was installed while
+// the user's settings stay.
 #include <shlobj.h>
 
 #include <algorithm>
@@ -121,6 +122,18 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsKeepingTheSettings) {
             return hMain != nullptr && IsWindowVisible(hMain);
         },
         START_TIMEOUT_MS));
+    // A Tapwell that does not answer: the uninstaller gives up on it and removes nothing.
+    HANDLE hThread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, pTapwell->ThreadId());
+    ASSERT_NE(hThread, nullptr);
+    ASSERT_NE(SuspendThread(hThread), static_cast<DWORD>(-1));
+    const std::optional<DWORD> nRefused = RunToEnd(*strQuietUninstall);
+    ResumeThread(hThread);
+    CloseHandle(hThread);
+    EXPECT_TRUE(nRefused.has_value()) << "the uninstaller did not give up";
+    EXPECT_TRUE(Exists(strExe));
+    EXPECT_TRUE(Exists(strShortcut));
+    EXPECT_EQ(UninstallValue(L"DisplayName"), L"Tapwell by Tovrin");
+
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     ASSERT_TRUE(pTapwell->WaitForExit(START_TIMEOUT_MS));
     // The first start stored the (empty) key selection: the user's settings now exist.
