@@ -10,10 +10,13 @@ namespace {
 
 // "<title> met an unexpected error and has stopped what it was doing.\n\nWhat failed: <what> (window
 // message 0x0113)." The exception's text is the library's, in plain ASCII as a rule.
-std::wstring MessageExceptionText(const std::wstring& strTitle, std::uint32_t message, const std::string& strWhat) {
+std::wstring MessageExceptionText(const std::wstring& strTitle, std::uint32_t message,
+                                  const std::string& strWhat) {
     wchar_t szMessage[16] = {};
-    std::swprintf(szMessage, sizeof szMessage / sizeof szMessage[0], L"0x%04X", static_cast<unsigned>(message));
-    std::wstring strText = strTitle + L" met an unexpected error and has stopped what it was doing.\n\nWhat failed: ";
+    std::swprintf(szMessage, sizeof szMessage / sizeof szMessage[0], L"0x%04X",
+                  static_cast<unsigned>(message));
+    std::wstring strText =
+        strTitle + L" met an unexpected error and has stopped what it was doing.\n\nWhat failed: ";
     for (const char ch : strWhat) {
         strText += static_cast<wchar_t>(static_cast<unsigned char>(ch));
     }

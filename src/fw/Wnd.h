@@ -97,7 +97,7 @@ private:
 
     void ReportMessageException(std::uint32_t message, const char* pszWhat);
 
-    bool m_bOwnsWindow = false; // attached by its first message, not by Attach
+    bool m_bOwnsWindow = false;         // attached by its first message, not by Attach
     bool m_bReportingException = false; // its box is up: a failure meanwhile shows no second one
     bool m_bNotificationsLocked = false;
     bool m_bMainWindow = false; // its destruction ends the message loop

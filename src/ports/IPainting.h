@@ -18,7 +18,8 @@ inline std::uint64_t DibPixelBytes(std::int64_t width, std::int64_t height) {
     if (width <= 0 || height <= 0) {
         return 0;
     }
-    return static_cast<std::uint64_t>((width * 3 + 3) & ~std::int64_t{3}) * static_cast<std::uint64_t>(height);
+    return static_cast<std::uint64_t>((width * 3 + 3) & ~std::int64_t{3}) *
+           static_cast<std::uint64_t>(height);
 }
 
 class IPainting {
