@@ -1,7 +1,6 @@
 // The installer a Windows user downloads, run as that user would run it silently: it installs for
-// the user alone, the installed program starts, the system lists it, the uninstaller leaves all of it
-// alone while that program does not answer, and once it is closed removes what was installed while
-// the user's settings stay.
+// the user alone, the installed program starts, the system lists it, and the uninstaller removes
+// what was installed while the user's settings stay.
 #include <shlobj.h>
 
 #include <algorithm>

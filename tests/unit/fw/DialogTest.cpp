@@ -277,9 +277,7 @@ TEST_F(DialogFixture, ReplacedMainWindowNoLongerEndsTheLoop) {
 TEST_F(DialogFixture, AHandlerThatThrowsIsReportedInOneBoxAndTheWindowGoesOn) {
     const WindowHandle main = m_main.m_hWnd;
     m_windows.DuringNextMessageBox([&] { m_windows.Deliver(main, WM_FAILING, 0, 0); });
-
     m_windows.Deliver(main, WM_FAILING, 0, 0);
-
     ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
     EXPECT_EQ(m_windows.MessageBoxes()[0].text,
               L"Tapwell by Tovrin met an unexpected error and has stopped what it was doing.\n\nWhat failed: "

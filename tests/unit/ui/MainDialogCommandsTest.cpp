@@ -22,17 +22,17 @@ struct ScreenshotCase {
     bool bClipboardAccepts;
     bool bConfirmed;
     int nOwnPictures; // pictures the program placed itself
-    bool bWindowTooLarge;
+    bool bWindowTooLarge = false;
 };
 
 // clang-format off
 const ScreenshotCase SCREENSHOT_CASES[] = {
-    {"SystemPictureIsKept", Picture::None, Picture::OfTheWindow, true, true, true, 0, false},
-    {"NoSystemPictureCapturedHere", Picture::None, Picture::None, true, true, true, 1, false},
-    {"PictureFromBeforeIsReplaced", Picture::OfTheWindow, Picture::None, true, true, true, 1, false},
-    {"PictureOfAnotherWindowIsReplaced", Picture::None, Picture::OfAnotherSize, true, true, true, 1, false},
-    {"CaptureFailedIsReported", Picture::None, Picture::None, false, true, false, 0, false},
-    {"BusyClipboardIsReported", Picture::None, Picture::None, true, false, false, 1, false},
+    {"SystemPictureIsKept", Picture::None, Picture::OfTheWindow, true, true, true, 0},
+    {"NoSystemPictureCapturedHere", Picture::None, Picture::None, true, true, true, 1},
+    {"PictureFromBeforeIsReplaced", Picture::OfTheWindow, Picture::None, true, true, true, 1},
+    {"PictureOfAnotherWindowIsReplaced", Picture::None, Picture::OfAnotherSize, true, true, true, 1},
+    {"CaptureFailedIsReported", Picture::None, Picture::None, false, true, false, 0},
+    {"BusyClipboardIsReported", Picture::None, Picture::None, true, false, false, 1},
     {"WindowTooLargeToCapture", Picture::None, Picture::None, true, true, false, 0, true},
 };
 // clang-format on
@@ -122,14 +122,13 @@ const ShellCase SHELL_CASES[] = {
     {"CompanionWithoutDirectory", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"Tapwell.exe", 42,
      "ShellExecute(0x0, \"Open\", \"\\Tapforce.exe\", 5)", L"", 0, nullptr},
     {"CompanionMissingIsReported", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 2,
-     TOOLS_TAPFORCE, NOT_FOUND, 0, nullptr},
+     "ShellExecute(0x0, \"Open\", \"C:\\Tools\\Tapforce.exe\", 5)", NOT_FOUND, 0, nullptr},
     {"CompanionAccessDeniedIsSaid", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 5, TOOLS_TAPFORCE,
      L"Tapforce.exe could not be started: access to it was denied. It is in the folder\n\nC:\\Tools\\\n\n", 0, nullptr},
     {"CompanionNotAProgramIsSaid", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 11, TOOLS_TAPFORCE,
      L"Tapforce.exe could not be started: it is not a program Windows can run.", 0, nullptr},
     {"CompanionOtherFailureGivesTheNumber", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 31,
-     TOOLS_TAPFORCE, L"Tapforce.exe could not be started from the folder\n\nC:\\Tools\\\n\nWindows reported error 31.", 0,
-     nullptr},
+     TOOLS_TAPFORCE, L"Tapforce.exe could not be started from the folder\n\nC:\\Tools\\\n\nWindows reported error 31.", 0, nullptr},
     {"FacebookButton", WM_COMMAND, IDC_SHARE_FACEBOOK, L"", 42, "ShellExecute(0x0, \"Open\", "
      "\"https://www.facebook.com/sharer.php?u=" + PAGE, L"", IDC_SHARE_FACEBOOK, "write Social/Facebooked = 1"},
     {"TwitterMenuWhateverTheShellSays", WM_COMMAND, ID_CONTEXT_SHARE_TWITTER, L"", 2, "ShellExecute(0x0, \"Open\", "
