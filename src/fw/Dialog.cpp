@@ -99,6 +99,14 @@ bool CDialog::PreTranslateMessage(const Msg& msg) {
     return m_messages.IsDialogMessage(m_hWnd, msg);
 }
 
+void CDialog::OnMessageException(std::uint32_t message, const std::string& strWhat) {
+    if (m_pParentWnd != nullptr) {
+        m_pParentWnd->OnMessageException(message, strWhat);
+    } else {
+        CWnd::OnMessageException(message, strWhat);
+    }
+}
+
 LResult CDialog::OnInitDialogMessage(WParam, LParam) {
     return OnInitDialog() ? 1 : 0;
 }

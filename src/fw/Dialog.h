@@ -30,6 +30,8 @@ public:
     // Dialog keyboard handling (Tab, Enter, Escape) for messages to the dialog or its controls.
     bool PreTranslateMessage(const Msg& msg) override;
     const MessageMap* GetMessageMap() const override;
+    // A dialog with a parent leaves the failure to it: the parent owns what must be undone.
+    void OnMessageException(std::uint32_t message, const std::string& strWhat) override;
 
     std::uint32_t GetTemplateId() const { return m_nTemplateId; }
     bool IsModal() const { return m_bModal; }

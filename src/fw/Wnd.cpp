@@ -1,7 +1,29 @@
 #include "fw/Wnd.h"
 
+#include <cstdio>
+#include <exception>
+
 #include "fw/DataExchange.h"
 #include "resource.h"
+
+namespace {
+
+// "<title> met an unexpected error and has stopped what it was doing.\n\nWhat failed: <what> (window
+// message 0x0113)." The exception's text is the library's, in plain ASCII as a rule.
+std::wstring MessageExceptionText(const std::wstring& strTitle, std::uint32_t message,
+                                  const std::string& strWhat) {
+    wchar_t szMessage[16] = {};
+    std::swprintf(szMessage, sizeof szMessage / sizeof szMessage[0], L"0x%04X",
+                  static_cast<unsigned>(message));
+    std::wstring strText =
+        strTitle + L" met an unexpected error and has stopped what it was doing.\n\nWhat failed: ";
+    for (const char ch : strWhat) {
+        strText += static_cast<wchar_t>(static_cast<unsigned char>(ch));
+    }
+    return strText + L" (window message " + szMessage + L").";
+}
+
+} // namespace
 
 CWnd::CWnd(const WindowPorts& windows)
     : m_windows(windows.queries), m_messages(windows.messages), m_dialogs(windows.dialogs) {}
@@ -21,7 +43,20 @@ bool CWnd::HandleMessage(WindowHandle window, std::uint32_t message, WParam wPar
         m_bOwnsWindow = true;
     }
     *result = 0;
-    const bool handled = WindowProc(message, wParam, lParam, result);
+    bool handled = false;
+    // Nothing may leave a handler for the system's frames, which cannot carry it: the program would
+    // end there with whatever keys it holds still down.
+    try {
+        handled = WindowProc(message, wParam, lParam, result);
+    } catch (const std::exception& failure) {
+        handled = false;
+        *result = 0;
+        ReportMessageException(message, failure.what());
+    } catch (...) {
+        handled = false;
+        *result = 0;
+        ReportMessageException(message, "an unknown error");
+    }
     if (message == WM_NCDESTROY) {
         m_hWnd = 0;
         m_bOwnsWindow = false;
@@ -42,6 +77,23 @@ bool CWnd::WindowProc(std::uint32_t message, WParam wParam, LParam lParam, LResu
         return true;
     }
     return DefWindowProc(message, wParam, lParam, result);
+}
+
+void CWnd::OnMessageException(std::uint32_t message, const std::string& strWhat) {
+    if (m_bReportingException) {
+        return;
+    }
+    m_bReportingException = true;
+    MessageBox(MessageExceptionText(GetAppTitle(), message, strWhat), L"", MB_OK | MB_ICONERROR);
+    m_bReportingException = false;
+}
+
+void CWnd::ReportMessageException(std::uint32_t message, const char* pszWhat) {
+    // A report that fails as well is dropped: the message is over either way.
+    try {
+        OnMessageException(message, pszWhat);
+    } catch (...) {
+    }
 }
 
 bool CWnd::DefWindowProc(std::uint32_t, WParam, LParam, LResult*) {

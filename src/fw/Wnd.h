@@ -43,6 +43,10 @@ public:
     bool OnWndMsg(std::uint32_t message, WParam wParam, LParam lParam, LResult* result);
     virtual const MessageMap* GetMessageMap() const;
 
+    // A handler of message threw: shows the user what failed, one box at a time. Windows that own
+    // something the failure must not leave behind (held keys, a run) override it.
+    virtual void OnMessageException(std::uint32_t message, const std::string& strWhat);
+
     // Dialog data exchange; false when a field failed (the failure has then been reported).
     bool UpdateData(bool saveAndValidate = SAVE_AND_VALIDATE);
     virtual void DoDataExchange(CDataExchange& dx);
@@ -91,7 +95,10 @@ protected:
 private:
     friend class CWinApp; // marks the main window
 
-    bool m_bOwnsWindow = false; // attached by its first message, not by Attach
+    void ReportMessageException(std::uint32_t message, const char* pszWhat);
+
+    bool m_bOwnsWindow = false;         // attached by its first message, not by Attach
+    bool m_bReportingException = false; // its box is up: a failure meanwhile shows no second one
     bool m_bNotificationsLocked = false;
     bool m_bMainWindow = false; // its destruction ends the message loop
 };

@@ -188,6 +188,12 @@ constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
 constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
 
+// Results of ShellExecuteW that say why it failed
+constexpr std::uint32_t SE_ERR_FNF = 2;
+constexpr std::uint32_t SE_ERR_PNF = 3;
+constexpr std::uint32_t SE_ERR_ACCESSDENIED = 5;
+constexpr std::uint32_t ERROR_BAD_FORMAT = 11;
+
 // Notification area
 constexpr std::uint32_t NIM_ADD = 0;
 constexpr std::uint32_t NIM_MODIFY = 1;

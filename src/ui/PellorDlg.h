@@ -54,6 +54,8 @@ public:
     void OnCancel() override;
 
     const MessageMap* GetMessageMap() const override;
+    // A handler failed: the run stops and every key it holds goes up before the user is told.
+    void OnMessageException(std::uint32_t message, const std::string& strWhat) override;
 
     // Shows the wait cursor while it copies the keyboard state and, when that worked, the thread's
     // keyboard layout, from which the letter keys are named.

@@ -2,6 +2,7 @@
 // program and the two share buttons.
 #include <memory>
 
+#include "ports/Win32Constants.h"
 #include "resource.h"
 #include "ui/DlgInstanceController.h"
 #include "ui/DlgRandomDuration.h"
@@ -21,10 +22,25 @@ constexpr std::uint32_t MODULE_PATH_BUFFER = 260;
 // ShellExecuteW reports success with a result above this.
 constexpr std::intptr_t SHELL_EXECUTE_FAILED_MAX = 32;
 
-std::wstring CompanionNotFoundText(const std::wstring& strFolder) {
-    return L"Tapforce.exe was not found beside Tapwell.exe, in the folder\n\n" + strFolder +
-           L"\n\nTapforce is a separate program for DirectX and Full Screen Applications: place "
-           L"Tapforce.exe in this folder to start it from here.";
+// Why the shell did not start the companion, from its result: the user can mend the first three.
+std::wstring CompanionFailureText(std::intptr_t nResult, const std::wstring& strFolder) {
+    const std::wstring strInFolder = L"in the folder\n\n" + strFolder + L"\n\n";
+    switch (nResult) {
+    case SE_ERR_FNF:
+    case SE_ERR_PNF:
+        return L"Tapforce.exe was not found beside Tapwell.exe, " + strInFolder +
+               L"Tapforce is a separate program for DirectX and Full Screen Applications: place "
+               L"Tapforce.exe in this folder to start it from here.";
+    case SE_ERR_ACCESSDENIED:
+        return L"Tapforce.exe could not be started: access to it was denied. It is " + strInFolder +
+               L"Check that your account may run it, or that no security program holds it back.";
+    case ERROR_BAD_FORMAT:
+        return L"Tapforce.exe could not be started: it is not a program Windows can run. It is " +
+               strInFolder + L"Replace it with a complete copy of Tapforce.exe.";
+    default:
+        return L"Tapforce.exe could not be started from the folder\n\n" + strFolder +
+               L"\n\nWindows reported error " + std::to_wstring(nResult) + L".";
+    }
 }
 
 } // namespace
@@ -62,7 +78,7 @@ void CPellorDlg::OnStartTapforce() {
         m_platform.shell.ShellExecute(0, OPEN_VERB, strFolder + COMPANION_FILE_NAME, SW_SHOW);
     if (nResult <= SHELL_EXECUTE_FAILED_MAX) {
         // A drive's root directory is cut to "C:": show it as the folder it is.
-        MessageBox(CompanionNotFoundText(strFolder + L"\\"), L"", MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(CompanionFailureText(nResult, strFolder + L"\\"), L"", MB_OK | MB_ICONEXCLAMATION);
     }
 }
 

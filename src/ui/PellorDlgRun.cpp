@@ -217,6 +217,15 @@ void CPellorDlg::ReleaseKeysAtExit() {
     m_keyInjector.ReleaseHeldKeys();
 }
 
+void CPellorDlg::OnMessageException(std::uint32_t message, const std::string& strWhat) {
+    // The keys first: the rest of the stop touches windows, which may fail again.
+    m_keyInjector.ReleaseHeldKeys();
+    if (m_bRunning) {
+        OnStopKeyPressing();
+    }
+    CDialog::OnMessageException(message, strWhat);
+}
+
 void CPellorDlg::EndRunWithWindow() {
     if (!m_bRunning) {
         return;

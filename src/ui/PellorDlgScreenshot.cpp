@@ -4,6 +4,7 @@
 // happened.
 #include <vector>
 
+#include "ports/IPainting.h"
 #include "ports/Win32Constants.h"
 #include "ui/PellorDlg.h"
 
@@ -91,6 +92,12 @@ bool CPellorDlg::EnsureScreenshotOnClipboard() {
     }
     const std::int32_t width = rect.right - rect.left;
     const std::int32_t height = rect.bottom - rect.top;
+    // A window stretched far beyond any screen is neither looked for on the clipboard nor captured:
+    // either would cost more memory than its picture is worth.
+    if (DibPixelBytes(std::int64_t{rect.right} - rect.left, std::int64_t{rect.bottom} - rect.top) >
+        MAX_CAPTURE_BYTES) {
+        return false;
+    }
     IClipboard& clipboard = m_platform.clipboard;
     // A picture that was there before the command is not the screenshot, whatever its size.
     if (clipboard.GetClipboardSequenceNumber() != m_nScreenshotClipboardSequence &&

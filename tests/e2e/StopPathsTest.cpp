@@ -33,6 +33,7 @@ enum class Ending {
     TargetClosed,
     KeyChanged,
     HoldSwitchedOff,
+    ExceptionInCommand,
 };
 
 // A key typed into Tapwell's window, with a modifier held (0: none).
@@ -73,6 +74,7 @@ const Row ROWS[] = {
     {"session ends", Ending::MessageToTapwell, false, true, true, {}, {WM_ENDSESSION, TRUE, true}},
     {"key changed mid-run", Ending::KeyChanged, false, true, true, {}, {}},
     {"hold switched off mid-run", Ending::HoldSwitchedOff, false, true, true, {}, {}},
+    {"an exception inside a command", Ending::ExceptionInCommand, false, false, true, {}, {}},
 };
 // clang-format on
 
@@ -184,6 +186,20 @@ protected:
                                   RUN_TIMEOUT_MS));
             ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
             break;
+        case Ending::ExceptionInCommand: {
+            // A picture of this window would take gigabytes: the screenshot must fail, not Tapwell. Its
+            // message box takes the focus, and with it the key-ups of the active window.
+            ASSERT_TRUE(SetWindowPos(pTapwell->MainWindow(), nullptr, 0, 0, 32000, 32000,
+                                     SWP_NOZORDER | SWP_NOACTIVATE));
+            ASSERT_TRUE(PostMessageW(pTapwell->MainWindow(), WM_COMMAND, ID_CONTEXT_SCREENSHOT, 0));
+            const HWND hBox = pTapwell->WaitForMessageBox(RUN_TIMEOUT_MS);
+            ASSERT_NE(hBox, nullptr);
+            ASSERT_TRUE(pTapwell->AnswerMessageBox(hBox, IDOK));
+            EXPECT_EQ(pTapwell->WaitForMessageBox(STILL_FOR_MS), nullptr) << "a second message box";
+            ASSERT_TRUE(pTapwell->Process().IsRunning());
+            ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
+            break;
+        }
         }
 
         if (row.bProgramEnds) {

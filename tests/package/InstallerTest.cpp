@@ -121,6 +121,18 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsKeepingTheSettings) {
             return hMain != nullptr && IsWindowVisible(hMain);
         },
         START_TIMEOUT_MS));
+    // A Tapwell that does not answer: the uninstaller gives up on it and removes nothing.
+    HANDLE hThread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, pTapwell->ThreadId());
+    ASSERT_NE(hThread, nullptr);
+    ASSERT_NE(SuspendThread(hThread), static_cast<DWORD>(-1));
+    const std::optional<DWORD> nRefused = RunToEnd(*strQuietUninstall);
+    ResumeThread(hThread);
+    CloseHandle(hThread);
+    EXPECT_TRUE(nRefused.has_value()) << "the uninstaller did not give up";
+    EXPECT_TRUE(Exists(strExe));
+    EXPECT_TRUE(Exists(strShortcut));
+    EXPECT_EQ(UninstallValue(L"DisplayName"), L"Tapwell by Tovrin");
+
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     ASSERT_TRUE(pTapwell->WaitForExit(START_TIMEOUT_MS));
     // The first start stored the (empty) key selection: the user's settings now exist.

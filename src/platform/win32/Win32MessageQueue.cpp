@@ -1,5 +1,7 @@
 #include "platform/win32/Win32MessageQueue.h"
 
+#include <string>
+
 #include "platform/win32/Win32Handles.h"
 
 namespace {
@@ -11,11 +13,20 @@ namespace {
 // timeBeginPeriod/timeEndPeriod, looked up so that the program does not need winmm for a fallback.
 using TimePeriodFunction = UINT(WINAPI*)(UINT);
 
-TimePeriodFunction WinmmFunction(const char* name) {
-    HMODULE winmm = GetModuleHandleW(L"winmm.dll");
-    if (winmm == nullptr) {
-        winmm = LoadLibraryW(L"winmm.dll");
+// By its full path in the system folder: a bare name (and an import) is looked for beside the program
+// first, where a file of that name in a downloads folder would be loaded in its place.
+HMODULE LoadWinmmFromSystemFolder() {
+    wchar_t szFolder[MAX_PATH] = {};
+    const UINT nLength = GetSystemDirectoryW(szFolder, MAX_PATH);
+    if (nLength == 0 || nLength >= MAX_PATH) {
+        return nullptr;
     }
+    return LoadLibraryW((std::wstring(szFolder, nLength) + L"\\winmm.dll").c_str());
+}
+
+TimePeriodFunction WinmmFunction(const char* name) {
+    // Loaded once and kept: the library stays for the life of the process.
+    static const HMODULE winmm = LoadWinmmFromSystemFolder();
     return winmm != nullptr
                ? reinterpret_cast<TimePeriodFunction>(reinterpret_cast<void*>(GetProcAddress(winmm, name)))
                : nullptr;

@@ -47,19 +47,24 @@ bool CWin32Painting::PatBlt(DeviceContext dc, int x, int y, int width, int heigh
 std::vector<std::uint8_t> CWin32Painting::CaptureWindow(WindowHandle window) {
     const HWND hWnd = ToHwnd(window);
     RECT rect{};
-    if (!::GetWindowRect(hWnd, &rect) || rect.right <= rect.left || rect.bottom <= rect.top) {
+    if (!::GetWindowRect(hWnd, &rect)) {
+        return {};
+    }
+    const std::int64_t nWidth = std::int64_t{rect.right} - rect.left;
+    const std::int64_t nHeight = std::int64_t{rect.bottom} - rect.top;
+    const std::uint64_t nPixelBytes = DibPixelBytes(nWidth, nHeight);
+    if (nPixelBytes == 0 || nPixelBytes > MAX_CAPTURE_BYTES) {
         return {};
     }
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = rect.right - rect.left;
-    info.bmiHeader.biHeight = rect.bottom - rect.top; // bottom-up rows, as CF_DIB usually holds them
+    info.bmiHeader.biWidth = static_cast<LONG>(nWidth);
+    info.bmiHeader.biHeight = static_cast<LONG>(nHeight); // bottom-up rows, as CF_DIB usually holds them
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    const LONG nStride = (info.bmiHeader.biWidth * 3 + 3) & ~3;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(nStride * info.bmiHeader.biHeight);
-    std::vector<std::uint8_t> dib(sizeof(BITMAPINFOHEADER) + info.bmiHeader.biSizeImage);
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(nPixelBytes);
+    std::vector<std::uint8_t> dib(sizeof(BITMAPINFOHEADER) + static_cast<std::size_t>(nPixelBytes));
 
     // What the window shows on screen, frame included: it is the active window at this moment.
     const HDC hWindowDC = ::GetWindowDC(hWnd);

@@ -1,5 +1,8 @@
 // The composition root: the Win32 adapters, the process-wide objects in the order the start-up
 // relies on, and the entry point that hands the command line to the application.
+#include <cstdlib>
+#include <exception>
+
 #include "app/LimitSingleInstance.h"
 #include "app/PellorApp.h"
 #include "fw/MessagePump.h"
@@ -61,16 +64,31 @@ CPellorApp g_theApp(g_platform, g_appSettings, g_singleInstance);
 
 namespace {
 
-// A crash must not leave a key held down system-wide: the keys go up before the process dies.
+// A crash must not leave a key held down system-wide: the keys go up before the process dies. Once
+// only: a release that crashes as well must not come back here.
+void ReleaseKeysAsLastResort() {
+    static LONG s_nReleased = 0;
+    if (InterlockedExchange(&s_nReleased, 1) == 0) {
+        g_theApp.m_dlgMain.ReleaseKeysAtExit();
+    }
+}
+
 LONG WINAPI ReleaseKeysOnCrash(EXCEPTION_POINTERS*) {
-    g_theApp.m_dlgMain.ReleaseKeysAtExit();
+    ReleaseKeysAsLastResort();
     return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// An exception that nothing caught (one outside every window message) ends the process here.
+[[noreturn]] void ReleaseKeysOnTerminate() {
+    ReleaseKeysAsLastResort();
+    std::abort();
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR pCmdLine, int) {
     SetUnhandledExceptionFilter(ReleaseKeysOnCrash);
+    std::set_terminate(ReleaseKeysOnTerminate);
     // pCmdLine is the command line without the program name.
     return g_theApp.WinMainBody(pCmdLine != nullptr ? pCmdLine : L"");
 }

@@ -1,5 +1,6 @@
 // CDialog: modeless creation, the framework's own modal loop and the life of the window.
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace {
 constexpr std::uint32_t IDD_MAIN = 600;
 constexpr int IDC_START = 1009;
 constexpr std::uintptr_t IDT_TICK = 1;
+constexpr std::uint32_t WM_FAILING = WM_USER;
 
 // A main window that counts its timer ticks and is destroyed by Escape, as the program's is.
 class CMainTestDlg : public CDialog {
@@ -30,12 +32,14 @@ public:
 
 private:
     void OnTimerMessage(WParam, LParam) { ++m_nTicks; }
+    void OnFailingMessage(WParam, LParam) { throw std::out_of_range("list position 7"); }
 
     static const MessageMapEntry s_messageEntries[];
 };
 
 const MessageMapEntry CMainTestDlg::s_messageEntries[] = {
     MessageEntry<&CMainTestDlg::OnTimerMessage>(WM_TIMER),
+    MessageEntry<&CMainTestDlg::OnFailingMessage>(WM_FAILING),
 };
 
 const MessageMap* CMainTestDlg::GetMessageMap() const {
@@ -268,4 +272,16 @@ TEST_F(DialogFixture, ReplacedMainWindowNoLongerEndsTheLoop) {
     EXPECT_TRUE(m_windows.QuitCodes().empty());
     other.DestroyWindow();
     EXPECT_EQ(m_windows.QuitCodes(), std::vector<int>{0});
+}
+
+TEST_F(DialogFixture, AHandlerThatThrowsIsReportedInOneBoxAndTheWindowGoesOn) {
+    const WindowHandle main = m_main.m_hWnd;
+    m_windows.DuringNextMessageBox([&] { m_windows.Deliver(main, WM_FAILING, 0, 0); });
+    m_windows.Deliver(main, WM_FAILING, 0, 0);
+    ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_windows.MessageBoxes()[0].text,
+              L"Tapwell by Tovrin met an unexpected error and has stopped what it was doing.\n\nWhat failed: "
+              L"list position 7 (window message 0x0400).");
+    m_windows.Deliver(main, WM_TIMER, IDT_TICK, 0);
+    EXPECT_EQ(m_main.m_nTicks, 1);
 }

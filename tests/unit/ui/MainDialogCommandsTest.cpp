@@ -22,6 +22,7 @@ struct ScreenshotCase {
     bool bClipboardAccepts;
     bool bConfirmed;
     int nOwnPictures; // pictures the program placed itself
+    bool bWindowTooLarge = false;
 };
 
 // clang-format off
@@ -32,6 +33,7 @@ const ScreenshotCase SCREENSHOT_CASES[] = {
     {"PictureOfAnotherWindowIsReplaced", Picture::None, Picture::OfAnotherSize, true, true, true, 1},
     {"CaptureFailedIsReported", Picture::None, Picture::None, false, true, false, 0},
     {"BusyClipboardIsReported", Picture::None, Picture::None, true, false, false, 1},
+    {"WindowTooLargeToCapture", Picture::None, Picture::None, true, true, false, 0, true},
 };
 // clang-format on
 
@@ -53,6 +55,9 @@ protected:
 TEST_P(Screenshot, ConfirmsOnlyAPictureOfTheWindowOnTheClipboard) {
     const ScreenshotCase& c = GetParam();
     Start();
+    if (c.bWindowTooLarge) {
+        m_windows.SetWindowRect(Main(), Rect{0, 0, 32000, 32000});
+    }
     if (c.before != Picture::None) {
         m_clipboard.Put(PictureOf(c.before));
     }
@@ -102,6 +107,7 @@ struct ShellCase {
 
 const std::string HELP = "ShellExecute(0x0, \"Open\", \"https://tapwell.example/\", 3)";
 const std::string PAGE = "https://tapwell.example/tapwell/\", 3)";
+const std::string TOOLS_TAPFORCE = "ShellExecute(0x0, \"Open\", \"C:\\Tools\\Tapforce.exe\", 5)";
 const std::wstring NOT_FOUND =
     L"Tapforce.exe was not found beside Tapwell.exe, in the folder\n\nC:\\Tools\\\n\n";
 
@@ -117,6 +123,12 @@ const ShellCase SHELL_CASES[] = {
      "ShellExecute(0x0, \"Open\", \"\\Tapforce.exe\", 5)", L"", 0, nullptr},
     {"CompanionMissingIsReported", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 2,
      "ShellExecute(0x0, \"Open\", \"C:\\Tools\\Tapforce.exe\", 5)", NOT_FOUND, 0, nullptr},
+    {"CompanionAccessDeniedIsSaid", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 5, TOOLS_TAPFORCE,
+     L"Tapforce.exe could not be started: access to it was denied. It is in the folder\n\nC:\\Tools\\\n\n", 0, nullptr},
+    {"CompanionNotAProgramIsSaid", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 11, TOOLS_TAPFORCE,
+     L"Tapforce.exe could not be started: it is not a program Windows can run.", 0, nullptr},
+    {"CompanionOtherFailureGivesTheNumber", WM_COMMAND, ID_CONTEXT_START_TAPFORCE, L"C:\\Tools\\Tapwell.exe", 31,
+     TOOLS_TAPFORCE, L"Tapforce.exe could not be started from the folder\n\nC:\\Tools\\\n\nWindows reported error 31.", 0, nullptr},
     {"FacebookButton", WM_COMMAND, IDC_SHARE_FACEBOOK, L"", 42, "ShellExecute(0x0, \"Open\", "
      "\"https://www.facebook.com/sharer.php?u=" + PAGE, L"", IDC_SHARE_FACEBOOK, "write Social/Facebooked = 1"},
     {"TwitterMenuWhateverTheShellSays", WM_COMMAND, ID_CONTEXT_SHARE_TWITTER, L"", 2, "ShellExecute(0x0, \"Open\", "

@@ -381,6 +381,22 @@ TEST_F(MainDialogRun, StopKillsTheTimersRestoresTheButtonsReleasesHeldKeysAndKee
     EXPECT_EQ(Status(), L"Keyed 1 Times");
 }
 
+TEST_F(MainDialogRun, AFailedHandlerStopsTheRunAndReleasesHeldKeysBeforeTheUserIsTold) {
+    StoreInt(L"HoldKey", 1);
+    Start();
+    StartWith(KEY_TAB, MODIFIER_CTRL);
+    ASSERT_TRUE(Tick());
+    bool bKeysUpWhenTold = false;
+    m_windows.DuringNextMessageBox([&] { bKeysUpWhenTold = m_input.KeysDown().empty(); });
+
+    m_dialog.OnMessageException(WM_TIMER, "vector::_M_default_append");
+
+    EXPECT_TRUE(bKeysUpWhenTold);
+    EXPECT_EQ(RunButtons(), IdleButtons());
+    EXPECT_EQ(m_timers.ActiveCount(), 0);
+    ASSERT_EQ(m_windows.MessageBoxes().size(), 1u);
+}
+
 TEST_F(MainDialogRun, StartingAgainKeepsTheLastStatusUntilTheFirstPress) {
     Start();
     StartWith(KEY_ENTER);
