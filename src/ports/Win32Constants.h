@@ -187,6 +187,11 @@ constexpr std::uint32_t REG_EXPAND_SZ = 2;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
 constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
+constexpr std::uint32_t ERROR_NO_MORE_ITEMS = 259;
+
+// Processes
+constexpr std::uint32_t STILL_ACTIVE = 259;
+constexpr std::uint32_t PROCESS_QUERY_LIMITED_INFORMATION = 0x1000;
 
 // Notification area
 constexpr std::uint32_t NIM_ADD = 0;

@@ -217,6 +217,10 @@ void CPellorDlg::ReleaseKeysAtExit() {
     m_keyInjector.ReleaseHeldKeys();
 }
 
+void CPellorDlg::ReleaseKeysOfEndedInstances() {
+    m_keyInjector.ReleaseKeyUps(m_keyJournal.TakeKeyUpsOfEndedProcesses());
+}
+
 void CPellorDlg::EndRunWithWindow() {
     if (!m_bRunning) {
         return;
