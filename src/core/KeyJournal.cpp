@@ -6,6 +6,8 @@
 namespace {
 
 constexpr std::uint32_t JOURNAL_ACCESS = KEY_READ | KEY_WRITE;
+// Shared by every session of the machine, as the registry key is by every session of the user.
+constexpr wchar_t LIFE_MUTEX_PREFIX[] = L"Global\\Tapwell key journal ";
 // More entries than this are not looked at in one start: the rest waits for the next one.
 constexpr std::size_t MAX_ENTRIES = 64;
 // One key-up: way, code, scan and modifier as 16 bits, then window and lParam as 32 bits, little-endian.
@@ -64,8 +66,8 @@ bool Decode(const std::vector<std::uint8_t>& data, std::vector<KeyUp>& keyUps) {
     return true;
 }
 
-bool ParseDecimal(const std::wstring& text, std::uint64_t max, std::uint64_t& value) {
-    value = 0;
+bool IsDecimal(const std::wstring& text, std::uint64_t max) {
+    std::uint64_t value = 0;
     for (wchar_t ch : text) {
         const std::uint64_t digit = static_cast<std::uint64_t>(ch - L'0');
         if (ch < L'0' || ch > L'9' || value > (max - digit) / 10) {
@@ -77,20 +79,21 @@ bool ParseDecimal(const std::wstring& text, std::uint64_t max, std::uint64_t& va
 }
 
 // "<process id> <creation time>", both decimal.
-bool ParseEntryName(const std::wstring& name, std::uint32_t& processId, std::uint64_t& creationTime) {
+bool IsEntryName(const std::wstring& name) {
     const std::size_t space = name.find(L' ');
-    std::uint64_t id = 0;
-    if (space == std::wstring::npos || !ParseDecimal(name.substr(0, space), UINT32_MAX, id) ||
-        !ParseDecimal(name.substr(space + 1), UINT64_MAX, creationTime)) {
-        return false;
-    }
-    processId = static_cast<std::uint32_t>(id);
-    return true;
+    return space != std::wstring::npos && IsDecimal(name.substr(0, space), UINT32_MAX) &&
+           IsDecimal(name.substr(space + 1), UINT64_MAX);
 }
 
 } // namespace
 
 CKeyJournal::CKeyJournal(IRegistry& registry, IProcess& process) : m_registry(registry), m_process(process) {}
+
+CKeyJournal::~CKeyJournal() {
+    if (m_hOwnMutex != 0) {
+        m_process.CloseHandle(m_hOwnMutex);
+    }
+}
 
 void CKeyJournal::Record(const std::vector<KeyUp>& keyUps) {
     CRegKey journal(m_registry);
@@ -100,6 +103,11 @@ void CKeyJournal::Record(const std::vector<KeyUp>& keyUps) {
     if (keyUps.empty()) {
         journal.DeleteValue(OwnEntryName());
     } else {
+        // The mutex first: an entry without it would be taken for one of an ended Tapwell.
+        if (m_hOwnMutex == 0) {
+            std::uint32_t nError = 0;
+            m_hOwnMutex = m_process.CreateMutex(false, LIFE_MUTEX_PREFIX + OwnEntryName(), &nError);
+        }
         journal.SetBinary(OwnEntryName(), Encode(keyUps));
     }
 }
@@ -111,10 +119,8 @@ std::vector<KeyUp> CKeyJournal::TakeKeyUpsOfEndedProcesses() {
         return keyUps;
     }
     for (const std::wstring& name : journal.ValueNames(MAX_ENTRIES)) {
-        std::uint32_t processId = 0;
-        std::uint64_t creationTime = 0;
-        const bool bNamed = ParseEntryName(name, processId, creationTime);
-        if (bNamed && IsRunning(processId, creationTime)) {
+        const bool bNamed = IsEntryName(name);
+        if (bNamed && IsRunning(name)) {
             continue;
         }
         std::vector<std::uint8_t> data;
@@ -137,25 +143,20 @@ bool CKeyJournal::OpenJournal(CRegKey& journal) {
 const std::wstring& CKeyJournal::OwnEntryName() {
     if (m_strOwnEntry.empty()) {
         std::uint64_t creationTime = 0;
-        m_process.GetProcessCreationTime(m_process.GetCurrentProcess(), &creationTime);
-        m_strOwnEntry = std::to_wstring(m_process.GetCurrentProcessId()) + L" " + std::to_wstring(creationTime);
+        m_process.GetCreationTime(&creationTime);
+        m_strOwnEntry =
+            std::to_wstring(m_process.GetCurrentProcessId()) + L" " + std::to_wstring(creationTime);
     }
     return m_strOwnEntry;
 }
 
-bool CKeyJournal::IsRunning(std::uint32_t processId, std::uint64_t creationTime) {
+bool CKeyJournal::IsRunning(const std::wstring& entryName) {
+    // Opening the mutex creates it when it is gone, for a moment. What cannot be told counts as
+    // running: those keys are their Tapwell's own to let go.
     std::uint32_t nError = 0;
-    const ProcessHandle process = m_process.OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, processId, &nError);
-    if (process == 0) {
-        // A process that is gone cannot be opened at all; one we may not look at still runs.
-        return nError == ERROR_ACCESS_DENIED;
+    const MutexHandle hMutex = m_process.CreateMutex(false, LIFE_MUTEX_PREFIX + entryName, &nError);
+    if (hMutex != 0) {
+        m_process.CloseHandle(hMutex);
     }
-    // What cannot be told counts as running: its keys are its own to let go.
-    std::uint64_t created = 0;
-    std::uint32_t exitCode = STILL_ACTIVE;
-    const bool bRunning = !m_process.GetProcessCreationTime(process, &created) ||
-                          (created == creationTime &&
-                           (!m_process.GetExitCodeProcess(process, &exitCode) || exitCode == STILL_ACTIVE));
-    m_process.CloseHandle(process);
-    return bRunning;
+    return hMutex == 0 || nError == ERROR_ALREADY_EXISTS;
 }

@@ -41,8 +41,9 @@ void CMouseClickManager::RetryRefusedKeyUps() {
 }
 
 void CMouseClickManager::Journal(const std::vector<KeyUp>& keyUps) {
-    if (m_pJournal == nullptr ||
-        std::all_of(keyUps.begin(), keyUps.end(), [this](const KeyUp& keyUp) { return Contains(m_journalled, keyUp); })) {
+    if (m_pJournal == nullptr || std::all_of(keyUps.begin(), keyUps.end(), [this](const KeyUp& keyUp) {
+            return Contains(m_journalled, keyUp);
+        })) {
         return;
     }
     if (m_journalled.size() >= JOURNAL_SLACK) {

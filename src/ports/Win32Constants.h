@@ -189,10 +189,6 @@ constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
 constexpr std::uint32_t ERROR_NO_MORE_ITEMS = 259;
 
-// Processes
-constexpr std::uint32_t STILL_ACTIVE = 259;
-constexpr std::uint32_t PROCESS_QUERY_LIMITED_INFORMATION = 0x1000;
-
 // Notification area
 constexpr std::uint32_t NIM_ADD = 0;
 constexpr std::uint32_t NIM_MODIFY = 1;

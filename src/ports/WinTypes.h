@@ -8,7 +8,6 @@ using IconHandle = std::uint32_t;   // HICON / HCURSOR
 using LayoutHandle = std::uint32_t; // HKL
 using RegKeyHandle = std::uint32_t; // HKEY
 using MutexHandle = std::uint32_t;  // HANDLE of a named mutex
-using ProcessHandle = std::uint32_t; // HANDLE of a process
 using WParam = std::uintptr_t;      // WPARAM
 using LParam = std::intptr_t;       // LPARAM
 using LResult = std::intptr_t;      // LRESULT / INT_PTR

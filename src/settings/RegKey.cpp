@@ -137,8 +137,8 @@ bool CRegKey::QueryBinary(const std::wstring& name, std::size_t maxSize, std::ve
     std::vector<std::uint8_t> buffer(cbData);
     std::uint32_t cbRead = cbData;
     // A value that changed between the size query and the read is not taken.
-    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, buffer.data(), &cbRead)) || nType != REG_BINARY ||
-        cbRead != cbData) {
+    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, buffer.data(), &cbRead)) ||
+        nType != REG_BINARY || cbRead != cbData) {
         return false;
     }
     data.swap(buffer);

@@ -6,7 +6,6 @@
 // fake's calls.
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,7 +24,9 @@ public:
     MutexHandle CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) override {
         m_pLog->Add("CreateMutex(" + BoolText(initialOwner) + ", \"" + Narrow(name) + "\")");
         if (lastError != nullptr) {
-            *lastError = m_nNextError;
+            const bool bExists = std::find(m_existingMutexes.begin(), m_existingMutexes.end(), name) !=
+                                 m_existingMutexes.end();
+            *lastError = bExists && m_hNextMutex != 0 ? ERROR_ALREADY_EXISTS : m_nNextError;
         }
         if (m_hNextMutex != 0) {
             m_openHandles.push_back(m_hNextMutex);
@@ -52,23 +53,8 @@ public:
         }
     }
     std::uint32_t GetCurrentProcessId() override { return 1000; } // FakeWindows::OWN_PROCESS_ID
-    ProcessHandle GetCurrentProcess() override { return CURRENT_PROCESS; }
-    // A process handle is the process id plus PROCESS_HANDLE_BASE.
-    ProcessHandle OpenProcess(std::uint32_t, std::uint32_t processId, std::uint32_t* lastError) override {
-        const auto found = m_processes.find(processId);
-        const bool bOpens = found != m_processes.end() && !found->second.denied;
-        *lastError = bOpens ? 0 : found != m_processes.end() ? ERROR_ACCESS_DENIED : ERROR_INVALID_PARAMETER;
-        if (bOpens) {
-            m_openHandles.push_back(PROCESS_HANDLE_BASE + processId);
-        }
-        return bOpens ? PROCESS_HANDLE_BASE + processId : 0;
-    }
-    bool GetProcessCreationTime(ProcessHandle process, std::uint64_t* creationTime) override {
-        *creationTime = m_processes[process == CURRENT_PROCESS ? 1000 : process - PROCESS_HANDLE_BASE].created;
-        return true;
-    }
-    bool GetExitCodeProcess(ProcessHandle process, std::uint32_t* exitCode) override {
-        *exitCode = m_processes[process - PROCESS_HANDLE_BASE].exitCode;
+    bool GetCreationTime(std::uint64_t* creationTime) override {
+        *creationTime = 5000;
         return true;
     }
     bool InitCommonControls(std::uint32_t classes) override {
@@ -89,14 +75,8 @@ public:
     void SetMutexExists() { SetMutexResult(MUTEX, ERROR_ALREADY_EXISTS); }
     void SetTopLevelWindows(std::vector<WindowHandle> windows) { m_topLevelWindows = std::move(windows); }
     void SetOleResult(bool succeeds) { m_bOleSucceeds = succeeds; }
-    // Another process, as OpenProcess finds it; this one (1000) was created at OWN_CREATION_TIME.
-    struct ProcessState {
-        std::uint64_t created = 0;
-        std::uint32_t exitCode = STILL_ACTIVE;
-        bool denied = false; // OpenProcess refuses it
-    };
-    static constexpr std::uint64_t OWN_CREATION_TIME = 5000;
-    void SetProcess(std::uint32_t processId, ProcessState state) { m_processes[processId] = state; }
+    // A mutex of this name exists already: CreateMutex answers ERROR_ALREADY_EXISTS for it.
+    void AddMutex(const std::wstring& name) { m_existingMutexes.push_back(name); }
 
     // Handles returned by CreateMutex and not closed yet.
     const std::vector<MutexHandle>& OpenHandles() const { return m_openHandles; }
@@ -113,7 +93,5 @@ private:
     std::vector<WindowHandle> m_topLevelWindows;
     std::vector<WindowHandle> m_visited;
     std::vector<MutexHandle> m_openHandles;
-    static constexpr ProcessHandle CURRENT_PROCESS = 0xFFFF'FFFF;
-    static constexpr ProcessHandle PROCESS_HANDLE_BASE = 0x0001'0000;
-    std::map<std::uint32_t, ProcessState> m_processes{{1000, {OWN_CREATION_TIME, STILL_ACTIVE, false}}};
+    std::vector<std::wstring> m_existingMutexes;
 };

@@ -25,37 +25,13 @@ std::uint32_t CWin32Process::GetCurrentProcessId() {
     return ::GetCurrentProcessId();
 }
 
-ProcessHandle CWin32Process::GetCurrentProcess() {
-    return FromHandle(::GetCurrentProcess());
-}
-
-ProcessHandle CWin32Process::OpenProcess(std::uint32_t access, std::uint32_t processId, std::uint32_t* lastError) {
-    const HANDLE hProcess = ::OpenProcess(access, FALSE, processId);
-    const DWORD nError = ::GetLastError();
-    if (lastError != nullptr) {
-        *lastError = nError;
-    }
-    return FromHandle(hProcess);
-}
-
-bool CWin32Process::GetProcessCreationTime(ProcessHandle process, std::uint64_t* creationTime) {
+bool CWin32Process::GetCreationTime(std::uint64_t* creationTime) {
     FILETIME created{}, exited{}, kernel{}, user{};
-    if (!::GetProcessTimes(ToHandle<HANDLE>(process), &created, &exited, &kernel, &user)) {
+    if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user)) {
         return false;
     }
     if (creationTime != nullptr) {
         *creationTime = static_cast<std::uint64_t>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
-    }
-    return true;
-}
-
-bool CWin32Process::GetExitCodeProcess(ProcessHandle process, std::uint32_t* exitCode) {
-    DWORD nCode = 0;
-    if (!::GetExitCodeProcess(ToHandle<HANDLE>(process), &nCode)) {
-        return false;
-    }
-    if (exitCode != nullptr) {
-        *exitCode = nCode;
     }
     return true;
 }

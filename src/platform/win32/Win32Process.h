@@ -8,10 +8,7 @@ public:
     bool CloseHandle(MutexHandle handle) override;
     void EnumWindows(const std::function<bool(WindowHandle)>& visit) override;
     std::uint32_t GetCurrentProcessId() override;
-    ProcessHandle GetCurrentProcess() override;
-    ProcessHandle OpenProcess(std::uint32_t access, std::uint32_t processId, std::uint32_t* lastError) override;
-    bool GetProcessCreationTime(ProcessHandle process, std::uint64_t* creationTime) override;
-    bool GetExitCodeProcess(ProcessHandle process, std::uint32_t* exitCode) override;
+    bool GetCreationTime(std::uint64_t* creationTime) override;
     bool InitCommonControls(std::uint32_t classes) override;
     bool InitializeOle() override;
 };

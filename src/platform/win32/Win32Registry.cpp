@@ -7,11 +7,11 @@ namespace {
 // RegEnumValueW's limit on a value name, in characters with its terminating null.
 constexpr DWORD VALUE_NAME_LIMIT = 16384;
 
-LONG CreateKeyWithOptions(RegKeyHandle parent, const std::wstring& subKey, DWORD options, std::uint32_t access,
-                          RegKeyHandle* result) {
+LONG CreateKeyWithOptions(RegKeyHandle parent, const std::wstring& subKey, DWORD options,
+                          std::uint32_t access, RegKeyHandle* result) {
     HKEY hKey = nullptr;
-    const LONG nResult =
-        RegCreateKeyExW(ToHandle<HKEY>(parent), subKey.c_str(), 0, nullptr, options, access, nullptr, &hKey, nullptr);
+    const LONG nResult = RegCreateKeyExW(ToHandle<HKEY>(parent), subKey.c_str(), 0, nullptr, options, access,
+                                         nullptr, &hKey, nullptr);
     if (nResult == ERROR_SUCCESS && result) {
         *result = FromHandle(hKey);
     }

@@ -101,7 +101,9 @@ public:
     long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override {
         return m_store.EnumValueName(key, index, name);
     }
-    long DeleteValue(RegKeyHandle key, const std::wstring& name) override { return m_store.DeleteValue(key, name); }
+    long DeleteValue(RegKeyHandle key, const std::wstring& name) override {
+        return m_store.DeleteValue(key, name);
+    }
 
     CCallLog& Log() { return m_log; }
     const CCallLog& Log() const { return m_log; }

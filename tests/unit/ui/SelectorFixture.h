@@ -69,7 +69,9 @@ public:
     long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override {
         return m_store.EnumValueName(key, index, name);
     }
-    long DeleteValue(RegKeyHandle key, const std::wstring& name) override { return m_store.DeleteValue(key, name); }
+    long DeleteValue(RegKeyHandle key, const std::wstring& name) override {
+        return m_store.DeleteValue(key, name);
+    }
 
     std::vector<std::wstring> m_written;
 
