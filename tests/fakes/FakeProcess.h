@@ -24,9 +24,7 @@ public:
     MutexHandle CreateMutex(bool initialOwner, const std::wstring& name, std::uint32_t* lastError) override {
         m_pLog->Add("CreateMutex(" + BoolText(initialOwner) + ", \"" + Narrow(name) + "\")");
         if (lastError != nullptr) {
-            const bool bExists = std::find(m_existingMutexes.begin(), m_existingMutexes.end(), name) !=
-                                 m_existingMutexes.end();
-            *lastError = bExists && m_hNextMutex != 0 ? ERROR_ALREADY_EXISTS : m_nNextError;
+            *lastError = m_nNextError;
         }
         if (m_hNextMutex != 0) {
             m_openHandles.push_back(m_hNextMutex);
@@ -75,8 +73,6 @@ public:
     void SetMutexExists() { SetMutexResult(MUTEX, ERROR_ALREADY_EXISTS); }
     void SetTopLevelWindows(std::vector<WindowHandle> windows) { m_topLevelWindows = std::move(windows); }
     void SetOleResult(bool succeeds) { m_bOleSucceeds = succeeds; }
-    // A mutex of this name exists already: CreateMutex answers ERROR_ALREADY_EXISTS for it.
-    void AddMutex(const std::wstring& name) { m_existingMutexes.push_back(name); }
 
     // Handles returned by CreateMutex and not closed yet.
     const std::vector<MutexHandle>& OpenHandles() const { return m_openHandles; }
@@ -93,5 +89,4 @@ private:
     std::vector<WindowHandle> m_topLevelWindows;
     std::vector<WindowHandle> m_visited;
     std::vector<MutexHandle> m_openHandles;
-    std::vector<std::wstring> m_existingMutexes;
 };

@@ -266,38 +266,3 @@ private:
     bool m_bChanged = false;
     std::vector<CreateCall> m_createCalls;
 };
-
-// Hands every call on to a store: the base of the wrappers that watch some of them.
-class ForwardingRegistry : public IRegistry {
-public:
-    explicit ForwardingRegistry(IRegistry& store) : m_store(store) {}
-
-    long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
-                   RegKeyHandle* result) override {
-        return m_store.CreateKey(parent, subKey, access, result);
-    }
-    long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
-                    std::uint32_t* size) override {
-        return m_store.QueryValue(key, name, type, data, size);
-    }
-    long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
-                  std::uint32_t size) override {
-        return m_store.SetValue(key, name, type, data, size);
-    }
-    long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
-    long CreateVolatileKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
-                           RegKeyHandle* result) override {
-        return m_store.CreateVolatileKey(parent, subKey, access, result);
-    }
-    long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override {
-        return m_store.EnumValueName(key, index, name);
-    }
-    long DeleteValue(RegKeyHandle key, const std::wstring& name) override {
-        return m_store.DeleteValue(key, name);
-    }
-    bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
-    bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
-
-private:
-    IRegistry& m_store;
-};

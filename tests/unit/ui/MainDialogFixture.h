@@ -53,9 +53,9 @@ inline const std::wstring APP_TITLE = L"Tapwell by Tovrin";
 
 // Registry calls as lines: "read Settings 0/HoldKey", "write Settings 0/HoldKey = 1",
 // "write SeekedWindows/Settings 0 = 4096"; the key is named by its last path component.
-class LoggingRegistry : public ForwardingRegistry {
+class LoggingRegistry : public IRegistry {
 public:
-    explicit LoggingRegistry(FakeRegistry& store) : ForwardingRegistry(store), m_store(store) {}
+    explicit LoggingRegistry(FakeRegistry& store) : m_store(store) {}
 
     long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
                    RegKeyHandle* result) override {
@@ -90,6 +90,19 @@ public:
         }
         m_log.Add("write " + m_keyNames[key] + "/" + Narrow(name) + " = " + value);
         return m_store.SetValue(key, name, type, data, size);
+    }
+    long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
+    bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
+    bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
+    long CreateVolatileKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                           RegKeyHandle* result) override {
+        return m_store.CreateVolatileKey(parent, subKey, access, result);
+    }
+    long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override {
+        return m_store.EnumValueName(key, index, name);
+    }
+    long DeleteValue(RegKeyHandle key, const std::wstring& name) override {
+        return m_store.DeleteValue(key, name);
     }
 
     CCallLog& Log() { return m_log; }

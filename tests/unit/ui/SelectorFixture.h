@@ -43,16 +43,36 @@ constexpr Point ON_SIGHT{170, 75}; // client coordinates
 constexpr WParam DRAG_BUTTON = MK_LBUTTON;
 
 // Writes go through to the fake registry; their value names are recorded in order.
-class WriteRecordingRegistry : public ForwardingRegistry {
+class WriteRecordingRegistry : public IRegistry {
 public:
-    explicit WriteRecordingRegistry(FakeRegistry& store) : ForwardingRegistry(store) {}
+    explicit WriteRecordingRegistry(FakeRegistry& store) : m_store(store) {}
+    long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                   RegKeyHandle* result) override {
+        return m_store.CreateKey(parent, subKey, access, result);
+    }
+    long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* size) override {
+        return m_store.QueryValue(key, name, type, data, size);
+    }
     long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override {
         m_written.push_back(name);
-        return ForwardingRegistry::SetValue(key, name, type, data, size);
+        return m_store.SetValue(key, name, type, data, size);
     }
+    long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
+    bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
+    bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
+    // The selector keeps no journal of keys.
+    long CreateVolatileKey(RegKeyHandle, const std::wstring&, std::uint32_t, RegKeyHandle*) override {
+        return ERROR_ACCESS_DENIED;
+    }
+    long EnumValueName(RegKeyHandle, std::uint32_t, std::wstring*) override { return ERROR_ACCESS_DENIED; }
+    long DeleteValue(RegKeyHandle, const std::wstring&) override { return ERROR_ACCESS_DENIED; }
 
     std::vector<std::wstring> m_written;
+
+private:
+    FakeRegistry& m_store;
 };
 
 // What a user sees in the dialog at one moment.
