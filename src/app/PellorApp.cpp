@@ -26,6 +26,8 @@ CPellorApp::~CPellorApp() = default;
 bool CPellorApp::InitInstance() {
     m_process.InitCommonControls(ICC_WIN95_CLASSES);
     m_process.InitializeOle();
+    // Before the single-instance rule, so that any start lets go of what a Tapwell that died held.
+    m_dlgMain.ReleaseKeysOfEndedInstances();
 
     const CommandLineSwitches switches = ParseCommandLineSwitches(m_strCmdLine);
     if (EndsWithSwitches(switches)) {

@@ -133,14 +133,17 @@ void CMouseClickManager::PressKeyInActiveWindow(std::uint16_t modifierVk, std::u
                 m_held.push_back(KeyUp{KeyUp::Way::Input, modifierVk, 0, 0, 0, 0});
             }
             m_held.push_back(KeyUp{KeyUp::Way::Input, keyVk, 0, 0, 0, 0});
+            Journal(m_held);
         }
         return;
     }
     // Down and up in one call, so nothing else can slip in between them.
     const InputRecord stroke[] = {KeyRecord(keyVk, 0, 0), KeyRecord(keyVk, 0, KEYEVENTF_KEYUP)};
-    m_input.SendInput(2, stroke, INPUT_RECORD_SIZE);
+    if (m_input.SendInput(2, stroke, INPUT_RECORD_SIZE) == 1) {
+        KeepRefused(KeyUp{KeyUp::Way::Input, keyVk, 0, 0, 0, 0});
+    }
     if (modifierVk != 0) {
-        SendKeyRecord(modifierVk, 0, KEYEVENTF_KEYUP);
+        Release(KeyUp{KeyUp::Way::Input, modifierVk, 0, 0, 0, 0});
     }
 }
 
@@ -167,6 +170,7 @@ void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std:
     if (hold && m_held.empty()) {
         // The release posts the key's key-up, then the modifier's, into the window the key went to.
         m_held.push_back(KeyUp{KeyUp::Way::Posted, keyVk, 0, window, 0, modifierVk});
+        Journal(m_held);
     }
 }
 
@@ -188,13 +192,13 @@ void CMouseClickManager::PostModifiedKey(WindowHandle window, std::uint16_t modi
     if (!hold) {
         params.previousState = 1;
         params.transitionState = 1;
-        m_input.PostMessage(window, alt ? WM_SYSKEYUP : WM_KEYUP, keyVk, MakeLParam(params));
+        PostKeyUp(window, keyVk, MakeLParam(params), alt);
     }
     // Only the key stays down in a held press: the modifier is let go at once.
     if (modifierVk != 0) {
         WaitForTargetToHandlePosts(window);
         SetModifierInSharedKeyState(modifierVk, false);
-        m_input.PostMessage(window, WM_KEYUP, modifierVk, 0);
+        PostKeyUp(window, modifierVk, 0);
     }
 }
 
@@ -228,6 +232,7 @@ bool CMouseClickManager::HasUnfinishedPress() const {
 }
 
 void CMouseClickManager::FinishPress() {
+    RetryRefusedKeyUps();
     // Taken out first: a release may run a nested call that asks again.
     std::vector<KeyUp> keyUps;
     keyUps.swap(m_unfinished);
@@ -239,6 +244,7 @@ void CMouseClickManager::FinishPress() {
 void CMouseClickManager::ReleaseHeldKeys() {
     FinishPress();
     ReleaseHeldPress();
+    TrimJournal();
 }
 
 void CMouseClickManager::KeepHeldKeysOnlyFor(const HeldPress& press, bool hold) {
@@ -262,16 +268,21 @@ void CMouseClickManager::KeyUpAfterPause(const KeyUp& keyUp) {
         Release(keyUp);
     } else {
         m_unfinished.push_back(keyUp);
+        Journal(m_unfinished);
     }
 }
 
 void CMouseClickManager::Release(const KeyUp& keyUp) {
     switch (keyUp.way) {
     case KeyUp::Way::Input:
-        SendKeyRecord(keyUp.code, keyUp.scan, KEYEVENTF_KEYUP);
+        if (!SendKeyRecord(keyUp.code, keyUp.scan, KEYEVENTF_KEYUP)) {
+            KeepRefused(keyUp);
+        }
         break;
     case KeyUp::Way::Unicode:
-        SendKeyRecord(0, keyUp.code, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+        if (!SendKeyRecord(0, keyUp.code, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)) {
+            KeepRefused(keyUp);
+        }
         break;
     case KeyUp::Way::KeybdEvent:
         m_input.KeybdEvent(static_cast<std::uint8_t>(keyUp.code), 0, KEYEVENTF_KEYUP, 0);
@@ -282,9 +293,9 @@ void CMouseClickManager::Release(const KeyUp& keyUp) {
             break;
         }
         const std::uint32_t targetThread = AttachInputTo(window);
-        m_input.PostMessage(window, WM_KEYUP, keyUp.code, keyUp.lParam);
+        PostKeyUp(window, keyUp.code, keyUp.lParam);
         if (keyUp.modifierVk != 0) {
-            m_input.PostMessage(window, WM_KEYUP, keyUp.modifierVk, 0);
+            PostKeyUp(window, keyUp.modifierVk, 0);
         }
         DetachInputFrom(targetThread);
         break;
@@ -317,9 +328,17 @@ void CMouseClickManager::SendUnicodeChar(wchar_t ch) {
     KeyUpAfterPause(KeyUp{KeyUp::Way::Unicode, unit, 0, 0, 0, 0});
 }
 
-void CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags) {
+bool CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags) {
     const InputRecord record = KeyRecord(vk, scan, flags);
-    m_input.SendInput(1, &record, INPUT_RECORD_SIZE);
+    return m_input.SendInput(1, &record, INPUT_RECORD_SIZE) == 1;
+}
+
+void CMouseClickManager::PostKeyUp(WindowHandle window, std::uint16_t vk, LParam lParam,
+                                   bool altCombination) {
+    // A refused one is tried again as a plain key-up: by then no Alt is down with it.
+    if (!m_input.PostMessage(window, altCombination ? WM_SYSKEYUP : WM_KEYUP, vk, lParam)) {
+        KeepRefused(KeyUp{KeyUp::Way::Posted, vk, 0, window, lParam, 0});
+    }
 }
 
 void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
@@ -335,10 +354,11 @@ void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
     }
     const LParam keyUpLParam = KeyMessageLParam(WM_KEYUP, vk);
     if (GetKeyDelay() == 0) {
-        m_input.PostMessage(window, WM_KEYUP, vk, keyUpLParam);
+        PostKeyUp(window, vk, keyUpLParam);
     } else {
         // Posted on its own when the pause is over, with input attached again for it.
         m_unfinished.push_back(KeyUp{KeyUp::Way::Posted, vk, 0, window, keyUpLParam, 0});
+        Journal(m_unfinished);
     }
 }
 

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/ISelectedWindowSource.h"
+#include "core/KeyJournal.h"
+#include "core/KeyUp.h"
 #include "ports/IKeyboardInput.h"
 #include "ports/IWindowQueries.h"
 #include "ports/WinTypes.h"
@@ -38,18 +40,12 @@ public:
     // Lets go of everything still down: the rest of an unfinished press, then what held presses left down.
     void ReleaseHeldKeys();
 
+    // From now on every key that may stay down is written to the journal as it goes down.
+    void KeepJournalIn(CKeyJournal& journal);
+    // Lets go of keys another Tapwell left down, each the way it went down.
+    void ReleaseKeyUps(const std::vector<KeyUp>& keyUps);
+
 private:
-    // A key that is down because of us, and how to let it go: the way it went down.
-    struct KeyUp {
-        enum class Way { Input, Unicode, KeybdEvent, Posted };
-        Way way = Way::Input;
-        std::uint16_t code = 0; // the virtual-key code, or the UTF-16 unit of a Unicode record
-        std::uint16_t scan = 0;
-        // Posted: the window, the key-up's lParam, and a modifier whose key-up follows the key's.
-        WindowHandle window = 0;
-        LParam lParam = 0;
-        std::uint16_t modifierVk = 0;
-    };
     // What makes a held press the same as the one before it, so that its keys may stay down.
     struct HeldPress {
         bool activeWindow = true;
@@ -70,7 +66,8 @@ private:
     void WaitForTargetToHandlePosts(WindowHandle window);
     void SendKeyStroke(std::uint16_t vk);
     void SendUnicodeChar(wchar_t ch);
-    void SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags);
+    // False when the system refused the record.
+    bool SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags);
     void PostKeyStroke(WindowHandle window, std::uint16_t vk);
     LParam KeyMessageLParam(std::uint32_t message, std::uint16_t vk);
     WindowHandle FindFirstEditChild(WindowHandle window);
@@ -81,6 +78,8 @@ private:
     // The key-up now when there is no pause, else when the caller finishes the press.
     void KeyUpAfterPause(const KeyUp& keyUp);
     void Release(const KeyUp& keyUp);
+    // A key of an Alt combination goes up as a system key, as from a keyboard.
+    void PostKeyUp(WindowHandle window, std::uint16_t vk, LParam lParam, bool altCombination = false);
     WindowHandle FindReleaseWindow(WindowHandle window);
     std::uint32_t AttachInputTo(WindowHandle window);
     void DetachInputFrom(std::uint32_t targetThread);
@@ -103,4 +102,18 @@ private:
     std::vector<KeyUp> m_held;
     // The press that holds m_held down: its key, modifier, mode and window.
     HeldPress m_heldPress;
+
+    // Key-ups the system refused (input blocked, a full message queue): tried again when the next
+    // press begins or ends and at the stop, until they go or their window is gone.
+    void KeepRefused(const KeyUp& keyUp);
+    void RetryRefusedKeyUps();
+    std::vector<KeyUp> m_refused;
+
+    // The journal holds every key-up that may be due: written when one is new to it, and brought back
+    // to what is really due only when everything is let go, so that a run of like presses writes once.
+    void Journal(const std::vector<KeyUp>& keyUps);
+    void TrimJournal();
+    std::vector<KeyUp> DueKeyUps() const;
+    CKeyJournal* m_pJournal = nullptr;
+    std::vector<KeyUp> m_journalled;
 };

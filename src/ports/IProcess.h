@@ -17,6 +17,9 @@ public:
     // EnumWindows: every top-level window, until visit returns false.
     virtual void EnumWindows(const std::function<bool(WindowHandle)>& visit) = 0;
     virtual std::uint32_t GetCurrentProcessId() = 0;
+    // GetProcessTimes of this process: its creation time, in 100 ns units since 1601. (Asked of
+    // another process, Wine answers with the caller's own times.)
+    virtual bool GetCreationTime(std::uint64_t* creationTime) = 0;
     // InitCommonControlsEx with a structure of size 8 and the given class set.
     virtual bool InitCommonControls(std::uint32_t classes) = 0;
     virtual bool InitializeOle() = 0;

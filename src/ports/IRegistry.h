@@ -1,5 +1,6 @@
 #pragma once
-// The registry, as RegCreateKeyExW / RegQueryValueExW / RegSetValueExW / RegCloseKey see it.
+// The registry, as RegCreateKeyExW / RegQueryValueExW / RegSetValueExW / RegEnumValueW /
+// RegDeleteValueW / RegCloseKey see it.
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,12 @@ public:
     virtual long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t size) = 0;
     virtual long CloseKey(RegKeyHandle key) = 0;
+    // CreateKey with REG_OPTION_VOLATILE: the key and its values live until the logon session ends.
+    virtual long CreateVolatileKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                                   RegKeyHandle* result) = 0;
+    // The name of the value at index; ERROR_NO_MORE_ITEMS past the last one.
+    virtual long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) = 0;
+    virtual long DeleteValue(RegKeyHandle key, const std::wstring& name) = 0;
 
     // Asks to be told of the next change below key, values of its subkeys included
     // (RegNotifyChangeKeyValue, asynchronous). False when the system cannot tell.

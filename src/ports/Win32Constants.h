@@ -187,6 +187,7 @@ constexpr std::uint32_t REG_EXPAND_SZ = 2;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
 constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
+constexpr std::uint32_t ERROR_NO_MORE_ITEMS = 259;
 
 // Results of ShellExecuteW that say why it failed
 constexpr std::uint32_t SE_ERR_FNF = 2;

@@ -34,6 +34,17 @@ bool CRegKey::Create(RegKeyHandle parent, const std::wstring& path, std::uint32_
     return true;
 }
 
+bool CRegKey::CreateVolatile(const CRegKey& parent, const std::wstring& name, std::uint32_t access) {
+    Close();
+    RegKeyHandle hKey = 0;
+    if (!parent.m_bOpen || !Succeeded(m_registry.CreateVolatileKey(parent.m_hKey, name, access, &hKey))) {
+        return false;
+    }
+    m_hKey = hKey;
+    m_bOpen = true;
+    return true;
+}
+
 bool CRegKey::IsOpen() const {
     return m_bOpen;
 }
@@ -111,4 +122,44 @@ bool CRegKey::SetDword(const std::wstring& name, std::uint32_t value) {
         static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
     return Succeeded(m_registry.SetValue(m_hKey, name, REG_DWORD, data, DWORD_SIZE));
+}
+
+bool CRegKey::QueryBinary(const std::wstring& name, std::size_t maxSize, std::vector<std::uint8_t>& data) {
+    if (!m_bOpen) {
+        return false;
+    }
+    std::uint32_t nType = REG_NONE;
+    std::uint32_t cbData = 0;
+    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, nullptr, &cbData)) || nType != REG_BINARY ||
+        cbData == 0 || cbData > maxSize) {
+        return false;
+    }
+    std::vector<std::uint8_t> buffer(cbData);
+    std::uint32_t cbRead = cbData;
+    // A value that changed between the size query and the read is not taken.
+    if (!Succeeded(m_registry.QueryValue(m_hKey, name, &nType, buffer.data(), &cbRead)) ||
+        nType != REG_BINARY || cbRead != cbData) {
+        return false;
+    }
+    data.swap(buffer);
+    return true;
+}
+
+bool CRegKey::SetBinary(const std::wstring& name, const std::vector<std::uint8_t>& data) {
+    return m_bOpen && Succeeded(m_registry.SetValue(m_hKey, name, REG_BINARY, data.data(),
+                                                    static_cast<std::uint32_t>(data.size())));
+}
+
+bool CRegKey::DeleteValue(const std::wstring& name) {
+    return m_bOpen && Succeeded(m_registry.DeleteValue(m_hKey, name));
+}
+
+std::vector<std::wstring> CRegKey::ValueNames(std::size_t limit) {
+    std::vector<std::wstring> names;
+    std::wstring strName;
+    while (m_bOpen && names.size() < limit &&
+           Succeeded(m_registry.EnumValueName(m_hKey, static_cast<std::uint32_t>(names.size()), &strName))) {
+        names.push_back(strName);
+    }
+    return names;
 }

@@ -3,6 +3,7 @@
 // can leak a key handle.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ports/IRegistry.h"
 
@@ -15,6 +16,8 @@ public:
 
     // Opens parent\path, creating every missing key on the way.
     bool Create(RegKeyHandle parent, const std::wstring& path, std::uint32_t access);
+    // Opens name below parent, creating it as a key that lasts only as long as the logon session.
+    bool CreateVolatile(const CRegKey& parent, const std::wstring& name, std::uint32_t access);
     bool IsOpen() const;
     void Close();
 
@@ -24,6 +27,12 @@ public:
     // Reads a REG_SZ value. Odd or unterminated data is taken as far as it goes, never further.
     bool QueryString(const std::wstring& name, std::wstring& text);
     bool SetDword(const std::wstring& name, std::uint32_t value);
+    // Reads a REG_BINARY value of at most maxSize bytes.
+    bool QueryBinary(const std::wstring& name, std::size_t maxSize, std::vector<std::uint8_t>& data);
+    bool SetBinary(const std::wstring& name, const std::vector<std::uint8_t>& data);
+    bool DeleteValue(const std::wstring& name);
+    // The names of the key's values, at most limit of them.
+    std::vector<std::wstring> ValueNames(std::size_t limit);
 
 private:
     IRegistry& m_registry;

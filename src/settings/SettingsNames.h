@@ -8,3 +8,6 @@ constexpr wchar_t SECTION_SOCIAL[] = L"Social";
 
 // Kept apart from the profile: its own company and product components, no space in the company.
 constexpr wchar_t SEEKED_WINDOWS_KEY_PATH[] = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
+// Beside it, the volatile key of the keys each running Tapwell may hold down.
+constexpr wchar_t TAPWELL_KEY_PATH[] = L"Software\\Tovrin\\Tapwell";
+constexpr wchar_t KEY_JOURNAL_KEY_NAME[] = L"KeyJournal";

@@ -85,9 +85,12 @@ CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
     : CDialog(IDD_MAIN_DIALOG, nullptr, platform.windows), m_platform(platform), m_settings(settings),
       m_ctxMenu(platform.menus), m_trayMenu(platform.menus), m_trayIcon(platform.tray, m_trayMenu),
       m_pressSettings(settings), m_selectedWindow(m_pressSettings),
+      m_keyJournal(platform.registry, platform.process),
       m_keyInjector(platform.input, platform.windows.queries, m_selectedWindow),
       m_cbModifier(platform.windows), m_cbKey(platform.windows), m_stStatus(platform.windows),
-      m_hotKey(platform.windows, platform.layout) {}
+      m_hotKey(platform.windows, platform.layout) {
+    m_keyInjector.KeepJournalIn(m_keyJournal);
+}
 
 CPellorDlg::~CPellorDlg() {
     // Past this destructor the window's messages would only reach the base class: destroy it while

@@ -106,6 +106,8 @@ public:
 
     // Every key still down because of the run goes up: the last thing done before the process dies.
     void ReleaseKeysAtExit();
+    // Keys that ended Tapwells left down go up, as they went down: the first thing done at start.
+    void ReleaseKeysOfEndedInstances();
 
     // The screenshot to the clipboard (PellorDlgScreenshot.cpp): the timer handling passes every
     // timer on; this takes only its own two.
@@ -209,6 +211,7 @@ private:
     // What a press reads from the settings, kept between presses while a run watches the registry.
     CPressSettings m_pressSettings;
     CStoredSelectedWindow m_selectedWindow;
+    CKeyJournal m_keyJournal;
     CMouseClickManager m_keyInjector;
     CComboBox m_cbModifier;
     CComboBox m_cbKey;

@@ -226,6 +226,10 @@ void CPellorDlg::OnMessageException(std::uint32_t message, const std::string& st
     CDialog::OnMessageException(message, strWhat);
 }
 
+void CPellorDlg::ReleaseKeysOfEndedInstances() {
+    m_keyInjector.ReleaseKeyUps(m_keyJournal.TakeKeyUpsOfEndedProcesses());
+}
+
 void CPellorDlg::EndRunWithWindow() {
     if (!m_bRunning) {
         return;

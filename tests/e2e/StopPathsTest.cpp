@@ -1,5 +1,6 @@
 // However a run with a held key ends (or changes what it holds), nothing stays down: not in the
 // system's key state, and not in the window the keys went to, which gets a key-up for every key-down.
+// Nor does a Tapwell killed outright: the next one to start lets its keys go.
 // And a long pause between key-down and key-up never freezes the window, nor do presses that outlast
 // their period keep Stop from acting.
 #include <windows.h>
@@ -23,6 +24,8 @@
 namespace {
 // How long a stopped run is watched for a press that should not come.
 const DWORD STILL_FOR_MS = 1000;
+// How soon after its start a Tapwell lets go of the keys of one that was killed.
+const DWORD KILLED_KEYS_UP_MS = 2000;
 
 enum class Ending {
     StopButton,
@@ -34,6 +37,7 @@ enum class Ending {
     KeyChanged,
     HoldSwitchedOff,
     ExceptionInCommand,
+    KilledAndStartedAgain,
 };
 
 // A key typed into Tapwell's window, with a modifier held (0: none).
@@ -75,6 +79,7 @@ const Row ROWS[] = {
     {"key changed mid-run", Ending::KeyChanged, false, true, true, {}, {}},
     {"hold switched off mid-run", Ending::HoldSwitchedOff, false, true, true, {}, {}},
     {"an exception inside a command", Ending::ExceptionInCommand, false, false, true, {}, {}},
+    {"killed, then started again", Ending::KilledAndStartedAgain, false, true, true, {}, {}},
 };
 // clang-format on
 
@@ -175,6 +180,14 @@ protected:
             ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
             break;
         }
+        case Ending::KilledAndStartedAgain:
+            pTapwell->Process().End();
+            pTapwell = m_driver.StartTapwell();
+            ASSERT_NE(pTapwell, nullptr);
+            EXPECT_TRUE(
+                WaitUntil([] { return !IsKeyDown(VK_SHIFT) && !IsKeyDown(VK_LEFT); }, KILLED_KEYS_UP_MS))
+                << "the keys of the killed Tapwell are still down";
+            break;
         case Ending::KeyChanged:
             ASSERT_EQ(form.SelectListEntry(IDC_KEY_LIST, KEY_RIGHT), ActionResult::Done);
             ASSERT_TRUE(WaitForKeyDowns(VK_RIGHT, 2));

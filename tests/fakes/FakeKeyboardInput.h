@@ -46,6 +46,9 @@ public:
     // Threads whose input is attached to this thread at the moment.
     std::set<std::uint32_t> AttachedThreads() const { return m_attachedThreads; }
 
+    // From now on, injected records and posted messages are refused: SendInput sends none, PostMessage fails.
+    void Refuse(bool bRefuse) { m_bRefuse = bRefuse; }
+
     std::uint32_t SendInput(std::uint32_t count, const InputRecord* records, int cbSize) override {
         std::string line = "SendInput " + std::to_string(count);
         for (std::uint32_t i = 0; i < count; ++i) {
@@ -53,6 +56,9 @@ public:
         }
         const bool bRightSize = cbSize == INPUT_RECORD_SIZE;
         m_log.Add(line + (bRightSize ? "" : " cb=" + std::to_string(cbSize)));
+        if (m_bRefuse) {
+            return 0;
+        }
         for (std::uint32_t i = 0; i < count && bRightSize; ++i) {
             if (records[i].type == INPUT_KEYBOARD) {
                 ApplyKeyEvent(records[i].ki.wVk, records[i].ki.wScan, records[i].ki.dwFlags);
@@ -75,12 +81,12 @@ public:
                                                             : Hex(message, 4);
         m_log.Add("PostMessage " + Hex(window) + " " + name + " " + Hex(wParam, 2) + " " +
                   Hex(static_cast<std::uint32_t>(lParam), 8));
-        if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
-            message == WM_SYSKEYUP) {
+        if (!m_bRefuse && (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+                           message == WM_SYSKEYUP)) {
             Mark(m_postedKeysDown[window], static_cast<std::uint32_t>(wParam),
                  message == WM_KEYDOWN || message == WM_SYSKEYDOWN);
         }
-        return true;
+        return !m_bRefuse;
     }
     std::uint32_t MapVirtualKey(std::uint32_t code, std::uint32_t mapType) override {
         const auto found = m_scanCodes.find(code);
@@ -148,6 +154,7 @@ private:
     }
 
     CCallLog m_log;
+    bool m_bRefuse = false;
     std::map<std::uint32_t, std::uint32_t> m_scanCodes{
         {VK_BACK, 0x0E},     {VK_TAB, 0x0F},      {VK_RETURN, 0x1C},  {VK_SHIFT, 0x2A},    {VK_CONTROL, 0x1D},
         {VK_MENU, 0x38},     {VK_PAUSE, 0x45},    {VK_CAPITAL, 0x3A}, {VK_ESCAPE, 0x01},   {VK_SPACE, 0x39},

@@ -51,6 +51,10 @@ public:
         }
     }
     std::uint32_t GetCurrentProcessId() override { return 1000; } // FakeWindows::OWN_PROCESS_ID
+    bool GetCreationTime(std::uint64_t* creationTime) override {
+        *creationTime = 5000;
+        return true;
+    }
     bool InitCommonControls(std::uint32_t classes) override {
         m_pLog->Add("InitCommonControls(" + Hex(classes) + ")");
         return true;

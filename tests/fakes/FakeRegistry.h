@@ -99,6 +99,25 @@ public:
         ++m_nInvalidHandleUses;
         return ERROR_INVALID_HANDLE;
     }
+    // Volatility is the real registry's business: here a volatile key is like any other.
+    long CreateVolatileKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                           RegKeyHandle* result) override {
+        return CreateKey(parent, subKey, access, result);
+    }
+    long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override {
+        const Key* node = KeyOf(key);
+        if (!node || index >= node->values.size()) {
+            return static_cast<long>(!node ? ERROR_INVALID_HANDLE : ERROR_NO_MORE_ITEMS);
+        }
+        *name = std::next(node->values.begin(), index)->second.name;
+        return ERROR_SUCCESS;
+    }
+    long DeleteValue(RegKeyHandle key, const std::wstring& name) override {
+        Key* node = KeyOf(key);
+        return static_cast<long>(!node                             ? ERROR_INVALID_HANDLE
+                                 : node->values.erase(Lower(name)) ? ERROR_SUCCESS
+                                                                   : ERROR_FILE_NOT_FOUND);
+    }
     // Any value written since the last call (or watch) counts as a change of every watched key.
     bool WatchKey(RegKeyHandle key) override {
         m_bChanged = false;

@@ -25,6 +25,17 @@ std::uint32_t CWin32Process::GetCurrentProcessId() {
     return ::GetCurrentProcessId();
 }
 
+bool CWin32Process::GetCreationTime(std::uint64_t* creationTime) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user)) {
+        return false;
+    }
+    if (creationTime != nullptr) {
+        *creationTime = static_cast<std::uint64_t>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
+    }
+    return true;
+}
+
 bool CWin32Process::InitCommonControls(std::uint32_t classes) {
     INITCOMMONCONTROLSEX init{};
     init.dwSize = sizeof init;

@@ -8,6 +8,7 @@ public:
     bool CloseHandle(MutexHandle handle) override;
     void EnumWindows(const std::function<bool(WindowHandle)>& visit) override;
     std::uint32_t GetCurrentProcessId() override;
+    bool GetCreationTime(std::uint64_t* creationTime) override;
     bool InitCommonControls(std::uint32_t classes) override;
     bool InitializeOle() override;
 };

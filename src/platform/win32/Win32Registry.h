@@ -11,6 +11,10 @@ public:
     long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override;
     long CloseKey(RegKeyHandle key) override;
+    long CreateVolatileKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                           RegKeyHandle* result) override;
+    long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override;
+    long DeleteValue(RegKeyHandle key, const std::wstring& name) override;
     bool WatchKey(RegKeyHandle key) override;
     bool TakeKeyChange() override;
 

@@ -176,3 +176,32 @@ TEST_F(InjectorRelease, AHeldPressIntoAnotherWindowLetsTheFirstWindowsKeyGo) {
                                                  "AttachThreadInput 1001 300 FALSE",
                                              })));
 }
+
+TEST_F(InjectorRelease, ARefusedKeyUpIsTriedAgainAtTheNextDeadline) {
+    const struct {
+        const char* name;
+        bool activeWindow;
+        std::function<void()> press; // made while the system takes key-downs, refused key-ups after
+        std::function<void()> retry;
+    } rows[] = {
+        {"the key-up after a pause, at the next press", true, [&] { injector.PressKey(0, VK_RETURN, false); },
+         [&] { injector.PressKey(0, VK_SPACE, false); }},
+        {"a held combination, at the next stop", true, [&] { injector.PressKey(VK_SHIFT, VK_TAB, true); },
+         [&] { injector.ReleaseHeldKeys(); }},
+        {"a posted held key, at the end of the next press", false, [&] { injector.PressKey(0, VK_F5, true); },
+         [&] { injector.FinishPress(); }},
+    };
+    for (const auto& row : rows) {
+        SelectTarget();
+        injector.m_pressOptions.bSendToActiveWindow = row.activeWindow;
+        row.press();
+        input.Refuse(true);
+        injector.ReleaseHeldKeys();
+        input.Refuse(false);
+        ASSERT_NE(input.KeysDown().size() + input.KeysDownIn(target).size(), 0u) << row.name;
+        row.retry();
+        FinishPress();
+        EXPECT_EQ(input.KeysDown(), NOTHING_DOWN) << row.name;
+        EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN) << row.name;
+    }
+}

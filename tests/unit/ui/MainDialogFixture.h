@@ -94,6 +94,16 @@ public:
     long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
     bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
     bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
+    long CreateVolatileKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
+                           RegKeyHandle* result) override {
+        return m_store.CreateVolatileKey(parent, subKey, access, result);
+    }
+    long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override {
+        return m_store.EnumValueName(key, index, name);
+    }
+    long DeleteValue(RegKeyHandle key, const std::wstring& name) override {
+        return m_store.DeleteValue(key, name);
+    }
 
     CCallLog& Log() { return m_log; }
     const CCallLog& Log() const { return m_log; }

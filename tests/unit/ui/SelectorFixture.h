@@ -62,6 +62,12 @@ public:
     long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
     bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
     bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
+    // The selector keeps no journal of keys.
+    long CreateVolatileKey(RegKeyHandle, const std::wstring&, std::uint32_t, RegKeyHandle*) override {
+        return ERROR_ACCESS_DENIED;
+    }
+    long EnumValueName(RegKeyHandle, std::uint32_t, std::wstring*) override { return ERROR_ACCESS_DENIED; }
+    long DeleteValue(RegKeyHandle, const std::wstring&) override { return ERROR_ACCESS_DENIED; }
 
     std::vector<std::wstring> m_written;
 
