@@ -107,7 +107,7 @@ protected:
 
     // Types a closing key into Tapwell as a user would, again if the first time did not end it: while
     // a run posts into another window, the input of the two programs is joined for a moment at every
-    // press, and a key typed in that moment may go to the other program.
+    // press, and activating Tapwell or a key typed in that moment may go to the other program.
     static bool TypeIntoTapwell(CTapwellInstance& tapwell, const TypedKeys& typed) {
         const std::vector<WORD> modifiers =
             typed.nModifier ? std::vector<WORD>{typed.nModifier} : std::vector<WORD>{};
@@ -115,15 +115,12 @@ protected:
             // Keys for the active window now go to Tapwell: a held arrow in a focused list would change
             // the key, and with it what is held, and a focused drop-down list swallows Alt+F4 under
             // Wine. A button takes neither.
-            if (!tapwell.Activate() || tapwell.Form().Click(IDC_REFRESH_KEYS) != ActionResult::Done ||
-                !PressKeys(modifiers, typed.nKey)) {
-                return false;
-            }
-            if (tapwell.Process().WaitForExit(SETTLE_TIMEOUT_MS)) {
+            if (tapwell.Activate() && tapwell.Form().Click(IDC_REFRESH_KEYS) == ActionResult::Done &&
+                PressKeys(modifiers, typed.nKey) && tapwell.Process().WaitForExit(SETTLE_TIMEOUT_MS)) {
                 return true;
             }
         }
-        return false;
+        return tapwell.Process().WaitForExit(SETTLE_TIMEOUT_MS);
     }
 
     void RunRow(const Row& row, bool bSelectedWindow) {
