@@ -1,4 +1,6 @@
 // The first start on a machine where Tapwell has never run, shown and silent.
+#include "MessageBoxes.h"
+#include "Polling.h"
 #include "TapwellCase.h"
 #include "TapwellConstants.h"
 #include "TapwellRegistry.h"
@@ -93,4 +95,16 @@ TEST_F(FirstStart, TheSwitchInCapitalsIsNotTheSwitch) {
     ASSERT_NE(pTapwell, nullptr);
 
     EXPECT_TRUE(IsWindowVisible(pTapwell->MainWindow()));
+}
+
+TEST_F(FirstStart, AnUnknownSwitchListsTheSwitchesAndEndsWithTwo) {
+    CChildProcess* pProcess = m_driver.LaunchTapwell(L"/bogus");
+    ASSERT_NE(pProcess, nullptr);
+    HWND hBox = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (hBox = FindMessageBox(pProcess->Id())) != nullptr; }, START_TIMEOUT_MS));
+    EXPECT_NE(MessageBoxText(hBox).find(L"/toggle"), std::wstring::npos);
+    ASSERT_TRUE(PostMessageW(GetDlgItem(hBox, IDOK), BM_CLICK, 0, 0));
+    ASSERT_TRUE(pProcess->WaitForExit(SETTLE_TIMEOUT_MS));
+    EXPECT_EQ(pProcess->ExitCode(), 2u);
 }
