@@ -43,17 +43,16 @@ bool CWnd::HandleMessage(WindowHandle window, std::uint32_t message, WParam wPar
         m_bOwnsWindow = true;
     }
     *result = 0;
+    // Left false by a handler that throws: the message then goes on to default processing.
     bool handled = false;
     // Nothing may leave a handler for the system's frames, which cannot carry it: the program would
     // end there with whatever keys it holds still down.
     try {
         handled = WindowProc(message, wParam, lParam, result);
     } catch (const std::exception& failure) {
-        handled = false;
         *result = 0;
         ReportMessageException(message, failure.what());
     } catch (...) {
-        handled = false;
         *result = 0;
         ReportMessageException(message, "an unknown error");
     }
