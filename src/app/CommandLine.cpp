@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 
 #include <cstddef>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -33,20 +32,20 @@ std::wstring LowerAscii(std::wstring strText) {
     return strText;
 }
 
-// The arguments split at blanks and tabs, quotes dropped.
+// The arguments split at blanks and tabs, quotes dropped. Parsed by hand: a string stream would pull
+// the C++ library's locale machinery into the static exe, which doubles its size.
 std::vector<std::wstring> SplitArguments(const std::wstring& strArguments) {
     std::vector<std::wstring> arguments;
-    std::wistringstream stream(strArguments);
-    std::wstring strArgument;
-    while (stream >> strArgument) {
-        std::wstring strUnquoted;
-        for (wchar_t c : strArgument) {
-            if (c != L'"') {
-                strUnquoted += c;
+    std::wstring strUnquoted;
+    for (std::size_t i = 0; i <= strArguments.size(); ++i) {
+        const wchar_t c = i < strArguments.size() ? strArguments[i] : L' ';
+        if (c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\v' || c == L'\f') {
+            if (!strUnquoted.empty()) {
+                arguments.push_back(strUnquoted);
+                strUnquoted.clear();
             }
-        }
-        if (!strUnquoted.empty()) {
-            arguments.push_back(strUnquoted);
+        } else if (c != L'"') {
+            strUnquoted += c;
         }
     }
     return arguments;
