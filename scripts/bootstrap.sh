@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake g++ make googletest libgtest-dev
           g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-          wine wine32 wine64 xvfb xauth x11-apps xdotool imagemagick fonts-wine python3 nsis)
+          wine wine32 wine64 xvfb xauth x11-apps xdotool imagemagick fonts-wine python3 nsis
+          osslsigncode openssl 7zip python3-yaml yamllint)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds the three trees: host, host under sanitizers, and win32 (the product).
-# Names given as arguments (for example "win32") build only those trees.
+# Names given as arguments (for example "win32") build only those trees; BUILD_TARGET=name builds only
+# that target of each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -22,6 +23,6 @@ for tree in "${trees[@]}"; do
 done
 
 for tree in "${trees[@]}"; do
-  cmake --build "$root/build/$tree" -j "$jobs" -- --no-print-directory >/dev/null \
-    || cmake --build "$root/build/$tree" -j 1
+  cmake --build "$root/build/$tree" -j "$jobs" ${BUILD_TARGET:+--target "$BUILD_TARGET"} -- --no-print-directory >/dev/null \
+    || cmake --build "$root/build/$tree" -j 1 ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 done
