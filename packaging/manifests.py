@@ -16,6 +16,7 @@ DESCRIPTION = "Presses a chosen key again and again, into the focused window or 
 MANIFEST_VERSION = "1.6.0"
 # The setup's exit code when a running Tapwell would not close: nothing was changed.
 SETUP_EXIT_TAPWELL_RUNNING = 2
+PORTABLE_SETTINGS = "Tapwell.ini"
 PLACEHOLDER_URL = "https://download.invalid/tapwell/{version}"
 
 
@@ -96,8 +97,8 @@ def winget(version, setup_name, setup_sha256):
     }
 
 
-def scoop(version, zip_name, zip_sha256):
-    return {
+def scoop(version, zip_name, zip_sha256, zip_files):
+    manifest = {
         "version": version,
         "description": DESCRIPTION,
         "license": LICENSE,
@@ -105,13 +106,16 @@ def scoop(version, zip_name, zip_sha256):
         "hash": zip_sha256,
         "bin": "Tapwell.exe",
         "shortcuts": [["Tapwell.exe", APP_TITLE]],
-        # Portable mode's settings beside the program, kept across updates.
-        "persist": "Tapwell.ini",
     }
+    # Portable mode's settings beside the program, kept across updates. Scoop makes a folder of a
+    # persisted name the zip does not hold, so only a zip that ships the file persists it.
+    if PORTABLE_SETTINGS in zip_files:
+        manifest["persist"] = PORTABLE_SETTINGS
+    return manifest
 
 
-def write(dist_dir, version, zip_name, zip_sha256, setup_name, setup_sha256):
+def write(dist_dir, version, zip_name, zip_sha256, zip_files, setup_name, setup_sha256):
     for name, manifest in winget(version, setup_name, setup_sha256).items():
         write_yaml(os.path.join(dist_dir, "winget", name), manifest)
     write_text(os.path.join(dist_dir, "scoop", "tapwell.json"),
-               json.dumps(scoop(version, zip_name, zip_sha256), indent=2) + "\n")
+               json.dumps(scoop(version, zip_name, zip_sha256, zip_files), indent=2) + "\n")

@@ -159,7 +159,8 @@ def make_dist(args):
     sums = {name: sha256(os.path.join(args.dist, name)) for name in (zip_name, setup_name)}
     with open(os.path.join(args.dist, "SHA256SUMS"), "w", newline="\n") as file:
         file.writelines(f"{digest}  {name}\n" for name, digest in sorted(sums.items()))
-    manifests.write(args.dist, args.version, zip_name, sums[zip_name], setup_name, sums[setup_name])
+    manifests.write(args.dist, args.version, zip_name, sums[zip_name], args.files, setup_name,
+                    sums[setup_name])
 
 
 def main():

@@ -11,6 +11,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import zipfile
 
 import yaml
 
@@ -67,6 +68,9 @@ class ReleaseFiles(unittest.TestCase):
             scoop = json.load(file)
         self.assertEqual((scoop["version"], scoop["hash"]), (VERSION, sums[zip_name]))
         self.assertTrue(scoop["url"].endswith("/" + zip_name))
+        with zipfile.ZipFile(os.path.join(DIST, zip_name)) as archive:
+            portable = "Tapwell.ini" in archive.namelist()
+        self.assertEqual(scoop.get("persist"), "Tapwell.ini" if portable else None)
 
     def test_packing_again_elsewhere_gives_the_same_bytes(self):
         # Two packs in two folders, seconds apart (each takes that long).
