@@ -23,7 +23,7 @@ const wchar_t SWITCHES_TEXT[] =
     L"0  -  done\n"
     L"1  -  no Tapwell running\n"
     L"2  -  unknown switch\n"
-    L"3  -  a Tapwell runs but took no command (another user's, elevated, or not started in time)";
+    L"3  -  a Tapwell runs but took no command";
 const wchar_t SWITCHES_CAPTION_PREFIX[] = L"Switches - ";
 
 } // namespace
