@@ -9,6 +9,11 @@ CLimitSingleInstance::CLimitSingleInstance(IProcess& process, const std::wstring
 
 CLimitSingleInstance::~CLimitSingleInstance() {
     // Never released explicitly: the ownership taken at creation ends with the process.
+    Release();
+}
+
+void CLimitSingleInstance::Release() {
+    // The last handle closed, the mutex is gone, owned or not.
     if (m_hMutex != 0) {
         m_process.CloseHandle(m_hMutex);
         m_hMutex = 0;

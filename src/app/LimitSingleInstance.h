@@ -23,6 +23,10 @@ public:
     // Only ERROR_ALREADY_EXISTS counts: a mutex that could not be created or opened at all (another
     // user's, access denied) leaves this process free to run as the only instance.
     bool IsAlreadyRunning() const;
+    // Lets go of the mutex for a process that ends without becoming a Tapwell (a script's command,
+    // the list of switches): it must not look like one to a start meanwhile. IsAlreadyRunning still
+    // answers what creation found.
+    void Release();
 
 private:
     IProcess& m_process;

@@ -29,14 +29,14 @@ bool CPellorApp::InitInstance() {
     // Before the single-instance rule, so that any start lets go of what a Tapwell that died held.
     m_dlgMain.ReleaseKeysOfEndedInstances();
 
+    CProfile& profile = m_settings.Profile();
+    profile.SetApplicationName(m_strAppName);
+    profile.SetRegistryKey(REGISTRY_KEY_NAME);
+
     const CommandLineSwitches switches = ParseCommandLineSwitches(m_strCmdLine);
     if (EndsWithSwitches(switches)) {
         return false;
     }
-
-    CProfile& profile = m_settings.Profile();
-    profile.SetApplicationName(m_strAppName);
-    profile.SetRegistryKey(REGISTRY_KEY_NAME);
 
     CAppSettings settings(profile);
     if (settings.GetUseSingleInstance() != 0) {
@@ -64,6 +64,10 @@ bool CPellorApp::InitInstance() {
         m_dlgMain.ShowWindow(SW_SHOW);
         m_dlgMain.SetFocus();
         m_dlgMain.SetForegroundWindow();
+    }
+    if (switches.bShowHelp) {
+        // Beside ":silent": this process is a Tapwell in the notification area, and shows the list too.
+        ShowSwitches();
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: start-up (common controls, OLE, the profile, the single-instance rule,
 // the instance number), then the main dialog as the main window for the framework's message loop.
+#include <cstdint>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -16,6 +17,12 @@ constexpr int EXIT_CODE_NO_MAIN_WINDOW = 1;
 // Exit codes of a script's command: no Tapwell runs to take it, or the switches are not understood.
 constexpr int EXIT_CODE_NOT_RUNNING = 1;
 constexpr int EXIT_CODE_UNKNOWN_SWITCH = 2;
+// A Tapwell holds the single-instance mutex but no window of one took the command in time: it may be
+// another user's, one that runs elevated, or one that is still starting or stuck.
+constexpr int EXIT_CODE_NOT_REACHED = 3;
+// How long a script's command waits for the window of a Tapwell that holds the mutex, in steps.
+constexpr std::uint32_t INSTANCE_WAIT_STEP_MS = 100;
+constexpr int INSTANCE_WAIT_STEPS = 50;
 
 class CPellorApp : public CWinApp {
 public:
@@ -37,10 +44,15 @@ private:
     // user where to find it.
     void ActivateRunningInstance(const std::wstring& strTitle);
     // The switches of a script (PellorAppSwitches.cpp): true when they are done and the process
-    // ends with m_nExitCode; false when this process starts (a start with none running).
+    // ends with m_nExitCode; false when this process starts (a start with none running, or what
+    // ":silent" asks for beside a switch that leaves it nothing to do).
     bool EndsWithSwitches(const CommandLineSwitches& switches);
-    // The command to every running instance's main window; the number of windows it went to.
+    // The command to every running instance's main window; the number of windows it went to. While
+    // none is found and another process holds the mutex, asked again for a bounded time.
     int PostToRunningInstances(const CommandLineSwitches& switches);
+    int PostToInstanceWindows(const CommandLineSwitches& switches);
+    // The list of switches, in a box that no instance takes for a Tapwell's main window.
+    void ShowSwitches();
     // "/start" with none running: the run begins once the message loop runs, as a click would.
     void StartRunWhenLoopRuns();
 

@@ -22,16 +22,20 @@ const wchar_t SWITCHES_TEXT[] =
     L"Exit codes:\n"
     L"0  -  done\n"
     L"1  -  no Tapwell running\n"
-    L"2  -  unknown switch";
+    L"2  -  unknown switch\n"
+    L"3  -  a Tapwell runs but took no command";
+const wchar_t SWITCHES_CAPTION_PREFIX[] = L"Switches - ";
 
 } // namespace
 
 bool CPellorApp::EndsWithSwitches(const CommandLineSwitches& switches) {
-    // ":silent" starts as it always has, whatever else the arguments hold.
-    const bool bRefused = switches.bInvalid && !IsSilentStart(m_strCmdLine);
-    if (switches.bShowHelp || bRefused) {
-        m_dialogs.MessageBox(0, SWITCHES_TEXT, m_strAppName, MB_ICONINFORMATION);
-        m_nExitCode = bRefused ? EXIT_CODE_UNKNOWN_SWITCH : 0;
+    // ":silent" starts as it always has, whatever else the arguments hold: a switch beside it decides
+    // only what it is for, and what it leaves undecided ":silent" does.
+    const bool bSilent = IsSilentStart(m_strCmdLine);
+    if ((switches.bShowHelp || switches.bInvalid) && !bSilent) {
+        m_singleInstance.Release();
+        ShowSwitches();
+        m_nExitCode = switches.bInvalid ? EXIT_CODE_UNKNOWN_SWITCH : 0;
         return true;
     }
     if (switches.command == RemoteCommand::None) {
@@ -41,14 +45,26 @@ bool CPellorApp::EndsWithSwitches(const CommandLineSwitches& switches) {
         m_nExitCode = 0;
         return true;
     }
-    if (switches.command == RemoteCommand::Start) {
-        return false;
-    }
-    m_nExitCode = EXIT_CODE_NOT_RUNNING;
-    return true;
+    // Nothing took the command. A start here must not meet the single-instance rule, which would
+    // bring something forward or wait on a box that nobody at a script sees.
+    const bool bStartsHere = switches.command == RemoteCommand::Start || bSilent;
+    const bool bHeld = m_singleInstance.IsAlreadyRunning();
+    m_nExitCode = bHeld ? EXIT_CODE_NOT_REACHED : EXIT_CODE_NOT_RUNNING;
+    return !bStartsHere || (bHeld && CAppSettings(m_settings.Profile()).GetUseSingleInstance() != 0);
 }
 
 int CPellorApp::PostToRunningInstances(const CommandLineSwitches& switches) {
+    int nPosted = PostToInstanceWindows(switches);
+    // The mutex held and no window: a Tapwell may be starting, whose window comes soon.
+    for (int nStep = 0; nPosted == 0 && m_singleInstance.IsAlreadyRunning() && nStep < INSTANCE_WAIT_STEPS;
+         ++nStep) {
+        m_process.Sleep(INSTANCE_WAIT_STEP_MS);
+        nPosted = PostToInstanceWindows(switches);
+    }
+    return nPosted;
+}
+
+int CPellorApp::PostToInstanceWindows(const CommandLineSwitches& switches) {
     std::vector<WindowHandle> instanceWindows;
     m_process.EnumWindows([&](WindowHandle window) {
         if (IsRunningInstanceWindow(m_windows, window, m_strAppName)) {
@@ -70,4 +86,9 @@ int CPellorApp::PostToRunningInstances(const CommandLineSwitches& switches) {
 void CPellorApp::StartRunWhenLoopRuns() {
     const RemoteCommandMessage command = EncodeRemoteCommand(RemoteCommand::Start, EVERY_INSTANCE);
     m_messages.PostMessage(m_dlgMain.m_hWnd, g_nRemoteCommandMsg, command.wParam, command.lParam);
+}
+
+void CPellorApp::ShowSwitches() {
+    // A caption of its own: titled like a main window, the box would be counted and sent commands.
+    m_dialogs.MessageBox(0, SWITCHES_TEXT, SWITCHES_CAPTION_PREFIX + m_strAppName, MB_ICONINFORMATION);
 }

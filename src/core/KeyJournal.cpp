@@ -103,12 +103,15 @@ void CKeyJournal::Record(const std::vector<KeyUp>& keyUps) {
     if (keyUps.empty()) {
         journal.DeleteValue(OwnEntryName());
     } else {
-        // The mutex first: an entry without it would be taken for one of an ended Tapwell.
+        // The mutex first: an entry without it would be taken for one of an ended Tapwell, and its
+        // keys let go by the next start in the middle of this one's run. No mutex, no entry.
         if (m_hOwnMutex == 0) {
             std::uint32_t nError = 0;
             m_hOwnMutex = m_process.CreateMutex(false, LIFE_MUTEX_PREFIX + OwnEntryName(), &nError);
         }
-        journal.SetBinary(OwnEntryName(), Encode(keyUps));
+        if (m_hOwnMutex != 0) {
+            journal.SetBinary(OwnEntryName(), Encode(keyUps));
+        }
     }
 }
 

@@ -23,4 +23,9 @@ public:
     // InitCommonControlsEx with a structure of size 8 and the given class set.
     virtual bool InitCommonControls(std::uint32_t classes) = 0;
     virtual bool InitializeOle() = 0;
+    // Sleep: this thread waits, its messages unserved (only for a process without windows).
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // QueryFullProcessImageNameW of another process (opened with PROCESS_QUERY_LIMITED_INFORMATION):
+    // the full path of its program file; empty when it cannot be asked.
+    virtual std::wstring GetProcessImageName(std::uint32_t processId) = 0;
 };

@@ -30,5 +30,7 @@ public:
     virtual bool IsWindowVisible(WindowHandle window) = 0;
     virtual bool IsWindowEnabled(WindowHandle window) = 0;
     virtual bool IsIconic(WindowHandle window) = 0;
+    // GetDlgCtrlID: a child window's identifier.
+    virtual int GetDlgCtrlID(WindowHandle window) = 0;
     virtual int GetSystemMetrics(int index) = 0;
 };

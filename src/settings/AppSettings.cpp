@@ -57,6 +57,28 @@ void CAppSettings::Get(const StoredText& value, std::wstring& text) const {
     text = m_profile.GetProfileString(SectionName(value.section), value.name, text);
 }
 
+void CAppSettings::Set(const StoredText& value, const std::wstring& text) {
+    m_profile.WriteProfileString(SectionName(value.section), value.name, text);
+}
+
+TargetIdentity CAppSettings::GetTargetIdentity() const {
+    TargetIdentity identity;
+    Get(TARGET_WINDOW_PROGRAM, identity.strProgram);
+    Get(TARGET_WINDOW_CLASS, identity.strClass);
+    Get(TARGET_WINDOW_NAME, identity.strTitle);
+    Get(TARGET_CONTROL_CLASS, identity.strControlClass);
+    identity.nControlId = Get(TARGET_CONTROL_ID);
+    return identity;
+}
+
+void CAppSettings::SetTargetIdentity(const TargetIdentity& identity) {
+    Set(TARGET_WINDOW_PROGRAM, identity.strProgram);
+    Set(TARGET_WINDOW_CLASS, identity.strClass);
+    Set(TARGET_WINDOW_NAME, identity.strTitle);
+    Set(TARGET_CONTROL_CLASS, identity.strControlClass);
+    Set(TARGET_CONTROL_ID, identity.nControlId);
+}
+
 // Outside the profile, only a REG_DWORD counts as a window.
 int CAppSettings::ReadSeekedWindow(int nDefault) const {
     // The value is named after the instance section; before that is formatted there is no name

@@ -8,6 +8,7 @@
 #include "settings/PressOptions.h"
 #include "settings/Profile.h"
 #include "settings/StoredValues.h"
+#include "settings/TargetIdentity.h"
 
 class CAppSettings {
 public:
@@ -25,6 +26,7 @@ public:
     void Set(const StoredInt& value, int nValue);
     // The text passed in is the default; it is replaced only when a text is stored.
     void Get(const StoredText& value, std::wstring& text) const;
+    void Set(const StoredText& value, const std::wstring& text);
 
     int GetAutoClicksDelayMins() const { return Get(AUTO_CLICKS_DELAY_MINS); }
     void SetAutoClicksDelayMins(int nValue) { Set(AUTO_CLICKS_DELAY_MINS, nValue); }
@@ -74,6 +76,10 @@ public:
 
     WindowHandle GetSeekedWindow() const { return static_cast<WindowHandle>(Get(SEEKED_WINDOW)); }
     void SetSeekedWindow(WindowHandle hWnd) { Set(SEEKED_WINDOW, static_cast<int>(hWnd)); }
+    // "TargetWindowProgram", "TargetWindowClass", "TargetWindowName", "TargetControlClass",
+    // "TargetControlId".
+    TargetIdentity GetTargetIdentity() const;
+    void SetTargetIdentity(const TargetIdentity& identity);
 
 private:
     std::wstring SectionName(StoredSection section) const;

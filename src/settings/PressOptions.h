@@ -12,7 +12,7 @@ inline constexpr StoredInt SEND_KEYS_TO_FIRST_EDIT_OF_SELECTED_WINDOW{
     StoredSection::Instance, L"SendKeysToFirstEditOfSelectedWindow", 0, 0, 1};
 inline constexpr StoredInt SEND_KEY_UPS{StoredSection::Instance, L"SendKeyUps", 0, 0, 1};
 inline constexpr StoredInt SEND_CHARS{StoredSection::Instance, L"SendChars", 0, 0, 1};
-// Nothing in the program writes these two.
+// The class and title of the picked window's top-level window, written with the rest of its identity.
 inline constexpr StoredText TARGET_WINDOW_CLASS{StoredSection::Instance, L"TargetWindowClass"};
 inline constexpr StoredText TARGET_WINDOW_NAME{StoredSection::Instance, L"TargetWindowName"};
 

@@ -71,6 +71,16 @@ bool CProfile::WriteProfileInt(const std::wstring& section, const std::wstring& 
            key.SetDword(entry, static_cast<std::uint32_t>(nValue));
 }
 
+bool CProfile::WriteProfileString(const std::wstring& section, const std::wstring& entry,
+                                  const std::wstring& strValue) const {
+    if (!IsUsable() || section.empty()) {
+        return false;
+    }
+    CRegKey key(m_registry);
+    return key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) &&
+           key.SetString(entry, strValue);
+}
+
 std::wstring CProfile::GetProfileString(const std::wstring& section, const std::wstring& entry,
                                         const std::wstring& strDefault) const {
     if (!IsUsable() || section.empty()) {

@@ -41,3 +41,9 @@ inline constexpr StoredInt GOOGLED{StoredSection::Social, L"Googled", 0, 0, 1};
 
 // The window selected as the target, as its 32-bit handle.
 inline constexpr StoredInt SEEKED_WINDOW{StoredSection::SeekedWindows, nullptr, 0, ANY_MIN, ANY_MAX};
+// What else identifies it, written with the handle when the user picks a window (settings/TargetIdentity.h):
+// the program file of its process and, when a control was picked, the control's class and identifier.
+inline constexpr StoredText TARGET_WINDOW_PROGRAM{StoredSection::Instance, L"TargetWindowProgram"};
+inline constexpr StoredText TARGET_CONTROL_CLASS{StoredSection::Instance, L"TargetControlClass"};
+inline constexpr StoredInt TARGET_CONTROL_ID{StoredSection::Instance, L"TargetControlId", 0, ANY_MIN,
+                                             ANY_MAX};

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cwctype>
 
+#include "core/PickedWindow.h"
 #include "fw/DataExchange.h"
 #include "resource.h"
 
@@ -102,6 +103,8 @@ void CDlgWindowSelector::OnOK() {
     // Kept even when the active window is chosen, so that going back to "Selected Window" later
     // finds the earlier pick.
     m_settings.SetSeekedWindow(m_hSelected);
+    // Beside the handle, which Windows reuses, what the window is: so a run finds it again.
+    m_settings.SetTargetIdentity(CPickedWindow(m_windows, m_process).Identify(m_hSelected));
     m_settings.SetSendKeysToFirstEditOfSelectedWindow(m_bFirstEdit);
     m_settings.SetSendChars(m_bSendChars);
     m_settings.SetSendKeyUps(m_bSendKeyUp);

@@ -2,6 +2,7 @@
 #include "ui/PellorDlg.h"
 
 #include "core/DelayCalculation.h"
+#include "core/PickedWindow.h"
 #include "core/RandomDelay.h"
 #include "ports/Win32Constants.h"
 #include "resource.h"
@@ -186,6 +187,16 @@ void CPellorDlg::RestartRandomDelayTimer() {
 bool CPellorDlg::EnsureTargetWindow() {
     if (m_settings.GetSendKeysToActiveWindow() != 0) {
         return true;
+    }
+    // A window picked with its identity is found by it; a handle stored alone decides below.
+    std::wstring strWaitingFor;
+    const CPickedWindow::Match picked =
+        CPickedWindow(m_windows, m_platform.process).Recheck(m_settings, strWaitingFor);
+    if (picked.outcome != CPickedWindow::Outcome::HandleOnly) {
+        if (picked.window == 0) {
+            MessageBox(strWaitingFor, L"", MB_ICONINFORMATION);
+        }
+        return picked.window != 0;
     }
     if (m_windows.IsWindow(m_settings.GetSeekedWindow())) {
         return true;

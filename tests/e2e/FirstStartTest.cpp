@@ -104,7 +104,21 @@ TEST_F(FirstStart, AnUnknownSwitchListsTheSwitchesAndEndsWithTwo) {
     ASSERT_TRUE(
         WaitUntil([&] { return (hBox = FindMessageBox(pProcess->Id())) != nullptr; }, START_TIMEOUT_MS));
     EXPECT_NE(MessageBoxText(hBox).find(L"/toggle"), std::wstring::npos);
+    EXPECT_NE(m_driver.StartTapwell(), nullptr) << "the list is no Tapwell: a start beside it starts one";
     ASSERT_TRUE(PostMessageW(GetDlgItem(hBox, IDOK), BM_CLICK, 0, 0));
     ASSERT_TRUE(pProcess->WaitForExit(SETTLE_TIMEOUT_MS));
     EXPECT_EQ(pProcess->ExitCode(), 2u);
+}
+
+TEST_F(FirstStart, AScriptMeetingATapwellWithoutAWindowEndsWithThreeAndNoBox) {
+    // A Tapwell out of reach (another user's, an elevated one): its mutex, and no window here.
+    const HANDLE hMutex = CreateMutexW(nullptr, TRUE, L"Global\\{719967F0-DCC6-49b5-9C61-DE91175C318P}");
+    ASSERT_NE(hMutex, nullptr);
+    CChildProcess* pProcess = m_driver.LaunchTapwell(L"/start");
+    ASSERT_NE(pProcess, nullptr);
+    const bool bEnded = pProcess->WaitForExit(START_TIMEOUT_MS);
+    EXPECT_EQ(FindMessageBox(pProcess->Id()), nullptr);
+    CloseHandle(hMutex);
+    ASSERT_TRUE(bEnded);
+    EXPECT_EQ(pProcess->ExitCode(), 3u);
 }

@@ -6,6 +6,8 @@
 // fake's calls.
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,6 +65,13 @@ public:
         m_pLog->Add("InitializeOle()");
         return m_bOleSucceeds;
     }
+    void Sleep(std::uint32_t milliseconds) override {
+        m_nSlept += milliseconds;
+        if (m_duringSleep) {
+            m_duringSleep();
+        }
+    }
+    std::wstring GetProcessImageName(std::uint32_t processId) override { return m_imageNames[processId]; }
 
     // What the next CreateMutex returns: the handle (0 = failure) and GetLastError right after it.
     void SetMutexResult(MutexHandle handle, std::uint32_t lastError) {
@@ -73,6 +82,13 @@ public:
     void SetMutexExists() { SetMutexResult(MUTEX, ERROR_ALREADY_EXISTS); }
     void SetTopLevelWindows(std::vector<WindowHandle> windows) { m_topLevelWindows = std::move(windows); }
     void SetOleResult(bool succeeds) { m_bOleSucceeds = succeeds; }
+    // What changes in the world while the caller sleeps; the milliseconds slept so far.
+    void DuringSleep(std::function<void()> action) { m_duringSleep = std::move(action); }
+    std::uint32_t Slept() const { return m_nSlept; }
+    // The program file of a process (none: the process cannot be asked).
+    void SetImageName(std::uint32_t processId, std::wstring path) {
+        m_imageNames[processId] = std::move(path);
+    }
 
     // Handles returned by CreateMutex and not closed yet.
     const std::vector<MutexHandle>& OpenHandles() const { return m_openHandles; }
@@ -89,4 +105,7 @@ private:
     std::vector<WindowHandle> m_topLevelWindows;
     std::vector<WindowHandle> m_visited;
     std::vector<MutexHandle> m_openHandles;
+    std::function<void()> m_duringSleep;
+    std::uint32_t m_nSlept = 0;
+    std::map<std::uint32_t, std::wstring> m_imageNames;
 };

@@ -72,6 +72,7 @@ public:
         }
         return m_tree.Live(window).threadId;
     }
+    int GetDlgCtrlID(WindowHandle window) override { return m_tree.Live(window).id; }
     void EnumChildWindows(WindowHandle parent, const std::function<bool(WindowHandle)>& visit) override {
         VisitDescendants(parent, visit);
     }

@@ -2,6 +2,11 @@
 
 #include "platform/win32/Win32Handles.h"
 
+namespace {
+// Long paths (\\?\ and beyond MAX_PATH) fit: the system gives at most 32,767 characters.
+constexpr DWORD MAX_PATH_LENGTH = 32768;
+} // namespace
+
 MutexHandle CWin32Process::CreateMutex(bool initialOwner, const std::wstring& name,
                                        std::uint32_t* lastError) {
     const HANDLE hMutex = ::CreateMutexW(nullptr, initialOwner ? TRUE : FALSE, name.c_str());
@@ -45,4 +50,21 @@ bool CWin32Process::InitCommonControls(std::uint32_t classes) {
 
 bool CWin32Process::InitializeOle() {
     return SUCCEEDED(::OleInitialize(nullptr));
+}
+
+void CWin32Process::Sleep(std::uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
+
+std::wstring CWin32Process::GetProcessImageName(std::uint32_t processId) {
+    const HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (hProcess == nullptr) {
+        return std::wstring();
+    }
+    std::wstring strPath(MAX_PATH_LENGTH, L'\0');
+    DWORD nLength = MAX_PATH_LENGTH;
+    const bool bFound = ::QueryFullProcessImageNameW(hProcess, 0, &strPath[0], &nLength) != FALSE;
+    ::CloseHandle(hProcess);
+    strPath.resize(bFound ? nLength : 0);
+    return strPath;
 }

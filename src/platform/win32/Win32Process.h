@@ -11,4 +11,6 @@ public:
     bool GetCreationTime(std::uint64_t* creationTime) override;
     bool InitCommonControls(std::uint32_t classes) override;
     bool InitializeOle() override;
+    void Sleep(std::uint32_t milliseconds) override;
+    std::wstring GetProcessImageName(std::uint32_t processId) override;
 };

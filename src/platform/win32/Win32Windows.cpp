@@ -161,6 +161,10 @@ bool CWin32Windows::IsIconic(WindowHandle window) {
     return ::IsIconic(ToHwnd(window)) != FALSE;
 }
 
+int CWin32Windows::GetDlgCtrlID(WindowHandle window) {
+    return ::GetDlgCtrlID(ToHwnd(window));
+}
+
 bool CWin32Windows::IsWindow(WindowHandle window) {
     return ::IsWindow(ToHwnd(window)) != FALSE;
 }

@@ -35,6 +35,7 @@ public:
     bool IsWindowVisible(WindowHandle window) override;
     bool IsWindowEnabled(WindowHandle window) override;
     bool IsIconic(WindowHandle window) override;
+    int GetDlgCtrlID(WindowHandle window) override;
     int GetSystemMetrics(int index) override;
 
     // IMessageLoop

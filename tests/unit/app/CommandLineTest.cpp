@@ -75,22 +75,35 @@ const SwitchCase SWITCHES[] = {
     {"an instance", L"/START\t-instance 2", RemoteCommand::Start, 2, false},
     {"an overlong instance", L"/stop /instance 9999999999", RemoteCommand::Stop, EVERY_INSTANCE, true},
     {"an instance alone", L"/instance 1", RemoteCommand::None, 1, true},
+    {"an unknown switch before an instance", L"/bogus /instance 2 /start", RemoteCommand::Start, 2, true},
+    {"the longest instance", L"/stop /instance 999999999", RemoteCommand::Stop, 999999999, false},
 };
 using CommandLineSwitchParsing = TableTest<::testing::Test, SwitchCase>;
 
-// With nRunning instances: the exit code, whether the list of switches shows, the commands posted.
+// With nRunning instances, and nLater whose windows come while a script's command waits for them
+// (bHeld: another process holds the mutex): the exit code, the list of switches, the messages posted
+// (a Tapwell that starts posts one to itself, and "/start" one more).
 struct LaunchCase : NamedRow {
     const wchar_t* arguments;
     int nRunning;
+    int nLater;
+    bool bHeld;
+    bool bSingle;
+    bool bStarts;
     int nExitCode;
     bool bBox;
     long nPosted;
 };
 const LaunchCase LAUNCHES[] = {
-    {"stop with none running", L"/stop", 0, EXIT_CODE_NOT_RUNNING, false, 0},
-    {"exit for instance 1 of two", L"/exit /instance 1", 2, 0, false, 2},
-    {"the list of switches", L"/?", 1, 0, true, 0},
-    {"an unknown switch", L"-silent", 0, EXIT_CODE_UNKNOWN_SWITCH, true, 0},
+    {"stop with none running", L"/stop", 0, 0, false, false, false, EXIT_CODE_NOT_RUNNING, false, 0},
+    {"exit for instance 1 of two", L"/exit /instance 1", 2, 0, false, false, false, 0, false, 2},
+    {"the list of switches", L"/?", 1, 0, false, false, false, 0, true, 0},
+    {"an unknown switch", L"-silent", 0, 0, false, false, false, EXIT_CODE_UNKNOWN_SWITCH, true, 0},
+    {"the list beside silent", L"/? :silent", 0, 0, false, false, true, 0, true, 1},
+    {"stop beside silent, none running", L"/stop :silent", 0, 0, false, false, true, 0, false, 1},
+    {"stop while a Tapwell starts", L"/stop", 0, 1, true, true, false, 0, false, 1},
+    {"start, a Tapwell out of reach", L"/start", 0, 0, true, true, false, EXIT_CODE_NOT_REACHED, false, 0},
+    {"start, one out of reach, multiple", L"/start", 0, 0, true, false, true, 0, false, 2},
 };
 using LaunchWithSwitches = TableTest<AppFixture, LaunchCase>;
 
@@ -103,17 +116,33 @@ TEST_P(CommandLineSwitchParsing, ReadsTheCommandItsInstanceAndWhatIsWrong) {
     EXPECT_EQ(switches.bInvalid, GetParam().bInvalid);
 }
 
-TEST_P(LaunchWithSwitches, PostsTheCommandOrEndsWithItsCodeWithoutStarting) {
+TEST_P(LaunchWithSwitches, PostsTheCommandOrEndsWithItsCodeWithoutShowingTheRuleOfOneInstance) {
     const LaunchCase& c = GetParam();
-    StoreUseSingleInstance(0);
+    StoreUseSingleInstance(c.bSingle ? 1 : 0);
     for (int i = 0; i < c.nRunning; ++i) {
         AddRunningInstance(false);
     }
+    int nLater = c.nLater;
+    m_process.DuringSleep([&] {
+        for (; nLater > 0; --nLater) {
+            AddRunningInstance(false);
+        }
+    });
+    m_process.SetMutexResult(FakeProcess::MUTEX, c.bHeld ? ERROR_ALREADY_EXISTS : 0);
+    bool bMutexAtBox = false;
+    m_windows.DuringNextMessageBox([&] { bMutexAtBox = !m_process.OpenHandles().empty(); });
 
-    EXPECT_FALSE(Start(c.arguments));
-    EXPECT_EQ(App().ExitCodeWhenNotRunning(), c.nExitCode);
-    EXPECT_EQ(m_windows.MessageBoxes().size(), c.bBox ? 1u : 0u);
+    EXPECT_EQ(Start(c.arguments), c.bStarts);
+    if (!c.bStarts) {
+        EXPECT_EQ(App().ExitCodeWhenNotRunning(), c.nExitCode);
+    }
+    ASSERT_EQ(m_windows.MessageBoxes().size(), c.bBox ? 1u : 0u) << "never the box of one instance";
+    if (c.bBox) {
+        EXPECT_NE(m_windows.MessageBoxes()[0].caption, app_test::TITLE) << "no Tapwell's main window";
+        EXPECT_EQ(bMutexAtBox, c.bStarts) << "the mutex is only a Tapwell's";
+    }
     EXPECT_EQ(static_cast<long>(m_windows.Posted().size()), c.nPosted);
+    EXPECT_LE(m_process.Slept(), INSTANCE_WAIT_STEP_MS * INSTANCE_WAIT_STEPS);
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineSwitchParsing, ::testing::ValuesIn(SWITCHES), RowName());

@@ -11,6 +11,15 @@ const std::wstring JOURNAL = L"Software\\Tovrin\\Tapwell\\KeyJournal";
 const std::vector<std::uint8_t> SHIFT_TAB_UP = {0, 0, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                                                 0, 0, 0x09, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
+// Shift's and Tab's key-ups, one after the other, nRecords of them.
+std::vector<std::uint8_t> ShiftTabUps(std::size_t nRecords) {
+    std::vector<std::uint8_t> data;
+    for (std::size_t i = 0; i < nRecords; ++i) {
+        data.insert(data.end(), SHIFT_TAB_UP.begin() + 16 * (i % 2), SHIFT_TAB_UP.begin() + 16 * (i % 2 + 1));
+    }
+    return data;
+}
+
 class KeyJournal : public InjectorFixture {
 protected:
     FakeRegistry registry;
@@ -38,6 +47,8 @@ TEST_F(KeyJournal, AStartLetsGoOfWhatEndedTapwellsHeldAndClearsWhatItCannotRead)
         {"a value of another type", 0, L"2000 7", REG_DWORD, SHIFT_TAB_UP, false, false},
         {"an unknown way", 0, L"2000 7", REG_BINARY, std::vector<std::uint8_t>(16, 7), false, false},
         {"a name that is not a process", 0, L"2000", REG_BINARY, SHIFT_TAB_UP, false, false},
+        {"the most records an entry holds", 0, L"2000 7", REG_BINARY, ShiftTabUps(256), true, false},
+        {"a record more", 0, L"2000 7", REG_BINARY, ShiftTabUps(257), false, false},
     };
     for (const auto& row : rows) {
         injector.PressKey(VK_SHIFT, VK_TAB, true);
@@ -65,4 +76,13 @@ TEST_F(KeyJournal, AnEntryLastsWhileAKeyMayBeDueAndAStopClearsIt) {
     windows.DestroyWindow(target);
     injector.ReleaseHeldKeys();
     EXPECT_EQ(registry.FindValue(JOURNAL, L"1000 5000"), nullptr) << "the key-up's window is gone";
+}
+
+TEST_F(KeyJournal, NoMutexNoEntryAndThePressStillGoes) {
+    process.SetMutexResult(0, ERROR_ACCESS_DENIED);
+    injector.KeepJournalIn(journal);
+    SelectTarget();
+    injector.PressKey(0, VK_F5, true);
+    EXPECT_EQ(registry.FindValue(JOURNAL, L"1000 5000"), nullptr);
+    EXPECT_EQ(input.KeysDownIn(target).size(), 1u);
 }

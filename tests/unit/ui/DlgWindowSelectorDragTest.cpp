@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SelectorFixture.h"
+#include "fakes/RegistryBytes.h"
 
 namespace selector_test {
 namespace {
@@ -96,6 +98,7 @@ TEST_F(SelectorDrag, MovesWithinTheSameWindowDrawNothingMore) {
 TEST_F(SelectorDrag, MovingToAnotherWindowMovesTheOutline) {
     const WindowHandle editor = AddEditor(EDITOR_RECT);
     const WindowHandle edit = m_windows.Control(editor, 15);
+    m_process.SetImageName(FakeWindows::OWN_PROCESS_ID + 1, L"C:\\Editor.exe");
 
     SelectorView view;
     Run({PressOnSight(), MoveTo(ON_EDITOR_FRAME), MoveTo({700, 300}), Look(&view), Release(), Click(IDOK)});
@@ -106,6 +109,13 @@ TEST_F(SelectorDrag, MovingToAnotherWindowMovesTheOutline) {
     EXPECT_EQ(view.description, L", Edit, Width = 384, Height = 342, Control(s) : 0");
     EXPECT_FALSE(view.firstEditEnabled);
     EXPECT_EQ(StoredSeeked(), edit);
+    for (const auto& [name, text] : {std::pair{L"TargetWindowProgram", L"C:\\Editor.exe"},
+                                     {L"TargetWindowClass", L"Notepad"},
+                                     {L"TargetControlClass", L"Edit"}}) {
+        const FakeRegistry::StoredValue* value = m_store.FindValue(SECTION_PATH, name);
+        EXPECT_TRUE(value != nullptr && value->data == StringBytes(text));
+    }
+    EXPECT_EQ(Stored(L"TargetControlId"), 15);
 }
 
 TEST_F(SelectorDrag, OwnWindowIsSelectedButNeitherOutlinedNorDescribed) {

@@ -172,7 +172,7 @@ TEST_F(SelectorOptions, WindowWithoutControlsSendsKeyUpsOnlyAndLeavesEnabledStat
 
 using SelectorClosing = SelectorFixture;
 
-TEST_F(SelectorClosing, OkWritesTheFiveSettingsInOrder) {
+TEST_F(SelectorClosing, OkWritesItsSettingsInOrder) {
     const WindowHandle editor = AddEditor();
     StoreTarget(0, editor, 0, 0, 0);
 
@@ -180,9 +180,11 @@ TEST_F(SelectorClosing, OkWritesTheFiveSettingsInOrder) {
         Run({Click(IDC_SEND_TO_FIRST_EDIT), Click(IDC_SEND_KEY_UPS), Click(IDC_SEND_CHARS), Click(IDOK)});
 
     EXPECT_EQ(result, static_cast<LResult>(IDOK));
-    EXPECT_EQ(m_registry.m_written, (std::vector<std::wstring>{L"SendKeysToActiveWindow", L"Settings 0",
-                                                               L"SendKeysToFirstEditOfSelectedWindow",
-                                                               L"SendChars", L"SendKeyUps"}));
+    EXPECT_EQ(m_registry.m_written,
+              (std::vector<std::wstring>{L"SendKeysToActiveWindow", L"Settings 0", L"TargetWindowProgram",
+                                         L"TargetWindowClass", L"TargetWindowName", L"TargetControlClass",
+                                         L"TargetControlId", L"SendKeysToFirstEditOfSelectedWindow",
+                                         L"SendChars", L"SendKeyUps"}));
     EXPECT_EQ(Stored(L"SendKeysToActiveWindow"), 0);
     EXPECT_EQ(StoredSeeked(), editor);
     EXPECT_EQ(Stored(L"SendKeysToFirstEditOfSelectedWindow"), 1);
