@@ -23,20 +23,18 @@ struct KeyboardKey {
     UINT nVk; // what the messages carry
 };
 
-const KeyboardKey KEYS[] = {
-    {4, L"F5", VK_F5},
-    {13, L"Return", VK_RETURN},
-    {15, L"Left", VK_LEFT},
-    {34, L"Prior", VK_PRIOR},
-    {31, L"KP_Divide", VK_DIVIDE},
-    {36, L"Insert", VK_INSERT},
-    {32, L"Home", VK_HOME},
-    {41, L"Control_R", VK_CONTROL},
-    {43, L"Alt_R", VK_MENU},
-    {20, L"Num_Lock", VK_NUMLOCK},
-    {37, L"Print", VK_SNAPSHOT},
-    {46, L"a", 'A'},
-};
+const KeyboardKey KEYS[] = {{4, L"F5", VK_F5},
+                            {13, L"Return", VK_RETURN},
+                            {15, L"Left", VK_LEFT},
+                            {34, L"Prior", VK_PRIOR},
+                            {31, L"KP_Divide", VK_DIVIDE},
+                            {36, L"Insert", VK_INSERT},
+                            {32, L"Home", VK_HOME},
+                            {41, L"Control_R", VK_CONTROL},
+                            {43, L"Alt_R", VK_MENU},
+                            {20, L"Num_Lock", VK_NUMLOCK},
+                            {37, L"Print", VK_SNAPSHOT},
+                            {46, L"a", 'A'}};
 
 class KeyboardKeys : public CTapwellCase, public ::testing::WithParamInterface<bool> {
 protected:
@@ -47,7 +45,7 @@ protected:
     }
     std::size_t LogSize() const { return ReadRecorderLog(m_driver.RecorderLogPath()).size(); }
 
-    // The key's messages, "scan+ext" bits of each key-down, once its key-up has come.
+    // The scan code and extended bits of each of the key's key-downs.
     static std::vector<DWORD> KeyDowns(const std::vector<RecordedKeyMessage>& messages, UINT nVk) {
         std::vector<DWORD> downs;
         for (const RecordedKeyMessage& message : messages) {
