@@ -8,6 +8,7 @@ struct KeyUp {
     enum class Way { Input, Unicode, KeybdEvent, Posted };
     Way way = Way::Input;
     std::uint16_t code = 0; // the virtual-key code, or the UTF-16 unit of a Unicode record
+    // Written by earlier versions; a key-up's scan code and extended flag come from its code.
     std::uint16_t scan = 0;
     // Posted: the window, the key-up's lParam, and a modifier whose key-up follows the key's.
     WindowHandle window = 0;

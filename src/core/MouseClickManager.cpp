@@ -12,15 +12,9 @@ namespace {
 // GetClassNameW limit for the Edit search.
 constexpr int CLASS_NAME_LIMIT = 254;
 constexpr wchar_t EDIT_CLASS_NAME[] = L"Edit";
+// Rich edit controls take the keys where a window has no plain Edit (Windows 11's Notepad, WordPad).
+constexpr const wchar_t* RICH_EDIT_CLASS_NAMES[] = {L"RichEdit20W", L"RICHEDIT50W", L"RichEditD2DPT"};
 
-// Keys whose posted messages carry the extended-key bit.
-constexpr std::uint16_t EXTENDED_KEYS[] = {
-    VK_END,   VK_HOME,   VK_LEFT,   VK_UP,      VK_RIGHT,    VK_DOWN,
-    VK_PRINT, VK_INSERT, VK_DELETE, VK_NUMLOCK, VK_RCONTROL, VK_RMENU,
-};
-
-// lParam of Alt's own key-down in a combination: the context bit alone.
-constexpr LParam ALT_CONTEXT_LPARAM = 1 << 29;
 constexpr std::uint8_t KEY_DOWN_BIT = 0x80;
 // How long a press waits for its target at most: first polls that only yield the processor, then
 // polls a millisecond apart.
@@ -41,10 +35,6 @@ std::uint16_t LeftVariantOf(std::uint16_t modifierVk) {
     }
 }
 
-bool IsExtendedKey(std::uint16_t vk) {
-    return std::find(std::begin(EXTENDED_KEYS), std::end(EXTENDED_KEYS), vk) != std::end(EXTENDED_KEYS);
-}
-
 bool EqualsIgnoringCase(const std::wstring& text, const wchar_t* expected) {
     const std::wstring other(expected);
     return text.size() == other.size() &&
@@ -54,12 +44,11 @@ bool EqualsIgnoringCase(const std::wstring& text, const wchar_t* expected) {
            });
 }
 
-InputRecord KeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags) {
+InputRecord UnicodeRecord(std::uint16_t unit, std::uint32_t flags) {
     InputRecord record;
     record.type = INPUT_KEYBOARD;
-    record.ki.wVk = vk;
-    record.ki.wScan = scan;
-    record.ki.dwFlags = flags;
+    record.ki.wScan = unit;
+    record.ki.dwFlags = KEYEVENTF_UNICODE | flags;
     return record;
 }
 
@@ -67,7 +56,7 @@ InputRecord KeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags)
 
 CMouseClickManager::CMouseClickManager(IKeyboardInput& input, IWindowQueries& windows,
                                        ISelectedWindowSource& selectedWindow)
-    : m_input(input), m_windows(windows), m_selectedWindow(selectedWindow) {}
+    : m_input(input), m_windows(windows), m_selectedWindow(selectedWindow), m_keys(input) {}
 
 CMouseClickManager::~CMouseClickManager() = default;
 
@@ -91,7 +80,7 @@ bool CMouseClickManager::PressCharacter(const std::wstring& text, int modifierVk
     if (useOldMethod) {
         // Only the key itself: a character that needs Shift is typed without it.
         const std::uint8_t vk = static_cast<std::uint8_t>(m_input.VkKeyScan(ch) & 0xFF);
-        m_input.KeybdEvent(vk, 0, 0, 0);
+        SendKeybdEvent(vk, 0);
         KeyUp keyUp;
         keyUp.way = KeyUp::Way::KeybdEvent;
         keyUp.code = vk;
@@ -123,10 +112,10 @@ void CMouseClickManager::PressKeyInActiveWindow(std::uint16_t modifierVk, std::u
         return;
     }
     if (modifierVk != 0) {
-        SendKeyRecord(modifierVk, 0, 0);
+        SendKeyRecord(m_keys.Record(modifierVk, 0));
     }
     if (hold) {
-        SendKeyRecord(keyVk, 0, 0);
+        SendKeyRecord(m_keys.Record(keyVk, 0));
         if (m_held.empty()) {
             // The modifier goes up first, as a user lets go of a combination.
             if (modifierVk != 0) {
@@ -137,14 +126,19 @@ void CMouseClickManager::PressKeyInActiveWindow(std::uint16_t modifierVk, std::u
         }
         return;
     }
+    if (GetKeyDelay() > 0) {
+        // The key stays down its pause, as in a plain press, with the modifier down around it.
+        SendKeyRecord(m_keys.Record(keyVk, 0));
+        KeyUpAfterPause(KeyUp{KeyUp::Way::Input, keyVk, 0, 0, 0, 0});
+        KeyUpAfterPause(KeyUp{KeyUp::Way::Input, modifierVk, 0, 0, 0, 0});
+        return;
+    }
     // Down and up in one call, so nothing else can slip in between them.
-    const InputRecord stroke[] = {KeyRecord(keyVk, 0, 0), KeyRecord(keyVk, 0, KEYEVENTF_KEYUP)};
+    const InputRecord stroke[] = {m_keys.Record(keyVk, 0), m_keys.Record(keyVk, KEYEVENTF_KEYUP)};
     if (m_input.SendInput(2, stroke, INPUT_RECORD_SIZE) == 1) {
         KeepRefused(KeyUp{KeyUp::Way::Input, keyVk, 0, 0, 0, 0});
     }
-    if (modifierVk != 0) {
-        Release(KeyUp{KeyUp::Way::Input, modifierVk, 0, 0, 0, 0});
-    }
+    Release(KeyUp{KeyUp::Way::Input, modifierVk, 0, 0, 0, 0});
 }
 
 void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold) {
@@ -169,7 +163,7 @@ void CMouseClickManager::PressKeyInSelectedWindow(std::uint16_t modifierVk, std:
 
     if (hold && m_held.empty()) {
         // The release posts the key's key-up, then the modifier's, into the window the key went to.
-        m_held.push_back(KeyUp{KeyUp::Way::Posted, keyVk, 0, window, 0, modifierVk});
+        m_held.push_back(KeyUp{KeyUp::Way::Posted, keyVk, 0, window, KeyUpLParam(keyVk), modifierVk});
         Journal(m_held);
     }
 }
@@ -179,16 +173,17 @@ void CMouseClickManager::PostModifiedKey(WindowHandle window, std::uint16_t modi
     // An Alt combination arrives as system key messages with the context bit, as from a keyboard.
     const bool alt = modifierVk == VK_MENU;
     const std::uint32_t keyDown = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
-    KeyMessageParams params;
-    params.scanCode = static_cast<std::uint8_t>(m_input.MapVirtualKey(keyVk, MAPVK_VK_TO_VSC));
+    KeyMessageParams params = m_keys.MessageParams(keyVk);
     params.contextCode = alt ? 1 : 0;
     if (modifierVk != 0) {
         // Targets read modifiers from the key state, not from the messages: it carries the modifier
         // until the target has handled the key.
         SetModifierInSharedKeyState(modifierVk, true);
-        m_input.PostMessage(window, keyDown, modifierVk, alt ? ALT_CONTEXT_LPARAM : 0);
+        KeyMessageParams modifier = m_keys.MessageParams(modifierVk);
+        modifier.contextCode = params.contextCode;
+        PostKeyDown(window, keyDown, modifierVk, MakeLParam(modifier));
     }
-    m_input.PostMessage(window, keyDown, keyVk, MakeLParam(params));
+    PostKeyDown(window, keyDown, keyVk, MakeLParam(params));
     if (!hold) {
         params.previousState = 1;
         params.transitionState = 1;
@@ -198,7 +193,7 @@ void CMouseClickManager::PostModifiedKey(WindowHandle window, std::uint16_t modi
     if (modifierVk != 0) {
         WaitForTargetToHandlePosts(window);
         SetModifierInSharedKeyState(modifierVk, false);
-        PostKeyUp(window, modifierVk, 0);
+        PostKeyUp(window, modifierVk, KeyUpLParam(modifierVk));
     }
 }
 
@@ -275,17 +270,17 @@ void CMouseClickManager::KeyUpAfterPause(const KeyUp& keyUp) {
 void CMouseClickManager::Release(const KeyUp& keyUp) {
     switch (keyUp.way) {
     case KeyUp::Way::Input:
-        if (!SendKeyRecord(keyUp.code, keyUp.scan, KEYEVENTF_KEYUP)) {
+        if (!SendKeyRecord(m_keys.Record(keyUp.code, KEYEVENTF_KEYUP))) {
             KeepRefused(keyUp);
         }
         break;
     case KeyUp::Way::Unicode:
-        if (!SendKeyRecord(0, keyUp.code, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)) {
+        if (!SendKeyRecord(UnicodeRecord(keyUp.code, KEYEVENTF_KEYUP))) {
             KeepRefused(keyUp);
         }
         break;
     case KeyUp::Way::KeybdEvent:
-        m_input.KeybdEvent(static_cast<std::uint8_t>(keyUp.code), 0, KEYEVENTF_KEYUP, 0);
+        SendKeybdEvent(static_cast<std::uint8_t>(keyUp.code), KEYEVENTF_KEYUP);
         break;
     case KeyUp::Way::Posted: {
         const WindowHandle window = FindReleaseWindow(keyUp.window);
@@ -295,7 +290,7 @@ void CMouseClickManager::Release(const KeyUp& keyUp) {
         const std::uint32_t targetThread = AttachInputTo(window);
         PostKeyUp(window, keyUp.code, keyUp.lParam);
         if (keyUp.modifierVk != 0) {
-            PostKeyUp(window, keyUp.modifierVk, 0);
+            PostKeyUp(window, keyUp.modifierVk, KeyUpLParam(keyUp.modifierVk));
         }
         DetachInputFrom(targetThread);
         break;
@@ -317,26 +312,35 @@ WindowHandle CMouseClickManager::FindReleaseWindow(WindowHandle window) {
 }
 
 void CMouseClickManager::SendKeyStroke(std::uint16_t vk) {
-    const std::uint16_t scan = static_cast<std::uint16_t>(m_input.MapVirtualKey(vk, MAPVK_VK_TO_VSC));
-    SendKeyRecord(vk, scan, 0);
-    KeyUpAfterPause(KeyUp{KeyUp::Way::Input, vk, scan, 0, 0, 0});
+    SendKeyRecord(m_keys.Record(vk, 0));
+    KeyUpAfterPause(KeyUp{KeyUp::Way::Input, vk, 0, 0, 0, 0});
 }
 
 void CMouseClickManager::SendUnicodeChar(wchar_t ch) {
     const std::uint16_t unit = static_cast<std::uint16_t>(ch);
-    SendKeyRecord(0, unit, KEYEVENTF_UNICODE);
+    SendKeyRecord(UnicodeRecord(unit, 0));
     KeyUpAfterPause(KeyUp{KeyUp::Way::Unicode, unit, 0, 0, 0, 0});
 }
 
-bool CMouseClickManager::SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags) {
-    const InputRecord record = KeyRecord(vk, scan, flags);
+bool CMouseClickManager::SendKeyRecord(const InputRecord& record) {
     return m_input.SendInput(1, &record, INPUT_RECORD_SIZE) == 1;
+}
+
+void CMouseClickManager::SendKeybdEvent(std::uint8_t vk, std::uint32_t flags) {
+    const InputRecord record = m_keys.Record(vk, flags);
+    m_input.KeybdEvent(vk, static_cast<std::uint8_t>(record.ki.wScan), record.ki.dwFlags, 0);
+}
+
+void CMouseClickManager::PostKeyDown(WindowHandle window, std::uint32_t message, std::uint16_t vk,
+                                     LParam lParam) {
+    m_input.PostMessage(window, message, CKeyRecordBuilder::MessageVk(vk), lParam);
 }
 
 void CMouseClickManager::PostKeyUp(WindowHandle window, std::uint16_t vk, LParam lParam,
                                    bool altCombination) {
     // A refused one is tried again as a plain key-up: by then no Alt is down with it.
-    if (!m_input.PostMessage(window, altCombination ? WM_SYSKEYUP : WM_KEYUP, vk, lParam)) {
+    if (!m_input.PostMessage(window, altCombination ? WM_SYSKEYUP : WM_KEYUP,
+                             CKeyRecordBuilder::MessageVk(vk), lParam)) {
         KeepRefused(KeyUp{KeyUp::Way::Posted, vk, 0, window, lParam, 0});
     }
 }
@@ -348,7 +352,7 @@ void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
         m_input.PostMessage(window, WM_CHAR, vk, 0);
         return;
     }
-    m_input.PostMessage(window, WM_KEYDOWN, vk, KeyMessageLParam(WM_KEYDOWN, vk));
+    PostKeyDown(window, WM_KEYDOWN, vk, KeyMessageLParam(WM_KEYDOWN, vk));
     if (!m_pressOptions.bSendKeyUps) {
         return;
     }
@@ -364,23 +368,41 @@ void CMouseClickManager::PostKeyStroke(WindowHandle window, std::uint16_t vk) {
 
 LParam CMouseClickManager::KeyMessageLParam(std::uint32_t message, std::uint16_t vk) {
     // The transition bit stays clear even on the key-up; receivers look at the previous-state bit.
-    KeyMessageParams params;
-    params.scanCode = static_cast<std::uint8_t>(m_input.MapVirtualKey(vk, MAPVK_VK_TO_VSC));
-    params.extended = IsExtendedKey(vk) ? 1 : 0;
+    KeyMessageParams params = m_keys.MessageParams(vk);
     params.previousState = message == WM_KEYUP ? 1 : 0;
+    return MakeLParam(params);
+}
+
+LParam CMouseClickManager::KeyUpLParam(std::uint16_t vk) {
+    KeyMessageParams params = m_keys.MessageParams(vk);
+    params.previousState = 1;
+    params.transitionState = 1;
     return MakeLParam(params);
 }
 
 WindowHandle CMouseClickManager::FindFirstEditChild(WindowHandle window) {
     m_hFirstEdit = 0;
+    m_hFirstRichEdit = 0;
     m_windows.EnumChildWindows(window, [this](WindowHandle child) { return FindEditChildProc(child, this); });
-    return m_windows.IsWindow(m_hFirstEdit) ? m_hFirstEdit : window;
+    for (const WindowHandle edit : {m_hFirstEdit, m_hFirstRichEdit}) {
+        if (m_windows.IsWindow(edit)) {
+            return edit;
+        }
+    }
+    return window;
 }
 
 bool CMouseClickManager::FindEditChildProc(WindowHandle child, CMouseClickManager* object) {
-    if (EqualsIgnoringCase(object->m_windows.GetClassName(child, CLASS_NAME_LIMIT), EDIT_CLASS_NAME)) {
+    const std::wstring className = object->m_windows.GetClassName(child, CLASS_NAME_LIMIT);
+    if (EqualsIgnoringCase(className, EDIT_CLASS_NAME)) {
         object->m_hFirstEdit = child;
         return false;
+    }
+    // A plain Edit found later still comes first.
+    if (object->m_hFirstRichEdit == 0 &&
+        std::any_of(std::begin(RICH_EDIT_CLASS_NAMES), std::end(RICH_EDIT_CLASS_NAMES),
+                    [&className](const wchar_t* name) { return EqualsIgnoringCase(className, name); })) {
+        object->m_hFirstRichEdit = child;
     }
     return true;
 }

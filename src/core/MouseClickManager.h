@@ -10,6 +10,7 @@
 
 #include "core/ISelectedWindowSource.h"
 #include "core/KeyJournal.h"
+#include "core/KeyRecordBuilder.h"
 #include "core/KeyUp.h"
 #include "ports/IKeyboardInput.h"
 #include "ports/IWindowQueries.h"
@@ -67,9 +68,13 @@ private:
     void SendKeyStroke(std::uint16_t vk);
     void SendUnicodeChar(wchar_t ch);
     // False when the system refused the record.
-    bool SendKeyRecord(std::uint16_t vk, std::uint16_t scan, std::uint32_t flags);
+    bool SendKeyRecord(const InputRecord& record);
+    void SendKeybdEvent(std::uint8_t vk, std::uint32_t flags);
     void PostKeyStroke(WindowHandle window, std::uint16_t vk);
     LParam KeyMessageLParam(std::uint32_t message, std::uint16_t vk);
+    // A keyboard's key-up: previous state and transition bits set.
+    LParam KeyUpLParam(std::uint16_t vk);
+    void PostKeyDown(WindowHandle window, std::uint32_t message, std::uint16_t vk, LParam lParam);
     WindowHandle FindFirstEditChild(WindowHandle window);
     static bool FindEditChildProc(WindowHandle child, CMouseClickManager* object);
     // Keys held by an earlier press go up before a press that is not the same held press.
@@ -87,6 +92,7 @@ private:
     IKeyboardInput& m_input;
     IWindowQueries& m_windows;
     ISelectedWindowSource& m_selectedWindow;
+    CKeyRecordBuilder m_keys;
 
     int m_nKeyDelay = DEFAULT_KEY_DELAY;
 
@@ -96,6 +102,7 @@ public:
 
 private:
     WindowHandle m_hFirstEdit = 0;
+    WindowHandle m_hFirstRichEdit = 0;
     // The key-up of the press under way, and the keys held down by the last held press, in the
     // order they are let go.
     std::vector<KeyUp> m_unfinished;

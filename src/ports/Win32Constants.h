@@ -118,6 +118,7 @@ constexpr std::uint32_t KEYEVENTF_UNICODE = 0x0004;
 constexpr std::uint32_t KEYEVENTF_SCANCODE = 0x0008;
 constexpr std::uint32_t MAPVK_VK_TO_VSC = 0;
 constexpr std::uint32_t MAPVK_VK_TO_CHAR = 2;
+constexpr std::uint32_t MAPVK_VK_TO_VSC_EX = 4;
 constexpr std::uint32_t MOD_ALT = 0x0001;
 constexpr std::uint32_t MOD_CONTROL = 0x0002;
 constexpr std::uint32_t MOD_SHIFT = 0x0004;
@@ -147,6 +148,8 @@ constexpr std::uint32_t VK_SNAPSHOT = 0x2C;
 constexpr std::uint32_t VK_INSERT = 0x2D;
 constexpr std::uint32_t VK_DELETE = 0x2E;
 constexpr std::uint32_t VK_HELP = 0x2F;
+constexpr std::uint32_t VK_LWIN = 0x5B;
+constexpr std::uint32_t VK_APPS = 0x5D;
 constexpr std::uint32_t VK_NUMPAD0 = 0x60;
 constexpr std::uint32_t VK_NUMPAD9 = 0x69;
 constexpr std::uint32_t VK_MULTIPLY = 0x6A;
@@ -167,7 +170,9 @@ constexpr std::uint32_t VK_LCONTROL = 0xA2;
 constexpr std::uint32_t VK_RCONTROL = 0xA3;
 constexpr std::uint32_t VK_LMENU = 0xA4;
 constexpr std::uint32_t VK_RMENU = 0xA5;
+constexpr std::uint32_t VK_BROWSER_BACK = 0xA6;
 constexpr std::uint32_t VK_BROWSER_REFRESH = 0xA8;
+constexpr std::uint32_t VK_LAUNCH_APP2 = 0xB7;
 
 // Registry
 constexpr std::uint32_t HKEY_CLASSES_ROOT = 0x80000000;

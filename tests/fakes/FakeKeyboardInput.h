@@ -17,7 +17,7 @@
 
 class CFakeKeyboardInput : public IKeyboardInput {
 public:
-    // Scan codes of MapVirtualKey(vk, MAPVK_VK_TO_VSC); a US keyboard unless overridden.
+    // Scan codes of MapVirtualKey(vk, MAPVK_VK_TO_VSC or _EX); a US keyboard unless overridden.
     void SetScanCode(std::uint32_t vk, std::uint32_t scan) { m_scanCodes[vk] = scan; }
 
     // Lines: "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}", "keybd_event 0x41 0x00 0x0 0",
@@ -90,7 +90,16 @@ public:
     }
     std::uint32_t MapVirtualKey(std::uint32_t code, std::uint32_t mapType) override {
         const auto found = m_scanCodes.find(code);
-        return mapType == MAPVK_VK_TO_VSC && found != m_scanCodes.end() ? found->second : 0;
+        if (found == m_scanCodes.end()) {
+            return 0;
+        }
+        // As Windows: the E0 prefix of the extended keys; Pause's E1 1D.
+        const bool extended = code == VK_RCONTROL || code == VK_RMENU ||
+                              (code >= VK_PRIOR && code <= VK_DELETE) || code == VK_DIVIDE;
+        return mapType == MAPVK_VK_TO_VSC      ? found->second
+               : mapType != MAPVK_VK_TO_VSC_EX ? 0
+               : code == VK_PAUSE              ? 0xE11D
+                                               : found->second | (extended ? 0xE000 : 0);
     }
     // A US keyboard: letters (capitals with Shift) and digits, nothing else.
     std::int16_t VkKeyScan(wchar_t ch) override {

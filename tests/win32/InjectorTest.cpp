@@ -288,13 +288,14 @@ TEST_F(InjectorUnderWine, HeldPressIsReleasedInTheSameEdit) {
     injector.PressKey(VK_SHIFT, VK_LEFT, true);
     injector.ReleaseHeldKeys();
     injector.ReleaseHeldKeys();
-    const std::uint32_t left = Scan(VK_LEFT) << 16 | 1;
+    const std::uint32_t left = 0x01000001 | Scan(VK_LEFT) << 16;
+    const std::uint32_t shift = Scan(VK_SHIFT) << 16 | 1;
     EXPECT_EQ(target.KeysAfterMarker(), (std::vector<KeyMessage>{
-                                            {WM_KEYDOWN, VK_SHIFT, 0},
+                                            {WM_KEYDOWN, VK_SHIFT, shift},
                                             {WM_KEYDOWN, VK_LEFT, left},
-                                            {WM_KEYUP, VK_SHIFT, 0},
-                                            {WM_KEYUP, VK_LEFT, 0},
-                                            {WM_KEYUP, VK_SHIFT, 0},
+                                            {WM_KEYUP, VK_SHIFT, shift | 0xC0000000},
+                                            {WM_KEYUP, VK_LEFT, left | 0xC0000000},
+                                            {WM_KEYUP, VK_SHIFT, shift | 0xC0000000},
                                         }));
 }
 
@@ -306,11 +307,12 @@ TEST_F(InjectorUnderWine, ModifiedPressPostsFourMessages) {
                               [](const KeyMessage& item) { return item.message == WM_CHAR; }),
                keys.end());
     const std::uint32_t a = Scan('A') << 16 | 1;
+    const std::uint32_t ctrl = Scan(VK_CONTROL) << 16 | 1;
     EXPECT_EQ(keys, (std::vector<KeyMessage>{
-                        {WM_KEYDOWN, VK_CONTROL, 0},
+                        {WM_KEYDOWN, VK_CONTROL, ctrl},
                         {WM_KEYDOWN, 'A', a},
                         {WM_KEYUP, 'A', a | 0xC0000000},
-                        {WM_KEYUP, VK_CONTROL, 0},
+                        {WM_KEYUP, VK_CONTROL, ctrl | 0xC0000000},
                     }));
 }
 

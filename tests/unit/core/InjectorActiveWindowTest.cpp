@@ -6,9 +6,9 @@ class InjectorActiveWindow : public InjectorFixture {};
 
 // Shift+Tab held through two presses into the focused window, then let go: Shift comes up first.
 const std::vector<std::string> HELD_SHIFT_TAB_TWICE_THEN_RELEASED = {
-    "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-    "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-    "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}", "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+    "SendInput 1 {vk=0x10 scan=0x2A flags=0x0}", "SendInput 1 {vk=0x09 scan=0x0F flags=0x0}",
+    "SendInput 1 {vk=0x10 scan=0x2A flags=0x0}", "SendInput 1 {vk=0x09 scan=0x0F flags=0x0}",
+    "SendInput 1 {vk=0x10 scan=0x2A flags=0x2}", "SendInput 1 {vk=0x09 scan=0x0F flags=0x2}",
 };
 
 } // namespace
@@ -69,9 +69,9 @@ TEST_F(InjectorActiveWindow, BruteMethodTypesTheKeyOfTheCharacterWithoutShift) {
         const char* up;
     };
     const Case cases[] = {
-        {L"a", "keybd_event 0x41 0x00 0x0 0", "keybd_event 0x41 0x00 0x2 0"},
-        {L"A", "keybd_event 0x41 0x00 0x0 0", "keybd_event 0x41 0x00 0x2 0"},
-        {L"7", "keybd_event 0x37 0x00 0x0 0", "keybd_event 0x37 0x00 0x2 0"},
+        {L"a", "keybd_event 0x41 0x1E 0x0 0", "keybd_event 0x41 0x1E 0x2 0"},
+        {L"A", "keybd_event 0x41 0x1E 0x0 0", "keybd_event 0x41 0x1E 0x2 0"},
+        {L"7", "keybd_event 0x37 0x08 0x0 0", "keybd_event 0x37 0x08 0x2 0"},
         // No key types it: the 0xFF that VkKeyScan gives is sent as it is.
         {L"\x20AC", "keybd_event 0xFF 0x00 0x0 0", "keybd_event 0xFF 0x00 0x2 0"},
     };
@@ -113,13 +113,22 @@ TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilRele
         std::vector<std::string> expected; // the presses, then the release
     };
     const Row rows[] = {
-        {"modified press: a down-up pair inside the modifier",
+        {"modified press: the key held its pause inside the modifier",
          {{VK_CONTROL, VK_F5, false}},
+         {VK_CONTROL, VK_F5},
+         {
+             "SendInput 1 {vk=0x11 scan=0x1D flags=0x0}",
+             "SendInput 1 {vk=0x74 scan=0x3F flags=0x0}",
+             "SendInput 1 {vk=0x74 scan=0x3F flags=0x2}",
+             "SendInput 1 {vk=0x11 scan=0x1D flags=0x2}",
+         }},
+        {"modified press without a pause: a down-up pair inside the modifier",
+         {{VK_SHIFT, VK_LEFT, false}},
          NOTHING_DOWN,
          {
-             "SendInput 1 {vk=0x11 scan=0x00 flags=0x0}",
-             "SendInput 2 {vk=0x74 scan=0x00 flags=0x0} {vk=0x74 scan=0x00 flags=0x2}",
-             "SendInput 1 {vk=0x11 scan=0x00 flags=0x2}",
+             "SendInput 1 {vk=0x10 scan=0x2A flags=0x0}",
+             "SendInput 2 {vk=0x25 scan=0x4B flags=0x1} {vk=0x25 scan=0x4B flags=0x3}",
+             "SendInput 1 {vk=0x10 scan=0x2A flags=0x2}",
          }},
         {"held press: key and modifier, once for each press",
          {{VK_SHIFT, VK_TAB, true}, {VK_SHIFT, VK_TAB, true}},
@@ -129,11 +138,12 @@ TEST_F(InjectorActiveWindow, PressesSendTheirRecordsAndHeldKeysStayDownUntilRele
          {{0, VK_SPACE, true}},
          {VK_SPACE},
          {
-             "SendInput 1 {vk=0x20 scan=0x00 flags=0x0}",
-             "SendInput 1 {vk=0x20 scan=0x00 flags=0x2}",
+             "SendInput 1 {vk=0x20 scan=0x39 flags=0x0}",
+             "SendInput 1 {vk=0x20 scan=0x39 flags=0x2}",
          }},
     };
     for (const Row& row : rows) {
+        injector.SetKeyDelay(row.keysDownBeforeRelease == NOTHING_DOWN ? 0 : 20);
         for (const Press& press : row.presses) {
             injector.PressKey(press.modifierVk, press.keyVk, press.hold);
         }
@@ -161,8 +171,8 @@ TEST_F(InjectorActiveWindow, CharacterPressLetsTheHeldKeysGoFirst) {
     input.ClearLog();
     EXPECT_TRUE(injector.PressCharacter(L"a", 0, false, false));
     EXPECT_TRUE(SequenceMatches(input.Log(), {
-                                                 "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
-                                                 "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+                                                 "SendInput 1 {vk=0x10 scan=0x2A flags=0x2}",
+                                                 "SendInput 1 {vk=0x09 scan=0x0F flags=0x2}",
                                                  "SendInput 1 {vk=0x00 scan=0x61 flags=0x4}",
                                              }));
     injector.ReleaseHeldKeys();

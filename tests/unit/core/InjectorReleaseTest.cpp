@@ -35,8 +35,8 @@ TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitl
     };
     const std::vector<std::string> upInStandIn = {
         "AttachThreadInput 1001 400 TRUE",
-        "PostMessage standIn WM_KEYUP 0x25 0x00000000",
-        "PostMessage standIn WM_KEYUP 0x10 0x00000000",
+        "PostMessage standIn WM_KEYUP 0x25 0xC14B0001",
+        "PostMessage standIn WM_KEYUP 0x10 0xC02A0001",
         "AttachThreadInput 1001 400 FALSE",
     };
     const Row rows[] = {
@@ -47,8 +47,8 @@ TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitl
          L"Target Title",
          {
              "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage edit WM_KEYUP 0x25 0x00000000",
-             "PostMessage edit WM_KEYUP 0x10 0x00000000",
+             "PostMessage edit WM_KEYUP 0x25 0xC14B0001",
+             "PostMessage edit WM_KEYUP 0x10 0xC02A0001",
              "AttachThreadInput 1001 1002 FALSE",
          }},
         {"gone: the window of that class and title",
@@ -106,7 +106,7 @@ TEST_F(InjectorRelease, KeyWithoutModifierIsReleasedAlone) {
     injector.ReleaseHeldKeys();
     EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
                                                  "AttachThreadInput 1001 1002 TRUE",
-                                                 "PostMessage target WM_KEYUP 0x74 0x00000000",
+                                                 "PostMessage target WM_KEYUP 0x74 0xC03F0001",
                                                  "AttachThreadInput 1001 1002 FALSE",
                                              })));
     EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN);
@@ -171,8 +171,8 @@ TEST_F(InjectorRelease, AHeldPressIntoAnotherWindowLetsTheFirstWindowsKeyGo) {
     injector.ReleaseHeldKeys();
     EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
                                                  "AttachThreadInput 1001 300 TRUE",
-                                                 "PostMessage other WM_KEYUP 0x75 0x00000000",
-                                                 "PostMessage other WM_KEYUP 0x11 0x00000000",
+                                                 "PostMessage other WM_KEYUP 0x75 0xC0400001",
+                                                 "PostMessage other WM_KEYUP 0x11 0xC01D0001",
                                                  "AttachThreadInput 1001 300 FALSE",
                                              })));
 }

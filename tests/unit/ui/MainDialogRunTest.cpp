@@ -234,12 +234,12 @@ TEST_F(MainDialogRun, AHeldRunEndedByTheCountReleasesItsKeysAfterTheLastPress) {
     ASSERT_TRUE(Tick());
 
     EXPECT_TRUE(SequenceMatches(m_input.Log(), {
-                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
-                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x0}",
+                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x0}",
+                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x0}",
+                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x0}",
+                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x2}",
+                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x2}",
                                                }));
     EXPECT_TRUE(m_input.KeysDown().empty());
     EXPECT_EQ(Status(), L"Keyed 2 Times");
@@ -251,7 +251,7 @@ TEST_F(MainDialogRun, ALetterEntryIsTypedByTheChosenMethod) {
         std::vector<std::string> expected;
     } cases[] = {
         {0, {"SendInput 1 {vk=0x00 scan=0x61 flags=0x4}", "SendInput 1 {vk=0x00 scan=0x61 flags=0x6}"}},
-        {1, {"keybd_event 0x41 0x00 0x0 0", "keybd_event 0x41 0x00 0x2 0"}},
+        {1, {"keybd_event 0x41 0x1E 0x0 0", "keybd_event 0x41 0x1E 0x2 0"}},
     };
     Start();
     SelectKey(KEY_LETTER_A);
@@ -280,13 +280,14 @@ TEST_F(MainDialogRun, TheKeyDownToKeyUpDelayIsTakenAtStartOnly) {
 TEST_F(MainDialogRun, PressesThatKeepNoKeyUpBackComeOneDelayApartWhateverThePause) {
     StorePause(500);
     Start();
+    ASSERT_TRUE(m_user.Click(IDC_HOLD_KEY));
     StartWith(KEY_TAB, MODIFIER_CTRL);
 
     ASSERT_TRUE(Tick());
     ASSERT_TRUE(Tick());
 
     EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_PRESS_FIXED), 100u);
-    EXPECT_TRUE(m_input.KeysDown().empty());
+    EXPECT_EQ(m_input.KeysDown(), (std::vector<std::uint32_t>{VK_TAB, VK_CONTROL}));
 }
 
 TEST_F(MainDialogRun, StoppingDuringThePauseSendsTheKeyUpAtOnce) {
@@ -362,7 +363,7 @@ TEST_F(MainDialogRun, HoldKeyAndTheKeyChosenDuringARunTakeEffectAtTheNextPressAn
     EXPECT_TRUE(m_input.KeysDown().empty());
     EXPECT_EQ(
         m_input.Log().Select({"SendInput 2"}),
-        std::vector<std::string>{"SendInput 2 {vk=0x0D scan=0x00 flags=0x0} {vk=0x0D scan=0x00 flags=0x2}"});
+        std::vector<std::string>{"SendInput 2 {vk=0x0D scan=0x1C flags=0x0} {vk=0x0D scan=0x1C flags=0x2}"});
 }
 
 // --- Stopping and the shortcut ---

@@ -94,8 +94,8 @@ TEST_F(MainDialogClosing, DestroyingTheWindowDuringAHeldRunReleasesTheHeldKeys) 
 
     ASSERT_FALSE(MainAlive());
     EXPECT_TRUE(SequenceMatches(m_input.Log(), {
-                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
-                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x2}",
+                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x2}",
                                                }));
     EXPECT_TRUE(m_input.KeysDown().empty());
     EXPECT_EQ(m_timers.Log().Count("KillTimer(" + Hex(Main()) + ", 1)"), 1u);
