@@ -250,12 +250,12 @@ TEST_F(PressSessionTest, AHeldRunEndedByTheCountReleasesItsKeysAfterTheLastPress
     ASSERT_TRUE(Tick());
 
     EXPECT_TRUE(SequenceMatches(m_input.Log(), {
-                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x0}",
-                                                   "SendInput 1 {vk=0x10 scan=0x00 flags=0x2}",
-                                                   "SendInput 1 {vk=0x09 scan=0x00 flags=0x2}",
+                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x0}",
+                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x0}",
+                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x0}",
+                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x0}",
+                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x2}",
+                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x2}",
                                                }));
     EXPECT_TRUE(m_input.KeysDown().empty());
     EXPECT_EQ(m_recorder.events, (std::vector<std::string>{"count 1", "count 2", "stopped: count"}));
@@ -269,7 +269,7 @@ TEST_F(PressSessionTest, ALetterEntryIsTypedByTheChosenMethod) {
         std::vector<std::string> expected;
     } cases[] = {
         {0, {"SendInput 1 {vk=0x00 scan=0x61 flags=0x4}", "SendInput 1 {vk=0x00 scan=0x61 flags=0x6}"}},
-        {1, {"keybd_event 0x41 0x00 0x0 0", "keybd_event 0x41 0x00 0x2 0"}},
+        {1, {"keybd_event 0x41 0x1E 0x0 0", "keybd_event 0x41 0x1E 0x2 0"}},
     };
     m_form.nKeyVk = 'A';
     m_form.strKeyText = L"a";
@@ -288,13 +288,14 @@ TEST_F(PressSessionTest, PressesThatKeepNoKeyUpBackComeOneDelayApartWhateverTheP
     StorePause(500);
     m_form.nKeyVk = VK_TAB;
     m_form.nModifierVk = VK_CONTROL;
+    m_form.bHoldKey = true;
     Start();
 
     ASSERT_TRUE(Tick());
     ASSERT_TRUE(Tick());
 
     EXPECT_EQ(m_timers.Period(FIXED), 100);
-    EXPECT_TRUE(m_input.KeysDown().empty());
+    EXPECT_EQ(m_input.KeysDown(), (std::vector<std::uint32_t>{VK_TAB, VK_CONTROL}));
 }
 
 TEST_F(PressSessionTest, StoppingDuringThePauseSendsTheKeyUpAtOnce) {
