@@ -18,50 +18,34 @@
 
 namespace {
 const DWORD TIMEOUT_MS = 10000;
-// Wine keeps its own state there; the program writes nothing below either.
-const wchar_t* const NOT_OURS[] = {L"Software\\Wine", L"Software\\Microsoft"};
-const wchar_t JOURNAL[] = L"Software\\Tovrin\\Tapwell\\KeyJournal";
-// The journal's parents may be created for it.
-const wchar_t* const JOURNAL_PARENTS[] = {L"Software\\Tovrin", L"Software\\Tovrin\\Tapwell"};
-
-bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
-    return _wcsnicmp(text.c_str(), prefix.c_str(), prefix.size()) == 0;
-}
+// Wine keeps its own state in the first two; the key journal may live on with its parents.
+const wchar_t* const NOT_OURS[] = {L"Software\\Wine", L"Software\\Microsoft",
+                                   L"Software\\Tovrin\\Tapwell\\KeyJournal"};
+const std::set<std::wstring> JOURNAL_PARENTS = {L"Software\\Tovrin", L"Software\\Tovrin\\Tapwell"};
 
 // Every key and value below HKEY_CURRENT_USER\path, one line each.
 void Snapshot(const std::wstring& path, std::set<std::wstring>& lines) {
-    for (const wchar_t* pszSkipped : NOT_OURS) {
-        if (StartsWith(path, pszSkipped)) {
-            return;
-        }
-    }
-    if (StartsWith(path, JOURNAL)) {
-        return;
-    }
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+    if (std::any_of(std::begin(NOT_OURS), std::end(NOT_OURS),
+                    [&](const wchar_t* p) { return _wcsnicmp(path.c_str(), p, wcslen(p)) == 0; }) ||
+        RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
         return;
     }
-    if (std::find_if(std::begin(JOURNAL_PARENTS), std::end(JOURNAL_PARENTS), [&](const wchar_t* p) {
-            return _wcsicmp(p, path.c_str()) == 0;
-        }) == std::end(JOURNAL_PARENTS)) {
+    if (JOURNAL_PARENTS.count(path) == 0) {
         lines.insert(path);
     }
     wchar_t szName[16384];
     BYTE data[65536];
-    for (DWORD i = 0;; ++i) {
-        DWORD cchName = 16384, cbData = sizeof(data), nType = 0;
-        if (RegEnumValueW(hKey, i, szName, &cchName, nullptr, &nType, data, &cbData) != ERROR_SUCCESS) {
-            break;
-        }
+    DWORD cchName = 16384, cbData = sizeof(data), nType = 0;
+    for (DWORD i = 0;
+         RegEnumValueW(hKey, i, szName, &cchName, nullptr, &nType, data, &cbData) == ERROR_SUCCESS;
+         ++i, cchName = 16384, cbData = sizeof(data)) {
         lines.insert(path + L" | " + szName + L" = " + std::to_wstring(nType) + L":" +
                      std::wstring(data, data + cbData));
     }
-    for (DWORD i = 0;; ++i) {
-        DWORD cchName = 16384;
-        if (RegEnumKeyExW(hKey, i, szName, &cchName, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
-            break;
-        }
+    for (DWORD i = 0; RegEnumKeyExW(hKey, i, szName, &(cchName = 16384), nullptr, nullptr, nullptr,
+                                    nullptr) == ERROR_SUCCESS;
+         ++i) {
         Snapshot(path + L"\\" + szName, lines);
     }
     RegCloseKey(hKey);

@@ -42,10 +42,6 @@ const IniRow INI_ROWS[] = {
     {{"not utf-8"}, "[Settings 0]\nHoldKey=1\n\xFF\n", 7},
 };
 
-std::string OverlongLineFile() {
-    return "[Settings 0]\nHoldKey=" + std::string(CIniDocument::MAX_LINE, '1') + "\n";
-}
-
 class IniStoreTest : public ::testing::Test {
 protected:
     CIniStore& Open(const std::string& text) {
@@ -71,7 +67,9 @@ TEST_P(IniRead, ValueReadsAsWrittenOrAsTheDefault) {
 INSTANTIATE_TEST_SUITE_P(Rows, IniRead, ::testing::ValuesIn(INI_ROWS), RowName());
 
 TEST_F(IniStoreTest, OverlongLineReadsAsMissing) {
-    EXPECT_EQ(Open(OverlongLineFile()).ReadInt(L"Settings 0", L"HoldKey", 7), 7);
+    EXPECT_EQ(Open("[Settings 0]\nHoldKey=" + std::string(CIniDocument::MAX_LINE, '1'))
+                  .ReadInt(L"Settings 0", L"HoldKey", 7),
+              7);
 }
 
 TEST_F(IniStoreTest, NoFileMeansTheRegistry) {
