@@ -94,6 +94,13 @@ bool CWin32SettingsFile::Read(const std::wstring& path, std::size_t maxBytes, st
 }
 
 bool CWin32SettingsFile::Replace(const std::wstring& path, const std::string& bytes, std::wstring& strError) {
+    // Windows refuses to move a file over a read-only one; said here, so that every system does.
+    const DWORD nAttributes = GetFileAttributesW(path.c_str());
+    if (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        strError = LastErrorText();
+        return false;
+    }
     // Named after this process, so that two instances writing at once do not share the new file.
     const std::wstring temporary = path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
     CFileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
