@@ -274,3 +274,57 @@ BenchRow RunTapwell(const TapwellPresses& presses, const BenchSubject& subject, 
     ReleaseKeysLeftDown();
     return row;
 }
+
+std::vector<BenchRow> RunTapwellCopies(int nCopies, int nDelayMs, int nPresses) {
+    std::vector<BenchRow> rows;
+    for (int i = 0; i < nCopies; ++i) {
+        const std::string strLetter(1, static_cast<char>('A' + i));
+        rows.push_back(NewRow({"", ""}, true, nDelayMs, nPresses));
+        rows.back().strSubject = "Tapwell copy " + std::to_string(i + 1) + " of " + std::to_string(nCopies) +
+                                 " (" + strLetter + ", pause 0)";
+        rows.back().strShortName = "copy " + strLetter;
+    }
+    const auto notMade = [&](const char* pszWhy) {
+        for (BenchRow& row : rows) {
+            row.strWhyNotMade = pszWhy;
+        }
+        return rows;
+    };
+    if (!StoreTapwellSettings(0) || !WriteProfileDword(L"Settings", L"UseSingleInstance", 0)) {
+        return notMade("the settings could not be stored");
+    }
+    CTapwellDriver driver;
+    CTargetWindow* pRecorder = driver.StartRecorder();
+    if (!pRecorder) {
+        return notMade("the recorder did not come up");
+    }
+    std::vector<CTapwellInstance*> copies;
+    for (int i = 0; i < nCopies; ++i) {
+        CTapwellInstance* pTapwell = driver.StartTapwell();
+        if (!pTapwell ||
+            !pTapwell->FillInRun(KEY_LETTER_A + i, std::to_wstring(nDelayMs), std::to_wstring(nPresses))) {
+            driver.EndAll();
+            return notMade("a copy of Tapwell did not come up");
+        }
+        copies.push_back(pTapwell);
+    }
+    if (!pRecorder->Focus()) {
+        driver.EndAll();
+        return notMade("the recorder could not be focused");
+    }
+    for (CTapwellInstance* pTapwell : copies) {
+        if (pTapwell->Form().Click(IDC_START_KEYPRESSING) != ActionResult::Done) {
+            driver.EndAll();
+            return notMade("Start could not be clicked");
+        }
+    }
+    const CpuMarks none = MarkCpu(-1.0);
+    for (int i = 0; i < nCopies; ++i) {
+        const WPARAM nLetter = static_cast<WPARAM>('A' + i);
+        Finish(rows[static_cast<std::size_t>(i)],
+               PressTimes(WaitForPresses(driver.RecorderLogPath(), nPresses, nLetter), nLetter), none, none);
+    }
+    driver.EndAll();
+    ReleaseKeysLeftDown();
+    return rows;
+}

@@ -43,5 +43,9 @@ TapwellPresses LetterPresses(DWORD nPauseMs);
 BenchRow RunTapwell(const TapwellPresses& presses, const BenchSubject& subject, int nDelayMs, int nPresses,
                     std::vector<RecordedKeyMessage>* pLog = nullptr);
 
+// nCopies Tapwells side by side (several instances allowed), each typing its own letter (A, B, ...)
+// without a pause into the focused recorder: a row per copy. CPU times are not taken.
+std::vector<BenchRow> RunTapwellCopies(int nCopies, int nDelayMs, int nPresses);
+
 // Fresh settings with "Brute" input and the pause, stored before Tapwell starts.
 bool StoreTapwellSettings(DWORD nPauseMs);

@@ -10,9 +10,10 @@
 // hook that makes every press outlast its period: its answer time, and how soon a posted Stop ends
 // the presses (slow-hook). Prints figures only; it never judges them.
 //
-//   PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [load] [answer] [idle] [startup]
-//                  [slow-hook]
+//   PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [copies] [load] [answer] [idle]
+//                  [startup] [slow-hook]
 //       (nothing named: 10x2000 100x300 and every part)
+// copies: eight Tapwells at once, each typing its own letter every 10 ms, 500 presses, pause 0.
 //
 // Set by bench/press-accuracy.sh: BENCH_WINESERVER_PID and BENCH_XVFB_PID, the Linux ids of the
 // servers whose CPU time is counted; BENCH_XDOTOOL_DIR, where the script takes requests to run
@@ -37,7 +38,7 @@
 
 namespace {
 const char USAGE[] =
-    "usage: PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [load] [answer] [idle] "
+    "usage: PressBench.exe [<delay ms>x<presses>]... [ctrl-f5] [picked] [copies] [load] [answer] [idle] "
     "[startup] [slow-hook]\n";
 const int EXIT_NOT_RUN = 1;
 const BenchSubject PACER = {"pacer (QPC deadlines)", "pacer"};
@@ -60,11 +61,16 @@ const TapwellPresses PICKED_WINDOW_CTRL_LETTER = {TAPWELL_DEFAULT_PAUSE_MS, MODI
                                                   true};
 const int PICKED_DELAY_MS = 2;
 const int PICKED_PRESSES = 2000;
+// Copies whose wake-ups stall one another on a machine of two cores: the grid must not drift.
+const int COPIES = 8;
+const int COPIES_DELAY_MS = 10;
+const int COPIES_PRESSES = 500;
 
 struct BenchPlan {
     std::vector<std::pair<int, int>> runs; // delay ms, presses
     bool bCtrlF5 = false;
     bool bPicked = false;
+    bool bCopies = false;
     bool bLoad = false;
     bool bAnswer = false;
     bool bIdle = false;
@@ -74,7 +80,8 @@ struct BenchPlan {
 
 // The parts named on the command line, beside the runs given as <delay ms>x<presses>.
 const std::pair<const char*, bool BenchPlan::*> PARTS[] = {
-    {"ctrl-f5", &BenchPlan::bCtrlF5},    {"picked", &BenchPlan::bPicked}, {"load", &BenchPlan::bLoad},
+    {"ctrl-f5", &BenchPlan::bCtrlF5},    {"picked", &BenchPlan::bPicked}, {"copies", &BenchPlan::bCopies},
+    {"load", &BenchPlan::bLoad},
     {"answer", &BenchPlan::bAnswer},     {"idle", &BenchPlan::bIdle},     {"startup", &BenchPlan::bStartUp},
     {"slow-hook", &BenchPlan::bSlowHook}};
 
@@ -130,6 +137,11 @@ int main(int argc, char** argv) {
         rows.push_back(RunTapwell(PICKED_WINDOW_LETTER, TAPWELL_PICKED, PICKED_DELAY_MS, PICKED_PRESSES));
         rows.push_back(
             RunTapwell(PICKED_WINDOW_CTRL_LETTER, TAPWELL_PICKED_CTRL, PICKED_DELAY_MS, PICKED_PRESSES));
+    }
+    if (plan.bCopies) {
+        for (BenchRow& row : RunTapwellCopies(COPIES, COPIES_DELAY_MS, COPIES_PRESSES)) {
+            rows.push_back(row);
+        }
     }
     PrintBenchTable(rows);
     std::printf("\n");

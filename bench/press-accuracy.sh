@@ -7,18 +7,19 @@
 # itself and of the Wine server and the X server, and Tapwell's figures as ratios to the peers'.
 # Tapwell's own rows in the same table: Ctrl+F5 with a 20 ms pause at 10 ms, 2000 presses (ctrl-f5),
 # and the letter posted into the recorder as the picked window, default options, at 2 ms, alone and
-# with Ctrl (picked).
+# with Ctrl (picked), and eight copies of Tapwell at once, each its own letter every 10 ms, 500 presses,
+# no pause (copies).
 # Then the holds (key-up minus key-down) of 300 presses with a 5 ms pause at 20 ms while three busy
 # loops take every processor (load), the main window's answer time during a run with a 5 s pause,
 # Tapwell's wake-ups while idle in the tray, its start-up time and memory, and Tapwell at 1 ms without
 # a pause under a keyboard hook taking 3 ms per key event: its answer time and how soon a click
 # posted to Stop ends the presses (slow-hook). Figures only: nothing here passes or fails on time.
 #
-#   bench/press-accuracy.sh [<delay ms>x<presses>]... [ctrl-f5] [picked] [load] [answer] [idle] [startup]
-#                           [slow-hook]
+#   bench/press-accuracy.sh [<delay ms>x<presses>]... [ctrl-f5] [picked] [copies] [load] [answer] [idle]
+#                           [startup] [slow-hook]
 #   TAPWELL_EXE=<another build's Tapwell.exe> bench/press-accuracy.sh ...
 #
-# Without arguments: 10x2000 100x300 ctrl-f5 picked load answer idle startup slow-hook (about eight
+# Without arguments: 10x2000 100x300 ctrl-f5 picked copies load answer idle startup slow-hook (about eight
 # minutes). The machine's load is printed before and after: figures taken on a busy machine are noisy.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

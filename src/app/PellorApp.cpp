@@ -27,7 +27,7 @@ bool CPellorApp::InitInstance() {
     m_process.InitCommonControls(ICC_WIN95_CLASSES);
     m_process.InitializeOle();
     // Before the single-instance rule, so that any start lets go of what a Tapwell that died held.
-    m_dlgMain.ReleaseKeysOfEndedInstances();
+    m_dlgMain.Session().ReleaseKeysOfEndedInstances();
 
     const CommandLineSwitches switches = ParseCommandLineSwitches(m_strCmdLine);
     if (EndsWithSwitches(switches)) {

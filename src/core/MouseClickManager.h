@@ -15,11 +15,10 @@
 #include "ports/IWindowQueries.h"
 #include "ports/WinTypes.h"
 #include "settings/PressOptions.h"
+#include "settings/StoredValues.h"
 
 class CMouseClickManager {
 public:
-    static constexpr int DEFAULT_KEY_DELAY = 20;
-
     CMouseClickManager(IKeyboardInput& input, IWindowQueries& windows, ISelectedWindowSource& selectedWindow);
     virtual ~CMouseClickManager();
 
@@ -88,7 +87,7 @@ private:
     IWindowQueries& m_windows;
     ISelectedWindowSource& m_selectedWindow;
 
-    int m_nKeyDelay = DEFAULT_KEY_DELAY;
+    int m_nKeyDelay = TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP.nDefault;
 
 public:
     // Where the presses from now on go and how: the run writes them before every press.

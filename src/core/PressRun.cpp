@@ -39,7 +39,9 @@ void CPressRun::SetPeriod(Microseconds period) {
 
 CPressRun::Answer CPressRun::KeyDown(Microseconds now, bool keyUpKeptBack) {
     Microseconds due = m_nNextKeyDown;
-    if (now - due >= std::max(m_nPeriod, CATCH_UP_LIMIT)) {
+    const bool bBackToBack = m_nPause >= m_nPeriod;
+    if (bBackToBack ? now - due >= std::max(m_nPeriod, BACK_TO_BACK_CATCH_UP_LIMIT)
+                    : now - due > std::max(m_nPeriod * CATCH_UP_PERIODS, CATCH_UP_LIMIT)) {
         due = now;
     }
     m_nNextKeyDown = due + m_nPeriod;

@@ -6,10 +6,12 @@
 // Key-downs fall on a grid: each is due one period after the one before it was due, so lateness never
 // adds up. A key-up kept back by the press goes out the pause after its key-down went out, and the
 // next key-down never goes before it: with a pause as long as the period presses run back to back. A press
-// that keeps no key-up back (a modifier, a held key, a message without a key-up) holds nothing up. A key-down
-// a little late leaves its place on the grid to the presses after it, which catch up one by one; one
-// more than a whole period and CATCH_UP_LIMIT late (the system was suspended, say) moves the grid on
-// rather than making up for it in a burst.
+// that keeps no key-up back (a modifier, a held key, a message without a key-up) holds nothing up.
+//
+// The catch-up rule: a key-down late by a stall of a few periods leaves its place on the grid to the
+// presses after it, which catch up one at a time (each waits until the queue has been served); only
+// a key-down more than CATCH_UP_PERIODS periods and more than CATCH_UP_LIMIT late (the machine
+// slept, the process was stopped) moves the grid on, so that it is the one catch-up press.
 #include <cstdint>
 
 #include "ports/ITimers.h"
@@ -18,9 +20,15 @@ class CPressRun {
 public:
     // The shortest period honoured: a delay of 0 counts as one millisecond.
     static constexpr Microseconds MIN_PERIOD = 1000;
-    // How late a key-down may be and still keep its place on the grid: a few ticks of the system's
-    // timers, whose wake-ups come up to two milliseconds late, so that short periods do not drift.
-    static constexpr Microseconds CATCH_UP_LIMIT = 10000;
+    // How late a key-down may be and still keep its place on the grid. Wake-ups on a busy machine
+    // stall tens of milliseconds (copies sharing two cores: up to 23 ms), which must not move the
+    // grid, or every such stall would add to the run's length; a sleeping machine or a stopped
+    // process is gone for seconds, and a burst making up for that is not what anyone asked for.
+    static constexpr Microseconds CATCH_UP_LIMIT = 250000;
+    static constexpr int CATCH_UP_PERIODS = 4;
+    // Back to back (the pause fills the period) each key-down waits for the key-up before it, and the
+    // grid goes with them: one more than a period and this late, it moves on.
+    static constexpr Microseconds BACK_TO_BACK_CATCH_UP_LIMIT = 10000;
     // Where the pause fills the period, a key-down at most this share of the pause late keeps its
     // key-up on the grid, its due time plus the pause: otherwise the wake-up's own latency would put
     // off every press after it, and the run would drift. Any later, and the key-up is timed from when

@@ -79,9 +79,14 @@ template <typename C, typename R, typename... A> struct MessageHandlerTraits<R (
     using Result = R;
 };
 
-template <auto Handler> bool DispatchCommandHandler(CWnd& wnd, WParam, LParam, LResult* result) {
+template <auto Handler> bool DispatchCommandHandler(CWnd& wnd, WParam wParam, LParam, LResult* result) {
     using Class = typename MessageHandlerTraits<decltype(Handler)>::Class;
-    (static_cast<Class&>(wnd).*Handler)();
+    // A handler that takes an int serves several controls: it is told which one it was.
+    if constexpr (std::is_invocable_v<decltype(Handler), Class&, int>) {
+        (static_cast<Class&>(wnd).*Handler)(static_cast<int>(wParam & 0xFFFF));
+    } else {
+        (static_cast<Class&>(wnd).*Handler)();
+    }
     *result = 0;
     return true;
 }

@@ -54,4 +54,5 @@ void CPressSettings::Reread() {
     m_values.nRandomSeconds = m_settings.Get(RANDOM_CLICKS_DELAY_SECONDS);
     m_values.nRandomMilliSeconds = m_settings.Get(RANDOM_CLICKS_DELAY_MILLI_SECONDS);
     m_values.hSeekedWindow = m_settings.GetSeekedWindow();
+    m_values.nKeyDelay = m_settings.Get(TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP);
 }

@@ -8,9 +8,23 @@
 #include "ports/WinTypes.h"
 #include "settings/AppSettings.h"
 
+// The main form's values as a press reads them: validated by the form, handed over whole.
+struct PressForm {
+    int nKeyVk = 0;
+    // The key list's entry: a one-character entry is typed as its character.
+    std::wstring strKeyText;
+    int nModifierVk = 0;
+    bool bHoldKey = false;
+    int nKeysToPress = 0; // 0: until stopped
+    int nDelayMinutes = 0;
+    int nDelaySeconds = 0;
+    int nDelayMilliseconds = 0;
+};
+
 class CPressSettings {
 public:
     struct Values {
+        PressForm form;
         PressOptions options;
         int nUseOldKeyInputMethod = USE_OLD_KEY_INPUT_METHOD.nDefault;
         int nEnableRandomDelay = ENABLE_RANDOM_DELAY.nDefault;
@@ -18,6 +32,7 @@ public:
         int nRandomSeconds = RANDOM_CLICKS_DELAY_SECONDS.nDefault;
         int nRandomMilliSeconds = RANDOM_CLICKS_DELAY_MILLI_SECONDS.nDefault;
         WindowHandle hSeekedWindow = static_cast<WindowHandle>(SEEKED_WINDOW.nDefault);
+        int nKeyDelay = TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP.nDefault;
     };
 
     explicit CPressSettings(const CAppSettings& settings);
@@ -33,6 +48,7 @@ public:
     const Values& Read();
     // The values of the last Read, without asking.
     const Values& Latest() const { return m_values; }
+    void SetForm(const PressForm& form) { m_values.form = form; }
 
 private:
     ISettingsStore& Store() const;

@@ -38,20 +38,20 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     MessageEntry<&CPellorDlg::OnClose>(WM_CLOSE),
     MessageEntry<&CPellorDlg::OnDestroy>(WM_DESTROY),
     MessageEntry<&CPellorDlg::OnEndSession>(WM_ENDSESSION),
-    MessageEntry<&CPellorDlg::OnTimerMessage>(WM_TIMER),
-    NotifyEntry<&CPellorDlg::OnChangeDelayMinutes>(EN_CHANGE, IDC_DELAY_MINUTES),
-    NotifyEntry<&CPellorDlg::OnChangeDelaySeconds>(EN_CHANGE, IDC_DELAY_SECONDS),
-    NotifyEntry<&CPellorDlg::OnChangeDelayMilliseconds>(EN_CHANGE, IDC_DELAY_MILLISECONDS),
-    NotifyEntry<&CPellorDlg::OnChangeKeysToPress>(EN_CHANGE, IDC_KEYS_TO_PRESS),
-    NotifyEntry<&CPellorDlg::OnHoldKeyClicked>(BN_CLICKED, IDC_HOLD_KEY),
+    MessageEntry<&CPellorDlg::OnTimer>(WM_TIMER),
+    NotifyEntry<&CPellorDlg::OnFormChanged>(EN_CHANGE, IDC_DELAY_MINUTES),
+    NotifyEntry<&CPellorDlg::OnFormChanged>(EN_CHANGE, IDC_DELAY_SECONDS),
+    NotifyEntry<&CPellorDlg::OnFormChanged>(EN_CHANGE, IDC_DELAY_MILLISECONDS),
+    NotifyEntry<&CPellorDlg::OnFormChanged>(EN_CHANGE, IDC_KEYS_TO_PRESS),
+    NotifyEntry<&CPellorDlg::OnFormChanged>(BN_CLICKED, IDC_HOLD_KEY),
     NotifyEntry<&CPellorDlg::OnSelchangeKeyList>(CBN_SELCHANGE, IDC_KEY_LIST),
     NotifyEntry<&CPellorDlg::OnSelchangeModifierList>(CBN_SELCHANGE, IDC_MODIFIER_LIST),
     CommandEntry<&CPellorDlg::OnStartKeyPressing>(IDC_START_KEYPRESSING),
     CommandEntry<&CPellorDlg::OnStopKeyPressing>(IDC_STOP_KEYPRESSING),
     CommandEntry<&CPellorDlg::OnTarget>(IDC_TARGET),
     CommandEntry<&CPellorDlg::RefreshKeyLists>(IDC_REFRESH_KEYS),
-    CommandEntry<&CPellorDlg::OnExitCommand>(ID_TRAY_EXIT),
-    CommandEntry<&CPellorDlg::OnContextExit>(ID_CONTEXT_EXIT),
+    CommandEntry<&CPellorDlg::OnExit>(ID_TRAY_EXIT),
+    CommandEntry<&CPellorDlg::OnExit>(ID_CONTEXT_EXIT),
     CommandEntry<&CPellorDlg::RefreshKeyLists>(ID_CONTEXT_REFRESH_KEYS),
     MessageEntry<&CPellorDlg::OnTrayNotify>(WM_TRAYNOTIFY),
     RegisteredMessageEntry<&CPellorDlg::OnTaskbarCreated>(&g_nTaskbarCreatedMsg),
@@ -60,17 +60,17 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::OnHideToTray>(IDC_HIDE_TO_TRAY),
     CommandEntry<&CPellorDlg::OnMenuButton>(IDC_MENU),
     CommandEntry<&CPellorDlg::OnTrayShow>(ID_TRAY_SHOW),
-    CommandEntry<&CPellorDlg::OnContextInstanceMode>(ID_CONTEXT_INSTANCE_MODE),
+    CommandEntry<&CPellorDlg::OnInstanceMode>(ID_CONTEXT_INSTANCE_MODE),
     CommandEntry<&CPellorDlg::OnSaveShortcutKey>(IDC_SAVE_SHORTCUT_KEY),
     CommandEntry<&CPellorDlg::OnClearShortcutKey>(IDC_CLEAR_SHORTCUT_KEY),
     CommandEntry<&CPellorDlg::OnScreenshotToClipboard>(ID_CONTEXT_SCREENSHOT),
     CommandEntry<&CPellorDlg::OnHelpTutorials>(ID_CONTEXT_HELP_TUTORIALS),
     CommandEntry<&CPellorDlg::OnSimulationSettings>(ID_CONTEXT_SIMULATION_SETTINGS),
     CommandEntry<&CPellorDlg::OnStartTapforce>(ID_CONTEXT_START_TAPFORCE),
-    CommandEntry<&CPellorDlg::OnShareFacebook>(ID_CONTEXT_SHARE_FACEBOOK),
-    CommandEntry<&CPellorDlg::OnShareFacebook>(IDC_SHARE_FACEBOOK),
-    CommandEntry<&CPellorDlg::OnShareTwitter>(ID_CONTEXT_SHARE_TWITTER),
-    CommandEntry<&CPellorDlg::OnShareTwitter>(IDC_SHARE_TWITTER),
+    CommandEntry<&CPellorDlg::OnShare>(ID_CONTEXT_SHARE_FACEBOOK),
+    CommandEntry<&CPellorDlg::OnShare>(IDC_SHARE_FACEBOOK),
+    CommandEntry<&CPellorDlg::OnShare>(ID_CONTEXT_SHARE_TWITTER),
+    CommandEntry<&CPellorDlg::OnShare>(IDC_SHARE_TWITTER),
     CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE),
     CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE_S),
     CommandEntry<&CPellorDlg::OnRandomDelay>(IDC_RANDOM_DELAY),
@@ -84,12 +84,12 @@ const MessageMap* CPellorDlg::GetMessageMap() const {
 CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
     : CDialog(IDD_MAIN_DIALOG, nullptr, platform.windows), m_platform(platform), m_settings(settings),
       m_ctxMenu(platform.menus), m_trayMenu(platform.menus), m_trayIcon(platform.tray, m_trayMenu),
-      m_pressSettings(settings), m_selectedWindow(m_pressSettings),
-      m_keyJournal(platform.registry, platform.process),
-      m_keyInjector(platform.input, platform.windows.queries, m_selectedWindow),
+      m_session(platform.timers, platform.random, platform.input, platform.windows.queries, platform.registry,
+                platform.process, settings),
       m_cbModifier(platform.windows), m_cbKey(platform.windows), m_stStatus(platform.windows),
-      m_hotKey(platform.windows, platform.layout) {
-    m_keyInjector.KeepJournalIn(m_keyJournal);
+      m_runView(*this, platform.windows.dialogs, m_stStatus), m_hotKey(platform.windows, platform.layout),
+      m_screenshot(*this, m_platform) {
+    m_session.AddListener(m_runView);
 }
 
 CPellorDlg::~CPellorDlg() {
@@ -136,6 +136,7 @@ bool CPellorDlg::OnInitDialog() {
 
     CaptureKeyboardState();
     CDialog::OnInitDialog();
+    m_session.SetTimerWindow(m_hWnd);
 
     m_bTwittered = m_settings.Get(TWITTERED);
     m_bFacebooked = m_settings.Get(FACEBOOKED);
@@ -273,33 +274,30 @@ void CPellorDlg::StoreListChoice(CComboBox& list, int& vk, void (CAppSettings::*
         (m_settings.*store)(nIndex);
         UpdateTrayTip();
     }
+    m_session.Update(Form());
 }
 
-// Each change reads and checks the whole form, and stores only the field that changed.
-void CPellorDlg::StoreWhenFormValid(void (CAppSettings::*store)(int), const int& field) {
+void CPellorDlg::OnFormChanged(int id) {
+    // Each change reads and checks the whole form, and stores only the field that changed.
+    const struct {
+        int nControl;
+        void (CAppSettings::*store)(int);
+        const int& field;
+    } fields[] = {
+        {IDC_DELAY_MINUTES, &CAppSettings::SetAutoClicksDelayMins, m_nDelayMinutes},
+        {IDC_DELAY_SECONDS, &CAppSettings::SetAutoClicksDelaySeconds, m_nDelaySeconds},
+        {IDC_DELAY_MILLISECONDS, &CAppSettings::SetAutoClicksDelayMilliSeconds, m_nDelayMilliseconds},
+        {IDC_KEYS_TO_PRESS, &CAppSettings::SetSetNumberOfClicksToAutomate, m_nKeysToPress},
+        {IDC_HOLD_KEY, &CAppSettings::SetHoldKey, m_bHoldKey},
+    };
     if (UpdateData(SAVE_AND_VALIDATE)) {
-        (m_settings.*store)(field);
+        for (const auto& field : fields) {
+            if (field.nControl == id) {
+                (m_settings.*field.store)(field.field);
+            }
+        }
     }
-}
-
-void CPellorDlg::OnChangeDelayMinutes() {
-    StoreWhenFormValid(&CAppSettings::SetAutoClicksDelayMins, m_nDelayMinutes);
-}
-
-void CPellorDlg::OnChangeDelaySeconds() {
-    StoreWhenFormValid(&CAppSettings::SetAutoClicksDelaySeconds, m_nDelaySeconds);
-}
-
-void CPellorDlg::OnChangeDelayMilliseconds() {
-    StoreWhenFormValid(&CAppSettings::SetAutoClicksDelayMilliSeconds, m_nDelayMilliseconds);
-}
-
-void CPellorDlg::OnChangeKeysToPress() {
-    StoreWhenFormValid(&CAppSettings::SetSetNumberOfClicksToAutomate, m_nKeysToPress);
-}
-
-void CPellorDlg::OnHoldKeyClicked() {
-    StoreWhenFormValid(&CAppSettings::SetHoldKey, m_bHoldKey);
+    m_session.Update(Form());
 }
 
 bool CPellorDlg::OnSysCommand(WParam wParam, LParam, LResult* result) {
@@ -338,16 +336,18 @@ void CPellorDlg::OnClose(WParam, LParam) {
     PostMessage(WM_COMMAND, ID_TRAY_EXIT, 0);
 }
 
-void CPellorDlg::OnExitCommand() {
-    DestroyWindow();
-}
-
-void CPellorDlg::OnContextExit() {
-    PostMessage(WM_CLOSE, 0, 0);
+// The context menu's "Exit" goes the close box's way; the tray menu's ends at once.
+void CPellorDlg::OnExit(int id) {
+    if (id == ID_CONTEXT_EXIT) {
+        PostMessage(WM_CLOSE, 0, 0);
+    } else {
+        DestroyWindow();
+    }
 }
 
 bool CPellorDlg::OnDestroy(WParam, LParam, LResult*) {
-    EndRunWithWindow();
+    // A run still going must not leave its keys held down.
+    m_session.Stop();
     m_pSocialTips.reset();
     RemoveTrayIcon();
     UnregisterStartStopHotKey();
@@ -356,8 +356,8 @@ bool CPellorDlg::OnDestroy(WParam, LParam, LResult*) {
 
 bool CPellorDlg::OnEndSession(WParam wParam, LParam, LResult*) {
     // The session may end without our windows being destroyed: nothing may stay held down past it.
-    if (wParam != 0 && m_bRunning) {
-        OnStopKeyPressing();
+    if (wParam != 0) {
+        m_session.Stop();
     }
     return false;
 }

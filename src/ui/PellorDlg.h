@@ -7,9 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "core/MouseClickManager.h"
-#include "core/PressRun.h"
-#include "core/StoredSelectedWindow.h"
+#include "core/PressSession.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
 #include "fw/Menu.h"
@@ -20,6 +18,8 @@
 #include "settings/PressSettings.h"
 #include "ui/HotKeyStore.h"
 #include "ui/NamedHotKeyCtrl.h"
+#include "ui/RunStatusView.h"
+#include "ui/ScreenshotCommand.h"
 #include "ui/ToolTipCtrl.h"
 #include "ui/TrayIcon.h"
 
@@ -30,12 +30,12 @@ extern std::uint32_t g_nRemoteCommandMsg;
 
 class CPellorDlg : public CDialog {
 public:
-    // The run's window timers: a fixed delay armed once, or a random one re-armed at every press.
-    static constexpr std::uintptr_t IDT_PRESS_FIXED = 1;
-    static constexpr std::uintptr_t IDT_PRESS_RANDOM = 2;
+    // The run's window timers, on this window.
+    static constexpr std::uintptr_t IDT_PRESS_FIXED = CPressSession::IDT_PRESS_FIXED;
+    static constexpr std::uintptr_t IDT_PRESS_RANDOM = CPressSession::IDT_PRESS_RANDOM;
     // The screenshot's two steps: the Alt+Print Screen keys, then the check of the clipboard.
-    static constexpr std::uintptr_t IDT_SCREENSHOT_KEYS = 4;
-    static constexpr std::uintptr_t IDT_SCREENSHOT_CHECK = 5;
+    static constexpr std::uintptr_t IDT_SCREENSHOT_KEYS = CScreenshotCommand::IDT_SCREENSHOT_KEYS;
+    static constexpr std::uintptr_t IDT_SCREENSHOT_CHECK = CScreenshotCommand::IDT_SCREENSHOT_CHECK;
     // The only shortcut identifier the main dialog registers and acts on.
     static constexpr int START_STOP_HOTKEY_ID = 1;
 
@@ -66,22 +66,15 @@ public:
     void OnSelchangeKeyList();
     void OnSelchangeModifierList();
 
-    // The run (PellorDlgRun.cpp).
+    // The run (PellorDlgRun.cpp): the form and the target are the dialog's to check, the rest is
+    // the session's.
     void OnStartKeyPressing();
     void OnStopKeyPressing();
     void ToggleKeyPressing(std::uint32_t id);
+    CPressSession& Session() { return m_session; }
     // A command from a script (PellorDlgRemoteCommand.cpp): acts as the button, shortcut or menu
     // item of the same name would; anything not addressed to this instance is ignored.
     void OnRemoteCommand(WParam wParam, LParam lParam);
-    void OnTimer(std::uintptr_t id);
-    // The run's timer went off: does what the run says is due by the clock (a key-up, a press, the
-    // end) and sets the next deadline.
-    void OnRunDeadline();
-    void PressKeyOnce();
-    int ComputeNextDelay();
-    int DrawRandomExtraDelay(int low, int high);
-    // Draws the period that follows the press being made.
-    void RestartRandomDelayTimer();
     // Whether keys have somewhere to go; opens the target selector when the stored window is gone.
     bool EnsureTargetWindow();
 
@@ -104,15 +97,6 @@ public:
                                const std::wstring& strFailureText);
     void UnregisterStartStopHotKey();
 
-    // Every key still down because of the run goes up: the last thing done before the process dies.
-    void ReleaseKeysAtExit();
-    // Keys that ended Tapwells left down go up, as they went down: the first thing done at start.
-    void ReleaseKeysOfEndedInstances();
-
-    // The screenshot to the clipboard (PellorDlgScreenshot.cpp): the timer handling passes every
-    // timer on; this takes only its own two.
-    void OnScreenshotTimer(std::uintptr_t id);
-
 private:
     bool OnSysCommand(WParam wParam, LParam lParam, LResult* result);
     bool OnPaint(WParam wParam, LParam lParam, LResult* result);
@@ -120,19 +104,17 @@ private:
     void OnClose(WParam wParam, LParam lParam);
     bool OnDestroy(WParam wParam, LParam lParam, LResult* result);
     bool OnEndSession(WParam wParam, LParam lParam, LResult* result);
-    bool OnTimerMessage(WParam wParam, LParam lParam, LResult* result);
-    void OnChangeDelayMinutes();
-    void OnChangeDelaySeconds();
-    void OnChangeDelayMilliseconds();
-    void OnChangeKeysToPress();
-    void OnHoldKeyClicked();
-    // Reads the form and, when every field is valid, stores the one field through the setter.
-    void StoreWhenFormValid(void (CAppSettings::*store)(int), const int& field);
+    // The run's timers go to the session, the others on to the screenshot.
+    bool OnTimer(WParam wParam, LParam lParam, LResult* result);
+    // The form's values as the session takes them.
+    PressForm Form();
+    // An edit of the form (control id): when every field is valid, the one field is stored; the
+    // session gets the form as it now stands.
+    void OnFormChanged(int id);
     // Takes the list's selected key as the run's and stores its position.
     void StoreListChoice(CComboBox& list, int& vk, void (CAppSettings::*store)(int));
     void OnTarget();
-    void OnExitCommand();
-    void OnContextExit();
+    void OnExit(int id);
 
     // The tray icon and the menus (PellorDlgTray.cpp).
     LResult OnTrayNotify(WParam wParam, LParam lParam);
@@ -142,7 +124,6 @@ private:
     // Screen coordinates; (-1, -1) when the menu was asked for from the keyboard.
     void OnContextMenu(Point point);
     void OnMenuButton();
-    void OnContextInstanceMode();
     void TrackContextMenu(Point point);
 
     // The shortcut's buttons (PellorDlgHotKey.cpp).
@@ -157,30 +138,15 @@ private:
     // The option dialogs and the side commands (PellorDlgCommands.cpp).
     void OnRandomDelay();
     void OnSimulationSettings();
-    void OnInstanceMode();
+    void OnInstanceMode(int id);
     void OnHelpTutorials();
     bool OnHelpInfo(WParam wParam, LParam lParam, LResult* result);
     void OnStartTapforce();
-    void OnShareFacebook();
-    void OnShareTwitter();
-    void ShareOn(int nButton, const StoredInt& flag, const std::wstring& strAddress);
-    void OpenAddress(const std::wstring& strAddress);
+    void OnShare(int id);
 
-    // The screenshot (PellorDlgScreenshot.cpp).
-    void OnScreenshotToClipboard();
-    void SendScreenshotKeys();
-    // Whether the clipboard now holds a picture of this window, taken by the system or by us.
-    bool EnsureScreenshotOnClipboard();
+    void OnScreenshotToClipboard() { m_screenshot.Start(); }
 
     void ShowSocialTips();
-    void EnableDlgItem(int id, bool enable);
-    // Sets the run's timer for the deadline the run gives, or ends the run when it says so.
-    void FollowRun(const CPressRun::Answer& answer);
-    // Shows m_strStatus if it has changed since it was last shown.
-    void ShowStatus();
-    void KillRunTimers();
-    // A run still going when the window is destroyed must not leave its keys held down.
-    void EndRunWithWindow();
 
     static const MessageMapEntry s_messageEntries[];
 
@@ -196,26 +162,15 @@ private:
     int m_bGoogled = 0;
     int m_nKeyVk = 0;
     int m_nModifierVk = 0;
-    std::wstring m_strStatus;
-    bool m_bRunning = false;
-    std::uint32_t m_nKeyedCount = 0;
-    // The run's timer (which of the two, chosen at start) and what is due when.
-    std::uintptr_t m_nRunTimerId = IDT_PRESS_FIXED;
-    CPressRun m_run;
-    // How often the count of a fast run is redrawn, and when it last was.
-    static constexpr Microseconds STATUS_REFRESH = 500000;
-    Microseconds m_nStatusShownAt = 0;
-    bool m_bStatusPending = false;
     CMenu m_trayMenu;
     CTrayIcon m_trayIcon;
-    // What a press reads from the settings, kept between presses while a run watches the registry.
-    CPressSettings m_pressSettings;
-    CStoredSelectedWindow m_selectedWindow;
-    CKeyJournal m_keyJournal;
-    CMouseClickManager m_keyInjector;
+    CPressSession m_session;
+    // A start is asking the user (a prompt, the target selector).
+    bool m_bStartAsking = false;
     CComboBox m_cbModifier;
     CComboBox m_cbKey;
     CStatic m_stStatus;
+    CRunStatusView m_runView;
     CNamedHotKeyCtrl m_hotKey;
     int m_nDelayMinutes = 0;
     int m_nDelaySeconds = 0;
@@ -223,6 +178,5 @@ private:
     int m_nKeysToPress = 0;
     int m_bHoldKey = 0;
     IconHandle m_hIcon = 0;
-    // The clipboard's sequence number when the screenshot was asked for.
-    std::uint32_t m_nScreenshotClipboardSequence = 0;
+    CScreenshotCommand m_screenshot;
 };

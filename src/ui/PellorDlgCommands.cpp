@@ -43,6 +43,11 @@ std::wstring CompanionFailureText(std::intptr_t nResult, const std::wstring& str
     }
 }
 
+// Whether the browser came up is not the program's concern.
+void OpenAddress(IShell& shell, const std::wstring& strAddress) {
+    shell.ShellExecute(0, OPEN_VERB, strAddress, SW_SHOWMAXIMIZED);
+}
+
 } // namespace
 
 void CPellorDlg::OnRandomDelay() {
@@ -55,13 +60,18 @@ void CPellorDlg::OnSimulationSettings() {
     pDlg->DoModal();
 }
 
-void CPellorDlg::OnInstanceMode() {
+void CPellorDlg::OnInstanceMode(int id) {
+    // From the context menu, once the menu's own loop is over.
+    if (id == ID_CONTEXT_INSTANCE_MODE) {
+        PostMessage(WM_COMMAND, IDC_INSTANCE_MODE_S, 0);
+        return;
+    }
     auto pDlg = std::make_unique<CDlgInstanceController>(this, m_platform.windows, m_settings);
     pDlg->DoModal();
 }
 
 void CPellorDlg::OnHelpTutorials() {
-    OpenAddress(PRODUCT_SITE);
+    OpenAddress(m_platform.shell, PRODUCT_SITE);
 }
 
 bool CPellorDlg::OnHelpInfo(WParam, LParam, LResult* result) {
@@ -82,24 +92,11 @@ void CPellorDlg::OnStartTapforce() {
     }
 }
 
-void CPellorDlg::OnShareFacebook() {
-    m_bFacebooked = 1;
-    ShareOn(IDC_SHARE_FACEBOOK, FACEBOOKED, std::wstring(FACEBOOK_SHARE) + PRODUCT_PAGE);
-}
-
-void CPellorDlg::OnShareTwitter() {
-    m_bTwittered = 1;
-    ShareOn(IDC_SHARE_TWITTER, TWITTERED, std::wstring(TWITTER_SHARE) + PRODUCT_PAGE);
-}
-
 // The flag hides the button at every later start as well.
-void CPellorDlg::ShareOn(int nButton, const StoredInt& flag, const std::wstring& strAddress) {
-    m_dialogs.ShowWindow(GetDlgItem(nButton), SW_HIDE);
-    m_settings.Set(flag, 1);
-    OpenAddress(strAddress);
-}
-
-// Whether the browser came up is not the program's concern.
-void CPellorDlg::OpenAddress(const std::wstring& strAddress) {
-    m_platform.shell.ShellExecute(0, OPEN_VERB, strAddress, SW_SHOWMAXIMIZED);
+void CPellorDlg::OnShare(int id) {
+    const bool bFacebook = id == IDC_SHARE_FACEBOOK || id == ID_CONTEXT_SHARE_FACEBOOK;
+    (bFacebook ? m_bFacebooked : m_bTwittered) = 1;
+    m_dialogs.ShowWindow(GetDlgItem(bFacebook ? IDC_SHARE_FACEBOOK : IDC_SHARE_TWITTER), SW_HIDE);
+    m_settings.Set(bFacebook ? FACEBOOKED : TWITTERED, 1);
+    OpenAddress(m_platform.shell, std::wstring(bFacebook ? FACEBOOK_SHARE : TWITTER_SHARE) + PRODUCT_PAGE);
 }

@@ -10,12 +10,12 @@ void CPellorDlg::OnRemoteCommand(WParam wParam, LParam lParam) {
     switch (DecodeRemoteCommand(wParam, lParam, g_nInstanceNumber)) {
     case RemoteCommand::Start:
         // The Start button can be clicked only while no run is going on, Stop only during one.
-        if (!m_bRunning) {
+        if (!m_session.IsRunning()) {
             OnStartKeyPressing();
         }
         break;
     case RemoteCommand::Stop:
-        if (m_bRunning) {
+        if (m_session.IsRunning()) {
             OnStopKeyPressing();
         }
         break;
@@ -23,7 +23,7 @@ void CPellorDlg::OnRemoteCommand(WParam wParam, LParam lParam) {
         ToggleKeyPressing(START_STOP_HOTKEY_ID);
         break;
     case RemoteCommand::Exit:
-        OnExitCommand();
+        DestroyWindow();
         break;
     case RemoteCommand::None:
         break;

@@ -90,6 +90,4 @@ void CPellorDlg::TrackContextMenu(Point point) {
     m_ctxMenu.GetSubMenu(0).TrackPopupMenu(0, point.x, point.y, m_hWnd);
 }
 
-void CPellorDlg::OnContextInstanceMode() {
-    PostMessage(WM_COMMAND, IDC_INSTANCE_MODE_S, 0);
-}
+

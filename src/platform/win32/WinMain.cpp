@@ -76,7 +76,7 @@ namespace {
 void ReleaseKeysAsLastResort() {
     static LONG s_nReleased = 0;
     if (InterlockedExchange(&s_nReleased, 1) == 0) {
-        g_theApp.m_dlgMain.ReleaseKeysAtExit();
+        g_theApp.m_dlgMain.Session().ReleaseHeldKeys();
     }
 }
 

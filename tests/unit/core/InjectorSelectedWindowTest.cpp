@@ -27,7 +27,7 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
              "AttachThreadInput 1001 1002 FALSE",
-             "Pause 20",
+             "Pause 10",
              "AttachThreadInput 1001 1002 TRUE",
              "PostMessage target WM_KEYUP 0x25 0x414B0001",
              "AttachThreadInput 1001 1002 FALSE",

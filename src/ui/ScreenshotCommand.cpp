@@ -6,7 +6,7 @@
 
 #include "ports/IPainting.h"
 #include "ports/Win32Constants.h"
-#include "ui/PellorDlg.h"
+#include "ui/ScreenshotCommand.h"
 
 namespace {
 
@@ -43,28 +43,29 @@ bool IsPictureOfSize(const std::vector<std::uint8_t>& dib, std::int32_t width, s
 
 } // namespace
 
-void CPellorDlg::OnScreenshotToClipboard() {
-    m_nScreenshotClipboardSequence = m_platform.clipboard.GetClipboardSequenceNumber();
-    m_platform.timers.SetTimer(m_hWnd, IDT_SCREENSHOT_KEYS, SCREENSHOT_STEP_MS);
+void CScreenshotCommand::Start() {
+    m_nClipboardSequence = m_platform.clipboard.GetClipboardSequenceNumber();
+    m_platform.timers.SetTimer(m_window.m_hWnd, IDT_SCREENSHOT_KEYS, SCREENSHOT_STEP_MS);
 }
 
-void CPellorDlg::OnScreenshotTimer(std::uintptr_t id) {
+void CScreenshotCommand::OnTimer(std::uintptr_t id) {
+    const WindowHandle hWnd = m_window.m_hWnd;
     if (id == IDT_SCREENSHOT_KEYS) {
-        m_platform.timers.KillTimer(m_hWnd, IDT_SCREENSHOT_KEYS);
+        m_platform.timers.KillTimer(hWnd, IDT_SCREENSHOT_KEYS);
         SendScreenshotKeys();
-        m_platform.timers.SetTimer(m_hWnd, IDT_SCREENSHOT_CHECK, SCREENSHOT_STEP_MS);
+        m_platform.timers.SetTimer(hWnd, IDT_SCREENSHOT_CHECK, SCREENSHOT_STEP_MS);
     } else if (id == IDT_SCREENSHOT_CHECK) {
-        m_platform.timers.KillTimer(m_hWnd, IDT_SCREENSHOT_CHECK);
+        m_platform.timers.KillTimer(hWnd, IDT_SCREENSHOT_CHECK);
         if (EnsureScreenshotOnClipboard()) {
-            MessageBox(SCREENSHOT_SENT, L"", MB_OK | MB_ICONINFORMATION);
+            m_window.MessageBox(SCREENSHOT_SENT, L"", MB_OK | MB_ICONINFORMATION);
         } else {
-            MessageBox(SCREENSHOT_FAILED, L"", MB_OK | MB_ICONEXCLAMATION);
+            m_window.MessageBox(SCREENSHOT_FAILED, L"", MB_OK | MB_ICONEXCLAMATION);
         }
     }
 }
 
 // Alt pressed, Print Screen pressed and released, Alt released: four inputs of one record each.
-void CPellorDlg::SendScreenshotKeys() {
+void CScreenshotCommand::SendScreenshotKeys() {
     const struct {
         std::uint16_t wVk;
         std::uint32_t dwFlags;
@@ -85,9 +86,10 @@ void CPellorDlg::SendScreenshotKeys() {
     }
 }
 
-bool CPellorDlg::EnsureScreenshotOnClipboard() {
+bool CScreenshotCommand::EnsureScreenshotOnClipboard() {
+    const WindowHandle m_hWnd = m_window.m_hWnd;
     Rect rect;
-    if (!m_windows.GetWindowRect(m_hWnd, &rect)) {
+    if (!m_platform.windows.queries.GetWindowRect(m_hWnd, &rect)) {
         return false;
     }
     const std::int32_t width = rect.right - rect.left;
@@ -100,7 +102,7 @@ bool CPellorDlg::EnsureScreenshotOnClipboard() {
     }
     IClipboard& clipboard = m_platform.clipboard;
     // A picture that was there before the command is not the screenshot, whatever its size.
-    if (clipboard.GetClipboardSequenceNumber() != m_nScreenshotClipboardSequence &&
+    if (clipboard.GetClipboardSequenceNumber() != m_nClipboardSequence &&
         IsPictureOfSize(clipboard.GetDib(m_hWnd), width, height)) {
         return true;
     }

@@ -1,0 +1,24 @@
+#pragma once
+// What the main dialog shows of the press session: the run's buttons and the status line's count.
+#include "core/PressSession.h"
+#include "fw/Static.h"
+#include "fw/Wnd.h"
+#include "ports/IDialogControls.h"
+
+class CRunStatusView : public IPressSessionListener {
+public:
+    CRunStatusView(CWnd& dialog, IDialogControls& dialogs, CStatic& status)
+        : m_dialog(dialog), m_dialogs(dialogs), m_status(status) {}
+
+    void OnRunStarted() override { ShowButtons(true); }
+    void OnKeyedCount(std::uint32_t count) override;
+    void OnRunStopped(RunEnd why) override;
+    void OnStartRefused(const std::wstring& reason) override { m_status.SetWindowText(reason); }
+
+private:
+    void ShowButtons(bool running);
+
+    CWnd& m_dialog;
+    IDialogControls& m_dialogs;
+    CStatic& m_status;
+};
