@@ -1,10 +1,6 @@
 #include "settings/AppSettings.h"
 
-#include <cstdint>
-
-#include "ports/Win32Constants.h"
 #include "settings/InstanceSection.h"
-#include "settings/RegKey.h"
 #include "settings/SettingsNames.h"
 
 namespace {
@@ -79,29 +75,17 @@ void CAppSettings::SetTargetIdentity(const TargetIdentity& identity) {
     Set(TARGET_CONTROL_ID, identity.nControlId);
 }
 
-// Outside the profile, only a REG_DWORD counts as a window.
+// The value is named after the instance section; before that is formatted there is no name to look
+// under.
 int CAppSettings::ReadSeekedWindow(int nDefault) const {
-    // The value is named after the instance section; before that is formatted there is no name
-    // to look under.
-    if (g_strInstanceSection.empty()) {
+    if (g_strInstanceSection.empty() || !m_profile.IsUsable()) {
         return nDefault;
     }
-    CRegKey key(m_profile.Registry());
-    std::uint32_t nType = REG_NONE;
-    std::uint32_t nValue = 0;
-    if (!key.Create(HKEY_CURRENT_USER, SEEKED_WINDOWS_KEY_PATH, KEY_READ | KEY_WRITE) ||
-        !key.QueryDword(g_strInstanceSection, nType, nValue) || nType != REG_DWORD) {
-        return nDefault;
-    }
-    return static_cast<int>(nValue);
+    return m_profile.Store().ReadWindow(g_strInstanceSection, nDefault);
 }
 
 void CAppSettings::WriteSeekedWindow(int nValue) {
-    if (g_strInstanceSection.empty()) {
-        return;
-    }
-    CRegKey key(m_profile.Registry());
-    if (key.Create(HKEY_CURRENT_USER, SEEKED_WINDOWS_KEY_PATH, KEY_READ | KEY_WRITE)) {
-        key.SetDword(g_strInstanceSection, static_cast<std::uint32_t>(nValue));
+    if (!g_strInstanceSection.empty() && m_profile.IsUsable()) {
+        m_profile.Store().WriteWindow(g_strInstanceSection, nValue);
     }
 }

@@ -1,37 +1,27 @@
 #include "settings/PressSettings.h"
 
-#include "ports/Win32Constants.h"
-#include "settings/SettingsNames.h"
-
-CPressSettings::CPressSettings(const CAppSettings& settings)
-    : m_settings(settings), m_registry(settings.Profile().Registry()) {}
+CPressSettings::CPressSettings(const CAppSettings& settings) : m_settings(settings) {}
 
 CPressSettings::~CPressSettings() {
     Forget();
 }
 
+ISettingsStore& CPressSettings::Store() const {
+    return m_settings.Profile().Store();
+}
+
 void CPressSettings::Watch() {
     Forget();
-    const CProfile& profile = m_settings.Profile();
-    if (profile.IsUsable()) {
-        for (const std::wstring& path :
-             {profile.ApplicationKeyPath(), std::wstring(SEEKED_WINDOWS_KEY_PATH)}) {
-            RegKeyHandle key = 0;
-            if (m_registry.CreateKey(HKEY_CURRENT_USER, path, KEY_READ | KEY_WRITE, &key) == ERROR_SUCCESS) {
-                m_watchedKeys.push_back(key);
-            }
-        }
-    }
     // The watch itself is set by the first Read.
-    m_bWatching = m_watchedKeys.size() == 2;
-    m_bRead = false;
+    m_bWatching = Store().OpenWatch();
+    m_bOpened = true;
 }
 
 void CPressSettings::Forget() {
-    for (RegKeyHandle key : m_watchedKeys) {
-        m_registry.CloseKey(key);
+    if (m_bOpened) {
+        Store().CloseWatch();
     }
-    m_watchedKeys.clear();
+    m_bOpened = false;
     m_bWatching = false;
     m_bRead = false;
 }
@@ -39,21 +29,13 @@ void CPressSettings::Forget() {
 const CPressSettings::Values& CPressSettings::Read() {
     if (!m_bWatching) {
         Reread();
-    } else if (!m_bRead || m_registry.TakeKeyChange()) {
+    } else if (!m_bRead || Store().TakeChange()) {
         // Watched again before reading, so that a change made meanwhile is told of next time.
-        m_bWatching = WatchKeys();
+        m_bWatching = Store().Rewatch();
         Reread();
         m_bRead = true;
     }
     return m_values;
-}
-
-bool CPressSettings::WatchKeys() {
-    bool bAll = true;
-    for (RegKeyHandle key : m_watchedKeys) {
-        bAll = m_registry.WatchKey(key) && bAll;
-    }
-    return bAll;
 }
 
 void CPressSettings::Reread() {

@@ -1,11 +1,9 @@
 #pragma once
-// The settings a press reads, kept from one press to the next while the program's registry keys are
-// watched: they are read again only after the registry has told of a change below those keys. So a
-// press costs no registry round trip, yet a value stored by a dialog or by another instance counts
-// from the next press on. Without a watch (before Watch, or where the system cannot watch) every
-// Read goes to the registry.
+// The settings a press reads, kept from one press to the next while the settings store is watched:
+// they are read again only after the store has told of a change. So a press costs no registry round
+// trip, yet a value stored by a dialog or by another instance counts from the next press on. Without
+// a watch (before Watch, or where the store cannot watch) every Read goes to the store.
 #include <string>
-#include <vector>
 
 #include "ports/WinTypes.h"
 #include "settings/AppSettings.h"
@@ -42,10 +40,10 @@ public:
     CPressSettings(const CPressSettings&) = delete;
     CPressSettings& operator=(const CPressSettings&) = delete;
 
-    // Opens the program's keys and keeps them watched until Forget.
+    // Watches the store until Forget.
     void Watch();
     void Forget();
-    // The values as they stand now: asks the registry whether anything changed (one call while
+    // The values as they stand now: asks the store whether anything changed (one call while
     // watched), so a press calls it once.
     const Values& Read();
     // The values of the last Read, without asking.
@@ -53,12 +51,11 @@ public:
     void SetForm(const PressForm& form) { m_values.form = form; }
 
 private:
-    bool WatchKeys();
+    ISettingsStore& Store() const;
     void Reread();
 
     const CAppSettings& m_settings;
-    IRegistry& m_registry;
-    std::vector<RegKeyHandle> m_watchedKeys;
+    bool m_bOpened = false;
     bool m_bWatching = false;
     bool m_bRead = false;
     Values m_values;

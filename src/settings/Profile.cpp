@@ -1,10 +1,5 @@
 #include "settings/Profile.h"
 
-#include <cstdint>
-
-#include "ports/Win32Constants.h"
-#include "settings/RegKey.h"
-
 namespace {
 
 // Lower case on purpose: the registry matches key names without regard to case, so this reaches
@@ -13,7 +8,8 @@ constexpr wchar_t SOFTWARE_KEY[] = L"software";
 
 } // namespace
 
-CProfile::CProfile(IRegistry& registry) : m_registry(registry) {}
+CProfile::CProfile(IRegistry& registry)
+    : m_registry(registry), m_registryStore(registry, *this), m_pStore(&m_registryStore) {}
 
 void CProfile::SetApplicationName(const std::wstring& strAppName) {
     m_strAppName = strAppName;
@@ -43,54 +39,32 @@ std::wstring CProfile::ApplicationKeyPath() const {
     return std::wstring(SOFTWARE_KEY) + L'\\' + m_strRegistryKey + L'\\' + m_strAppName;
 }
 
-std::wstring CProfile::SectionPath(const std::wstring& section) const {
-    return ApplicationKeyPath() + L'\\' + section;
+bool CProfile::Reaches(const std::wstring& section) const {
+    return IsUsable() && !section.empty();
+}
+
+void CProfile::UseStore(ISettingsStore& store) {
+    m_pStore = &store;
+}
+
+ISettingsStore& CProfile::Store() const {
+    return *m_pStore;
 }
 
 int CProfile::GetProfileInt(const std::wstring& section, const std::wstring& entry, int nDefault) const {
-    // An empty section would put the value straight into the application's key.
-    if (!IsUsable() || section.empty()) {
-        return nDefault;
-    }
-    CRegKey key(m_registry);
-    std::uint32_t nType = REG_NONE;
-    std::uint32_t nValue = 0;
-    if (!key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) ||
-        !key.QueryDword(entry, nType, nValue)) {
-        return nDefault;
-    }
-    return static_cast<int>(nValue);
+    return Reaches(section) ? m_pStore->ReadInt(section, entry, nDefault) : nDefault;
 }
 
 bool CProfile::WriteProfileInt(const std::wstring& section, const std::wstring& entry, int nValue) const {
-    if (!IsUsable() || section.empty()) {
-        return false;
-    }
-    CRegKey key(m_registry);
-    return key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) &&
-           key.SetDword(entry, static_cast<std::uint32_t>(nValue));
-}
-
-bool CProfile::WriteProfileString(const std::wstring& section, const std::wstring& entry,
-                                  const std::wstring& strValue) const {
-    if (!IsUsable() || section.empty()) {
-        return false;
-    }
-    CRegKey key(m_registry);
-    return key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) &&
-           key.SetString(entry, strValue);
+    return Reaches(section) && m_pStore->WriteInt(section, entry, nValue);
 }
 
 std::wstring CProfile::GetProfileString(const std::wstring& section, const std::wstring& entry,
                                         const std::wstring& strDefault) const {
-    if (!IsUsable() || section.empty()) {
-        return strDefault;
-    }
-    CRegKey key(m_registry);
-    std::wstring strValue;
-    if (!key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) ||
-        !key.QueryString(entry, strValue)) {
-        return strDefault;
-    }
-    return strValue;
+    return Reaches(section) ? m_pStore->ReadString(section, entry, strDefault) : strDefault;
+}
+
+bool CProfile::WriteProfileString(const std::wstring& section, const std::wstring& entry,
+                                  const std::wstring& strValue) const {
+    return Reaches(section) && m_pStore->WriteString(section, entry, strValue);
 }

@@ -1,10 +1,11 @@
 #pragma once
-// The application profile: integer and text values in named sections below
-// HKEY_CURRENT_USER\software\<registry key>\<application name>. Every call opens the section key
-// (creating it if missing) and closes it again; nothing is kept between calls.
+// The application profile: integer and text values in named sections. They are kept below
+// HKEY_CURRENT_USER\software\<registry key>\<application name>, or in the store start-up hands
+// over instead (portable mode); callers cannot tell which.
 #include <string>
 
 #include "ports/IRegistry.h"
+#include "settings/RegistryStore.h"
 
 class CProfile {
 public:
@@ -17,6 +18,9 @@ public:
     void SetRegistryKey(const std::wstring& strRegistryKey);
     const std::wstring& GetRegistryKey() const;
     bool IsUsable() const;
+    // From now on every value is kept in store instead of the registry. Start-up decides, once.
+    void UseStore(ISettingsStore& store);
+    ISettingsStore& Store() const;
 
     int GetProfileInt(const std::wstring& section, const std::wstring& entry, int nDefault) const;
     bool WriteProfileInt(const std::wstring& section, const std::wstring& entry, int nValue) const;
@@ -30,9 +34,12 @@ public:
     std::wstring ApplicationKeyPath() const;
 
 private:
-    std::wstring SectionPath(const std::wstring& section) const;
+    // An empty section would put the value straight into the application's key.
+    bool Reaches(const std::wstring& section) const;
 
     IRegistry& m_registry;
     std::wstring m_strAppName;
     std::wstring m_strRegistryKey;
+    mutable CRegistryStore m_registryStore;
+    ISettingsStore* m_pStore;
 };

@@ -11,3 +11,7 @@ constexpr wchar_t SEEKED_WINDOWS_KEY_PATH[] = L"Software\\Tovrin\\Tapwell\\Seeke
 // Beside it, the volatile key of the keys each running Tapwell may hold down.
 constexpr wchar_t TAPWELL_KEY_PATH[] = L"Software\\Tovrin\\Tapwell";
 constexpr wchar_t KEY_JOURNAL_KEY_NAME[] = L"KeyJournal";
+
+// In portable mode: the settings file beside the program, and its section of the selected windows.
+constexpr wchar_t PORTABLE_SETTINGS_FILE_NAME[] = L"Tapwell.ini";
+constexpr wchar_t SEEKED_WINDOWS_SECTION[] = L"SeekedWindows";

@@ -2,6 +2,7 @@
 // relies on, and the entry point that hands the command line to the application.
 #include <cstdlib>
 #include <exception>
+#include <memory>
 
 #include "app/LimitSingleInstance.h"
 #include "app/PellorApp.h"
@@ -18,11 +19,14 @@
 #include "platform/win32/Win32RandomSource.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Sdk.h"
+#include "platform/win32/Win32SettingsFile.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32Windows.h"
 #include "ports/Platform.h"
+#include "resource.h"
 #include "settings/AppSettings.h"
+#include "settings/IniStore.h"
 #include "settings/Profile.h"
 
 // Objects in one translation unit are constructed in the order they are defined here and destroyed
@@ -55,6 +59,9 @@ const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windo
                           g_shell,    g_process,       g_randomSource,   g_clipboard};
 
 CProfile g_profile(g_registry);
+CWin32SettingsFile g_settingsFile;
+// Set before the application starts, gone after it.
+std::unique_ptr<CIniStore> g_pPortableStore;
 
 } // namespace
 
@@ -84,11 +91,24 @@ LONG WINAPI ReleaseKeysOnCrash(EXCEPTION_POINTERS*) {
     std::abort();
 }
 
+// A Tapwell.ini beside the program keeps every setting there instead of the registry.
+void ChoosePortableStore() {
+    g_pPortableStore = OpenPortableStore(g_settingsFile, [](const std::wstring& strMessage) {
+        wchar_t title[256] = {};
+        LoadStringW(GetModuleHandleW(nullptr), IDS_APP_TITLE, title, 256);
+        MessageBoxW(nullptr, strMessage.c_str(), title, MB_OK | MB_ICONWARNING);
+    });
+    if (g_pPortableStore) {
+        g_profile.UseStore(*g_pPortableStore);
+    }
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR pCmdLine, int) {
     SetUnhandledExceptionFilter(ReleaseKeysOnCrash);
     std::set_terminate(ReleaseKeysOnTerminate);
+    ChoosePortableStore();
     // pCmdLine is the command line without the program name.
     return g_theApp.WinMainBody(pCmdLine != nullptr ? pCmdLine : L"");
 }
