@@ -159,16 +159,6 @@ bool CRegKey::QueryBinary(const std::wstring& name, std::size_t maxSize, std::ve
     return true;
 }
 
-bool CRegKey::SetString(const std::wstring& name, const std::wstring& text) {
-    std::vector<std::uint8_t> data;
-    for (wchar_t ch : text + L'\0') {
-        data.push_back(static_cast<std::uint8_t>(ch & 0xFF));
-        data.push_back(static_cast<std::uint8_t>((ch >> 8) & 0xFF));
-    }
-    return m_bOpen && Succeeded(m_registry.SetValue(m_hKey, name, REG_SZ, data.data(),
-                                                    static_cast<std::uint32_t>(data.size())));
-}
-
 bool CRegKey::SetBinary(const std::wstring& name, const std::vector<std::uint8_t>& data) {
     return m_bOpen && Succeeded(m_registry.SetValue(m_hKey, name, REG_BINARY, data.data(),
                                                     static_cast<std::uint32_t>(data.size())));
