@@ -57,6 +57,10 @@ void CAppSettings::Get(const StoredText& value, std::wstring& text) const {
     text = m_profile.GetProfileString(SectionName(value.section), value.name, text);
 }
 
+void CAppSettings::Set(const StoredText& value, const std::wstring& text) {
+    m_profile.WriteProfileString(SectionName(value.section), value.name, text);
+}
+
 // Outside the profile, only a REG_DWORD counts as a window.
 int CAppSettings::ReadSeekedWindow(int nDefault) const {
     // The value is named after the instance section; before that is formatted there is no name

@@ -25,6 +25,7 @@ public:
     void Set(const StoredInt& value, int nValue);
     // The text passed in is the default; it is replaced only when a text is stored.
     void Get(const StoredText& value, std::wstring& text) const;
+    void Set(const StoredText& value, const std::wstring& text);
 
     int GetAutoClicksDelayMins() const { return Get(AUTO_CLICKS_DELAY_MINS); }
     void SetAutoClicksDelayMins(int nValue) { Set(AUTO_CLICKS_DELAY_MINS, nValue); }

@@ -22,6 +22,8 @@ public:
     bool WriteProfileInt(const std::wstring& section, const std::wstring& entry, int nValue) const;
     std::wstring GetProfileString(const std::wstring& section, const std::wstring& entry,
                                   const std::wstring& strDefault) const;
+    bool WriteProfileString(const std::wstring& section, const std::wstring& entry,
+                            const std::wstring& strValue) const;
 
     IRegistry& Registry() const;
     // software\<registry key>\<application name>: the key of every section.

@@ -124,6 +124,20 @@ bool CRegKey::SetDword(const std::wstring& name, std::uint32_t value) {
     return Succeeded(m_registry.SetValue(m_hKey, name, REG_DWORD, data, DWORD_SIZE));
 }
 
+bool CRegKey::SetString(const std::wstring& name, const std::wstring& text) {
+    if (!m_bOpen) {
+        return false;
+    }
+    std::vector<std::uint8_t> data;
+    for (wchar_t ch : text) {
+        data.push_back(static_cast<std::uint8_t>(ch));
+        data.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(ch) >> 8));
+    }
+    data.insert(data.end(), 2, 0);
+    return Succeeded(
+        m_registry.SetValue(m_hKey, name, REG_SZ, data.data(), static_cast<std::uint32_t>(data.size())));
+}
+
 bool CRegKey::QueryBinary(const std::wstring& name, std::size_t maxSize, std::vector<std::uint8_t>& data) {
     if (!m_bOpen) {
         return false;

@@ -27,6 +27,8 @@ public:
     // Reads a REG_SZ value. Odd or unterminated data is taken as far as it goes, never further.
     bool QueryString(const std::wstring& name, std::wstring& text);
     bool SetDword(const std::wstring& name, std::uint32_t value);
+    // REG_SZ: the text's UTF-16 units, little-endian, and the terminating zero.
+    bool SetString(const std::wstring& name, const std::wstring& text);
     // Reads a REG_BINARY value of at most maxSize bytes.
     bool QueryBinary(const std::wstring& name, std::size_t maxSize, std::vector<std::uint8_t>& data);
     bool SetBinary(const std::wstring& name, const std::vector<std::uint8_t>& data);
