@@ -16,6 +16,8 @@ constexpr int EXIT_CODE_NO_MAIN_WINDOW = 1;
 // Exit codes of a script's command: no Tapwell runs to take it, or the switches are not understood.
 constexpr int EXIT_CODE_NOT_RUNNING = 1;
 constexpr int EXIT_CODE_UNKNOWN_SWITCH = 2;
+// "/profile FILE" named a file that cannot be opened as a profile.
+constexpr int EXIT_CODE_PROFILE_REFUSED = 2;
 
 class CPellorApp : public CWinApp {
 public:
@@ -43,9 +45,17 @@ private:
     int PostToRunningInstances(const CommandLineSwitches& switches);
     // "/start" with none running: the run begins once the message loop runs, as a click would.
     void StartRunWhenLoopRuns();
+    // "/profile FILE" (PellorAppProfile.cpp): hands the file's full path to every running instance;
+    // the number of them that answered, m_nExitCode set from their answers.
+    int HandProfileToRunningInstances(const CommandLineSwitches& switches);
+    // With none running: this instance opens it; false, after telling the user, when it is refused.
+    bool OpenProfileOfCommandLine();
 
     IWindowQueries& m_windows;
     IProcess& m_process;
+    IFiles& m_files;
+    // The full path of the profile the command line names.
+    std::wstring m_strProfilePath;
     CAppSettings& m_settings;
     CLimitSingleInstance& m_singleInstance;
     std::wstring m_strWindowText;

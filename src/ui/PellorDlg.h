@@ -18,6 +18,7 @@
 #include "ports/Platform.h"
 #include "settings/AppSettings.h"
 #include "settings/PressSettings.h"
+#include "settings/ProfileFile.h"
 #include "ui/HotKeyStore.h"
 #include "ui/NamedHotKeyCtrl.h"
 #include "ui/ToolTipCtrl.h"
@@ -109,6 +110,11 @@ public:
     // Keys that ended Tapwells left down go up, as they went down: the first thing done at start.
     void ReleaseKeysOfEndedInstances();
 
+    // Profiles (PellorDlgProfiles.cpp). Opens the file into the form and the stored values, as if the
+    // user had typed them; false, with the message for the user in strError, when the file is refused
+    // (nothing is changed then) or a run is going on.
+    bool OpenProfile(const std::wstring& strPath, std::wstring& strError);
+
     // The screenshot to the clipboard (PellorDlgScreenshot.cpp): the timer handling passes every
     // timer on; this takes only its own two.
     void OnScreenshotTimer(std::uintptr_t id);
@@ -165,6 +171,24 @@ private:
     void OnShareTwitter();
     void ShareOn(int nButton, const StoredInt& flag, const std::wstring& strAddress);
     void OpenAddress(const std::wstring& strAddress);
+
+    // Profiles (PellorDlgProfiles.cpp).
+    void OnSaveProfile();
+    void OnOpenProfile();
+    template <int N> void OnRecentProfile() { OpenRecentProfile(N); }
+    void OpenRecentProfile(int nIndex);
+    // A file name from a script (WM_COPYDATA): opens the profile, and starts it when asked.
+    bool OnCopyData(WParam wParam, LParam lParam, LResult* result);
+    // Tells the user why the profile a script sent was refused, once the script has its answer.
+    void OnProfileRefused();
+    // Opens the file, telling the user when it is refused.
+    void OpenProfileAndTell(const std::wstring& strPath);
+    ProfileKeyNames KeyNamesOfLists();
+    // Shows the stored run in the form, as the dialog's start does.
+    void LoadFormFromSettings();
+    void RememberProfile(const std::wstring& strPath);
+    // Puts the recent profiles into menu before the item before; greyed while a run goes on.
+    void ShowRecentProfiles(const CMenu& menu, std::uint32_t before);
 
     // The screenshot (PellorDlgScreenshot.cpp).
     void OnScreenshotToClipboard();
@@ -223,6 +247,8 @@ private:
     int m_nKeysToPress = 0;
     int m_bHoldKey = 0;
     IconHandle m_hIcon = 0;
+    // Why the profile a script sent was refused, shown once its sender has the answer.
+    std::wstring m_strProfileRefusal;
     // The clipboard's sequence number when the screenshot was asked for.
     std::uint32_t m_nScreenshotClipboardSequence = 0;
 };

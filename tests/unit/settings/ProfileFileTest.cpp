@@ -109,15 +109,3 @@ TEST_P(ProfileFileMalformed, IsRefusedSayingWhereAndWhy) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ProfileFileMalformed, ::testing::ValuesIn(MALFORMED_ROWS), RowName());
-
-TEST_F(ProfileFileTest, APositionOutsideTheListOrALineBreakInATitleIsNotWritten) {
-    ProfileValues values = DefaultProfileValues();
-    values.nValues[0] = 4;
-    std::string bytes;
-    std::wstring strError;
-    EXPECT_FALSE(FormatProfile(values, NAMES, bytes, strError));
-    EXPECT_EQ(strError, L"KeyIndexTobeAutomated = 4 names no entry of the key list.");
-    values.nValues[0] = -1;
-    values.strTexts[16] = L"two\nlines";
-    EXPECT_FALSE(FormatProfile(values, NAMES, bytes, strError));
-}
