@@ -45,6 +45,13 @@
 #define ID_CONTEXT_START_TAPFORCE 32779
 #define ID_CONTEXT_SHARE_FACEBOOK 32782
 #define ID_CONTEXT_SHARE_TWITTER 32783
+// Profiles: the Menu's two commands, the note a script's refused profile leaves, and the recent
+// profiles (five commands from ID_RECENT_PROFILE_FIRST, then their separator).
+#define ID_CONTEXT_SAVE_PROFILE 32810
+#define ID_CONTEXT_OPEN_PROFILE 32811
+#define ID_PROFILE_REFUSED 32812
+#define ID_RECENT_PROFILE_FIRST 32820
+#define ID_RECENT_PROFILE_SEPARATOR 32825
 
 // System menu command of the about box; system commands keep the low four bits free.
 #define IDM_ABOUTBOX 0x0010

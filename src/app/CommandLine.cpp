@@ -8,6 +8,7 @@ namespace {
 constexpr wchar_t SILENT_SWITCH[] = L":silent";
 constexpr wchar_t INSTANCE_SWITCH[] = L"instance";
 constexpr wchar_t HELP_SWITCH[] = L"?";
+constexpr wchar_t PROFILE_SWITCH[] = L"profile";
 // Instance numbers are counted windows: nine digits keep any of them and never overflow an int.
 constexpr std::size_t MAX_INSTANCE_DIGITS = 9;
 
@@ -32,19 +33,24 @@ std::wstring LowerAscii(std::wstring strText) {
     return strText;
 }
 
-// The arguments split at blanks and tabs, quotes dropped. Parsed by hand: a string stream would pull
+// The arguments split at blanks and tabs outside double quotes, quotes dropped: a quoted file name
+// keeps its blanks. Parsed by hand: a string stream would pull
 // the C++ library's locale machinery into the static exe, which doubles its size.
 std::vector<std::wstring> SplitArguments(const std::wstring& strArguments) {
     std::vector<std::wstring> arguments;
     std::wstring strUnquoted;
+    bool bQuoted = false;
     for (std::size_t i = 0; i <= strArguments.size(); ++i) {
         const wchar_t c = i < strArguments.size() ? strArguments[i] : L' ';
-        if (c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\v' || c == L'\f') {
+        const bool bBlank = c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\v' || c == L'\f';
+        if (c == L'"') {
+            bQuoted = !bQuoted;
+        } else if (bBlank && (!bQuoted || i == strArguments.size())) {
             if (!strUnquoted.empty()) {
                 arguments.push_back(strUnquoted);
                 strUnquoted.clear();
             }
-        } else if (c != L'"') {
+        } else if (i < strArguments.size()) {
             strUnquoted += c;
         }
     }
@@ -111,11 +117,17 @@ CommandLineSwitches ParseCommandLineSwitches(const std::wstring& strArguments) {
                 i + 1 < arguments.size() && ParseInstanceNumber(arguments[i + 1], switches.nInstance);
             switches.bInvalid = switches.bInvalid || !bNumber;
             i += bNumber ? 1 : 0;
+        } else if (strName == PROFILE_SWITCH) {
+            const bool bFile = i + 1 < arguments.size() && switches.strProfile.empty();
+            switches.strProfile = bFile ? arguments[++i] : switches.strProfile;
+            switches.bInvalid = switches.bInvalid || !bFile;
         } else if (!ApplyNamedCommand(switches, strName)) {
             switches.bInvalid = true;
         }
     }
-    if (bInstanceGiven && switches.command == RemoteCommand::None) {
+    const bool bProfile = !switches.strProfile.empty();
+    if ((bInstanceGiven && switches.command == RemoteCommand::None && !bProfile) ||
+        (bProfile && switches.command != RemoteCommand::None && switches.command != RemoteCommand::Start)) {
         switches.bInvalid = true;
     }
     return switches;

@@ -9,14 +9,18 @@
 bool IsSilentStart(const std::wstring& strArguments);
 
 // The switches a script gives: one command for the running instances ("/start", "/stop",
-// "/toggle", "/exit"), the instance it is for ("/instance N"), or the list of switches ("/?").
+// "/toggle", "/exit"), the instance it is for ("/instance N"), a profile to open ("/profile FILE",
+// alone or with "/start"), or the list of switches ("/?").
 // Switches start with "/" or "-" and are matched in any case; other arguments, and any argument
 // that holds ":silent", are no switches.
 struct CommandLineSwitches {
     RemoteCommand command = RemoteCommand::None;
     int nInstance = EVERY_INSTANCE;
     bool bShowHelp = false;
-    // An unknown switch, two different commands, or "/instance" without a number or a command.
+    // The file named after "/profile", as given; empty without one.
+    std::wstring strProfile;
+    // An unknown switch, two different commands, "/instance" without a number or a command, or
+    // "/profile" without a file or with a command other than "/start".
     bool bInvalid = false;
 };
 

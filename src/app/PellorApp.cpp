@@ -18,8 +18,8 @@ const wchar_t LAUNCH_FROM_TRAY_MESSAGE[] =
 
 CPellorApp::CPellorApp(const Platform& platform, CAppSettings& settings, CLimitSingleInstance& singleInstance)
     : CWinApp(platform.windows.messages, platform.windows.dialogs), m_dlgMain(platform, settings),
-      m_windows(platform.windows.queries), m_process(platform.process), m_settings(settings),
-      m_singleInstance(singleInstance) {}
+      m_windows(platform.windows.queries), m_process(platform.process), m_files(platform.files),
+      m_settings(settings), m_singleInstance(singleInstance) {}
 
 CPellorApp::~CPellorApp() = default;
 
@@ -57,6 +57,9 @@ bool CPellorApp::InitInstance() {
         return false;
     }
 
+    if (!m_strProfilePath.empty() && !OpenProfileOfCommandLine()) {
+        return false;
+    }
     if (switches.command == RemoteCommand::Start) {
         // Started by a script: in the notification area, leaving the focus where it is.
         StartRunWhenLoopRuns();

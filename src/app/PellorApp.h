@@ -23,6 +23,8 @@ constexpr int EXIT_CODE_NOT_REACHED = 3;
 // How long a script's command waits for the window of a Tapwell that holds the mutex, in steps.
 constexpr std::uint32_t INSTANCE_WAIT_STEP_MS = 100;
 constexpr int INSTANCE_WAIT_STEPS = 50;
+// "/profile FILE" named a file that cannot be opened as a profile.
+constexpr int EXIT_CODE_PROFILE_REFUSED = 2;
 
 class CPellorApp : public CWinApp {
 public:
@@ -55,9 +57,17 @@ private:
     void ShowSwitches();
     // "/start" with none running: the run begins once the message loop runs, as a click would.
     void StartRunWhenLoopRuns();
+    // "/profile FILE" (PellorAppProfile.cpp): hands the file's full path to every running instance;
+    // the number of them that answered, m_nExitCode set from their answers.
+    int HandProfileToRunningInstances(const CommandLineSwitches& switches);
+    // With none running: this instance opens it; false, after telling the user, when it is refused.
+    bool OpenProfileOfCommandLine();
 
     IWindowQueries& m_windows;
     IProcess& m_process;
+    IFiles& m_files;
+    // The full path of the profile the command line names.
+    std::wstring m_strProfilePath;
     CAppSettings& m_settings;
     CLimitSingleInstance& m_singleInstance;
     std::wstring m_strWindowText;

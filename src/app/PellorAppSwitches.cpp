@@ -14,6 +14,7 @@ const wchar_t SWITCHES_TEXT[] =
     L"/toggle  -  start or stop, as the shortcut does\n"
     L"/exit  -  close Tapwell\n"
     L"/instance N  -  only the Tapwell using \"Settings N\"\n"
+    L"/profile FILE  -  open a profile (with /start: and start it)\n"
     L"/?  -  show this list\n"
     L":silent  -  start hidden in the notification area\n\n"
     L"The commands go to every running Tapwell. With none running, /start starts one in the "
@@ -22,7 +23,7 @@ const wchar_t SWITCHES_TEXT[] =
     L"Exit codes:\n"
     L"0  -  done\n"
     L"1  -  no Tapwell running\n"
-    L"2  -  unknown switch\n"
+    L"2  -  unknown switch, or a profile that cannot be opened\n"
     L"3  -  a Tapwell runs but took no command";
 const wchar_t SWITCHES_CAPTION_PREFIX[] = L"Switches - ";
 
@@ -37,6 +38,11 @@ bool CPellorApp::EndsWithSwitches(const CommandLineSwitches& switches) {
         ShowSwitches();
         m_nExitCode = switches.bInvalid ? EXIT_CODE_UNKNOWN_SWITCH : 0;
         return true;
+    }
+    if (!switches.strProfile.empty()) {
+        // Only a running instance can answer for the file: with none, this one opens it.
+        m_strProfilePath = m_files.GetFullPathName(switches.strProfile);
+        return HandProfileToRunningInstances(switches) > 0;
     }
     if (switches.command == RemoteCommand::None) {
         return false;

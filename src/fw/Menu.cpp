@@ -45,6 +45,15 @@ bool CMenu::SetDefaultItem(std::uint32_t item, bool byPosition) {
     return m_hMenu != 0 && m_menus.SetMenuDefaultItem(m_hMenu, item, byPosition);
 }
 
+bool CMenu::InsertMenu(std::uint32_t before, std::uint32_t flags, std::uintptr_t id,
+                       const std::wstring& text) const {
+    return m_hMenu != 0 && m_menus.InsertMenu(m_hMenu, before, flags, id, text);
+}
+
+bool CMenu::DeleteMenu(std::uint32_t id) const {
+    return m_hMenu != 0 && m_menus.DeleteMenu(m_hMenu, id);
+}
+
 bool CMenu::AppendMenu(std::uint32_t flags, std::uintptr_t id, const std::wstring& text) {
     return m_hMenu != 0 && m_menus.AppendMenu(m_hMenu, flags, id, text);
 }

@@ -27,6 +27,9 @@ public:
     bool TrackPopupMenu(std::uint32_t flags, int x, int y, WindowHandle owner) const;
     bool SetDefaultItem(std::uint32_t item, bool byPosition = false);
     bool AppendMenu(std::uint32_t flags, std::uintptr_t id, const std::wstring& text);
+    bool InsertMenu(std::uint32_t before, std::uint32_t flags, std::uintptr_t id,
+                    const std::wstring& text) const;
+    bool DeleteMenu(std::uint32_t id) const;
 
     MenuHandle m_hMenu = 0;
 

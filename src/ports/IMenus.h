@@ -18,4 +18,8 @@ public:
     virtual MenuHandle GetSystemMenu(WindowHandle window, bool revert) = 0;
     virtual bool AppendMenu(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,
                             const std::wstring& text) = 0;
+    // InsertMenuW and DeleteMenuW by command: the new item goes before the item with the command before.
+    virtual bool InsertMenu(MenuHandle menu, std::uint32_t before, std::uint32_t flags, std::uintptr_t id,
+                            const std::wstring& text) = 0;
+    virtual bool DeleteMenu(MenuHandle menu, std::uint32_t id) = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Every port, as the composition root hands them to the program.
 #include "ports/IClipboard.h"
+#include "ports/IFiles.h"
 #include "ports/IHotKeys.h"
 #include "ports/IKeyboardInput.h"
 #include "ports/IKeyboardLayout.h"
@@ -30,4 +31,5 @@ struct Platform {
     IProcess& process;
     IRandomSource& random;
     IClipboard& clipboard;
+    IFiles& files;
 };

@@ -18,6 +18,7 @@ constexpr std::uint32_t WM_QUERYDRAGICON = 0x0037;
 constexpr std::uint32_t WM_ICONERASEBKGND = 0x0027;
 constexpr std::uint32_t WM_NOTIFY = 0x004E;
 constexpr std::uint32_t WM_HELP = 0x0053;
+constexpr std::uint32_t WM_COPYDATA = 0x004A;
 constexpr std::uint32_t WM_CONTEXTMENU = 0x007B;
 constexpr std::uint32_t WM_SETICON = 0x0080;
 constexpr std::uint32_t WM_NCDESTROY = 0x0082;
@@ -109,6 +110,8 @@ constexpr std::uint32_t USER_TIMER_MINIMUM = 0x0000000A;
 constexpr std::uint32_t MF_STRING = 0x0000;
 constexpr std::uint32_t MF_POPUP = 0x0010;
 constexpr std::uint32_t MF_SEPARATOR = 0x0800;
+constexpr std::uint32_t MF_GRAYED = 0x0001;
+constexpr std::uint32_t MF_BYCOMMAND = 0x0000;
 
 // Keyboard input
 constexpr std::uint32_t INPUT_KEYBOARD = 1;

@@ -39,6 +39,13 @@ inline constexpr StoredInt TWITTERED{StoredSection::Social, L"Twittered", 0, 0, 
 inline constexpr StoredInt FACEBOOKED{StoredSection::Social, L"Facebooked", 0, 0, 1};
 inline constexpr StoredInt GOOGLED{StoredSection::Social, L"Googled", 0, 0, 1};
 
+// The profiles opened or saved last, the latest first, for every instance's menus.
+inline constexpr StoredText RECENT_PROFILES[] = {
+    {StoredSection::Shared, L"RecentProfile1"}, {StoredSection::Shared, L"RecentProfile2"},
+    {StoredSection::Shared, L"RecentProfile3"}, {StoredSection::Shared, L"RecentProfile4"},
+    {StoredSection::Shared, L"RecentProfile5"},
+};
+
 // The window selected as the target, as its 32-bit handle.
 inline constexpr StoredInt SEEKED_WINDOW{StoredSection::SeekedWindows, nullptr, 0, ANY_MIN, ANY_MAX};
 // What else identifies it, written with the handle when the user picks a window (settings/TargetIdentity.h):

@@ -75,6 +75,15 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE_S),
     CommandEntry<&CPellorDlg::OnRandomDelay>(IDC_RANDOM_DELAY),
     MessageEntry<&CPellorDlg::OnHelpInfo>(WM_HELP),
+    CommandEntry<&CPellorDlg::OnSaveProfile>(ID_CONTEXT_SAVE_PROFILE),
+    CommandEntry<&CPellorDlg::OnOpenProfile>(ID_CONTEXT_OPEN_PROFILE),
+    CommandEntry<&CPellorDlg::OnProfileRefused>(ID_PROFILE_REFUSED),
+    CommandEntry<&CPellorDlg::OnRecentProfile<0>>(ID_RECENT_PROFILE_FIRST),
+    CommandEntry<&CPellorDlg::OnRecentProfile<1>>(ID_RECENT_PROFILE_FIRST + 1),
+    CommandEntry<&CPellorDlg::OnRecentProfile<2>>(ID_RECENT_PROFILE_FIRST + 2),
+    CommandEntry<&CPellorDlg::OnRecentProfile<3>>(ID_RECENT_PROFILE_FIRST + 3),
+    CommandEntry<&CPellorDlg::OnRecentProfile<4>>(ID_RECENT_PROFILE_FIRST + 4),
+    MessageEntry<&CPellorDlg::OnCopyData>(WM_COPYDATA),
 };
 
 const MessageMap* CPellorDlg::GetMessageMap() const {

@@ -16,6 +16,7 @@
 #include "ports/Platform.h"
 #include "settings/AppSettings.h"
 #include "settings/PressSettings.h"
+#include "settings/ProfileFile.h"
 #include "ui/HotKeyStore.h"
 #include "ui/NamedHotKeyCtrl.h"
 #include "ui/RunStatusView.h"
@@ -97,6 +98,11 @@ public:
                                const std::wstring& strFailureText);
     void UnregisterStartStopHotKey();
 
+    // Profiles (PellorDlgProfiles.cpp). Opens the file into the form and the stored values, as if the
+    // user had typed them; false, with the message for the user in strError, when the file is refused
+    // (nothing is changed then) or a run is going on.
+    bool OpenProfile(const std::wstring& strPath, std::wstring& strError);
+
 private:
     bool OnSysCommand(WParam wParam, LParam lParam, LResult* result);
     bool OnPaint(WParam wParam, LParam lParam, LResult* result);
@@ -145,6 +151,24 @@ private:
     void OnShare(int id);
 
     void OnScreenshotToClipboard() { m_screenshot.Start(); }
+    // Profiles (PellorDlgProfiles.cpp).
+    void OnSaveProfile();
+    void OnOpenProfile();
+    template <int N> void OnRecentProfile() { OpenRecentProfile(N); }
+    void OpenRecentProfile(int nIndex);
+    // A file name from a script (WM_COPYDATA): opens the profile, and starts it when asked.
+    bool OnCopyData(WParam wParam, LParam lParam, LResult* result);
+    // Tells the user why the profile a script sent was refused, once the script has its answer.
+    void OnProfileRefused();
+    // Opens the file, telling the user when it is refused.
+    void OpenProfileAndTell(const std::wstring& strPath);
+    ProfileKeyNames KeyNamesOfLists();
+    // Shows the stored run in the form, as the dialog's start does.
+    void LoadFormFromSettings();
+    void RememberProfile(const std::wstring& strPath);
+    // Puts the recent profiles into menu before the item before; greyed while a run goes on.
+    void ShowRecentProfiles(const CMenu& menu, std::uint32_t before);
+
 
     void ShowSocialTips();
 
@@ -179,4 +203,6 @@ private:
     int m_bHoldKey = 0;
     IconHandle m_hIcon = 0;
     CScreenshotCommand m_screenshot;
+    // Why the profile a script sent was refused, shown once its sender has the answer.
+    std::wstring m_strProfileRefusal;
 };

@@ -46,6 +46,7 @@ LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
             SetForegroundWindow();
             Point point;
             m_platform.pointer.GetCursorPos(&point);
+            ShowRecentProfiles(m_trayMenu.GetSubMenu(0), ID_TRAY_EXIT);
             m_trayIcon.TrackMenu(point.x, point.y, m_hWnd);
         }
         break;
@@ -87,6 +88,7 @@ void CPellorDlg::OnMenuButton() {
 }
 
 void CPellorDlg::TrackContextMenu(Point point) {
+    ShowRecentProfiles(m_ctxMenu.GetSubMenu(0), ID_CONTEXT_OPEN_PROFILE);
     m_ctxMenu.GetSubMenu(0).TrackPopupMenu(0, point.x, point.y, m_hWnd);
 }
 

@@ -2,6 +2,7 @@
 // Menus for FakeWindows: menu resources the test describes, the menus loaded from them, system
 // menus, and pop-up tracking with a scripted choice that arrives at the owner as a posted
 // WM_COMMAND, as a real menu choice does.
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -130,6 +131,26 @@ public:
         return target != nullptr;
     }
 
+    bool InsertMenu(MenuHandle menu, std::uint32_t before, std::uint32_t flags, std::uintptr_t id,
+                    const std::wstring& text) override {
+        Menu* target = FindLive(menu);
+        auto item = target ? FindItem(*target, before) : std::vector<Item>::iterator();
+        if (target != nullptr && item != target->items.end()) {
+            target->items.insert(item, Item{flags, id, text, 0});
+            return true;
+        }
+        return false;
+    }
+    bool DeleteMenu(MenuHandle menu, std::uint32_t id) override {
+        Menu* target = FindLive(menu);
+        auto item = target ? FindItem(*target, id) : std::vector<Item>::iterator();
+        if (target != nullptr && item != target->items.end()) {
+            target->items.erase(item);
+            return true;
+        }
+        return false;
+    }
+
     void AddMenuResource(std::uint32_t id, std::vector<FakeMenuItem> items) {
         m_resources[id] = std::move(items);
     }
@@ -175,6 +196,10 @@ private:
     Menu* FindLive(MenuHandle menu) {
         const auto found = m_menus.find(menu);
         return found != m_menus.end() && !found->second.destroyed ? &found->second : nullptr;
+    }
+    static std::vector<Item>::iterator FindItem(Menu& menu, std::uintptr_t id) {
+        return std::find_if(menu.items.begin(), menu.items.end(),
+                            [id](const Item& item) { return item.id == id; });
     }
 
     FakeWindows& m_windows;

@@ -41,6 +41,16 @@ std::optional<std::wstring> UninstallValue(const wchar_t* pszValue) {
     return std::wstring(szData);
 }
 
+std::optional<std::wstring> ClassesValue(const wchar_t* pszKey) {
+    wchar_t szData[1024] = {};
+    DWORD nSize = sizeof(szData);
+    if (RegGetValueW(HKEY_CURRENT_USER, (std::wstring(L"Software\\Classes\\") + pszKey).c_str(), nullptr,
+                     RRF_RT_REG_SZ, nullptr, szData, &nSize) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::wstring(szData);
+}
+
 std::wstring FileVersionOf(const std::wstring& strPath) {
     DWORD nHandle = 0;
     std::vector<BYTE> info(GetFileVersionInfoSizeW(strPath.c_str(), &nHandle));
@@ -109,6 +119,8 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsKeepingTheSettings) {
     EXPECT_EQ(UninstallValue(L"DisplayName"), L"Tapwell by Tovrin");
     EXPECT_EQ(UninstallValue(L"DisplayVersion"), L"" TAPWELL_VERSION_TEXT);
     EXPECT_EQ(UninstallValue(L"Publisher"), L"Tovrin");
+    EXPECT_EQ(ClassesValue(L".tapwell"), L"Tapwell.Profile");
+    EXPECT_EQ(ClassesValue(L"Tapwell.Profile\\shell\\open\\command"), L"\"" + strExe + L"\" /profile \"%1\"");
     const std::optional<std::wstring> strQuietUninstall = UninstallValue(L"QuietUninstallString");
     ASSERT_TRUE(strQuietUninstall.has_value());
 
@@ -142,5 +154,6 @@ TEST_F(Installer, InstallsForTheUserStartsAndUninstallsKeepingTheSettings) {
     EXPECT_FALSE(Exists(strInstallDir));
     EXPECT_FALSE(Exists(strShortcut));
     EXPECT_EQ(UninstallValue(L"DisplayName"), std::nullopt);
+    EXPECT_EQ(ClassesValue(L".tapwell"), std::nullopt);
     EXPECT_TRUE(ReadProfileDword(L"Settings 0", L"KeyIndexTobeAutomated").has_value());
 }

@@ -9,6 +9,7 @@
 #include "app/LimitSingleInstance.h"
 #include "app/PellorApp.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32KeyboardLayout.h"
@@ -80,8 +81,10 @@ protected:
     CWin32Process m_process;
     CWin32RandomSource m_random;
     CWin32Clipboard m_clipboard;
-    const Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_windows, m_menus,  m_painting,
-                              m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random, m_clipboard};
+    CWin32Files m_files;
+    const Platform m_platform{m_registry, m_input,    m_layout, m_windows,   m_windows,
+                              m_menus,    m_painting, m_timers, m_hotKeys,   m_tray,
+                              m_shell,    m_process,  m_random, m_clipboard, m_files};
     CProfile m_profile{m_registry};
     CAppSettings m_settings{m_profile};
     CLimitSingleInstance m_singleInstance{m_process, TEST_MUTEX_NAME};

@@ -26,6 +26,16 @@ MenuHandle CWin32Menus::GetSystemMenu(WindowHandle window, bool revert) {
     return FromHandle(::GetSystemMenu(ToHandle<HWND>(window), revert ? TRUE : FALSE));
 }
 
+bool CWin32Menus::InsertMenu(MenuHandle menu, std::uint32_t before, std::uint32_t flags, std::uintptr_t id,
+                             const std::wstring& text) {
+    return InsertMenuW(ToHandle<HMENU>(menu), before, flags | MF_BYCOMMAND, id,
+                       (flags & MF_SEPARATOR) != 0 ? nullptr : text.c_str()) != FALSE;
+}
+
+bool CWin32Menus::DeleteMenu(MenuHandle menu, std::uint32_t id) {
+    return ::DeleteMenu(ToHandle<HMENU>(menu), id, MF_BYCOMMAND) != FALSE;
+}
+
 bool CWin32Menus::AppendMenu(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,
                              const std::wstring& text) {
     return AppendMenuW(ToHandle<HMENU>(menu), flags, id,

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <ntsecapi.h>
 #include <ole2.h>
 #include <shellapi.h>
@@ -16,6 +17,7 @@
 // The SDK turns these names into macros for their ...W functions, which would rename the port
 // methods, CWnd's and CProfile's of the same names in one translation unit only (and break the
 // link). Win32 functions are called by their W names instead.
+
 #undef AppendMenu
 #undef CreateMutex
 #undef DefWindowProc
@@ -23,12 +25,16 @@
 #undef FindWindow
 #undef GetClassName
 #undef GetDlgItemText
+#undef GetFullPathName
 #undef GetKeyNameText
 #undef GetMessage
 #undef GetModuleFileName
+#undef GetOpenFileName
 #undef GetProfileInt
 #undef GetProfileString
+#undef GetSaveFileName
 #undef GetWindowText
+#undef InsertMenu
 #undef IsDialogMessage
 #undef LoadCursor
 #undef LoadIcon
@@ -46,3 +52,4 @@
 #undef SetWindowText
 #undef ShellExecute
 #undef VkKeyScan
+#undef WriteProfileString

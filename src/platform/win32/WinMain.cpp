@@ -8,6 +8,7 @@
 #include "app/PellorApp.h"
 #include "fw/MessagePump.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32HotKeys.h"
 #include "platform/win32/Win32KeyboardInput.h"
 #include "platform/win32/Win32KeyboardLayout.h"
@@ -53,10 +54,11 @@ CWin32Shell g_shell;
 CWin32Process g_process;
 CWin32RandomSource g_randomSource;
 CWin32Clipboard g_clipboard;
+CWin32Files g_files;
 
-const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windows,  g_windows,
-                          g_menus,    g_painting,      g_timers,         g_hotKeys,  g_notificationArea,
-                          g_shell,    g_process,       g_randomSource,   g_clipboard};
+const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windows,   g_windows,
+                          g_menus,    g_painting,      g_timers,         g_hotKeys,   g_notificationArea,
+                          g_shell,    g_process,       g_randomSource,   g_clipboard, g_files};
 
 CProfile g_profile(g_registry);
 CWin32SettingsFile g_settingsFile;

@@ -13,6 +13,7 @@
 #include "app/LimitSingleInstance.h"
 #include "app/PellorApp.h"
 #include "fakes/FakeClipboard.h"
+#include "fakes/FakeFiles.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeKeyboardLayout.h"
@@ -120,8 +121,10 @@ protected:
     UnusedShell m_shell{"start-up"}; // start-up never opens anything through the shell
     FakeRandomSource m_random;
     FakeClipboard m_clipboard;
-    const Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_windows, m_menus,  m_painting,
-                              m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random, m_clipboard};
+    FakeFiles m_files;
+    const Platform m_platform{m_registry, m_input,    m_layout, m_windows,   m_windows,
+                              m_menus,    m_painting, m_timers, m_hotKeys,   m_tray,
+                              m_shell,    m_process,  m_random, m_clipboard, m_files};
     CProfile m_profile{m_registry};
     CAppSettings m_settings{m_profile};
     std::vector<WindowHandle> m_topLevelWindows;

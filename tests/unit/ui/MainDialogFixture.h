@@ -20,6 +20,7 @@
 #include "fakes/CallLog.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeDialogTemplate.h"
+#include "fakes/FakeFiles.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeKeyboardLayout.h"
@@ -302,8 +303,10 @@ protected:
     FakeProcess m_process;
     FakeRandomSource m_random;
     FakeClipboard m_clipboard;
-    Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_windows, m_menus,  m_painting,
-                        m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random, m_clipboard};
+    FakeFiles m_files;
+    Platform m_platform{m_registry, m_input,    m_layout, m_windows,   m_windows,
+                        m_menus,    m_painting, m_timers, m_hotKeys,   m_tray,
+                        m_shell,    m_process,  m_random, m_clipboard, m_files};
     FakeUser m_user{m_windows};
     CPellorDlg m_dialog{m_platform, m_settings};
     WindowHandle m_hMain = 0;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fakes/FakeClipboard.h"
+#include "fakes/FakeFiles.h"
 #include "fakes/FakeHotKeys.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeKeyboardLayout.h"
@@ -251,8 +252,10 @@ protected:
     UnusedShell m_shell{"the selector"};
     UnusedRandom m_random{"the selector"};
     FakeClipboard m_clipboard;
-    Platform m_platform{m_registry, m_input,   m_layout, m_windows, m_windows, m_menus,  m_painting,
-                        m_timers,   m_hotKeys, m_tray,   m_shell,   m_process, m_random, m_clipboard};
+    FakeFiles m_files;
+    Platform m_platform{m_registry, m_input,    m_layout, m_windows,   m_windows,
+                        m_menus,    m_painting, m_timers, m_hotKeys,   m_tray,
+                        m_shell,    m_process,  m_random, m_clipboard, m_files};
 
 private:
     void Post(std::uint32_t message, WParam wParam, LParam lParam) {

@@ -1,0 +1,207 @@
+// Profiles: "Save Profile..." and "Open Profile..." of the Menu, the recent profiles in the Menu and
+// the tray menu, and a profile a script hands over.
+#include <iterator>
+
+#include "ports/Win32Constants.h"
+#include "resource.h"
+#include "settings/InstanceSection.h"
+#include "ui/PellorDlg.h"
+#include "ui/ProfileRequest.h"
+
+namespace {
+
+constexpr wchar_t PROFILE_FILTER_NAME[] = L"Tapwell Profiles";
+constexpr wchar_t RUN_GOING_ON[] = L"Tapwell is pressing keys. Stop it before you open a profile.";
+constexpr wchar_t RECENT_WHILE_RUNNING[] = L"  (stop pressing keys to switch)";
+constexpr std::size_t RECENT_COUNT = std::size(RECENT_PROFILES);
+
+std::vector<std::wstring> ReadRecentProfiles(const CAppSettings& settings) {
+    std::vector<std::wstring> paths;
+    for (const StoredText& value : RECENT_PROFILES) {
+        std::wstring strPath;
+        settings.Get(value, strPath);
+        if (!strPath.empty()) {
+            paths.push_back(strPath);
+        }
+    }
+    return paths;
+}
+
+// File names match in any case on Windows; only ASCII letters fold here.
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::wstring FileNameOf(const std::wstring& strPath) {
+    const std::size_t nSlash = strPath.find_last_of(L"\\/");
+    return nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
+}
+
+} // namespace
+
+ProfileKeyNames CPellorDlg::KeyNamesOfLists() {
+    ProfileKeyNames names;
+    for (int i = 0; i < m_cbKey.GetCount(); ++i) {
+        names.keys.push_back(m_cbKey.GetLBText(i));
+    }
+    for (int i = 0; i < m_cbModifier.GetCount(); ++i) {
+        names.modifiers.push_back(m_cbModifier.GetLBText(i));
+    }
+    return names;
+}
+
+void CPellorDlg::OnSaveProfile() {
+    const std::vector<std::wstring> recent = ReadRecentProfiles(m_settings);
+    std::wstring strPath = recent.empty() ? L"" : recent.front();
+    if (!m_platform.files.GetSaveFileName(m_hWnd, PROFILE_FILTER_NAME, PROFILE_EXTENSION, strPath)) {
+        return;
+    }
+    std::string bytes;
+    std::wstring strError;
+    if (!FormatProfile(ReadProfileValues(m_settings), KeyNamesOfLists(), bytes, strError) ||
+        !m_platform.files.WriteFile(strPath, bytes, strError)) {
+        MessageBox(L"Tapwell cannot save the profile \"" + strPath + L"\".\n\n" + strError, L"",
+                   MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    RememberProfile(strPath);
+}
+
+void CPellorDlg::OnOpenProfile() {
+    if (m_session.IsRunning()) {
+        MessageBox(RUN_GOING_ON, L"", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    std::wstring strPath;
+    if (m_platform.files.GetOpenFileName(m_hWnd, PROFILE_FILTER_NAME, PROFILE_EXTENSION, strPath)) {
+        OpenProfileAndTell(strPath);
+    }
+}
+
+void CPellorDlg::OpenRecentProfile(int nIndex) {
+    const std::vector<std::wstring> recent = ReadRecentProfiles(m_settings);
+    if (nIndex < static_cast<int>(recent.size())) {
+        OpenProfileAndTell(recent[static_cast<std::size_t>(nIndex)]);
+    }
+}
+
+void CPellorDlg::OpenProfileAndTell(const std::wstring& strPath) {
+    std::wstring strError;
+    if (!OpenProfile(strPath, strError)) {
+        MessageBox(strError, L"", MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+bool CPellorDlg::OpenProfile(const std::wstring& strPath, std::wstring& strError) {
+    if (m_session.IsRunning()) {
+        strError = RUN_GOING_ON;
+        return false;
+    }
+    std::string bytes;
+    std::wstring strReason;
+    ProfileParse parse;
+    if (m_platform.files.ReadFile(strPath, MAX_PROFILE_BYTES, bytes, strReason)) {
+        parse = ParseProfile(bytes, KeyNamesOfLists());
+        strReason = parse.strError;
+    }
+    if (!parse.bOk) {
+        strError = L"Tapwell cannot open the profile \"" + strPath + L"\".\n\n" + strReason +
+                   L"\n\nNothing was changed.";
+        return false;
+    }
+    ApplyProfileValues(m_settings, parse.values);
+    LoadFormFromSettings();
+    RememberProfile(strPath);
+    return true;
+}
+
+void CPellorDlg::LoadFormFromSettings() {
+    m_nDelayMinutes = m_settings.GetAutoClicksDelayMins();
+    m_nDelaySeconds = m_settings.GetAutoClicksDelaySeconds();
+    m_nDelayMilliseconds = m_settings.GetAutoClicksDelayMilliSeconds();
+    m_nKeysToPress = m_settings.GetSetNumberOfClicksToAutomate();
+    m_bHoldKey = m_settings.GetHoldKey();
+    UpdateData(LOAD_CONTROLS);
+    m_cbKey.SetCurSel(m_settings.GetKeyIndexTobeAutomated());
+    m_cbModifier.SetCurSel(m_settings.GetModKeyIndexTobeAutomated());
+    OnSelchangeKeyList();
+    OnSelchangeModifierList();
+    UpdateTrayTip();
+}
+
+void CPellorDlg::RememberProfile(const std::wstring& strPath) {
+    std::vector<std::wstring> recent{strPath};
+    for (const std::wstring& strOld : ReadRecentProfiles(m_settings)) {
+        if (!SamePath(strOld, strPath) && recent.size() < RECENT_COUNT) {
+            recent.push_back(strOld);
+        }
+    }
+    recent.resize(RECENT_COUNT);
+    for (std::size_t i = 0; i < RECENT_COUNT; ++i) {
+        m_settings.Set(RECENT_PROFILES[i], recent[i]);
+    }
+}
+
+void CPellorDlg::ShowRecentProfiles(const CMenu& menu, std::uint32_t before) {
+    for (std::uint32_t id = ID_RECENT_PROFILE_FIRST; id <= ID_RECENT_PROFILE_SEPARATOR; ++id) {
+        menu.DeleteMenu(id);
+    }
+    const std::vector<std::wstring> recent = ReadRecentProfiles(m_settings);
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        const std::wstring strText = L"&" + std::to_wstring(i + 1) + L" " + FileNameOf(recent[i]) +
+                                     (m_session.IsRunning() ? RECENT_WHILE_RUNNING : L"");
+        menu.InsertMenu(before, MF_STRING | (m_session.IsRunning() ? MF_GRAYED : 0),
+                        ID_RECENT_PROFILE_FIRST + static_cast<std::uint32_t>(i), strText);
+    }
+    if (!recent.empty()) {
+        menu.InsertMenu(before, MF_SEPARATOR, ID_RECENT_PROFILE_SEPARATOR, L"");
+    }
+}
+
+bool CPellorDlg::OnCopyData(WParam, LParam lParam, LResult* result) {
+    const auto* pData = reinterpret_cast<const CopyDataRecord*>(lParam);
+    if (pData == nullptr || pData->dwData != PROFILE_REQUEST_DATA || pData->lpData == nullptr ||
+        pData->cbData % 2 != 0 || pData->cbData > MAX_PROFILE_REQUEST_BYTES) {
+        return false;
+    }
+    // The sender's UTF-16 units, whatever the width of wchar_t here.
+    const auto* pUnits = static_cast<const std::uint8_t*>(pData->lpData);
+    std::wstring text;
+    for (std::uint32_t i = 0; i < pData->cbData; i += 2) {
+        text.push_back(static_cast<wchar_t>(pUnits[i] | pUnits[i + 1] << 8));
+    }
+    ProfileRequest request;
+    *result = PROFILE_NOT_FOR_THIS_INSTANCE;
+    if (!DecodeProfileRequest(text, request) ||
+        (request.nInstance != EVERY_INSTANCE && request.nInstance != g_nInstanceNumber)) {
+        return true;
+    }
+    if (!OpenProfile(request.strPath, m_strProfileRefusal)) {
+        *result = PROFILE_REFUSED;
+        // Told once the script has its answer, so that a message box does not hold it.
+        PostMessage(WM_COMMAND, ID_PROFILE_REFUSED, 0);
+        return true;
+    }
+    *result = PROFILE_OPENED;
+    if (request.bStart) {
+        const RemoteCommandMessage command = EncodeRemoteCommand(RemoteCommand::Start, EVERY_INSTANCE);
+        PostMessage(g_nRemoteCommandMsg, command.wParam, command.lParam);
+    }
+    return true;
+}
+
+void CPellorDlg::OnProfileRefused() {
+    if (!m_strProfileRefusal.empty()) {
+        MessageBox(m_strProfileRefusal, L"", MB_OK | MB_ICONEXCLAMATION);
+        m_strProfileRefusal.clear();
+    }
+}
