@@ -69,12 +69,3 @@ bool CProfile::WriteProfileString(const std::wstring& section, const std::wstrin
     return Reaches(section) && m_pStore->WriteString(section, entry, strValue);
 }
 
-bool CProfile::WriteProfileString(const std::wstring& section, const std::wstring& entry,
-                                  const std::wstring& strValue) const {
-    if (!IsUsable() || section.empty()) {
-        return false;
-    }
-    CRegKey key(m_registry);
-    return key.Create(HKEY_CURRENT_USER, SectionPath(section), KEY_READ | KEY_WRITE) &&
-           key.SetString(entry, strValue);
-}

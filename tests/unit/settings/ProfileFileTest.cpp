@@ -63,7 +63,7 @@ TEST_F(ProfileFileTest, HandWrittenFileWithBomCommentsAndAnyCaseTakesDefaultsFor
     ProfileValues expected = DefaultProfileValues();
     expected.nValues[0] = 2;
     expected.nValues[3] = 2;
-    expected.strTexts[16] = L"Untitled";
+    expected.strTexts[17] = L"Untitled"; // after the program and the class
     EXPECT_EQ(parse.values.nValues, expected.nValues);
     EXPECT_EQ(parse.values.strTexts, expected.strTexts);
 }
