@@ -42,7 +42,9 @@ private:
     // The command to every running instance's main window; the number of windows it went to.
     int PostToRunningInstances(const CommandLineSwitches& switches);
     // "/start" with none running: the run begins once the message loop runs, as a click would.
-    void StartRunWhenLoopRuns();
+    void StartRunWhenLoopRuns(const RunLimitSwitches& limits);
+    // "/for" and "/until", when given, go just before the command they are for.
+    void PostRunLimits(WindowHandle window, std::uint32_t nMessage, const RunLimitSwitches& limits);
 
     IWindowQueries& m_windows;
     IProcess& m_process;

@@ -31,4 +31,6 @@ public:
     virtual bool IsWindowEnabled(WindowHandle window) = 0;
     virtual bool IsIconic(WindowHandle window) = 0;
     virtual int GetSystemMetrics(int index) = 0;
+    // The top-level window the user works in, 0 while none has the focus.
+    virtual WindowHandle GetForegroundWindow() = 0;
 };

@@ -66,6 +66,7 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::OnScreenshotToClipboard>(ID_CONTEXT_SCREENSHOT),
     CommandEntry<&CPellorDlg::OnHelpTutorials>(ID_CONTEXT_HELP_TUTORIALS),
     CommandEntry<&CPellorDlg::OnSimulationSettings>(ID_CONTEXT_SIMULATION_SETTINGS),
+    CommandEntry<&CPellorDlg::OnRunOptions>(ID_CONTEXT_RUN_OPTIONS),
     CommandEntry<&CPellorDlg::OnStartTapforce>(ID_CONTEXT_START_TAPFORCE),
     CommandEntry<&CPellorDlg::OnShareFacebook>(ID_CONTEXT_SHARE_FACEBOOK),
     CommandEntry<&CPellorDlg::OnShareFacebook>(IDC_SHARE_FACEBOOK),

@@ -7,8 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "core/FrontWindowRule.h"
 #include "core/MouseClickManager.h"
 #include "core/PressRun.h"
+#include "core/RunOptions.h"
+#include "core/RunTiming.h"
 #include "core/StoredSelectedWindow.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
@@ -84,6 +87,19 @@ public:
     void RestartRandomDelayTimer();
     // Whether keys have somewhere to go; opens the target selector when the stored window is gone.
     bool EnsureTargetWindow();
+
+    // The run options (PellorDlgRunOptions.cpp): the countdown, the run's time and clock time, and
+    // the pause while the focused window is not the run's own.
+    void OnRunOptions();
+    // Starts the run's timing, asked for at clicked and set up by now; answers when its first press is due.
+    Microseconds StartRunOptions(Microseconds clicked, Microseconds now, Microseconds period);
+    // True when they hold the run at this deadline (over, counting down, or its window away), having
+    // done what that takes; false when the answer is the run's to follow.
+    bool RunOptionsHold(const CPressRun::Answer& answer);
+    void StopRunOptions();
+    void ShowCountdown(Microseconds now);
+    // The tray tip's line while a timed run goes, empty otherwise.
+    std::wstring RunStateTip();
 
     // The notification-area icon and the menus (PellorDlgTray.cpp).
     void AddTrayIcon();
@@ -202,6 +218,11 @@ private:
     // The run's timer (which of the two, chosen at start) and what is due when.
     std::uintptr_t m_nRunTimerId = IDT_PRESS_FIXED;
     CPressRun m_run;
+    CRunTiming m_runTiming;
+    CFrontWindowRule m_frontRule;
+    // A script's "/for" and "/until", kept from their message for the "/start" that follows.
+    RunLimitSwitches m_runLimitSwitches;
+    std::int64_t m_nTipSecondsLeft = -1;
     // How often the count of a fast run is redrawn, and when it last was.
     static constexpr Microseconds STATUS_REFRESH = 500000;
     Microseconds m_nStatusShownAt = 0;

@@ -1,6 +1,8 @@
 // The pressing run: started and stopped by the buttons or the shortcut, one press per timer tick.
 #include "ui/PellorDlg.h"
 
+#include <algorithm>
+
 #include "core/DelayCalculation.h"
 #include "core/RandomDelay.h"
 #include "ports/Win32Constants.h"
@@ -19,6 +21,7 @@ void CPellorDlg::OnStartKeyPressing() {
     // A message box and the target selector run message loops of their own, which go on delivering
     // the shortcut, the tray menu and the close box: after each, carry on only if the window is still
     // there and the run is in the state this start left it in (m_hWnd is 0 once it is destroyed).
+    const Microseconds clicked = m_platform.timers.Now();
     RefreshKeyLists();
     if (m_cbKey.GetCurSel() < 0) {
         MessageBox(NO_KEY_SELECTED, L"", MB_OK | MB_ICONINFORMATION);
@@ -50,7 +53,8 @@ void CPellorDlg::OnStartKeyPressing() {
     // A fixed delay is taken once, here; a random one is drawn anew for every period.
     m_nRunTimerId = m_settings.GetEnableRandomDelay() != 0 ? IDT_PRESS_RANDOM : IDT_PRESS_FIXED;
     const Microseconds now = m_platform.timers.Now();
-    m_run.Start(now, CPressRun::PeriodOf(ComputeNextDelay()),
+    const Microseconds period = CPressRun::PeriodOf(ComputeNextDelay());
+    m_run.Start(StartRunOptions(clicked, now, period) - period, period,
                 m_keyInjector.GetKeyDelay() * Microseconds{1000});
     FollowRun(m_run.Next(now));
 }
@@ -58,6 +62,7 @@ void CPellorDlg::OnStartKeyPressing() {
 void CPellorDlg::OnStopKeyPressing() {
     m_bRunning = false;
     m_run.Stop();
+    StopRunOptions();
     ShowStatus();
     EnableDlgItem(IDC_START_KEYPRESSING, true);
     EnableDlgItem(IDC_STOP_KEYPRESSING, false);
@@ -102,6 +107,9 @@ void CPellorDlg::OnRunDeadline() {
         m_run.KeyUpSent();
         // Back to back, the next press may be due at once.
         answer = m_run.Next(m_platform.timers.Now());
+    }
+    if (RunOptionsHold(answer)) {
+        return;
     }
     if (answer.action == CPressRun::Action::Press) {
         PressKeyOnce();
@@ -204,7 +212,8 @@ void CPellorDlg::FollowRun(const CPressRun::Answer& answer) {
     if (answer.action == CPressRun::Action::Stop) {
         OnStopKeyPressing();
     } else {
-        m_platform.timers.SetDeadline(m_hWnd, m_nRunTimerId, answer.deadline);
+        m_platform.timers.SetDeadline(
+            m_hWnd, m_nRunTimerId, std::min(answer.deadline, m_runTiming.NextCheck(m_platform.timers.Now())));
     }
 }
 

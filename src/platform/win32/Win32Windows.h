@@ -36,6 +36,7 @@ public:
     bool IsWindowEnabled(WindowHandle window) override;
     bool IsIconic(WindowHandle window) override;
     int GetSystemMetrics(int index) override;
+    WindowHandle GetForegroundWindow() override;
 
     // IMessageLoop
     bool GetMessage(Msg* msg) override;

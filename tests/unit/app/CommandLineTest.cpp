@@ -75,6 +75,11 @@ const SwitchCase SWITCHES[] = {
     {"an instance", L"/START\t-instance 2", RemoteCommand::Start, 2, false},
     {"an overlong instance", L"/stop /instance 9999999999", RemoteCommand::Stop, EVERY_INSTANCE, true},
     {"an instance alone", L"/instance 1", RemoteCommand::None, 1, true},
+    {"both limits", L"/start /FOR 1h30m /until 7:05", RemoteCommand::Start, EVERY_INSTANCE, false},
+    {"a time without its unit", L"/start /for 90", RemoteCommand::Start, EVERY_INSTANCE, true},
+    {"units out of order", L"/start /for 5m1h", RemoteCommand::Start, EVERY_INSTANCE, true},
+    {"hour 24", L"/start /until 24:00", RemoteCommand::Start, EVERY_INSTANCE, true},
+    {"a time without a start", L"/stop /for 5m", RemoteCommand::Stop, EVERY_INSTANCE, true},
 };
 using CommandLineSwitchParsing = TableTest<::testing::Test, SwitchCase>;
 
