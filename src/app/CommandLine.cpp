@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/RunLimitArguments.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -111,11 +113,13 @@ CommandLineSwitches ParseCommandLineSwitches(const std::wstring& strArguments) {
                 i + 1 < arguments.size() && ParseInstanceNumber(arguments[i + 1], switches.nInstance);
             switches.bInvalid = switches.bInvalid || !bNumber;
             i += bNumber ? 1 : 0;
-        } else if (!ApplyNamedCommand(switches, strName)) {
+        } else if (!TakeRunLimitSwitch(strName, arguments, i, switches.runLimits, switches.bInvalid) &&
+                   !ApplyNamedCommand(switches, strName)) {
             switches.bInvalid = true;
         }
     }
-    if (bInstanceGiven && switches.command == RemoteCommand::None) {
+    if ((bInstanceGiven && switches.command == RemoteCommand::None) ||
+        (switches.runLimits.Any() && switches.command != RemoteCommand::Start)) {
         switches.bInvalid = true;
     }
     return switches;

@@ -2,6 +2,7 @@
 // What the program reads from its command line.
 #include <string>
 
+#include "core/RunOptions.h"
 #include "ui/RemoteCommand.h"
 
 // ":silent" anywhere in the arguments (the command line without the program name), matched
@@ -16,6 +17,8 @@ struct CommandLineSwitches {
     RemoteCommand command = RemoteCommand::None;
     int nInstance = EVERY_INSTANCE;
     bool bShowHelp = false;
+    // "/for" and "/until", allowed only with "/start".
+    RunLimitSwitches runLimits;
     // An unknown switch, two different commands, or "/instance" without a number or a command.
     bool bInvalid = false;
 };

@@ -54,7 +54,9 @@ private:
     // The list of switches, in a box that no instance takes for a Tapwell's main window.
     void ShowSwitches();
     // "/start" with none running: the run begins once the message loop runs, as a click would.
-    void StartRunWhenLoopRuns();
+    void StartRunWhenLoopRuns(const RunLimitSwitches& limits);
+    // "/for" and "/until", when given, go just before the command they are for.
+    void PostRunLimits(WindowHandle window, std::uint32_t nMessage, const RunLimitSwitches& limits);
 
     IWindowQueries& m_windows;
     IProcess& m_process;
