@@ -10,8 +10,9 @@ void CRunStatusView::OnKeyedCount(std::uint32_t count) {
 }
 
 void CRunStatusView::OnRunWaiting(RunWait why, int seconds) {
-    const std::wstring strText = why == RunWait::Countdown ? L"Starting in " + std::to_wstring(seconds) + L" s"
-                                                           : L"Paused: the target is not in front";
+    const std::wstring strText = why == RunWait::Countdown
+                                     ? L"Starting in " + std::to_wstring(seconds) + L" s"
+                                     : L"Paused: the target is not in front";
     if (strText != m_strWaiting) {
         m_strWaiting = strText;
         m_status.SetWindowText(strText);
