@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/RunLimitArguments.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -121,13 +123,15 @@ CommandLineSwitches ParseCommandLineSwitches(const std::wstring& strArguments) {
             const bool bFile = i + 1 < arguments.size() && switches.strProfile.empty();
             switches.strProfile = bFile ? arguments[++i] : switches.strProfile;
             switches.bInvalid = switches.bInvalid || !bFile;
-        } else if (!ApplyNamedCommand(switches, strName)) {
+        } else if (!TakeRunLimitSwitch(strName, arguments, i, switches.runLimits, switches.bInvalid) &&
+                   !ApplyNamedCommand(switches, strName)) {
             switches.bInvalid = true;
         }
     }
     const bool bProfile = !switches.strProfile.empty();
     if ((bInstanceGiven && switches.command == RemoteCommand::None && !bProfile) ||
-        (bProfile && switches.command != RemoteCommand::None && switches.command != RemoteCommand::Start)) {
+        (bProfile && switches.command != RemoteCommand::None && switches.command != RemoteCommand::Start) ||
+        (switches.runLimits.Any() && switches.command != RemoteCommand::Start)) {
         switches.bInvalid = true;
     }
     return switches;

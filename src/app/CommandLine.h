@@ -2,6 +2,7 @@
 // What the program reads from its command line.
 #include <string>
 
+#include "core/RunOptions.h"
 #include "ui/RemoteCommand.h"
 
 // ":silent" anywhere in the arguments (the command line without the program name), matched
@@ -19,8 +20,11 @@ struct CommandLineSwitches {
     bool bShowHelp = false;
     // The file named after "/profile", as given; empty without one.
     std::wstring strProfile;
-    // An unknown switch, two different commands, "/instance" without a number or a command, or
-    // "/profile" without a file or with a command other than "/start".
+    // "/for" and "/until", allowed only with "/start".
+    RunLimitSwitches runLimits;
+    // An unknown switch, two different commands, "/instance" without a number or a command,
+    // "/profile" without a file or with a command other than "/start", or "/for" or "/until" without
+    // "/start".
     bool bInvalid = false;
 };
 

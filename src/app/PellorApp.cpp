@@ -62,7 +62,7 @@ bool CPellorApp::InitInstance() {
     }
     if (switches.command == RemoteCommand::Start) {
         // Started by a script: in the notification area, leaving the focus where it is.
-        StartRunWhenLoopRuns();
+        StartRunWhenLoopRuns(switches.runLimits);
     } else if (!IsSilentStart(m_strCmdLine)) {
         m_dlgMain.ShowWindow(SW_SHOW);
         m_dlgMain.SetFocus();

@@ -56,12 +56,14 @@ private:
     // The list of switches, in a box that no instance takes for a Tapwell's main window.
     void ShowSwitches();
     // "/start" with none running: the run begins once the message loop runs, as a click would.
-    void StartRunWhenLoopRuns();
+    void StartRunWhenLoopRuns(const RunLimitSwitches& limits);
     // "/profile FILE" (PellorAppProfile.cpp): hands the file's full path to every running instance;
     // the number of them that answered, m_nExitCode set from their answers.
     int HandProfileToRunningInstances(const CommandLineSwitches& switches);
     // With none running: this instance opens it; false, after telling the user, when it is refused.
     bool OpenProfileOfCommandLine();
+    // "/for" and "/until", when given, go just before the command they are for.
+    void PostRunLimits(WindowHandle window, std::uint32_t nMessage, const RunLimitSwitches& limits);
 
     IWindowQueries& m_windows;
     IProcess& m_process;

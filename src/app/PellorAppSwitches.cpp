@@ -4,12 +4,15 @@
 #include "app/InstanceWindow.h"
 #include "app/PellorApp.h"
 #include "ports/Win32Constants.h"
+#include "ui/RemoteRunLimits.h"
 
 namespace {
 
 const wchar_t SWITCHES_TEXT[] =
     L"Tapwell.exe [command] [/instance N]\n\n"
     L"/start  -  start pressing keys\n"
+    L"/for 1h30m  -  with /start: stop after a time (90s, 5m, 1h30m)\n"
+    L"/until HH:MM  -  with /start: stop at a time of day (24-hour)\n"
     L"/stop  -  stop pressing keys\n"
     L"/toggle  -  start or stop, as the shortcut does\n"
     L"/exit  -  close Tapwell\n"
@@ -82,6 +85,7 @@ int CPellorApp::PostToInstanceWindows(const CommandLineSwitches& switches) {
     const RemoteCommandMessage command = EncodeRemoteCommand(switches.command, switches.nInstance);
     int nPosted = 0;
     for (WindowHandle window : instanceWindows) {
+        PostRunLimits(window, nMessage, switches.runLimits);
         if (m_messages.PostMessage(window, nMessage, command.wParam, command.lParam)) {
             ++nPosted;
         }
@@ -89,7 +93,15 @@ int CPellorApp::PostToInstanceWindows(const CommandLineSwitches& switches) {
     return nPosted;
 }
 
-void CPellorApp::StartRunWhenLoopRuns() {
+void CPellorApp::PostRunLimits(WindowHandle window, std::uint32_t nMessage, const RunLimitSwitches& limits) {
+    if (limits.Any()) {
+        const RemoteCommandMessage message = EncodeRunLimits(limits);
+        m_messages.PostMessage(window, nMessage, message.wParam, message.lParam);
+    }
+}
+
+void CPellorApp::StartRunWhenLoopRuns(const RunLimitSwitches& limits) {
+    PostRunLimits(m_dlgMain.m_hWnd, g_nRemoteCommandMsg, limits);
     const RemoteCommandMessage command = EncodeRemoteCommand(RemoteCommand::Start, EVERY_INSTANCE);
     m_messages.PostMessage(m_dlgMain.m_hWnd, g_nRemoteCommandMsg, command.wParam, command.lParam);
 }

@@ -8,13 +8,13 @@
 CPressSession::CPressSession(ITimers& timers, IRandomSource& random, IKeyboardInput& input,
                              IWindowQueries& windows, IRegistry& registry, IProcess& process,
                              const CAppSettings& settings)
-    : m_timers(timers), m_random(random), m_settings(settings), m_pressSettings(settings),
+    : m_timers(timers), m_random(random), m_windows(windows), m_settings(settings), m_pressSettings(settings),
       m_selectedWindow(m_pressSettings), m_keyJournal(registry, process),
       m_injector(input, windows, m_selectedWindow) {
     m_injector.KeepJournalIn(m_keyJournal);
 }
 
-bool CPressSession::Start(const PressForm& form) {
+bool CPressSession::Start(const PressForm& form, std::optional<Microseconds> askedAt) {
     if (m_bRunning) {
         return false;
     }
@@ -40,9 +40,21 @@ bool CPressSession::Start(const PressForm& form) {
     // A fixed delay is taken once, here; a random one is drawn anew for every period.
     m_nTimerId = settings.nEnableRandomDelay != 0 ? IDT_PRESS_RANDOM : IDT_PRESS_FIXED;
     const Microseconds now = m_timers.Now();
-    m_run.Start(now, CPressRun::PeriodOf(ComputeNextDelay()), nKeyDelay * Microseconds{1000});
+    const Microseconds period = CPressRun::PeriodOf(ComputeNextDelay());
+    const RunTimingLimits limits = ReadRunTimingLimits(m_settings, m_nextRunLimits);
+    m_nextRunLimits = {};
+    // A countdown counts from the asking; without one the first press comes a period after the
+    // run is set up.
+    const Microseconds firstPress = m_runTiming.Start(
+        limits.nStartAfterSeconds > 0 ? askedAt.value_or(now) : now, m_timers.WallClock(), limits, period);
+    // A picked window is posted to wherever it is; only keys into the focused window follow the front.
+    m_frontRule.Start(ReadOnlyWhileInFront(m_settings) && m_settings.GetSendKeysToActiveWindow() != 0);
+    m_run.Start(firstPress - period, period, nKeyDelay * Microseconds{1000});
     for (IPressSessionListener* listener : m_listeners) {
         listener->OnRunStarted();
+    }
+    if (m_runTiming.At(now, m_timers.WallClock(), true) == CRunTiming::Phase::CountingDown) {
+        NotifyWaiting(RunWait::Countdown, m_runTiming.SecondsToStart(now));
     }
     Follow(m_run.Next(now));
     return true;
@@ -52,6 +64,7 @@ void CPressSession::Stop(RunEnd why) {
     const bool bWasRunning = m_bRunning;
     m_bRunning = false;
     m_run.Stop();
+    m_runTiming.Stop();
     KillTimers();
     m_injector.ReleaseHeldKeys();
     m_pressSettings.Forget();
@@ -61,6 +74,16 @@ void CPressSession::Stop(RunEnd why) {
             listener->OnRunStopped(why);
         }
     }
+    if (m_nToldSecondsLeft >= 0) {
+        m_nToldSecondsLeft = -1;
+        for (IPressSessionListener* listener : m_listeners) {
+            listener->OnTimeLeftChanged();
+        }
+    }
+}
+
+std::int64_t CPressSession::SecondsLeft() {
+    return m_bRunning ? m_runTiming.SecondsLeft(m_timers.Now(), m_timers.WallClock()) : -1;
 }
 
 bool CPressSession::ToggleKeyPressing() {
@@ -86,6 +109,9 @@ bool CPressSession::OnTimer(std::uintptr_t id) {
         m_run.KeyUpSent();
         // Back to back, the next press may be due at once.
         answer = m_run.Next(m_timers.Now());
+    }
+    if (HoldForRunOptions(answer)) {
+        return true;
     }
     if (answer.action != CPressRun::Action::Press) {
         Follow(answer);
@@ -160,7 +186,46 @@ void CPressSession::Follow(const CPressRun::Answer& answer) {
     if (answer.action == CPressRun::Action::Stop) {
         Stop(RunEnd::CountReached);
     } else {
-        m_timers.SetDeadline(m_hTimerWindow, m_nTimerId, answer.deadline);
+        m_timers.SetDeadline(m_hTimerWindow, m_nTimerId,
+                             std::min(answer.deadline, m_runTiming.NextCheck(m_timers.Now())));
+    }
+}
+
+bool CPressSession::HoldForRunOptions(const CPressRun::Answer& answer) {
+    const Microseconds now = m_timers.Now();
+    const WallTime wall = m_timers.WallClock();
+    // A key-up still to come goes out before the run ends, and so does a press due by the run's end.
+    const bool bPressDueByEnd = m_injector.HasUnfinishedPress() ||
+                                m_run.Next(m_runTiming.DurationEnd()).action == CPressRun::Action::Press;
+    const CRunTiming::Phase phase = m_runTiming.At(now, wall, bPressDueByEnd);
+    if (phase == CRunTiming::Phase::Over) {
+        Stop(RunEnd::TimeUp);
+        return true;
+    }
+    if (m_runTiming.Watches() && m_runTiming.SecondsLeft(now, wall) != m_nToldSecondsLeft) {
+        m_nToldSecondsLeft = m_runTiming.SecondsLeft(now, wall);
+        for (IPressSessionListener* listener : m_listeners) {
+            listener->OnTimeLeftChanged();
+        }
+    }
+    if (phase == CRunTiming::Phase::CountingDown) {
+        NotifyWaiting(RunWait::Countdown, m_runTiming.SecondsToStart(now));
+        Follow(answer);
+        return true;
+    }
+    if (answer.action == CPressRun::Action::Press && !m_frontRule.MayPress(m_windows.GetForegroundWindow())) {
+        NotifyWaiting(RunWait::NotInFront, 0);
+        // The count shows again at the first press after the pause.
+        m_nCountShownAt = now - STATUS_REFRESH;
+        Follow(CPressRun::Answer{CPressRun::Action::Wait, now + CFrontWindowRule::POLL_INTERVAL});
+        return true;
+    }
+    return false;
+}
+
+void CPressSession::NotifyWaiting(RunWait why, int seconds) {
+    for (IPressSessionListener* listener : m_listeners) {
+        listener->OnRunWaiting(why, seconds);
     }
 }
 

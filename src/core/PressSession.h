@@ -12,12 +12,16 @@
 //  - the stored press settings (the target and its options, the input method, the random delay and
 //    its range): read at Start and again at every press.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/FrontWindowRule.h"
 #include "core/KeyJournal.h"
 #include "core/MouseClickManager.h"
 #include "core/PressRun.h"
+#include "core/RunOptions.h"
+#include "core/RunTiming.h"
 #include "core/StoredSelectedWindow.h"
 #include "ports/IRandomSource.h"
 #include "ports/ITimers.h"
@@ -27,7 +31,14 @@
 enum class RunEnd {
     Stopped,      // asked to stop: a button, the shortcut, a command, the window going
     CountReached, // its last press is made
+    TimeUp,       // the time its run options gave it is over
     Failed,       // something went wrong while it ran
+};
+
+// Why a run waits without pressing.
+enum class RunWait {
+    Countdown,  // before its first press
+    NotInFront, // its window is not in front
 };
 
 // What the session tells whoever shows it.
@@ -41,6 +52,10 @@ public:
     virtual void OnRunStopped(RunEnd /*why*/) {}
     // A check refused a start; the reason is for the status line.
     virtual void OnStartRefused(const std::wstring& /*reason*/) {}
+    // The run waits (seconds: to its first press during a countdown); sent again as they change.
+    virtual void OnRunWaiting(RunWait /*why*/, int /*seconds*/) {}
+    // The whole seconds a timed run has left changed (SecondsLeft()).
+    virtual void OnTimeLeftChanged() {}
 };
 
 // A condition on a run, asked before it starts and before each press.
@@ -70,14 +85,20 @@ public:
     void AddListener(IPressSessionListener& listener) { m_listeners.push_back(&listener); }
     void AddCheck(IPressCheck& check) { m_checks.push_back(&check); }
 
-    // A run with form; false when one is going on already or a check refused.
-    bool Start(const PressForm& form);
+    // A run with form, asked for at askedAt (a countdown counts from there; now when not given);
+    // false when one is going on already or a check refused.
+    bool Start(const PressForm& form, std::optional<Microseconds> askedAt = std::nullopt);
+    // A script's "/for" and "/until" for the next Start only, in place of the stored run options.
+    void LimitNextRun(const RunLimitSwitches& limits) { m_nextRunLimits = limits; }
     // Ends a run, letting go of every key it holds; without a run, only lets go of keys.
     void Stop(RunEnd why = RunEnd::Stopped);
     // The start/stop shortcut's decision: a run going on is stopped (true); otherwise the caller,
     // which knows the form, starts one (false).
     bool ToggleKeyPressing();
     bool IsRunning() const { return m_bRunning; }
+    std::uint32_t KeyedCount() const { return m_nKeyedCount; }
+    // Whole seconds until a timed run ends; -1 without a run or a limit on its time.
+    std::int64_t SecondsLeft();
     // The form changed; what of it counts when is the rule above.
     void Update(const PressForm& form) { m_pressSettings.SetForm(form); }
     // A window timer went off: false when it is not one of the run's.
@@ -96,17 +117,27 @@ public:
 private:
     // Sets the timer for the deadline the run gives, or ends the run when it says so.
     void Follow(const CPressRun::Answer& answer);
+    // The run options at a deadline: true when they hold the run (its time over, counting down, or
+    // its window away), having done what that takes; false when the answer is the run's to follow.
+    bool HoldForRunOptions(const CPressRun::Answer& answer);
+    void NotifyWaiting(RunWait why, int seconds);
     void KillTimers();
     void ShowCount();
 
     ITimers& m_timers;
     IRandomSource& m_random;
+    IWindowQueries& m_windows;
     const CAppSettings& m_settings;
     CPressSettings m_pressSettings;
     CStoredSelectedWindow m_selectedWindow;
     CKeyJournal m_keyJournal;
     CMouseClickManager m_injector;
     CPressRun m_run;
+    CRunTiming m_runTiming;
+    CFrontWindowRule m_frontRule;
+    RunLimitSwitches m_nextRunLimits;
+    // The seconds left last told, -1 when none were.
+    std::int64_t m_nToldSecondsLeft = -1;
     WindowHandle m_hTimerWindow = 0;
     std::uintptr_t m_nTimerId = IDT_PRESS_FIXED;
     bool m_bRunning = false;

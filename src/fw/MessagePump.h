@@ -25,6 +25,7 @@ public:
     bool KillTimer(WindowHandle window, std::uintptr_t id) override;
     Microseconds Now() override;
     void SetDeadline(WindowHandle window, std::uintptr_t id, Microseconds due) override;
+    WallTime WallClock() override { return m_system.WallClock(); }
 
     bool GetMessage(Msg* msg) override;
 

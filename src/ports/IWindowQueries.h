@@ -33,4 +33,6 @@ public:
     // GetDlgCtrlID: a child window's identifier.
     virtual int GetDlgCtrlID(WindowHandle window) = 0;
     virtual int GetSystemMetrics(int index) = 0;
+    // The top-level window the user works in, 0 while none has the focus.
+    virtual WindowHandle GetForegroundWindow() = 0;
 };

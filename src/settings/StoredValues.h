@@ -54,3 +54,16 @@ inline constexpr StoredText TARGET_WINDOW_PROGRAM{StoredSection::Instance, L"Tar
 inline constexpr StoredText TARGET_CONTROL_CLASS{StoredSection::Instance, L"TargetControlClass"};
 inline constexpr StoredInt TARGET_CONTROL_ID{StoredSection::Instance, L"TargetControlId", 0, ANY_MIN,
                                              ANY_MAX};
+
+// This instance's run options: a countdown before the first press, a time the run may last and a
+// time of day it ends at (each off while its flag is 0), and whether a run into the focused window
+// waits while another window is in front.
+inline constexpr StoredInt START_AFTER_SECONDS{StoredSection::Instance, L"StartAfterSeconds", 0, 0, 60};
+inline constexpr StoredInt ENABLE_STOP_AFTER{StoredSection::Instance, L"EnableStopAfter", 0, 0, 1};
+inline constexpr StoredInt STOP_AFTER_HOURS{StoredSection::Instance, L"StopAfterHours", 0, 0, 999};
+inline constexpr StoredInt STOP_AFTER_MINUTES{StoredSection::Instance, L"StopAfterMinutes", 0, 0, 59};
+inline constexpr StoredInt STOP_AFTER_SECONDS{StoredSection::Instance, L"StopAfterSeconds", 0, 0, 59};
+inline constexpr StoredInt ENABLE_STOP_AT{StoredSection::Instance, L"EnableStopAt", 0, 0, 1};
+inline constexpr StoredInt STOP_AT_HOUR{StoredSection::Instance, L"StopAtHour", 0, 0, 23};
+inline constexpr StoredInt STOP_AT_MINUTE{StoredSection::Instance, L"StopAtMinute", 0, 0, 59};
+inline constexpr StoredInt ONLY_WHILE_IN_FRONT{StoredSection::Instance, L"OnlyWhileInFront", 0, 0, 1};

@@ -66,6 +66,7 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::OnScreenshotToClipboard>(ID_CONTEXT_SCREENSHOT),
     CommandEntry<&CPellorDlg::OnHelpTutorials>(ID_CONTEXT_HELP_TUTORIALS),
     CommandEntry<&CPellorDlg::OnSimulationSettings>(ID_CONTEXT_SIMULATION_SETTINGS),
+    CommandEntry<&CPellorDlg::OnRunOptions>(ID_CONTEXT_RUN_OPTIONS),
     CommandEntry<&CPellorDlg::OnStartTapforce>(ID_CONTEXT_START_TAPFORCE),
     CommandEntry<&CPellorDlg::OnShare>(ID_CONTEXT_SHARE_FACEBOOK),
     CommandEntry<&CPellorDlg::OnShare>(IDC_SHARE_FACEBOOK),
@@ -99,6 +100,7 @@ CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
       m_runView(*this, platform.windows.dialogs, m_stStatus), m_hotKey(platform.windows, platform.layout),
       m_screenshot(*this, m_platform) {
     m_session.AddListener(m_runView);
+    m_session.AddListener(*this);
 }
 
 CPellorDlg::~CPellorDlg() {

@@ -29,7 +29,7 @@ extern std::uint32_t g_nTaskbarCreatedMsg;
 // The message through which a script's command reaches this instance, registered at initialisation.
 extern std::uint32_t g_nRemoteCommandMsg;
 
-class CPellorDlg : public CDialog {
+class CPellorDlg : public CDialog, private IPressSessionListener {
 public:
     // The run's window timers, on this window.
     static constexpr std::uintptr_t IDT_PRESS_FIXED = CPressSession::IDT_PRESS_FIXED;
@@ -84,6 +84,12 @@ public:
     void RemoveTrayIcon();
     void UpdateTrayTip();
 
+    // The run options (PellorDlgRunOptions.cpp): the countdown, the run's time and clock time, and
+    // the pause while the focused window is not the run's own.
+    void OnRunOptions();
+    // The tray tip's line while a timed run goes, empty otherwise.
+    std::wstring RunStateTip();
+
     // The start/stop shortcut (PellorDlgHotKey.cpp).
     // "<instance section> StartAutoClickHotkey": the stem of the shortcut's two profile entries.
     std::wstring HotKeyValueBase() const;
@@ -114,6 +120,7 @@ private:
     bool OnTimer(WParam wParam, LParam lParam, LResult* result);
     // The form's values as the session takes them.
     PressForm Form();
+    void OnTimeLeftChanged() override { UpdateTrayTip(); }
     // An edit of the form (control id): when every field is valid, the one field is stored; the
     // session gets the form as it now stands.
     void OnFormChanged(int id);

@@ -23,6 +23,7 @@ void CPellorDlg::OnStartKeyPressing() {
         return;
     }
     m_bStartAsking = true;
+    const Microseconds asked = m_platform.timers.Now();
     const bool bReady = [this] {
         RefreshKeyLists();
         if (m_cbKey.GetCurSel() < 0) {
@@ -37,7 +38,7 @@ void CPellorDlg::OnStartKeyPressing() {
     }();
     m_bStartAsking = false;
     if (bReady) {
-        m_session.Start(Form());
+        m_session.Start(Form(), asked);
     }
 }
 

@@ -35,6 +35,7 @@ void CPellorDlg::UpdateTrayTip() {
             inputs.modifierText = m_cbModifier.GetLBText(inputs.modifierIndex);
         }
     }
+    inputs.runState = RunStateTip();
     m_trayIcon.SetTip(m_hWnd, FormatTrayTip(inputs));
 }
 

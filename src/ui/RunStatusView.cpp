@@ -5,7 +5,18 @@
 #include "resource.h"
 
 void CRunStatusView::OnKeyedCount(std::uint32_t count) {
+    m_strWaiting.clear();
     m_status.SetWindowText(L"Keyed " + std::to_wstring(count) + L" Times");
+}
+
+void CRunStatusView::OnRunWaiting(RunWait why, int seconds) {
+    const std::wstring strText = why == RunWait::Countdown
+                                     ? L"Starting in " + std::to_wstring(seconds) + L" s"
+                                     : L"Paused: the target is not in front";
+    if (strText != m_strWaiting) {
+        m_strWaiting = strText;
+        m_status.SetWindowText(strText);
+    }
 }
 
 void CRunStatusView::OnRunStopped(RunEnd) {

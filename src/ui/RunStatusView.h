@@ -1,5 +1,7 @@
 #pragma once
 // What the main dialog shows of the press session: the run's buttons and the status line's count.
+#include <string>
+
 #include "core/PressSession.h"
 #include "fw/Static.h"
 #include "fw/Wnd.h"
@@ -10,10 +12,14 @@ public:
     CRunStatusView(CWnd& dialog, IDialogControls& dialogs, CStatic& status)
         : m_dialog(dialog), m_dialogs(dialogs), m_status(status) {}
 
-    void OnRunStarted() override { ShowButtons(true); }
+    void OnRunStarted() override {
+        m_strWaiting.clear();
+        ShowButtons(true);
+    }
     void OnKeyedCount(std::uint32_t count) override;
     void OnRunStopped(RunEnd why) override;
     void OnStartRefused(const std::wstring& reason) override { m_status.SetWindowText(reason); }
+    void OnRunWaiting(RunWait why, int seconds) override;
 
 private:
     void ShowButtons(bool running);
@@ -21,4 +27,6 @@ private:
     CWnd& m_dialog;
     IDialogControls& m_dialogs;
     CStatic& m_status;
+    // What a wait last showed, so that a long one is not redrawn at every look.
+    std::wstring m_strWaiting;
 };

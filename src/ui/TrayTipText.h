@@ -12,7 +12,11 @@ struct TrayTipInputs {
     std::wstring modifierText;  // the selected modifier-list entry
     std::uint32_t hotKeyVk = 0; // the shortcut control's virtual-key code
     std::wstring hotKeyName;    // the shortcut control's display text
+    std::wstring runState;      // while a timed run goes: its count and time left, on a line of its own
 };
+
+// "Keyed 12 Times, 1:02:03 left"
+std::wstring FormatRunTimeLeft(std::uint32_t nKeyedCount, std::int64_t nSecondsLeft);
 
 // The bare title without a key or without a shortcut key; otherwise "<shortcut> - [ <key> ]" or,
 // with a modifier other than the first entry ("None"), "<shortcut>  - [ <modifier> + <key> ]".

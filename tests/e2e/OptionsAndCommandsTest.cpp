@@ -42,6 +42,8 @@ const DialogStory STORIES[] = {
      {IDC_METHOD_BRUTE, CLICK}, L"Settings", L"UseOldKeyInputMethod", 0},
     {"InstanceMode", ID_CONTEXT_INSTANCE_MODE, L"Instance Controller - Tapwell by Tovrin",
      {IDC_MULTIPLE_INSTANCES, CLICK}, {IDC_SINGLE_INSTANCE, CLICK}, L"Settings", L"UseSingleInstance", 0},
+    {"RunOptions", ID_CONTEXT_RUN_OPTIONS, L"Run Options - Tapwell by Tovrin", {IDC_START_AFTER_SECONDS, L"5"},
+     {IDC_START_AFTER_SECONDS, L"7"}, L"Settings 0", L"StartAfterSeconds", 5},
 };
 // clang-format on
 

@@ -37,6 +37,7 @@ public:
         return bWasActive;
     }
     Microseconds Now() override { return m_now; }
+    WallTime WallClock() override { return {}; }
     void SetDeadline(WindowHandle window, std::uintptr_t id, Microseconds due) override {
         m_log.Add(
             Call("SetDeadline", {Hex(window), std::to_string(id), std::to_string(MillisecondsUntil(due))}));

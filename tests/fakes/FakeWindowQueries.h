@@ -87,6 +87,7 @@ public:
     bool IsWindowEnabled(WindowHandle window) override { return m_tree.Live(window).enabled; }
     bool IsIconic(WindowHandle window) override { return m_tree.Live(window).iconic; }
     int GetSystemMetrics(int index) override { return m_systemMetrics[index]; }
+    WindowHandle GetForegroundWindow() override { return 0; }
 
     void SetSystemMetric(int index, int value) { m_systemMetrics[index] = value; }
 

@@ -30,3 +30,16 @@ void CWin32Timers::SetDeadline(WindowHandle window, std::uintptr_t id, Microseco
     const Microseconds wait = due > now ? due - now : 0;
     ::SetTimer(ToHwnd(window), id, static_cast<UINT>((wait + 999) / 1000), nullptr);
 }
+
+WallTime CWin32Timers::WallClock() {
+    // FILETIME counts 100 ns steps from 1601; 11644473600 s lie between then and 1970.
+    constexpr std::int64_t TICKS_PER_SECOND = 10000000;
+    constexpr std::int64_t SECONDS_1601_TO_1970 = 11644473600LL;
+    FILETIME utc{};
+    GetSystemTimeAsFileTime(&utc);
+    const std::int64_t ticks = (static_cast<std::int64_t>(utc.dwHighDateTime) << 32) | utc.dwLowDateTime;
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    return WallTime{ticks / TICKS_PER_SECOND - SECONDS_1601_TO_1970,
+                    local.wHour * 3600 + local.wMinute * 60 + local.wSecond};
+}

@@ -15,6 +15,7 @@ public:
     bool KillTimer(WindowHandle window, std::uintptr_t id) override;
     Microseconds Now() override;
     void SetDeadline(WindowHandle window, std::uintptr_t id, Microseconds due) override;
+    WallTime WallClock() override;
 
 private:
     std::int64_t m_nFrequency = 1;

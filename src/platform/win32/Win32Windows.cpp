@@ -258,6 +258,10 @@ int CWin32Windows::GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
 }
 
+WindowHandle CWin32Windows::GetForegroundWindow() {
+    return FromHandle(::GetForegroundWindow());
+}
+
 bool CWin32Windows::GetCursorPos(Point* point) {
     POINT native{};
     const bool ok = ::GetCursorPos(&native) != FALSE;

@@ -37,6 +37,7 @@ public:
     bool IsIconic(WindowHandle window) override;
     int GetDlgCtrlID(WindowHandle window) override;
     int GetSystemMetrics(int index) override;
+    WindowHandle GetForegroundWindow() override;
 
     // IMessageLoop
     bool GetMessage(Msg* msg) override;

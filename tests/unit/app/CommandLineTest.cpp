@@ -77,6 +77,11 @@ const SwitchCase SWITCHES[] = {
     {"an instance alone", L"/instance 1", RemoteCommand::None, 1, true},
     {"an unknown switch before an instance", L"/bogus /instance 2 /start", RemoteCommand::Start, 2, true},
     {"the longest instance", L"/stop /instance 999999999", RemoteCommand::Stop, 999999999, false},
+    {"both limits", L"/start /FOR 1h30m /until 7:05", RemoteCommand::Start, EVERY_INSTANCE, false},
+    {"a time without its unit", L"/start /for 90", RemoteCommand::Start, EVERY_INSTANCE, true},
+    {"units out of order", L"/start /for 5m1h", RemoteCommand::Start, EVERY_INSTANCE, true},
+    {"hour 24", L"/start /until 24:00", RemoteCommand::Start, EVERY_INSTANCE, true},
+    {"a time without a start", L"/stop /for 5m", RemoteCommand::Stop, EVERY_INSTANCE, true},
 };
 using CommandLineSwitchParsing = TableTest<::testing::Test, SwitchCase>;
 

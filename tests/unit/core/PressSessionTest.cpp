@@ -41,6 +41,7 @@ public:
         return window == MAIN && due.erase(id) != 0;
     }
     Microseconds Now() override { return now; }
+    WallTime WallClock() override { return {}; }
     void SetDeadline(WindowHandle window, std::uintptr_t id, Microseconds at) override {
         log.push_back("set " + std::to_string(id) + " " + std::to_string((at - now) / 1000));
         if (window == MAIN) {

@@ -25,6 +25,7 @@ public:
     void SetDeadline(WindowHandle, std::uintptr_t, Microseconds due) override {
         standIns.push_back(due - now);
     }
+    WallTime WallClock() override { return {}; }
 
     Microseconds now = START;
     std::vector<Microseconds> standIns; // how long after the moment it was set each stand-in goes off
