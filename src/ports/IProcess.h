@@ -23,4 +23,11 @@ public:
     // InitCommonControlsEx with a structure of size 8 and the given class set.
     virtual bool InitCommonControls(std::uint32_t classes) = 0;
     virtual bool InitializeOle() = 0;
+    // The mandatory integrity level (a SECURITY_MANDATORY_*_RID) of a process's token, opened with
+    // PROCESS_QUERY_LIMITED_INFORMATION; false when the process or its token cannot be read.
+    virtual bool GetIntegrityLevel(std::uint32_t processId, std::uint32_t* level) = 0;
+    // SetProcessInformation(ProcessPowerThrottling) for this process: opted out of having its speed and
+    // its timer resolution throttled, or back to the system's default. False where there is no such
+    // setting.
+    virtual bool SetPowerThrottlingOptOut(bool optOut) = 0;
 };

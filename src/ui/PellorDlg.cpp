@@ -87,6 +87,7 @@ CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
       m_pressSettings(settings), m_selectedWindow(m_pressSettings),
       m_keyJournal(platform.registry, platform.process),
       m_keyInjector(platform.input, platform.windows.queries, m_selectedWindow),
+      m_targetAccess(platform.windows.queries, platform.process, m_selectedWindow), m_powerPolicy(platform.process),
       m_cbModifier(platform.windows), m_cbKey(platform.windows), m_stStatus(platform.windows),
       m_hotKey(platform.windows, platform.layout) {
     m_keyInjector.KeepJournalIn(m_keyJournal);

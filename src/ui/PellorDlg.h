@@ -9,7 +9,9 @@
 
 #include "core/MouseClickManager.h"
 #include "core/PressRun.h"
+#include "core/RunPowerPolicy.h"
 #include "core/StoredSelectedWindow.h"
+#include "core/TargetAccess.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
 #include "fw/Menu.h"
@@ -36,6 +38,11 @@ public:
     // The screenshot's two steps: the Alt+Print Screen keys, then the check of the clipboard.
     static constexpr std::uintptr_t IDT_SCREENSHOT_KEYS = 4;
     static constexpr std::uintptr_t IDT_SCREENSHOT_CHECK = 5;
+    // The shell refuses the tray icon while it is not ready (Explorer starting at logon): the add is
+    // tried again this often, this many times in all, and then the window is shown instead.
+    static constexpr std::uintptr_t IDT_TRAY_ADD_RETRY = 11;
+    static constexpr std::uint32_t TRAY_ADD_RETRY_INTERVAL = 2000;
+    static constexpr int TRAY_ADD_ATTEMPTS = 30;
     // The only shortcut identifier the main dialog registers and acts on.
     static constexpr int START_STOP_HOTKEY_ID = 1;
 
@@ -87,6 +94,7 @@ public:
 
     // The notification-area icon and the menus (PellorDlgTray.cpp).
     void AddTrayIcon();
+    void OnTrayAddTimer(std::uintptr_t id);
     void RemoveTrayIcon();
     void UpdateTrayTip();
 
@@ -178,6 +186,14 @@ private:
     void FollowRun(const CPressRun::Answer& answer);
     // Shows m_strStatus if it has changed since it was last shown.
     void ShowStatus();
+    // A run starts or ends, as far as Windows' own rules go (PellorDlgWindowsRules.cpp).
+    void OnRunStarting();
+    void OnRunEnded();
+    // A press due into a window that would drop it is not made: its place on the grid passes without
+    // a count, and the status says why. True when so.
+    bool SkipPressRefusedByTarget(bool activeWindow);
+    // Shows the refusal when the target refuses presses.
+    bool TargetRefusesPresses(bool activeWindow);
     void KillRunTimers();
     // A run still going when the window is destroyed must not leave its keys held down.
     void EndRunWithWindow();
@@ -208,11 +224,15 @@ private:
     bool m_bStatusPending = false;
     CMenu m_trayMenu;
     CTrayIcon m_trayIcon;
+    int m_nTrayAddFailures = 0;
     // What a press reads from the settings, kept between presses while a run watches the registry.
     CPressSettings m_pressSettings;
     CStoredSelectedWindow m_selectedWindow;
     CKeyJournal m_keyJournal;
     CMouseClickManager m_keyInjector;
+    // What only Windows enforces on a run: no presses into a program of higher rights, no throttling.
+    CTargetAccess m_targetAccess;
+    CRunPowerPolicy m_powerPolicy;
     CComboBox m_cbModifier;
     CComboBox m_cbKey;
     CStatic m_stStatus;

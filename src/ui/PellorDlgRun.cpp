@@ -47,6 +47,7 @@ void CPellorDlg::OnStartKeyPressing() {
     m_nKeyedCount = 0;
     m_pressSettings.Watch();
     m_pressSettings.Read();
+    OnRunStarting();
     // A fixed delay is taken once, here; a random one is drawn anew for every period.
     m_nRunTimerId = m_settings.GetEnableRandomDelay() != 0 ? IDT_PRESS_RANDOM : IDT_PRESS_FIXED;
     const Microseconds now = m_platform.timers.Now();
@@ -65,6 +66,7 @@ void CPellorDlg::OnStopKeyPressing() {
     KillRunTimers();
     m_keyInjector.ReleaseHeldKeys();
     m_pressSettings.Forget();
+    OnRunEnded();
 }
 
 void CPellorDlg::ToggleKeyPressing(std::uint32_t id) {
@@ -88,6 +90,7 @@ void CPellorDlg::OnTimer(std::uintptr_t id) {
         OnRunDeadline();
     }
     OnScreenshotTimer(id);
+    OnTrayAddTimer(id);
 }
 
 void CPellorDlg::OnRunDeadline() {
@@ -112,6 +115,9 @@ void CPellorDlg::OnRunDeadline() {
 
 void CPellorDlg::PressKeyOnce() {
     const CPressSettings::Values& settings = m_pressSettings.Read();
+    if (SkipPressRefusedByTarget(settings.options.bSendToActiveWindow)) {
+        return;
+    }
     const CPressRun::PressPlan plan =
         m_run.BeginPress(static_cast<std::uint32_t>(m_nKeysToPress), settings.nEnableRandomDelay != 0);
     m_nKeyedCount = plan.count;
@@ -239,4 +245,5 @@ void CPellorDlg::EndRunWithWindow() {
     KillRunTimers();
     m_keyInjector.ReleaseHeldKeys();
     m_pressSettings.Forget();
+    OnRunEnded();
 }

@@ -11,4 +11,6 @@ public:
     bool GetCreationTime(std::uint64_t* creationTime) override;
     bool InitCommonControls(std::uint32_t classes) override;
     bool InitializeOle() override;
+    bool GetIntegrityLevel(std::uint32_t processId, std::uint32_t* level) override;
+    bool SetPowerThrottlingOptOut(bool optOut) override;
 };
