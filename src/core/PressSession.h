@@ -18,6 +18,7 @@
 #include "core/KeyJournal.h"
 #include "core/MouseClickManager.h"
 #include "core/PressRun.h"
+#include "core/RunPowerPolicy.h"
 #include "core/StoredSelectedWindow.h"
 #include "ports/IRandomSource.h"
 #include "ports/ITimers.h"
@@ -41,9 +42,13 @@ public:
     virtual void OnRunStopped(RunEnd /*why*/) {}
     // A check refused a start; the reason is for the status line.
     virtual void OnStartRefused(const std::wstring& /*reason*/) {}
+    // A check skipped a press, or would skip the first one: the count stays, and the check's reason,
+    // when it gives one, is for the status line.
+    virtual void OnPressSkipped(std::uint32_t /*count*/, const std::wstring& /*reason*/) {}
 };
 
-// A condition on a run, asked before it starts and before each press.
+// A condition on a run, asked before it starts and before each press; MayPress also as it starts, so
+// that a press it would skip is told of at once.
 class IPressCheck {
 public:
     virtual ~IPressCheck() = default;
@@ -51,6 +56,8 @@ public:
     virtual bool MayStart(std::wstring& /*reason*/) { return true; }
     // False skips this press: it is not made and not counted, and the run keeps its grid.
     virtual bool MayPress() { return true; }
+    // Why presses are skipped, asked when MayPress said false; empty says nothing.
+    virtual std::wstring SkipReason() { return std::wstring(); }
 };
 
 class CPressSession {
@@ -69,6 +76,8 @@ public:
     void SetTimerWindow(WindowHandle window) { m_hTimerWindow = window; }
     void AddListener(IPressSessionListener& listener) { m_listeners.push_back(&listener); }
     void AddCheck(IPressCheck& check) { m_checks.push_back(&check); }
+    // The settings a press reads, read just before the checks are asked; the same object throughout.
+    const CPressSettings::Values& PressValues() const { return m_pressSettings.Latest(); }
 
     // A run with form; false when one is going on already or a check refused.
     bool Start(const PressForm& form);
@@ -83,8 +92,6 @@ public:
     // A window timer went off: false when it is not one of the run's.
     bool OnTimer(std::uintptr_t id);
 
-    // One press of the run, due now.
-    void PressKeyOnce();
     // Milliseconds until the next press: the form's delay plus, when the delay is random, a draw.
     int ComputeNextDelay();
 
@@ -94,6 +101,10 @@ public:
     void ReleaseKeysOfEndedInstances();
 
 private:
+    // One press of the run, due now, with the settings just read.
+    void PressKeyOnce();
+    // Asks the checks whether a press may go now; a refusal is told with its reason.
+    bool MayPress();
     // Sets the timer for the deadline the run gives, or ends the run when it says so.
     void Follow(const CPressRun::Answer& answer);
     void KillTimers();
@@ -107,6 +118,7 @@ private:
     CKeyJournal m_keyJournal;
     CMouseClickManager m_injector;
     CPressRun m_run;
+    CRunPowerPolicy m_powerPolicy;
     WindowHandle m_hTimerWindow = 0;
     std::uintptr_t m_nTimerId = IDT_PRESS_FIXED;
     bool m_bRunning = false;

@@ -11,6 +11,7 @@ public:
     virtual ~IWindowQueries() = default;
 
     virtual bool IsWindow(WindowHandle window) = 0;
+    virtual WindowHandle GetForegroundWindow() = 0;
     virtual std::wstring GetWindowText(WindowHandle window) = 0;
     virtual std::wstring GetClassName(WindowHandle window, int maxCount) = 0;
     virtual WindowHandle GetParent(WindowHandle window) = 0;

@@ -169,6 +169,10 @@ bool CWin32Windows::IsWindow(WindowHandle window) {
     return ::IsWindow(ToHwnd(window)) != FALSE;
 }
 
+WindowHandle CWin32Windows::GetForegroundWindow() {
+    return FromHandle(::GetForegroundWindow());
+}
+
 WindowHandle CWin32Windows::SetFocus(WindowHandle window) {
     return FromHandle(::SetFocus(ToHwnd(window)));
 }

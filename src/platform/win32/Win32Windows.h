@@ -19,6 +19,7 @@ public:
 
     // IWindowQueries
     bool IsWindow(WindowHandle window) override;
+    WindowHandle GetForegroundWindow() override;
     std::wstring GetWindowText(WindowHandle window) override;
     std::wstring GetClassName(WindowHandle window, int maxCount) override;
     WindowHandle GetParent(WindowHandle window) override;
