@@ -16,10 +16,6 @@ constexpr wchar_t EDIT_CLASS_NAME[] = L"Edit";
 constexpr const wchar_t* RICH_EDIT_CLASS_NAMES[] = {L"RichEdit20W", L"RICHEDIT50W", L"RichEditD2DPT"};
 
 constexpr std::uint8_t KEY_DOWN_BIT = 0x80;
-// How long a press waits for its target at most: first polls that only yield the processor, then
-// polls a millisecond apart.
-constexpr int YIELDING_POLLS = 200;
-constexpr int TARGET_WAIT_POLLS = YIELDING_POLLS + 50;
 
 // A keyboard's modifier keys set their left variant as well as the generic code.
 std::uint16_t LeftVariantOf(std::uint16_t modifierVk) {
@@ -56,7 +52,8 @@ InputRecord UnicodeRecord(std::uint16_t unit, std::uint32_t flags) {
 
 CMouseClickManager::CMouseClickManager(IKeyboardInput& input, IWindowQueries& windows,
                                        ISelectedWindowSource& selectedWindow)
-    : m_input(input), m_windows(windows), m_selectedWindow(selectedWindow), m_keys(input) {}
+    : m_input(input), m_windows(windows), m_selectedWindow(selectedWindow), m_keys(input),
+      m_targetWait(input, windows) {}
 
 CMouseClickManager::~CMouseClickManager() = default;
 
@@ -210,16 +207,7 @@ void CMouseClickManager::SetModifierInSharedKeyState(std::uint16_t modifierVk, b
 }
 
 void CMouseClickManager::WaitForTargetToHandlePosts(WindowHandle window) {
-    // A thread gets WM_PAINT only when no sent, posted or input message is waiting, so the update
-    // region made here empties only after the posts before it, and what their handling posted, are
-    // handled. A sent message would not do: it is handled before any posted one. A hidden window
-    // gets no update region and is not waited for; a hung one is waited for a bounded time.
-    if (!m_input.InvalidateRect(window, Rect{0, 0, 1, 1}, false)) {
-        return;
-    }
-    for (int poll = 0; poll < TARGET_WAIT_POLLS && m_input.GetUpdateRect(window, false); ++poll) {
-        m_input.Sleep(poll < YIELDING_POLLS ? 0 : 1);
-    }
+    m_targetWait.WaitForPostsHandled(window, m_bTargetAnswering);
 }
 
 bool CMouseClickManager::HasUnfinishedPress() const {
@@ -408,11 +396,19 @@ bool CMouseClickManager::FindEditChildProc(WindowHandle child, CMouseClickManage
 }
 
 std::uint32_t CMouseClickManager::AttachInputTo(WindowHandle window) {
+    // Attaching to a hung thread would tie this thread's input to a queue nobody reads.
+    m_bTargetAnswering = m_targetWait.Answers(window);
+    if (!m_bTargetAnswering) {
+        return 0;
+    }
     const std::uint32_t targetThread = m_windows.GetWindowThreadProcessId(window, nullptr);
     m_input.AttachThreadInput(m_input.GetCurrentThreadId(), targetThread, true);
     return targetThread;
 }
 
 void CMouseClickManager::DetachInputFrom(std::uint32_t targetThread) {
+    if (targetThread == 0) {
+        return;
+    }
     m_input.AttachThreadInput(m_input.GetCurrentThreadId(), targetThread, false);
 }

@@ -12,6 +12,7 @@
 #include "core/KeyJournal.h"
 #include "core/KeyRecordBuilder.h"
 #include "core/KeyUp.h"
+#include "core/TargetWait.h"
 #include "ports/IKeyboardInput.h"
 #include "ports/IWindowQueries.h"
 #include "ports/WinTypes.h"
@@ -62,7 +63,7 @@ private:
     void PressKeyInSelectedWindow(std::uint16_t modifierVk, std::uint16_t keyVk, bool hold);
     void PostModifiedKey(WindowHandle window, std::uint16_t modifierVk, std::uint16_t keyVk, bool hold);
     void SetModifierInSharedKeyState(std::uint16_t modifierVk, bool down);
-    // Returns once the target has handled what was posted to it, or after a bounded wait.
+    // Returns once the target has handled what was posted to it, or after a bounded hold.
     void WaitForTargetToHandlePosts(WindowHandle window);
     void SendKeyStroke(std::uint16_t vk);
     void SendUnicodeChar(wchar_t ch);
@@ -85,6 +86,7 @@ private:
     // A key of an Alt combination goes up as a system key, as from a keyboard.
     void PostKeyUp(WindowHandle window, std::uint16_t vk, LParam lParam, bool altCombination = false);
     WindowHandle FindReleaseWindow(WindowHandle window);
+    // 0 when the window's thread hangs: input is not attached then.
     std::uint32_t AttachInputTo(WindowHandle window);
     void DetachInputFrom(std::uint32_t targetThread);
 
@@ -92,6 +94,9 @@ private:
     IWindowQueries& m_windows;
     ISelectedWindowSource& m_selectedWindow;
     CKeyRecordBuilder m_keys;
+    CTargetWait m_targetWait;
+    // Whether the thread input was last attached to answers: a hung one is not attached to.
+    bool m_bTargetAnswering = true;
 
     int m_nKeyDelay = TIME_DELAY_BETWEEN_KEY_DOWN_AND_KEY_UP.nDefault;
 

@@ -10,7 +10,7 @@ CPressSession::CPressSession(ITimers& timers, IRandomSource& random, IKeyboardIn
                              const CAppSettings& settings)
     : m_timers(timers), m_random(random), m_windows(windows), m_settings(settings), m_pressSettings(settings),
       m_selectedWindow(m_pressSettings), m_keyJournal(registry, process),
-      m_injector(input, windows, m_selectedWindow) {
+      m_injector(input, windows, m_selectedWindow), m_powerPolicy(process) {
     m_injector.KeepJournalIn(m_keyJournal);
 }
 
@@ -50,12 +50,15 @@ bool CPressSession::Start(const PressForm& form, std::optional<Microseconds> ask
     // A picked window is posted to wherever it is; only keys into the focused window follow the front.
     m_frontRule.Start(ReadOnlyWhileInFront(m_settings) && m_settings.GetSendKeysToActiveWindow() != 0);
     m_run.Start(firstPress - period, period, nKeyDelay * Microseconds{1000});
+    m_powerPolicy.RunStarted();
     for (IPressSessionListener* listener : m_listeners) {
         listener->OnRunStarted();
     }
     if (m_runTiming.At(now, m_timers.WallClock(), true) == CRunTiming::Phase::CountingDown) {
         NotifyWaiting(RunWait::Countdown, m_runTiming.SecondsToStart(now));
     }
+    // Said at once, not only at the first press, which may be a long delay away.
+    MayPress();
     Follow(m_run.Next(now));
     return true;
 }
@@ -69,6 +72,7 @@ void CPressSession::Stop(RunEnd why) {
     m_injector.ReleaseHeldKeys();
     m_pressSettings.Forget();
     if (bWasRunning) {
+        m_powerPolicy.RunEnded();
         ShowCount();
         for (IPressSessionListener* listener : m_listeners) {
             listener->OnRunStopped(why);
@@ -117,9 +121,8 @@ bool CPressSession::OnTimer(std::uintptr_t id) {
         Follow(answer);
         return true;
     }
-    const bool bMayPress =
-        std::all_of(m_checks.begin(), m_checks.end(), [](IPressCheck* check) { return check->MayPress(); });
-    if (bMayPress) {
+    m_pressSettings.Read();
+    if (MayPress()) {
         PressKeyOnce();
     } else {
         // A key-down that keeps nothing back moves the grid on without counting.
@@ -128,8 +131,21 @@ bool CPressSession::OnTimer(std::uintptr_t id) {
     return true;
 }
 
+bool CPressSession::MayPress() {
+    for (IPressCheck* check : m_checks) {
+        if (!check->MayPress()) {
+            const std::wstring strReason = check->SkipReason();
+            for (IPressSessionListener* listener : m_listeners) {
+                listener->OnPressSkipped(m_nKeyedCount, strReason);
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
 void CPressSession::PressKeyOnce() {
-    const CPressSettings::Values& settings = m_pressSettings.Read();
+    const CPressSettings::Values& settings = m_pressSettings.Latest();
     const PressForm& form = settings.form;
     const CPressRun::PressPlan plan =
         m_run.BeginPress(static_cast<std::uint32_t>(form.nKeysToPress), settings.nEnableRandomDelay != 0);

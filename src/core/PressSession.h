@@ -22,6 +22,7 @@
 #include "core/PressRun.h"
 #include "core/RunOptions.h"
 #include "core/RunTiming.h"
+#include "core/RunPowerPolicy.h"
 #include "core/StoredSelectedWindow.h"
 #include "ports/IRandomSource.h"
 #include "ports/ITimers.h"
@@ -56,9 +57,13 @@ public:
     virtual void OnRunWaiting(RunWait /*why*/, int /*seconds*/) {}
     // The whole seconds a timed run has left changed (SecondsLeft()).
     virtual void OnTimeLeftChanged() {}
+    // A check skipped a press, or would skip the first one: the count stays, and the check's reason,
+    // when it gives one, is for the status line.
+    virtual void OnPressSkipped(std::uint32_t /*count*/, const std::wstring& /*reason*/) {}
 };
 
-// A condition on a run, asked before it starts and before each press.
+// A condition on a run, asked before it starts and before each press; MayPress also as it starts, so
+// that a press it would skip is told of at once.
 class IPressCheck {
 public:
     virtual ~IPressCheck() = default;
@@ -66,6 +71,8 @@ public:
     virtual bool MayStart(std::wstring& /*reason*/) { return true; }
     // False skips this press: it is not made and not counted, and the run keeps its grid.
     virtual bool MayPress() { return true; }
+    // Why presses are skipped, asked when MayPress said false; empty says nothing.
+    virtual std::wstring SkipReason() { return std::wstring(); }
 };
 
 class CPressSession {
@@ -84,6 +91,8 @@ public:
     void SetTimerWindow(WindowHandle window) { m_hTimerWindow = window; }
     void AddListener(IPressSessionListener& listener) { m_listeners.push_back(&listener); }
     void AddCheck(IPressCheck& check) { m_checks.push_back(&check); }
+    // The settings a press reads, read just before the checks are asked; the same object throughout.
+    const CPressSettings::Values& PressValues() const { return m_pressSettings.Latest(); }
 
     // A run with form, asked for at askedAt (a countdown counts from there; now when not given);
     // false when one is going on already or a check refused.
@@ -104,8 +113,6 @@ public:
     // A window timer went off: false when it is not one of the run's.
     bool OnTimer(std::uintptr_t id);
 
-    // One press of the run, due now.
-    void PressKeyOnce();
     // Milliseconds until the next press: the form's delay plus, when the delay is random, a draw.
     int ComputeNextDelay();
 
@@ -115,6 +122,10 @@ public:
     void ReleaseKeysOfEndedInstances();
 
 private:
+    // One press of the run, due now, with the settings just read.
+    void PressKeyOnce();
+    // Asks the checks whether a press may go now; a refusal is told with its reason.
+    bool MayPress();
     // Sets the timer for the deadline the run gives, or ends the run when it says so.
     void Follow(const CPressRun::Answer& answer);
     // The run options at a deadline: true when they hold the run (its time over, counting down, or
@@ -138,6 +149,7 @@ private:
     RunLimitSwitches m_nextRunLimits;
     // The seconds left last told, -1 when none were.
     std::int64_t m_nToldSecondsLeft = -1;
+    CRunPowerPolicy m_powerPolicy;
     WindowHandle m_hTimerWindow = 0;
     std::uintptr_t m_nTimerId = IDT_PRESS_FIXED;
     bool m_bRunning = false;

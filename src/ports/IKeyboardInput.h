@@ -1,11 +1,13 @@
 #pragma once
 // Synthetic keyboard input: input records, key events, key messages posted to a window, key code
 // mapping, attaching this thread's input to the thread of the window that gets the keys, the key state
-// shared while attached, and a bounded wait for that window to handle what was posted to it.
+// shared while attached, and a bounded wait for that window to handle what was posted to it, on the
+// performance counter.
 // Questions about windows go to IWindowQueries.
 #include <array>
 #include <cstdint>
 
+#include "ports/ITimers.h"
 #include "ports/WinTypes.h"
 
 // KEYBDINPUT, field for field.
@@ -49,5 +51,12 @@ public:
     // its posted messages are all handled, so the update region empties after them.
     virtual bool InvalidateRect(WindowHandle window, const Rect& rect, bool erase) = 0;
     virtual bool GetUpdateRect(WindowHandle window, bool erase) = 0;
-    virtual void Sleep(std::uint32_t ms) = 0;
+    // IsHungAppWindow: the window's thread has not asked for messages for some seconds.
+    virtual bool IsHungAppWindow(WindowHandle window) = 0;
+    // The performance counter, in microseconds: the clock of ITimers::Now.
+    virtual Microseconds Now() = 0;
+    // Waits until due on a high-resolution timer, handling meanwhile what other threads send to this
+    // one (an attached target may send to it); a due already past only yields the processor. It may
+    // end early: the caller looks at the clock.
+    virtual void WaitUntil(Microseconds due) = 0;
 };

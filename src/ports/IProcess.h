@@ -28,4 +28,11 @@ public:
     // QueryFullProcessImageNameW of another process (opened with PROCESS_QUERY_LIMITED_INFORMATION):
     // the full path of its program file; empty when it cannot be asked.
     virtual std::wstring GetProcessImageName(std::uint32_t processId) = 0;
+    // The mandatory integrity level (a SECURITY_MANDATORY_*_RID) of a process's token, opened with
+    // PROCESS_QUERY_LIMITED_INFORMATION; false when the process or its token cannot be read.
+    virtual bool GetIntegrityLevel(std::uint32_t processId, std::uint32_t* level) = 0;
+    // SetProcessInformation(ProcessPowerThrottling) for this process: opted out of having its speed and
+    // its timer resolution throttled, or back to the system's default. False where there is no such
+    // setting.
+    virtual bool SetPowerThrottlingOptOut(bool optOut) = 0;
 };

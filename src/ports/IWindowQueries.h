@@ -11,6 +11,7 @@ public:
     virtual ~IWindowQueries() = default;
 
     virtual bool IsWindow(WindowHandle window) = 0;
+    virtual WindowHandle GetForegroundWindow() = 0;
     virtual std::wstring GetWindowText(WindowHandle window) = 0;
     virtual std::wstring GetClassName(WindowHandle window, int maxCount) = 0;
     virtual WindowHandle GetParent(WindowHandle window) = 0;
@@ -33,6 +34,4 @@ public:
     // GetDlgCtrlID: a child window's identifier.
     virtual int GetDlgCtrlID(WindowHandle window) = 0;
     virtual int GetSystemMetrics(int index) = 0;
-    // The top-level window the user works in, 0 while none has the focus.
-    virtual WindowHandle GetForegroundWindow() = 0;
 };

@@ -126,6 +126,8 @@ constexpr std::uint32_t MOD_ALT = 0x0001;
 constexpr std::uint32_t MOD_CONTROL = 0x0002;
 constexpr std::uint32_t MOD_SHIFT = 0x0004;
 constexpr std::uint32_t MOD_WIN = 0x0008;
+constexpr std::uint32_t MOD_NOREPEAT = 0x4000;
+constexpr std::uint32_t SECURITY_MANDATORY_MEDIUM_RID = 0x2000;
 
 // Virtual-key codes
 constexpr std::uint32_t VK_BACK = 0x08;

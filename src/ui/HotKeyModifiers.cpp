@@ -54,3 +54,13 @@ std::uint32_t ModifiersToControlForm(std::uint32_t storedModifiers, std::uint32_
     }
     return control;
 }
+
+bool RegisterHotKeyOnce(IHotKeys& hotKeys, WindowHandle window, int id, std::uint32_t modifiers,
+                        std::uint32_t vk) {
+    if (hotKeys.RegisterHotKey(window, id, modifiers | MOD_NOREPEAT, vk)) {
+        return true;
+    }
+    // A combination another program holds is refused whatever the flags: that is no reason to try again.
+    return hotKeys.GetLastError() != ERROR_HOTKEY_ALREADY_REGISTERED &&
+           hotKeys.RegisterHotKey(window, id, modifiers, vk);
+}

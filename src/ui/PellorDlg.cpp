@@ -96,11 +96,13 @@ CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
       m_ctxMenu(platform.menus), m_trayMenu(platform.menus), m_trayIcon(platform.tray, m_trayMenu),
       m_session(platform.timers, platform.random, platform.input, platform.windows.queries, platform.registry,
                 platform.process, settings),
+      m_targetAccess(platform.windows.queries, platform.process, m_session.PressValues()),
       m_cbModifier(platform.windows), m_cbKey(platform.windows), m_stStatus(platform.windows),
       m_runView(*this, platform.windows.dialogs, m_stStatus), m_hotKey(platform.windows, platform.layout),
       m_screenshot(*this, m_platform) {
     m_session.AddListener(m_runView);
     m_session.AddListener(*this);
+    m_session.AddCheck(m_targetAccess);
 }
 
 CPellorDlg::~CPellorDlg() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/PressSession.h"
+#include "core/TargetAccess.h"
 #include "fw/ComboBox.h"
 #include "fw/Dialog.h"
 #include "fw/Menu.h"
@@ -37,6 +38,11 @@ public:
     // The screenshot's two steps: the Alt+Print Screen keys, then the check of the clipboard.
     static constexpr std::uintptr_t IDT_SCREENSHOT_KEYS = CScreenshotCommand::IDT_SCREENSHOT_KEYS;
     static constexpr std::uintptr_t IDT_SCREENSHOT_CHECK = CScreenshotCommand::IDT_SCREENSHOT_CHECK;
+    // The shell refuses the tray icon while it is not ready (Explorer starting at logon): the add is
+    // tried again this often, this many times in all, and then the window is shown instead.
+    static constexpr std::uintptr_t IDT_TRAY_ADD_RETRY = 11;
+    static constexpr std::uint32_t TRAY_ADD_RETRY_INTERVAL = 2000;
+    static constexpr int TRAY_ADD_ATTEMPTS = 30;
     // The only shortcut identifier the main dialog registers and acts on.
     static constexpr int START_STOP_HOTKEY_ID = 1;
 
@@ -81,6 +87,7 @@ public:
 
     // The notification-area icon and the menus (PellorDlgTray.cpp).
     void AddTrayIcon();
+    void OnTrayAddTimer(std::uintptr_t id);
     void RemoveTrayIcon();
     void UpdateTrayTip();
 
@@ -195,7 +202,10 @@ private:
     int m_nModifierVk = 0;
     CMenu m_trayMenu;
     CTrayIcon m_trayIcon;
+    int m_nTrayAddFailures = 0;
     CPressSession m_session;
+    // No presses into a program of higher rights, which Windows would drop without a word.
+    CTargetAccess m_targetAccess;
     // A start is asking the user (a prompt, the target selector).
     bool m_bStartAsking = false;
     CComboBox m_cbModifier;

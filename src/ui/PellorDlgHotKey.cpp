@@ -4,6 +4,7 @@
 
 #include "ports/Win32Constants.h"
 #include "settings/InstanceSection.h"
+#include "ui/HotKeyModifiers.h"
 #include "ui/ShortcutTexts.h"
 
 std::wstring CPellorDlg::HotKeyValueBase() const {
@@ -49,7 +50,7 @@ void CPellorDlg::LoadAndRegisterHotKey(const std::wstring& strBase, int nId, CHo
         control.SetHotKey(0, 0);
         return;
     }
-    if (m_platform.hotKeys.RegisterHotKey(m_hWnd, nId, hotKey.storedModifiers, hotKey.vk)) {
+    if (RegisterHotKeyOnce(m_platform.hotKeys, m_hWnd, nId, hotKey.storedModifiers, hotKey.vk)) {
         return;
     }
     // The text is shown as it is, never used as a format string.

@@ -56,6 +56,7 @@ bool CPellorDlg::OnTimer(WParam wParam, LParam, LResult*) {
     const auto id = static_cast<std::uintptr_t>(wParam);
     if (!m_session.OnTimer(id)) {
         m_screenshot.OnTimer(id);
+        OnTrayAddTimer(id);
     }
     return false;
 }

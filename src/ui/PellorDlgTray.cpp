@@ -13,7 +13,26 @@ constexpr LParam MOUSE_MESSAGE_MASK = 0xFFFF;
 } // namespace
 
 void CPellorDlg::AddTrayIcon() {
-    m_trayIcon.Add(m_hWnd, m_hIcon, GetAppTitle());
+    const bool bAdded = m_trayIcon.Add(m_hWnd, m_hIcon, GetAppTitle());
+    m_nTrayAddFailures = bAdded ? 0 : m_nTrayAddFailures + 1;
+    if (!bAdded && m_nTrayAddFailures < TRAY_ADD_ATTEMPTS) {
+        m_platform.timers.SetTimer(m_hWnd, IDT_TRAY_ADD_RETRY, TRAY_ADD_RETRY_INTERVAL);
+        return;
+    }
+    m_platform.timers.KillTimer(m_hWnd, IDT_TRAY_ADD_RETRY);
+    if (!bAdded) {
+        // Without an icon a hidden window has no way back: it shows itself.
+        m_nTrayAddFailures = 0;
+        if (!IsWindowVisible()) {
+            OnTrayShow();
+        }
+    }
+}
+
+void CPellorDlg::OnTrayAddTimer(std::uintptr_t id) {
+    if (id == IDT_TRAY_ADD_RETRY) {
+        AddTrayIcon();
+    }
 }
 
 void CPellorDlg::RemoveTrayIcon() {
@@ -49,6 +68,9 @@ LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
             m_platform.pointer.GetCursorPos(&point);
             ShowRecentProfiles(m_trayMenu.GetSubMenu(0), ID_TRAY_EXIT);
             m_trayIcon.TrackMenu(point.x, point.y, m_hWnd);
+            // The task switch this forces lets the menu go properly: without it the next one
+            // opened closes at once.
+            PostMessage(WM_NULL, 0, 0);
         }
         break;
     case WM_LBUTTONDBLCLK:
@@ -61,6 +83,7 @@ LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
 }
 
 LResult CPellorDlg::OnTaskbarCreated(WParam, LParam) {
+    m_nTrayAddFailures = 0;
     RemoveTrayIcon();
     AddTrayIcon();
     return 1;

@@ -1,22 +1,34 @@
 #include "ui/RunStatusView.h"
 
-#include <string>
-
 #include "resource.h"
 
 void CRunStatusView::OnKeyedCount(std::uint32_t count) {
-    m_strWaiting.clear();
-    m_status.SetWindowText(L"Keyed " + std::to_wstring(count) + L" Times");
+    Show(L"Keyed " + std::to_wstring(count) + L" Times");
+}
+
+void CRunStatusView::OnPressSkipped(std::uint32_t count, const std::wstring& reason) {
+    if (!reason.empty()) {
+        Show(L"Keyed " + std::to_wstring(count) + L" Times. " + reason);
+    }
+}
+
+void CRunStatusView::OnStartRefused(const std::wstring& reason) {
+    m_status.SetWindowText(reason);
+    m_strShown = reason;
+}
+
+void CRunStatusView::Show(const std::wstring& text) {
+    if (text != m_strShown) {
+        m_status.SetWindowText(text);
+        m_strShown = text;
+    }
 }
 
 void CRunStatusView::OnRunWaiting(RunWait why, int seconds) {
     const std::wstring strText = why == RunWait::Countdown
                                      ? L"Starting in " + std::to_wstring(seconds) + L" s"
                                      : L"Paused: the target is not in front";
-    if (strText != m_strWaiting) {
-        m_strWaiting = strText;
-        m_status.SetWindowText(strText);
-    }
+    Show(strText);
 }
 
 void CRunStatusView::OnRunStopped(RunEnd) {

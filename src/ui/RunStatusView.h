@@ -12,21 +12,20 @@ public:
     CRunStatusView(CWnd& dialog, IDialogControls& dialogs, CStatic& status)
         : m_dialog(dialog), m_dialogs(dialogs), m_status(status) {}
 
-    void OnRunStarted() override {
-        m_strWaiting.clear();
-        ShowButtons(true);
-    }
+    void OnRunStarted() override { ShowButtons(true); }
     void OnKeyedCount(std::uint32_t count) override;
     void OnRunStopped(RunEnd why) override;
-    void OnStartRefused(const std::wstring& reason) override { m_status.SetWindowText(reason); }
+    void OnStartRefused(const std::wstring& reason) override;
+    void OnPressSkipped(std::uint32_t count, const std::wstring& reason) override;
     void OnRunWaiting(RunWait why, int seconds) override;
 
 private:
     void ShowButtons(bool running);
+    // Draws text unless it is already there: skipped presses come as fast as made ones.
+    void Show(const std::wstring& text);
 
     CWnd& m_dialog;
     IDialogControls& m_dialogs;
     CStatic& m_status;
-    // What a wait last showed, so that a long one is not redrawn at every look.
-    std::wstring m_strWaiting;
+    std::wstring m_strShown;
 };

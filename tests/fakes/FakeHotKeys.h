@@ -33,7 +33,12 @@ public:
 
     bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t vk) override {
         m_log.Add(Call("RegisterHotKey", {Hex(window), std::to_string(id), Hex(modifiers, 4), Hex(vk, 2)}));
-        const Combination combination{modifiers, vk};
+        if ((modifiers & MOD_NOREPEAT) != 0 && m_bRefuseNoRepeat) {
+            m_nLastError = ERROR_INVALID_PARAMETER;
+            return false;
+        }
+        // MOD_NOREPEAT is how the shortcut behaves, not part of the combination.
+        const Combination combination{modifiers & ~MOD_NOREPEAT, vk};
         const bool bHeld =
             m_taken.count(combination) != 0 ||
             std::any_of(m_registered.begin(), m_registered.end(),
@@ -43,6 +48,7 @@ public:
             return false;
         }
         m_registered[{window, id}] = combination;
+        m_repeating[{window, id}] = (modifiers & MOD_NOREPEAT) == 0;
         return true;
     }
     bool UnregisterHotKey(WindowHandle window, int id) override {
@@ -66,9 +72,14 @@ public:
         return found != m_registered.end() ? found->second : Combination{};
     }
     std::size_t RegisteredCount() const { return m_registered.size(); }
+    // A system before Windows 7, which refuses MOD_NOREPEAT.
+    bool m_bRefuseNoRepeat = false;
+    // Whether a registered shortcut fires again at the keyboard's repeat rate while held.
+    bool Repeats(WindowHandle window, int id) const { return m_repeating.at({window, id}); }
 
 private:
     std::map<std::pair<WindowHandle, int>, Combination> m_registered;
+    std::map<std::pair<WindowHandle, int>, bool> m_repeating;
     std::set<Combination> m_taken;
     std::uint32_t m_nLastError = 0;
     CCallLog m_log;

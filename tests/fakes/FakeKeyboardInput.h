@@ -3,8 +3,10 @@
 // log (one line per call) and update a key state: which keys are down after the injected events,
 // and, per window, which keys the posted messages left down. The windows themselves are those of
 // FakeWindows; this thread is its own thread, FakeWindows::OWN_THREAD_ID. The target handles what
-// was posted to it when it paints, which the log shows with the modifiers the shared key state holds:
-// "Painted with Ctrl"; a hung target never paints.
+// was posted to it when it paints (at once, or once the fake clock reaches m_nPaintsAt), which the log
+// shows with the modifiers the shared key state holds: "Painted with Ctrl". A hung target never paints.
+// The clock moves only by waiting: to the moment waited for, or by YIELD_COST for a yield.
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -42,7 +44,9 @@ public:
                    : std::vector<std::uint32_t>(found->second.begin(), found->second.end());
     }
     bool m_bTargetHung = false;
-    std::uint32_t m_nSleptMs = 0;
+    static constexpr Microseconds YIELD_COST = 50;
+    Microseconds m_nNow = 0;
+    Microseconds m_nPaintsAt = 0;
     // Threads whose input is attached to this thread at the moment.
     std::set<std::uint32_t> AttachedThreads() const { return m_attachedThreads; }
 
@@ -131,10 +135,15 @@ public:
              {std::make_pair(VK_SHIFT, " Shift"), {VK_CONTROL, " Ctrl"}, {VK_MENU, " Alt"}}) {
             modifiers += (m_keyState[key.first] & 0x80) ? key.second : "";
         }
-        m_log.Add(m_bTargetHung ? "Hung" : "Painted with" + (modifiers.empty() ? " nothing" : modifiers));
-        return m_bTargetHung;
+        const bool bPending = m_bTargetHung || m_nNow < m_nPaintsAt;
+        if (!bPending) {
+            m_log.Add("Painted with" + (modifiers.empty() ? " nothing" : modifiers));
+        }
+        return bPending;
     }
-    void Sleep(std::uint32_t ms) override { m_nSleptMs += ms; }
+    bool IsHungAppWindow(WindowHandle) override { return m_bTargetHung; }
+    Microseconds Now() override { return m_nNow; }
+    void WaitUntil(Microseconds due) override { m_nNow = std::max(due, m_nNow + YIELD_COST); }
     // The key state this thread's input holds, which an attached target keeps after the detach.
     KeyboardState m_keyState{};
 

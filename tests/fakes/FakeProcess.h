@@ -73,6 +73,26 @@ public:
     }
     std::wstring GetProcessImageName(std::uint32_t processId) override { return m_imageNames[processId]; }
 
+    // Integrity levels by process: medium unless set here; 0 stands for a process that cannot be read.
+    // Each question is counted.
+    bool GetIntegrityLevel(std::uint32_t processId, std::uint32_t* level) override {
+        ++m_nIntegrityQueries;
+        const auto found = m_integrityLevels.find(processId);
+        *level = found != m_integrityLevels.end() ? found->second : SECURITY_MANDATORY_MEDIUM_RID;
+        return *level != 0;
+    }
+    std::map<std::uint32_t, std::uint32_t> m_integrityLevels;
+    int m_nIntegrityQueries = 0;
+    // The system's power throttling of this process: "default", "opted out", or "none" (no such setting).
+    bool SetPowerThrottlingOptOut(bool optOut) override {
+        if (m_strPowerThrottling == "none") {
+            return false;
+        }
+        m_strPowerThrottling = optOut ? "opted out" : "default";
+        return true;
+    }
+    std::string m_strPowerThrottling = "default";
+
     // What the next CreateMutex returns: the handle (0 = failure) and GetLastError right after it.
     void SetMutexResult(MutexHandle handle, std::uint32_t lastError) {
         m_hNextMutex = handle;

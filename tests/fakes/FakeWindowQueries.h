@@ -86,8 +86,8 @@ public:
     }
     bool IsWindowEnabled(WindowHandle window) override { return m_tree.Live(window).enabled; }
     bool IsIconic(WindowHandle window) override { return m_tree.Live(window).iconic; }
+    WindowHandle GetForegroundWindow() override { return m_tree.ForegroundWindow(); }
     int GetSystemMetrics(int index) override { return m_systemMetrics[index]; }
-    WindowHandle GetForegroundWindow() override { return 0; }
 
     void SetSystemMetric(int index, int value) { m_systemMetrics[index] = value; }
 

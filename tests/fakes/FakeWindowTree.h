@@ -228,6 +228,7 @@ public:
     WindowHandle Focus() const { return m_focus; }
     WindowHandle ActiveWindow() const { return m_active; }
     WindowHandle ForegroundWindow() const { return m_foreground; }
+    void SetForeground(WindowHandle window) { m_foreground = window; }
     const std::deque<Msg>& Posted() const { return m_posted; }
     // Messages the procedures left to the system's default processing, in order.
     const std::vector<Msg>& DefaultProcessed() const { return m_defaultProcessed; }

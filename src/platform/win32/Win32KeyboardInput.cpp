@@ -7,6 +7,28 @@
 static_assert(sizeof(INPUT) == INPUT_RECORD_SIZE,
               "the record size passed to SendInput is that of the i686 INPUT");
 
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
+#endif
+
+CWin32KeyboardInput::CWin32KeyboardInput() {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    m_nFrequency = frequency.QuadPart > 0 ? frequency.QuadPart : 1;
+    // Systems without high-resolution timers refuse the flag.
+    m_hTimer =
+        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+    if (m_hTimer == nullptr) {
+        m_hTimer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+    }
+}
+
+CWin32KeyboardInput::~CWin32KeyboardInput() {
+    if (m_hTimer != nullptr) {
+        CloseHandle(m_hTimer);
+    }
+}
+
 std::uint32_t CWin32KeyboardInput::SendInput(std::uint32_t count, const InputRecord* records, int cbSize) {
     std::vector<INPUT> inputs(count);
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -64,6 +86,33 @@ bool CWin32KeyboardInput::GetUpdateRect(WindowHandle window, bool erase) {
     return ::GetUpdateRect(ToHwnd(window), nullptr, erase ? TRUE : FALSE) != FALSE;
 }
 
-void CWin32KeyboardInput::Sleep(std::uint32_t ms) {
-    ::Sleep(ms);
+bool CWin32KeyboardInput::IsHungAppWindow(WindowHandle window) {
+    return ::IsHungAppWindow(ToHwnd(window)) != FALSE;
+}
+
+Microseconds CWin32KeyboardInput::Now() {
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    // Split so that the product cannot overflow for any uptime.
+    return counter.QuadPart / m_nFrequency * 1000000 +
+           counter.QuadPart % m_nFrequency * 1000000 / m_nFrequency;
+}
+
+void CWin32KeyboardInput::WaitUntil(Microseconds due) {
+    const Microseconds now = Now();
+    HANDLE timer = m_hTimer;
+    // Negative: relative to now, in 100-nanosecond units.
+    LARGE_INTEGER relative{};
+    relative.QuadPart = -(due - now) * 10;
+    if (due <= now) {
+        SwitchToThread();
+    } else if (timer != nullptr && SetWaitableTimer(timer, &relative, 0, nullptr, nullptr, FALSE)) {
+        MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_SENDMESSAGE, 0);
+    } else {
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>((due - now + 999) / 1000), QS_SENDMESSAGE,
+                                    0);
+    }
+    // What other threads sent meanwhile is handled here; nothing is taken from the queue.
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }

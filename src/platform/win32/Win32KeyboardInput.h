@@ -4,6 +4,11 @@
 
 class CWin32KeyboardInput : public IKeyboardInput {
 public:
+    CWin32KeyboardInput();
+    ~CWin32KeyboardInput() override;
+    CWin32KeyboardInput(const CWin32KeyboardInput&) = delete;
+    CWin32KeyboardInput& operator=(const CWin32KeyboardInput&) = delete;
+
     std::uint32_t SendInput(std::uint32_t count, const InputRecord* records, int cbSize) override;
     void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
                     std::uintptr_t extraInfo) override;
@@ -16,5 +21,13 @@ public:
     bool SetKeyboardState(const KeyboardState& state) override;
     bool InvalidateRect(WindowHandle window, const Rect& rect, bool erase) override;
     bool GetUpdateRect(WindowHandle window, bool erase) override;
-    void Sleep(std::uint32_t ms) override;
+    bool IsHungAppWindow(WindowHandle window) override;
+    Microseconds Now() override;
+    void WaitUntil(Microseconds due) override;
+
+private:
+    std::int64_t m_nFrequency = 1;
+    // A high-resolution waitable timer where the system has one (Windows 10, version 1803, and later),
+    // else a plain one, whose resolution is the system's timer resolution.
+    void* m_hTimer = nullptr;
 };

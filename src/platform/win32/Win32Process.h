@@ -13,4 +13,6 @@ public:
     bool InitializeOle() override;
     void Sleep(std::uint32_t milliseconds) override;
     std::wstring GetProcessImageName(std::uint32_t processId) override;
+    bool GetIntegrityLevel(std::uint32_t processId, std::uint32_t* level) override;
+    bool SetPowerThrottlingOptOut(bool optOut) override;
 };

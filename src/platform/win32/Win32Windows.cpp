@@ -169,6 +169,10 @@ bool CWin32Windows::IsWindow(WindowHandle window) {
     return ::IsWindow(ToHwnd(window)) != FALSE;
 }
 
+WindowHandle CWin32Windows::GetForegroundWindow() {
+    return FromHandle(::GetForegroundWindow());
+}
+
 WindowHandle CWin32Windows::SetFocus(WindowHandle window) {
     return FromHandle(::SetFocus(ToHwnd(window)));
 }
@@ -256,10 +260,6 @@ void CWin32Windows::EnumChildWindows(WindowHandle parent, const std::function<bo
 
 int CWin32Windows::GetSystemMetrics(int index) {
     return ::GetSystemMetrics(index);
-}
-
-WindowHandle CWin32Windows::GetForegroundWindow() {
-    return FromHandle(::GetForegroundWindow());
 }
 
 bool CWin32Windows::GetCursorPos(Point* point) {

@@ -19,6 +19,7 @@ public:
 
     // IWindowQueries
     bool IsWindow(WindowHandle window) override;
+    WindowHandle GetForegroundWindow() override;
     std::wstring GetWindowText(WindowHandle window) override;
     std::wstring GetClassName(WindowHandle window, int maxCount) override;
     WindowHandle GetParent(WindowHandle window) override;
@@ -37,7 +38,6 @@ public:
     bool IsIconic(WindowHandle window) override;
     int GetDlgCtrlID(WindowHandle window) override;
     int GetSystemMetrics(int index) override;
-    WindowHandle GetForegroundWindow() override;
 
     // IMessageLoop
     bool GetMessage(Msg* msg) override;

@@ -106,14 +106,6 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
     }
 }
 
-TEST_F(InjectorSelectedWindow, AHungTargetIsWaitedForBoundedAndKeepsNoModifier) {
-    input.m_bTargetHung = true;
-    injector.PressKey(VK_CONTROL, VK_F5, false);
-    EXPECT_LE(input.m_nSleptMs, 100u);
-    EXPECT_EQ(input.m_keyState, KeyboardState{});
-    EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN);
-}
-
 TEST_F(InjectorSelectedWindow, MessagesCarryTheKeyboardsScanCodeExtendedBitAndGenericModifier) {
     struct Case {
         std::uint32_t vk;

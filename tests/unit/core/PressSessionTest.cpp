@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/PressSession.h"
+#include "core/TargetAccess.h"
 #include "fakes/FakeKeyboardInput.h"
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeRandomSource.h"
@@ -66,7 +67,12 @@ public:
         events.push_back(why == RunEnd::CountReached ? "stopped: count" : "stopped");
     }
     void OnStartRefused(const std::wstring&) override { events.push_back("refused"); }
+    void OnPressSkipped(std::uint32_t count, const std::wstring& why) override {
+        events.push_back("skipped " + std::to_string(count));
+        reason = why;
+    }
     std::vector<std::string> events;
+    std::wstring reason;
 };
 
 } // namespace
@@ -457,5 +463,38 @@ TEST_F(PressSessionTest, ACheckMayRefuseTheStartOrSkipAPressUncounted) {
     EXPECT_EQ(m_timers.Period(FIXED), 100) << "the grid goes on";
     check.bPress = true;
     PressAndPause();
-    EXPECT_EQ(m_recorder.events, std::vector<std::string>{"count 1"});
+    EXPECT_EQ(m_recorder.events, (std::vector<std::string>{"skipped 0", "count 1"}));
+}
+
+TEST_F(PressSessionTest, PressesIntoAnElevatedForegroundWindowAreNotMadeNorCountedAndTheStatusSaysWhy) {
+    CTargetAccess access{m_queries, m_process, m_session.PressValues()};
+    m_session.AddCheck(access);
+    m_process.m_integrityLevels = {{3001, 0x3000}};
+    m_windows.SetForeground(m_windows.AddTopLevelWindow(L"Admin", L"Class", {}, 3001, 3002));
+    ASSERT_TRUE(m_session.Start(m_form));
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(Tick());
+    }
+    EXPECT_TRUE(m_input.Log().Empty());
+    EXPECT_EQ(m_recorder.events,
+              (std::vector<std::string>{"started", "skipped 0", "skipped 0", "skipped 0", "skipped 0"}))
+        << "said at once, then at each press";
+    EXPECT_EQ(m_recorder.reason, L"Paused: the Target Window Runs with Higher Rights than Tapwell");
+
+    m_windows.SetForeground(m_windows.AddTopLevelWindow(L"Notepad", L"Notepad"));
+    PressAndPause();
+    EXPECT_TRUE(SequenceMatches(m_input.Log(), ENTER_STROKE));
+}
+
+// --- Windows' own rules ---
+
+TEST_F(PressSessionTest, TimerThrottlingIsTurnedOffWhileARunGoesOn) {
+    for (const char* system : {"default", "none"}) {
+        m_process.m_strPowerThrottling = system;
+        Start();
+        EXPECT_EQ(m_process.m_strPowerThrottling, system == std::string("none") ? "none" : "opted out")
+            << system;
+        m_session.Stop();
+        EXPECT_EQ(m_process.m_strPowerThrottling, system) << system;
+    }
 }

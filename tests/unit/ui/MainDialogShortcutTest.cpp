@@ -104,7 +104,7 @@ TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersB
               (std::vector<std::string>{"read Settings 0/Settings 0 StartAutoClickHotkey Key",
                                         "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
     EXPECT_TRUE(SequenceMatches(m_hotKeys.Log(), {"UnregisterHotKey(" + Hex(Main()) + ", 1)",
-                                                  "RegisterHotKey(" + Hex(Main()) + ", 1, 0x0004, 0x75)"}));
+                                                  "RegisterHotKey(" + Hex(Main()) + ", 1, 0x4004, 0x75)"}));
 }
 
 TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyChoiceSurvives) {

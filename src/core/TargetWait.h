@@ -1,0 +1,39 @@
+#pragma once
+// How long a press into a picked window keeps its modifier in the shared key state: until the target
+// has handled what was posted to it, on the performance counter, never longer than a bound. A target
+// that cannot show when it is done (hung, minimised, hidden) is held a fixed time instead.
+#include "ports/IKeyboardInput.h"
+#include "ports/IWindowQueries.h"
+
+class CTargetWait {
+public:
+    // The longest wait for a target that shows it is handling its posts.
+    static constexpr Microseconds WAIT_LIMIT = 50000;
+    // The hold given to a target that cannot show it: about what a keyboard's quick press lasts.
+    static constexpr Microseconds UNSEEN_HOLD = 20000;
+    // First the processor is only yielded, where a target that answers at once is caught soonest;
+    // then the clock is looked at this often.
+    static constexpr Microseconds YIELDING_SPAN = 2000;
+    static constexpr Microseconds POLL_STEP = 500;
+    // How long a target's answer to whether it hangs is taken as it stands, while it stays the target.
+    static constexpr Microseconds HUNG_RECHECK = 1000000;
+
+    CTargetWait(IKeyboardInput& input, IWindowQueries& windows);
+
+    // Whether the window's thread answers (is not hung): asked of the system when the window changes
+    // and at most once a HUNG_RECHECK, since where the system sends a message to find out it would
+    // slow fast presses.
+    bool Answers(WindowHandle window);
+    // answering: the target's thread was not hung when input was attached to it.
+    void WaitForPostsHandled(WindowHandle window, bool answering);
+
+private:
+    bool IsMinimised(WindowHandle window);
+    void HoldUntil(Microseconds due);
+
+    IKeyboardInput& m_input;
+    IWindowQueries& m_windows;
+    WindowHandle m_hAsked = 0;
+    Microseconds m_nAskedAt = 0;
+    bool m_bAnswers = true;
+};
