@@ -25,10 +25,9 @@ import zipfile
 sys.dont_write_bytecode = True  # the build writes nothing into the source tree
 import manifests  # noqa: E402
 
-# What a download may weigh: the program as shipped, and the zip around it. The zip's bound leaves
-# room for the profiles, portable mode and the run options beside what the program did before.
+# What a download may weigh: the program as shipped, and the zip around it.
 MAX_EXE_BYTES = 700 * 1000
-MAX_ZIP_BYTES = 250 * 1024
+MAX_ZIP_BYTES = 220 * 1024
 # A zip cannot hold a time before 1980.
 ZIP_EPOCH = 315532800
 SIGNED_DESCRIPTION = "Tapwell by Tovrin"
