@@ -1,19 +1,12 @@
 #include "core/MouseClickManager.h"
 
 #include <algorithm>
-#include <cwctype>
-#include <iterator>
 
+#include "core/EditControls.h"
 #include "core/KeyMessageParams.h"
 #include "ports/Win32Constants.h"
 
 namespace {
-
-// GetClassNameW limit for the Edit search.
-constexpr int CLASS_NAME_LIMIT = 254;
-constexpr wchar_t EDIT_CLASS_NAME[] = L"Edit";
-// Rich edit controls take the keys where a window has no plain Edit (Windows 11's Notepad, WordPad).
-constexpr const wchar_t* RICH_EDIT_CLASS_NAMES[] = {L"RichEdit20W", L"RICHEDIT50W", L"RichEditD2DPT"};
 
 constexpr std::uint8_t KEY_DOWN_BIT = 0x80;
 
@@ -29,15 +22,6 @@ std::uint16_t LeftVariantOf(std::uint16_t modifierVk) {
     default:
         return modifierVk;
     }
-}
-
-bool EqualsIgnoringCase(const std::wstring& text, const wchar_t* expected) {
-    const std::wstring other(expected);
-    return text.size() == other.size() &&
-           std::equal(text.begin(), text.end(), other.begin(), [](wchar_t a, wchar_t b) {
-               return std::towlower(static_cast<std::wint_t>(a)) ==
-                      std::towlower(static_cast<std::wint_t>(b));
-           });
 }
 
 InputRecord UnicodeRecord(std::uint16_t unit, std::uint32_t flags) {
@@ -381,16 +365,18 @@ WindowHandle CMouseClickManager::FindFirstEditChild(WindowHandle window) {
 }
 
 bool CMouseClickManager::FindEditChildProc(WindowHandle child, CMouseClickManager* object) {
-    const std::wstring className = object->m_windows.GetClassName(child, CLASS_NAME_LIMIT);
-    if (EqualsIgnoringCase(className, EDIT_CLASS_NAME)) {
+    switch (EditKindOf(object->m_windows, child)) {
+    case EditKind::Plain:
         object->m_hFirstEdit = child;
         return false;
-    }
-    // A plain Edit found later still comes first.
-    if (object->m_hFirstRichEdit == 0 &&
-        std::any_of(std::begin(RICH_EDIT_CLASS_NAMES), std::end(RICH_EDIT_CLASS_NAMES),
-                    [&className](const wchar_t* name) { return EqualsIgnoringCase(className, name); })) {
-        object->m_hFirstRichEdit = child;
+    case EditKind::Rich:
+        // A plain Edit found later still comes first.
+        if (object->m_hFirstRichEdit == 0) {
+            object->m_hFirstRichEdit = child;
+        }
+        return true;
+    case EditKind::None:
+        break;
     }
     return true;
 }

@@ -1,33 +1,18 @@
 #include "ui/DlgWindowSelector.h"
 
 #include <cstdint>
-#include <cwctype>
 
+#include "core/EditControls.h"
 #include "core/PickedWindow.h"
 #include "fw/DataExchange.h"
 #include "resource.h"
 
 namespace {
 
-constexpr int CLASS_NAME_LIMIT = 199;       // the described window
-constexpr int CHILD_CLASS_NAME_LIMIT = 254; // its descendants
+constexpr int CLASS_NAME_LIMIT = 199; // the described window
 
 bool PtInRect(const Rect& rect, Point point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
-}
-
-// The whole name must match: "RichEdit20W" or "EditBox" are not edit controls here.
-bool IsEditClass(const std::wstring& className) {
-    static const wchar_t EDIT[] = L"edit";
-    if (className.size() != 4) {
-        return false;
-    }
-    for (std::size_t i = 0; i < className.size(); ++i) {
-        if (std::towlower(static_cast<std::wint_t>(className[i])) != static_cast<std::wint_t>(EDIT[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Shows the system's wait cursor until the scope ends, then puts the previous one back.
@@ -234,7 +219,7 @@ void CDlgWindowSelector::DescribeWindow(WindowHandle hWnd) {
 
 bool CDlgWindowSelector::OnEnumChild(WindowHandle hChild) {
     ++m_nControls;
-    if (IsEditClass(m_windows.GetClassName(hChild, CHILD_CLASS_NAME_LIMIT))) {
+    if (EditKindOf(m_windows, hChild) != EditKind::None) {
         m_bHasEdit = 1;
     }
     return true;

@@ -70,3 +70,22 @@ TEST_F(PickedWindow, AReusedHandleGetsNoKeysAndTheRestartedProgramIsFoundAgain) 
         RUN_TIMEOUT_MS));
     EXPECT_EQ(pNotepad->EditText(), L"");
 }
+
+TEST_F(PickedWindow, FirstEditOfWordpadIsItsTextNotAComboBoxField) {
+    CTargetWindow* pWordpad = m_driver.StartWordpad();
+    ASSERT_NE(pWordpad, nullptr);
+    // As the selector stores wordpad's frame with "first edit" and "send chars" checked.
+    for (const wchar_t* pOption : {L"SendKeysToFirstEditOfSelectedWindow", L"SendChars"}) {
+        ASSERT_TRUE(WriteProfileDword(SECTION_FIRST_INSTANCE, pOption, 1));
+    }
+    ASSERT_TRUE(WriteProfileDword(SECTION_FIRST_INSTANCE, L"SendKeysToActiveWindow", 0) &&
+                WriteSeekedWindow(SECTION_FIRST_INSTANCE,
+                                  static_cast<DWORD>(reinterpret_cast<UINT_PTR>(pWordpad->Frame()))));
+    CTapwellInstance* pTapwell = m_driver.StartTapwell();
+    ASSERT_TRUE(pTapwell != nullptr && pTapwell->FillInRun(KEY_LETTER_A, L"50", L"10"));
+    ASSERT_EQ(pTapwell->Form().Click(IDC_START_KEYPRESSING), ActionResult::Done);
+    ASSERT_TRUE(pTapwell->WaitForStatus(L"Keyed 10 Times", RUN_TIMEOUT_MS));
+    // The key code stands in for the character: the letter key types capitals.
+    EXPECT_TRUE(WaitUntil([&] { return pWordpad->EditText() == L"AAAAAAAAAA"; }, RUN_TIMEOUT_MS))
+        << "wordpad's text: " << std::string(pWordpad->EditText().begin(), pWordpad->EditText().end());
+}

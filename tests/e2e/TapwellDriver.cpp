@@ -9,6 +9,8 @@
 namespace {
 const wchar_t NOTEPAD_CLASS[] = L"Notepad";
 const wchar_t EDIT_CLASS[] = L"Edit";
+const wchar_t WORDPAD_CLASS[] = L"WORDPADTOP";
+const wchar_t RICH_EDIT_CLASS[] = L"RichEdit20W";
 
 bool StartsWith(const std::wstring& strText, const std::wstring& strPrefix) {
     return strText.compare(0, strPrefix.size(), strPrefix) == 0;
@@ -46,16 +48,21 @@ CTapwellInstance* CTapwellDriver::StartTapwell(const std::wstring& strArguments)
 CTargetWindow* CTapwellDriver::StartRecorder() {
     m_strLogPath = NewLogPath();
     return StartTarget(CommandLine(RecorderExePath(), L"\"" + m_strLogPath + L"\""), RECORDER_CLASS,
-                       RECORDER_TITLE);
+                       RECORDER_TITLE, EDIT_CLASS);
 }
 
 CTargetWindow* CTapwellDriver::StartNotepad() {
     // Its title names the document ("Untitled - Notepad" or a translation): only the class is sure.
-    return StartTarget(L"notepad.exe", NOTEPAD_CLASS, L"");
+    return StartTarget(L"notepad.exe", NOTEPAD_CLASS, L"", EDIT_CLASS);
+}
+
+CTargetWindow* CTapwellDriver::StartWordpad() {
+    return StartTarget(L"\"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe\"", WORDPAD_CLASS, L"",
+                       RICH_EDIT_CLASS);
 }
 
 CTargetWindow* CTapwellDriver::StartTarget(const std::wstring& strCommandLine, const std::wstring& strClass,
-                                           const std::wstring& strTitlePrefix) {
+                                           const std::wstring& strTitlePrefix, const wchar_t* pszEditClass) {
     CChildProcess* pProcess = m_processes.Start(strCommandLine);
     if (!pProcess) {
         return nullptr;
@@ -70,7 +77,7 @@ CTargetWindow* CTapwellDriver::StartTarget(const std::wstring& strCommandLine, c
                     continue;
                 }
                 hFrame = hWnd;
-                hEdit = FindDescendant(hWnd, EDIT_CLASS);
+                hEdit = FindDescendant(hWnd, pszEditClass);
                 return hEdit != nullptr;
             }
             return false;

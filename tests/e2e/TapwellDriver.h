@@ -31,13 +31,15 @@ public:
     const std::wstring& RecorderLogPath() const { return m_strLogPath; }
     // Wine's notepad, shown and focused.
     CTargetWindow* StartNotepad();
+    // Wine's wordpad, its text a rich edit control.
+    CTargetWindow* StartWordpad();
 
     // Ends every program started here, then lets go of what it held.
     void EndAll();
 
 private:
     CTargetWindow* StartTarget(const std::wstring& strCommandLine, const std::wstring& strClass,
-                               const std::wstring& strTitlePrefix);
+                               const std::wstring& strTitlePrefix, const wchar_t* pszEditClass);
     std::wstring NewLogPath();
 
     // Declared before the processes: the sends are joined only after the programs have ended.

@@ -129,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DescriptionCase{"NoChildren", {}, 0, false},
                       DescriptionCase{"OneEdit", {L"Edit"}, 1, true},
                       DescriptionCase{"EditInCapitals", {L"EDIT"}, 1, true},
-                      DescriptionCase{"RichEditIsNoEdit", {L"RichEdit20W"}, 1, false},
+                      DescriptionCase{"RichEditIsAnEdit", {L"RichEdit20W"}, 1, true},
+                      DescriptionCase{"ComboFieldIsNoEdit", {L"ComboBox", L">Edit"}, 2, false},
                       DescriptionCase{"EditBoxIsNoEdit", {L"EditBox"}, 1, false},
                       DescriptionCase{
                           "GrandchildrenCount", {L"Panel", L">Panel", L">Button", L"Static"}, 4, false},
