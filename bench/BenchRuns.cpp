@@ -294,7 +294,8 @@ std::vector<BenchRow> RunTapwellCopies(int nCopies, int nDelayMs, int nPresses) 
         return notMade("the settings could not be stored");
     }
     CTapwellDriver driver;
-    CTargetWindow* pRecorder = driver.StartRecorder();
+    // Eight letters at 10 ms would soon outrun an Edit that shows them all: the recorder only logs.
+    CTargetWindow* pRecorder = driver.StartLogOnlyRecorder();
     if (!pRecorder) {
         return notMade("the recorder did not come up");
     }

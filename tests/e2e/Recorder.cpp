@@ -1,7 +1,7 @@
 // A target for the end-to-end tests and benchmarks: a window with one multi-line Edit that writes a
 // line for every keyboard message reaching it and then lets the Edit handle the message as usual.
 //
-//   Recorder.exe <logfile>
+//   Recorder.exe <logfile> [log-only]
 //
 // Each line: "<ms since start> <message> wParam=0x<8 hex digits> lParam=0x<8 hex digits> modifiers=<SCA>",
 // for example "1534.207 WM_KEYDOWN wParam=0x00000041 lParam=0x001E0001 modifiers=S--"
@@ -10,7 +10,9 @@
 // sent or posted to the top-level window itself are handed on to the Edit, so they are logged (once)
 // and shown there too. Each line is written straight to the file, so a reader sees it at once.
 // The log file is created (emptied) before the window appears and is only ever appended to;
-// WM_CLOSE ends the program. S, C and A: Shift, Ctrl and Alt read as down (GetKeyState) meanwhile.
+// WM_CLOSE ends the program. With "log-only" characters are logged but not typed into the Edit: a
+// long text makes each one slower to take, which would hold up a benchmark of many fast runs. S, C and A:
+// Shift, Ctrl and Alt read as down (GetKeyState) meanwhile.
 #include <windows.h>
 // After <windows.h>, which they need.
 #include <commctrl.h>
@@ -54,6 +56,8 @@ public:
     }
     CRecorder(const CRecorder&) = delete;
     CRecorder& operator=(const CRecorder&) = delete;
+
+    void SetLogOnly() { m_bLogOnly = true; }
 
     bool OpenLog(const wchar_t* pszPath) {
         // Shared, so that a test can follow the log while the recorder runs; append-only, so that a
@@ -159,7 +163,11 @@ private:
     static LRESULT CALLBACK EditProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR nId,
                                      DWORD_PTR nRefData) {
         if (const char* pszName = NameOfKeyMessage(nMsg)) {
-            reinterpret_cast<CRecorder*>(nRefData)->LogKeyMessage(pszName, wParam, lParam);
+            auto* pThis = reinterpret_cast<CRecorder*>(nRefData);
+            pThis->LogKeyMessage(pszName, wParam, lParam);
+            if (nMsg == WM_CHAR && pThis->m_bLogOnly) {
+                return 0;
+            }
         } else if (nMsg == WM_NCDESTROY) {
             RemoveWindowSubclass(hWnd, EditProc, nId);
         }
@@ -170,6 +178,7 @@ private:
     LARGE_INTEGER m_start = {};
     HANDLE m_hLog = INVALID_HANDLE_VALUE;
     HWND m_hEdit = nullptr;
+    bool m_bLogOnly = false;
 };
 
 } // namespace
@@ -178,9 +187,12 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int) {
     CRecorder recorder;
     int nArgs = 0;
     LPWSTR* ppArgs = CommandLineToArgvW(GetCommandLineW(), &nArgs);
-    if (!ppArgs || nArgs != 2) {
+    if (!ppArgs || nArgs < 2 || nArgs > 3 || (nArgs == 3 && lstrcmpW(ppArgs[2], L"log-only") != 0)) {
         LocalFree(ppArgs);
         return EXIT_USAGE;
+    }
+    if (nArgs == 3) {
+        recorder.SetLogOnly();
     }
     const bool bOpened = recorder.OpenLog(ppArgs[1]);
     LocalFree(ppArgs);

@@ -46,9 +46,17 @@ CTapwellInstance* CTapwellDriver::StartTapwell(const std::wstring& strArguments)
 }
 
 CTargetWindow* CTapwellDriver::StartRecorder() {
+    return StartRecorderWith(L"");
+}
+
+CTargetWindow* CTapwellDriver::StartLogOnlyRecorder() {
+    return StartRecorderWith(L" log-only");
+}
+
+CTargetWindow* CTapwellDriver::StartRecorderWith(const std::wstring& strOptions) {
     m_strLogPath = NewLogPath();
-    return StartTarget(CommandLine(RecorderExePath(), L"\"" + m_strLogPath + L"\""), RECORDER_CLASS,
-                       RECORDER_TITLE, EDIT_CLASS);
+    return StartTarget(CommandLine(RecorderExePath(), L"\"" + m_strLogPath + L"\"" + strOptions),
+                       RECORDER_CLASS, RECORDER_TITLE, EDIT_CLASS);
 }
 
 CTargetWindow* CTapwellDriver::StartNotepad() {

@@ -28,6 +28,8 @@ public:
 
     // The recorder with a fresh log of its own, shown and focused; nullptr when it does not come up.
     CTargetWindow* StartRecorder();
+    // The same, its Edit showing no characters (see Recorder.cpp): for many fast runs at once.
+    CTargetWindow* StartLogOnlyRecorder();
     const std::wstring& RecorderLogPath() const { return m_strLogPath; }
     // Wine's notepad, shown and focused.
     CTargetWindow* StartNotepad();
@@ -40,6 +42,7 @@ public:
 private:
     CTargetWindow* StartTarget(const std::wstring& strCommandLine, const std::wstring& strClass,
                                const std::wstring& strTitlePrefix, const wchar_t* pszEditClass);
+    CTargetWindow* StartRecorderWith(const std::wstring& strOptions);
     std::wstring NewLogPath();
 
     // Declared before the processes: the sends are joined only after the programs have ended.
