@@ -105,8 +105,11 @@ void CWin32KeyboardInput::WaitUntil(Microseconds due) {
     LARGE_INTEGER relative{};
     relative.QuadPart = -(due - now) * 10;
     if (due <= now) {
+        // Only a yield: a question to the system here would slow the target being waited for.
         SwitchToThread();
-    } else if (timer != nullptr && SetWaitableTimer(timer, &relative, 0, nullptr, nullptr, FALSE)) {
+        return;
+    }
+    if (timer != nullptr && SetWaitableTimer(timer, &relative, 0, nullptr, nullptr, FALSE)) {
         MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_SENDMESSAGE, 0);
     } else {
         MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>((due - now + 999) / 1000), QS_SENDMESSAGE,
