@@ -58,21 +58,26 @@ TEST_F(InjectorActiveWindow, BruteMethodTypesTheKeyOfTheCharacterWithoutShift) {
     EXPECT_EQ(input.KeysDown(), NOTHING_DOWN);
 }
 
-TEST_F(InjectorActiveWindow, CharacterPressDeclinesWhatIsNotAPlainOneUnitEntry) {
+// Declined, the run presses the entry by its code; into a picked window it always is.
+TEST_F(InjectorActiveWindow, CharacterPressDeclinesWhatIsNotAPlainOneUnitEntryOrIsForAPickedWindow) {
     const struct {
         const char* name;
         const wchar_t* text;
         int modifierVk;
-        bool hold;
+        bool hold, picked, oldMethod;
     } cases[] = {
-        {"held", L"a", 0, true},
-        {"with a modifier", L"a", VK_CONTROL, false},
-        {"named key", L"F1", 0, false},
-        {"empty letter text", L"", 0, false},
-        {"two units", L"\x0644\x0627", 0, false},
+        {"held", L"a", 0, true, false, false},
+        {"with a modifier", L"a", VK_CONTROL, false, false, false},
+        {"named key", L"F1", 0, false, false, false},
+        {"empty letter text", L"", 0, false, false, false},
+        {"two units", L"\x0644\x0627", 0, false, false, false},
+        {"picked", L"a", 0, false, true, false},
+        {"picked, Brute", L"a", 0, false, true, true},
     };
     for (const auto& item : cases) {
-        EXPECT_FALSE(injector.PressCharacter(item.text, item.modifierVk, item.hold, false)) << item.name;
+        injector.m_pressOptions.bSendToActiveWindow = !item.picked;
+        EXPECT_FALSE(injector.PressCharacter(item.text, item.modifierVk, item.hold, item.oldMethod))
+            << item.name;
         EXPECT_TRUE(input.Log().Empty()) << item.name;
     }
 }
@@ -150,12 +155,4 @@ TEST_F(InjectorActiveWindow, APressThatDiffersFromTheHeldOneLetsItGoFirst) {
         EXPECT_EQ(input.KeysDown(), NOTHING_DOWN) << item.name;
         EXPECT_TRUE(input.UnicodeUnitsDown().empty()) << item.name;
     }
-}
-
-TEST_F(InjectorActiveWindow, NoWindowIsQueriedOrAttached) {
-    injector.PressKey(VK_MENU, VK_F4, false);
-    injector.PressKey(0, VK_LEFT, false);
-    EXPECT_EQ(selected.m_nReads, 0);
-    EXPECT_EQ(input.Log().Count("AttachThreadInput"), 0u);
-    EXPECT_EQ(input.Log().Count("PostMessage"), 0u);
 }

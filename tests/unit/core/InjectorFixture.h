@@ -14,13 +14,9 @@
 
 class CSelectedWindowStub : public ISelectedWindowSource {
 public:
-    WindowHandle GetSeekedWindow() override {
-        ++m_nReads;
-        return m_hWindow;
-    }
+    WindowHandle GetSeekedWindow() override { return m_hWindow; }
 
     WindowHandle m_hWindow = 0;
-    int m_nReads = 0;
 };
 
 // One press of a run, as the run controller asks for it.

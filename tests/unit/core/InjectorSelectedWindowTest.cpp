@@ -82,20 +82,6 @@ TEST_F(InjectorSelectedWindow, StaleOrMissingHandlePostsNothing) {
     EXPECT_TRUE(input.Log().Empty());
 }
 
-TEST_F(InjectorSelectedWindow, CharacterPressNeverHappens) {
-    // The run offers the entry's text first; in this mode it is always pressed by its code.
-    const struct {
-        const wchar_t* text;
-        bool useOldMethod;
-        bool sendChars;
-    } rows[] = {{L"a", false, false}, {L"a", true, false}, {L"\x0444", false, true}};
-    for (const auto& row : rows) {
-        injector.m_pressOptions.bSendChars = row.sendChars;
-        EXPECT_FALSE(injector.PressCharacter(row.text, 0, false, row.useOldMethod)) << Narrow(row.text);
-    }
-    EXPECT_TRUE(input.Log().Empty());
-}
-
 TEST_F(InjectorSelectedWindow, TheFirstEditDescendantGetsTheKeysWhenAsked) {
     constexpr int TARGET = -1;
     constexpr int DESKTOP = -2;
@@ -148,16 +134,6 @@ TEST_F(InjectorSelectedWindow, EditSearchStartsAfreshAtEveryPress) {
     injector.PressKey(0, VK_RETURN, false);
     EXPECT_EQ(input.Log().Select({"PostMessage"}),
               Lines({Post("edit", "WM_KEYDOWN", VK_RETURN), Post("target", "WM_KEYDOWN", VK_RETURN)}));
-}
-
-TEST_F(InjectorSelectedWindow, NoInputIsInjected) {
-    injector.m_pressOptions.bSendKeyUps = true;
-    injector.PressKey(VK_CONTROL, VK_F5, false);
-    injector.PressKey(0, VK_F5, false);
-    injector.PressKey(0, VK_F5, true);
-    EXPECT_EQ(input.Log().Count("SendInput"), 0u);
-    EXPECT_EQ(input.Log().Count("keybd_event"), 0u);
-    EXPECT_EQ(input.KeysDown(), NOTHING_DOWN);
 }
 
 // The fake clock moves only while the press waits, so the time a press took is how long it held Ctrl.
