@@ -159,11 +159,13 @@ public:
                        line.find(" WM_KEYDOWN " + code + " ") != std::string::npos;
             }));
     }
-    // Lets whichever run timer is armed go off once, as the message loop would; false when none is.
+    // Lets whichever run timer is armed go off once, as the message loop would, so that the session
+    // must set it again; false when none is armed.
     bool Tick() {
         for (std::uintptr_t id : {FIXED, RANDOM}) {
             if (m_timers.due.count(id) != 0) {
                 m_timers.now = std::max(m_timers.now, m_timers.due.at(id));
+                m_timers.due.erase(id);
                 EXPECT_TRUE(m_session.OnTimer(id));
                 return true;
             }
