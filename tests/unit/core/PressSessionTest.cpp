@@ -219,7 +219,7 @@ const TimelineRow TIMELINE_ROWS[] = {
     {{"a short absence keeps the grid"},      200, 4,  0, 0, -1, true,  0, 500, 700,  0, 0, 4,  200, 800,  100, 800,  "away, stopped: count"},
     {{"stop after 3 s at 100 ms"},            100, 0,  0, 3, -1, false, 0, 0, 0, 0, 0, 30, 100, 3000, 100, 3100, "left 3..0, stopped: time, left -1"},
     {{"start after 2 s"},                     100, 0,  2, 1, -1, false, 0, 0, 0, 0, 0, 10, 2000, 2900, 100, 3000, "wait 2, left 2, wait 1, left 1..0, stopped: time, left -1"},
-    {{"the count comes first"},               100, 5,  0, 3, -1, false, 0, 0, 0, 0, 0, 5, 100, 500, 100, 500, "left 3, stopped: count, left -1"},
+    {{"the count before 1 h 1 min 1 s"},      100, 5,  0, 3661, -1, false, 0, 0, 0, 0, 0, 5, 100, 500, 100, 500, "left 3661, stopped: count, left -1"},
     {{"a time past today is tomorrow's"},     100, 5,  0, 0, 600, false, 36030, 0, 0, 0, 0, 5, 100, 500, 100, 500, "left 86370, stopped: count, left -1"},
     {{"a stop time passed asleep ends it at wake-up"}, 1000, 0, 0, 0, 601, false, 36000, 0, 0, 10500, 120,
      10, 1000, 10000, 1000, 11000, "left 59..50, stopped: time, left -1"},
