@@ -19,9 +19,6 @@
 
 class CFakeKeyboardInput : public IKeyboardInput {
 public:
-    // Scan codes of MapVirtualKey(vk, MAPVK_VK_TO_VSC or _EX); a US keyboard unless overridden.
-    void SetScanCode(std::uint32_t vk, std::uint32_t scan) { m_scanCodes[vk] = scan; }
-
     // Lines: "SendInput 1 {vk=0x0D scan=0x1C flags=0x0}", "keybd_event 0x41 0x00 0x0 0",
     // "PostMessage 0x1234 WM_KEYDOWN 0x25 0x014B0001", "AttachThreadInput 1001 1002 TRUE".
     // A record size other than INPUT_RECORD_SIZE, a record type other than INPUT_KEYBOARD, and a
@@ -97,12 +94,11 @@ public:
         if (found == m_scanCodes.end()) {
             return 0;
         }
-        // As Windows: the E0 prefix of the extended keys; Pause's E1 1D.
+        // As Windows: the E0 prefix of the extended keys.
         const bool extended = code == VK_RCONTROL || code == VK_RMENU ||
                               (code >= VK_PRIOR && code <= VK_DELETE) || code == VK_DIVIDE;
         return mapType == MAPVK_VK_TO_VSC      ? found->second
                : mapType != MAPVK_VK_TO_VSC_EX ? 0
-               : code == VK_PAUSE              ? 0xE11D
                                                : found->second | (extended ? 0xE000 : 0);
     }
     // A US keyboard: letters (capitals with Shift) and digits, nothing else.
@@ -147,7 +143,7 @@ public:
     // The key state this thread's input holds, which an attached target keeps after the detach.
     KeyboardState m_keyState{};
 
-private:
+    // "{vk=0x0D scan=0x1C flags=0x0}", as in a SendInput line.
     static std::string RecordText(const InputRecord& record) {
         const KeyboardRecord& ki = record.ki;
         return "{vk=" + Hex(ki.wVk, 2) + " scan=" + Hex(ki.wScan, 2) + " flags=" + Hex(ki.dwFlags) +
@@ -155,6 +151,8 @@ private:
                (ki.time != 0 ? " time=" + std::to_string(ki.time) : "") +
                (ki.dwExtraInfo != 0 ? " extra=" + Hex(ki.dwExtraInfo) : "") + "}";
     }
+
+private:
     template <typename T> static void Mark(std::set<T>& set, T value, bool bIn) {
         if (bIn) {
             set.insert(value);
@@ -173,26 +171,24 @@ private:
 
     CCallLog m_log;
     bool m_bRefuse = false;
+    // A US keyboard's scan codes (the keypad's digits, Pause and Num Lock are the record builder's own).
     std::map<std::uint32_t, std::uint32_t> m_scanCodes{
-        {VK_BACK, 0x0E},     {VK_TAB, 0x0F},      {VK_RETURN, 0x1C},  {VK_SHIFT, 0x2A},    {VK_CONTROL, 0x1D},
-        {VK_MENU, 0x38},     {VK_PAUSE, 0x45},    {VK_CAPITAL, 0x3A}, {VK_ESCAPE, 0x01},   {VK_SPACE, 0x39},
-        {VK_PRIOR, 0x49},    {VK_NEXT, 0x51},     {VK_END, 0x4F},     {VK_HOME, 0x47},     {VK_LEFT, 0x4B},
-        {VK_UP, 0x48},       {VK_RIGHT, 0x4D},    {VK_DOWN, 0x50},    {VK_SNAPSHOT, 0x54}, {VK_INSERT, 0x52},
-        {VK_DELETE, 0x53},   {VK_MULTIPLY, 0x37}, {VK_ADD, 0x4E},     {VK_SUBTRACT, 0x4A}, {VK_DECIMAL, 0x53},
-        {VK_DIVIDE, 0x35},   {VK_NUMLOCK, 0x45},  {VK_SCROLL, 0x46},  {VK_LSHIFT, 0x2A},   {VK_RSHIFT, 0x36},
-        {VK_LCONTROL, 0x1D}, {VK_RCONTROL, 0x1D}, {VK_LMENU, 0x38},   {VK_RMENU, 0x38},    {0x30, 0x0B},
-        {0x31, 0x02},        {0x32, 0x03},        {0x33, 0x04},       {0x34, 0x05},        {0x35, 0x06},
-        {0x36, 0x07},        {0x37, 0x08},        {0x38, 0x09},       {0x39, 0x0A},        {0x41, 0x1E},
-        {0x42, 0x30},        {0x43, 0x2E},        {0x44, 0x20},       {0x45, 0x12},        {0x46, 0x21},
-        {0x47, 0x22},        {0x48, 0x23},        {0x49, 0x17},       {0x4A, 0x24},        {0x4B, 0x25},
-        {0x4C, 0x26},        {0x4D, 0x32},        {0x4E, 0x31},       {0x4F, 0x18},        {0x50, 0x19},
-        {0x51, 0x10},        {0x52, 0x13},        {0x53, 0x1F},       {0x54, 0x14},        {0x55, 0x16},
-        {0x56, 0x2F},        {0x57, 0x11},        {0x58, 0x2D},       {0x59, 0x15},        {0x5A, 0x2C},
-        {0x60, 0x52},        {0x61, 0x4F},        {0x62, 0x50},       {0x63, 0x51},        {0x64, 0x4B},
-        {0x65, 0x4C},        {0x66, 0x4D},        {0x67, 0x47},       {0x68, 0x48},        {0x69, 0x49},
-        {0x70, 0x3B},        {0x71, 0x3C},        {0x72, 0x3D},       {0x73, 0x3E},        {0x74, 0x3F},
-        {0x75, 0x40},        {0x76, 0x41},        {0x77, 0x42},       {0x78, 0x43},        {0x79, 0x44},
-        {0x7A, 0x57},        {0x7B, 0x58},
+        {VK_BACK, 0x0E},   {VK_TAB, 0x0F},      {VK_RETURN, 0x1C},   {VK_SHIFT, 0x2A},    {VK_CONTROL, 0x1D},
+        {VK_MENU, 0x38},   {VK_ESCAPE, 0x01},   {VK_SPACE, 0x39},    {VK_PRIOR, 0x49},    {VK_NEXT, 0x51},
+        {VK_END, 0x4F},    {VK_HOME, 0x47},     {VK_LEFT, 0x4B},     {VK_UP, 0x48},       {VK_RIGHT, 0x4D},
+        {VK_DOWN, 0x50},   {VK_SNAPSHOT, 0x54}, {VK_INSERT, 0x52},   {VK_DELETE, 0x53},   {VK_MULTIPLY, 0x37},
+        {VK_ADD, 0x4E},    {VK_SUBTRACT, 0x4A}, {VK_DECIMAL, 0x53},  {VK_DIVIDE, 0x35},   {VK_SCROLL, 0x46},
+        {VK_LSHIFT, 0x2A}, {VK_RSHIFT, 0x36},   {VK_LCONTROL, 0x1D}, {VK_RCONTROL, 0x1D}, {VK_LMENU, 0x38},
+        {VK_RMENU, 0x38},  {0x30, 0x0B},        {0x31, 0x02},        {0x32, 0x03},        {0x33, 0x04},
+        {0x34, 0x05},      {0x35, 0x06},        {0x36, 0x07},        {0x37, 0x08},        {0x38, 0x09},
+        {0x39, 0x0A},      {0x41, 0x1E},        {0x42, 0x30},        {0x43, 0x2E},        {0x44, 0x20},
+        {0x45, 0x12},      {0x46, 0x21},        {0x47, 0x22},        {0x48, 0x23},        {0x49, 0x17},
+        {0x4A, 0x24},      {0x4B, 0x25},        {0x4C, 0x26},        {0x4D, 0x32},        {0x4E, 0x31},
+        {0x4F, 0x18},      {0x50, 0x19},        {0x51, 0x10},        {0x52, 0x13},        {0x53, 0x1F},
+        {0x54, 0x14},      {0x55, 0x16},        {0x56, 0x2F},        {0x57, 0x11},        {0x58, 0x2D},
+        {0x59, 0x15},      {0x5A, 0x2C},        {0x70, 0x3B},        {0x71, 0x3C},        {0x72, 0x3D},
+        {0x73, 0x3E},      {0x74, 0x3F},        {0x75, 0x40},        {0x76, 0x41},        {0x77, 0x42},
+        {0x78, 0x43},      {0x79, 0x44},        {0x7A, 0x57},        {0x7B, 0x58},
     };
     std::set<std::uint32_t> m_keysDown;
     std::set<wchar_t> m_unicodeDown;

@@ -1,82 +1,60 @@
 #include <gtest/gtest.h>
 
 #include "fakes/CallLog.h"
+#include "unit/TableRows.h"
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-} // namespace
-
-struct SequenceCase {
-    const char* name;
+struct SequenceRow : NamedRow {
     std::vector<std::string> actual;
     std::vector<std::string> expected;
     std::vector<std::string> reported;    // parts of the failure text; none: the sequences match
     std::vector<std::string> notReported; // parts the failure text must not have
 };
+using CallLogSequence = TableTest<::testing::Test, SequenceRow>;
 
-class CallLogSequence : public ::testing::TestWithParam<SequenceCase> {};
+// clang-format off
+const SequenceRow SEQUENCE_ROWS[] = {
+    {{"equal"}, {"A", "B", "C"}, {"A", "B", "C"}, {}, {}},
+    {{"both empty"}, {}, {}, {}, {}},
+    {{"missing"}, {"A", "C"}, {"A", "B", "C"}, {"missing  at expected #1: B"}, {"spurious"}},
+    {{"spurious"}, {"A", "X", "B"}, {"A", "B"}, {"spurious at actual   #1: X"}, {"missing"}},
+    {{"changed"}, {"A", "Sleep 0", "C"}, {"A", "Sleep 20", "C"}, {"missing  at expected #1: Sleep 20", "spurious at actual   #1: Sleep 0"}, {}},
+    {{"swapped"}, {"B", "A"}, {"A", "B"}, {"missing", "spurious"}, {}},
+    {{"lists the whole actual sequence"}, {"first", "second"}, {}, {"#0 first", "#1 second"}, {}},
+    {{"a wildcard field matches any one field"}, {"PostMessage 0x1 WM_KEYUP 0x0D 0xC01C0001"}, {"PostMessage * WM_KEYUP 0x0D *"}, {}, {}},
+    {{"a wildcard field matches no more than one field"}, {"Sleep 20 ms"}, {"Sleep *"}, {"missing  at expected #0: Sleep *"}, {}},
+    {{"a wildcard leaves the other fields exact"}, {"Sleep 20"}, {"Slept *"}, {"spurious"}, {}},
+    {{"an optional entry may be there"}, {"A", "Sleep 0", "B"}, {"A", "? Sleep *", "B"}, {}, {}},
+    {{"an optional entry may be absent"}, {"A", "B"}, {"A", "? Sleep *", "B"}, {}, {}},
+    {{"an optional entry is never reported missing"}, {"A"}, {"A", "? Sleep *", "B"}, {"missing  at expected #2: B"}, {"Sleep"}},
+    {{"an optional entry keeps its place"}, {"Sleep 0", "A"}, {"A", "? Sleep *"}, {"spurious at actual   #0"}, {}},
+};
+// clang-format on
+
+} // namespace
 
 TEST_P(CallLogSequence, MatchesOrReportsTheDifference) {
-    const SequenceCase& c = GetParam();
-    const ::testing::AssertionResult result = SequenceMatches(c.actual, c.expected);
-    ASSERT_EQ(static_cast<bool>(result), c.reported.empty()) << result.message();
-    for (const std::string& part : c.reported) {
-        EXPECT_TRUE(Contains(result.message(), part)) << result.message();
+    const SequenceRow& row = GetParam();
+    const ::testing::AssertionResult result = SequenceMatches(row.actual, row.expected);
+    const std::string message = result.message();
+    ASSERT_EQ(static_cast<bool>(result), row.reported.empty()) << message;
+    for (const std::string& part : row.reported) {
+        EXPECT_NE(message.find(part), std::string::npos) << message;
     }
-    for (const std::string& part : c.notReported) {
-        EXPECT_FALSE(Contains(result.message(), part)) << result.message();
+    for (const std::string& part : row.notReported) {
+        EXPECT_EQ(message.find(part), std::string::npos) << message;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CallLogSequence,
-    ::testing::Values(
-        SequenceCase{"Equal", {"A", "B", "C"}, {"A", "B", "C"}, {}, {}},
-        SequenceCase{"BothEmpty", {}, {}, {}, {}},
-        SequenceCase{"Missing", {"A", "C"}, {"A", "B", "C"}, {"missing  at expected #1: B"}, {"spurious"}},
-        SequenceCase{"Spurious", {"A", "X", "B"}, {"A", "B"}, {"spurious at actual   #1: X"}, {"missing"}},
-        SequenceCase{"Changed",
-                     {"A", "Sleep 0", "C"},
-                     {"A", "Sleep 20", "C"},
-                     {"missing  at expected #1: Sleep 20", "spurious at actual   #1: Sleep 0"},
-                     {}},
-        SequenceCase{"Swapped", {"B", "A"}, {"A", "B"}, {"missing", "spurious"}, {}},
-        SequenceCase{"ListsTheWholeActualSequence", {"first", "second"}, {}, {"#0 first", "#1 second"}, {}},
-        SequenceCase{"WildcardFieldMatchesAnyOneField",
-                     {"PostMessage 0x1 WM_KEYUP 0x0D 0xC01C0001"},
-                     {"PostMessage * WM_KEYUP 0x0D *"},
-                     {},
-                     {}},
-        SequenceCase{"WildcardFieldMatchesNoMoreThanOneField",
-                     {"Sleep 20 ms"},
-                     {"Sleep *"},
-                     {"missing  at expected #0: Sleep *"},
-                     {}},
-        SequenceCase{"WildcardLeavesTheOtherFieldsExact", {"Sleep 20"}, {"Slept *"}, {"spurious"}, {}},
-        SequenceCase{"OptionalEntryMayBeThere", {"A", "Sleep 0", "B"}, {"A", "? Sleep *", "B"}, {}, {}},
-        SequenceCase{"OptionalEntryMayBeAbsent", {"A", "B"}, {"A", "? Sleep *", "B"}, {}, {}},
-        SequenceCase{"OptionalEntryIsNeverReportedMissing",
-                     {"A"},
-                     {"A", "? Sleep *", "B"},
-                     {"missing  at expected #2: B"},
-                     {"Sleep"}},
-        SequenceCase{"OptionalEntryKeepsItsPlace",
-                     {"Sleep 0", "A"},
-                     {"A", "? Sleep *"},
-                     {"spurious at actual   #0"},
-                     {}}),
-    [](const ::testing::TestParamInfo<SequenceCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, CallLogSequence, ::testing::ValuesIn(SEQUENCE_ROWS), RowName());
 
 TEST(CallLog, SelectKeepsOrderOfEntriesWithTheGivenPrefixes) {
     CCallLog log;
-    log.Add("Sleep 20");
-    log.Add("PostMessage 0x1 WM_KEYDOWN");
-    log.Add("AttachThreadInput 1 2 TRUE");
-    log.Add("PostMessage 0x1 WM_KEYUP");
+    for (const char* line : {"Sleep 20", "PostMessage 0x1 WM_KEYDOWN", "AttachThreadInput 1 2 TRUE",
+                             "PostMessage 0x1 WM_KEYUP"}) {
+        log.Add(line);
+    }
     EXPECT_EQ(log.Select({"PostMessage"}),
               (std::vector<std::string>{"PostMessage 0x1 WM_KEYDOWN", "PostMessage 0x1 WM_KEYUP"}));
     EXPECT_EQ(log.Count("PostMessage"), 2u);
@@ -85,15 +63,8 @@ TEST(CallLog, SelectKeepsOrderOfEntriesWithTheGivenPrefixes) {
     EXPECT_TRUE(log.Empty());
 }
 
-TEST(CallLogFormat, HexPadsToTheRequestedDigits) {
-    EXPECT_EQ(Hex(0x1C), "0x1C");
-    EXPECT_EQ(Hex(0x0D, 2), "0x0D");
-    EXPECT_EQ(Hex(0xC04B0001u, 8), "0xC04B0001");
-    EXPECT_EQ(Hex(0x61, 4), "0x0061");
-}
-
-TEST(CallLogFormat, NarrowEncodesUtf8) {
-    EXPECT_EQ(Narrow(L"Edit"), "Edit");
-    EXPECT_EQ(Narrow(L"\x0439"), "\xD0\xB9");
-    EXPECT_EQ(Narrow(L"\x20AC"), "\xE2\x82\xAC");
+TEST(CallLog, FormatsHexPaddedAndTextAsUtf8) {
+    EXPECT_EQ(Hex(0x1C) + " " + Hex(0x0D, 2) + " " + Hex(0xC04B0001u, 8) + " " + Hex(0x61, 4),
+              "0x1C 0x0D 0xC04B0001 0x0061");
+    EXPECT_EQ(Narrow(L"Edit") + Narrow(L"\x0439") + Narrow(L"\x20AC"), "Edit\xD0\xB9\xE2\x82\xAC");
 }

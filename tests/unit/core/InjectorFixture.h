@@ -14,13 +14,9 @@
 
 class CSelectedWindowStub : public ISelectedWindowSource {
 public:
-    WindowHandle GetSeekedWindow() override {
-        ++m_nReads;
-        return m_hWindow;
-    }
+    WindowHandle GetSeekedWindow() override { return m_hWindow; }
 
     WindowHandle m_hWindow = 0;
-    int m_nReads = 0;
 };
 
 // One press of a run, as the run controller asks for it.
@@ -31,6 +27,8 @@ struct Press {
 };
 
 const std::vector<std::uint32_t> NOTHING_DOWN;
+// Bits a posted message adds to the key's own lParam: the key was down; it goes up; Alt is down.
+constexpr std::uint32_t PREVIOUS = 0x40000000, RELEASED = 0xC0000000, ALT = 0x20000000;
 
 class InjectorFixture : public ::testing::Test {
 protected:
@@ -40,6 +38,20 @@ protected:
         target = Named("target", windows.AddTopLevelWindow(L"Untitled - Notepad", L"Notepad"));
         selected.m_hWindow = target;
         injector.m_pressOptions.bSendToActiveWindow = false;
+    }
+
+    // The input fake's line for the key's record as the record builder makes it (flags: KEYEVENTF_KEYUP).
+    std::string Sent(int vk, std::uint32_t flags = 0) {
+        const auto key = static_cast<std::uint16_t>(vk);
+        return "SendInput 1 " + CFakeKeyboardInput::RecordText(CKeyRecordBuilder(input).Record(key, flags));
+    }
+    // A message posted to a named window, with the builder's code and lParam for the key plus bits.
+    std::string Post(const std::string& window, const char* message, int vk, std::uint32_t bits = 0) {
+        const auto key = static_cast<std::uint16_t>(vk);
+        const auto lParam =
+            static_cast<std::uint32_t>(MakeLParam(CKeyRecordBuilder(input).MessageParams(key)));
+        return "PostMessage " + window + " " + message + " " + Hex(CKeyRecordBuilder::MessageVk(key), 2) +
+               " " + Hex(lParam | bits, 8);
     }
 
     // Lets expected lines name a window instead of giving its handle: "PostMessage target WM_KEYUP ...".

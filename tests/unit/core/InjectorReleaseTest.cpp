@@ -34,45 +34,23 @@ TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitl
         std::vector<std::string> expected;
     };
     const std::vector<std::string> upInStandIn = {
-        "AttachThreadInput 1001 400 TRUE",
-        "PostMessage standIn WM_KEYUP 0x25 0xC14B0001",
-        "PostMessage standIn WM_KEYUP 0x10 0xC02A0001",
-        "AttachThreadInput 1001 400 FALSE",
-    };
+        "AttachThreadInput 1001 400 TRUE", Post("standIn", "WM_KEYUP", VK_LEFT, RELEASED),
+        Post("standIn", "WM_KEYUP", VK_SHIFT, RELEASED), "AttachThreadInput 1001 400 FALSE"};
+    // clang-format off
     const Row rows[] = {
-        {"the window that got the key-down, though another matches",
-         false,
-         {{L"TargetClass", L"Target Title"}},
-         L"TargetClass",
-         L"Target Title",
-         {
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage edit WM_KEYUP 0x25 0xC14B0001",
-             "PostMessage edit WM_KEYUP 0x10 0xC02A0001",
-             "AttachThreadInput 1001 1002 FALSE",
-         }},
-        {"gone: the window of that class and title",
-         true,
-         {{L"TargetClass", L"Other Title"}, {L"TargetClass", L"Target Title"}},
-         L"TargetClass",
-         L"Target Title",
-         upInStandIn},
-        {"gone, an empty title: a window whose title is empty",
-         true,
-         {{L"TargetClass", L""}},
-         L"TargetClass",
-         L"",
-         upInStandIn},
-        {"gone, an empty title: not a window with a title",
-         true,
-         {{L"TargetClass", L"Target Title"}},
-         L"TargetClass",
-         L"",
-         {}},
+        {"the window that got the key-down, though another matches", false, {{L"TargetClass", L"Target Title"}},
+         L"TargetClass", L"Target Title",
+         {"AttachThreadInput 1001 1002 TRUE", Post("edit", "WM_KEYUP", VK_LEFT, RELEASED),
+          Post("edit", "WM_KEYUP", VK_SHIFT, RELEASED), "AttachThreadInput 1001 1002 FALSE"}},
+        {"gone: the window of that class and title", true,
+         {{L"TargetClass", L"Other Title"}, {L"TargetClass", L"Target Title"}}, L"TargetClass", L"Target Title", upInStandIn},
+        {"gone, an empty title: a window whose title is empty", true, {{L"TargetClass", L""}}, L"TargetClass", L"", upInStandIn},
+        {"gone, an empty title: not a window with a title", true, {{L"TargetClass", L"Target Title"}}, L"TargetClass", L"", {}},
         // A top-level window with an empty class and title must not be taken for the target.
         {"gone, neither class nor title known: nothing", true, {{L"", L""}}, L"", L"", {}},
         {"gone, and nothing matches: nothing", true, {}, L"TargetClass", L"TargetClass", {}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SelectTarget();
         const WindowHandle edit = HoldShiftLeftInEdit();
@@ -100,81 +78,49 @@ TEST_F(InjectorRelease, AHeldPressGoesUpInItsWindowOrInTheOneNamedByClassAndTitl
     }
 }
 
-TEST_F(InjectorRelease, KeyWithoutModifierIsReleasedAlone) {
-    injector.PressKey(0, VK_F5, true);
-    input.ClearLog();
-    injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
-                                                 "AttachThreadInput 1001 1002 TRUE",
-                                                 "PostMessage target WM_KEYUP 0x74 0xC03F0001",
-                                                 "AttachThreadInput 1001 1002 FALSE",
-                                             })));
-    EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN);
-}
-
 TEST_F(InjectorRelease, NothingIsLeftToReleaseAfter) {
+    const auto focused = [&] { injector.m_pressOptions.bSendToActiveWindow = true; };
     const struct {
         const char* name;
         std::function<void()> before;
     } rows[] = {
+        // clang-format off
         {"no held press", [] {}},
         {"a plain press after a held one, in the focused window",
-         [&] {
-             injector.m_pressOptions.bSendToActiveWindow = true;
-             injector.PressKey(0, VK_SPACE, true);
-             injector.PressKey(0, VK_SPACE, false);
-             FinishPress();
-             input.ClearLog();
-         }},
-        {"a release, in the focused window",
-         [&] {
-             injector.m_pressOptions.bSendToActiveWindow = true;
-             injector.PressKey(VK_SHIFT, VK_TAB, true);
-             injector.ReleaseHeldKeys();
-             input.ClearLog();
-         }},
-        {"a held press that reached no window",
-         [&] {
-             windows.DestroyWindow(target);
-             injector.PressKey(VK_SHIFT, VK_LEFT, true);
-         }},
-        {"a release of a posted press",
-         [&] {
-             HoldShiftLeftInEdit();
-             injector.ReleaseHeldKeys();
-             input.ClearLog();
-         }},
-        {"a plain press after a held one, posted",
-         [&] {
-             injector.PressKey(0, VK_F5, true);
-             injector.PressKey(0, VK_F5, false);
-             input.ClearLog();
-         }},
+         [&] { focused(); injector.PressKey(0, VK_SPACE, true); injector.PressKey(0, VK_SPACE, false); FinishPress(); }},
+        {"a release, in the focused window", [&] { focused(); injector.PressKey(VK_SHIFT, VK_TAB, true); injector.ReleaseHeldKeys(); }},
+        {"a held press that reached no window", [&] { windows.DestroyWindow(target); injector.PressKey(VK_SHIFT, VK_LEFT, true); }},
+        {"a release of a posted press", [&] { HoldShiftLeftInEdit(); injector.ReleaseHeldKeys(); }},
+        {"a plain press after a held one, posted", [&] { injector.PressKey(0, VK_F5, true); injector.PressKey(0, VK_F5, false); }},
+        // clang-format on
     };
     for (const auto& row : rows) {
         SelectTarget();
         row.before();
+        input.ClearLog();
         injector.ReleaseHeldKeys();
         EXPECT_TRUE(input.Log().Empty()) << row.name;
         EXPECT_EQ(input.KeysDown(), NOTHING_DOWN) << row.name;
-        input.ClearLog();
     }
 }
 
+// The first window's key goes up alone, without a modifier's key-up.
 TEST_F(InjectorRelease, AHeldPressIntoAnotherWindowLetsTheFirstWindowsKeyGo) {
     injector.PressKey(0, VK_F5, true);
     selected.m_hWindow = Named(
         "other", windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::OWN_PROCESS_ID + 2, 300));
+    input.ClearLog();
     injector.PressKey(VK_CONTROL, VK_F6, true);
     EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN);
+    EXPECT_EQ(std::vector<std::string>(input.Log().Entries().begin(), input.Log().Entries().begin() + 4),
+              Lines({"AttachThreadInput 1001 1002 TRUE", Post("target", "WM_KEYUP", VK_F5, RELEASED),
+                     "AttachThreadInput 1001 1002 FALSE", "AttachThreadInput 1001 300 TRUE"}));
     input.ClearLog();
     injector.ReleaseHeldKeys();
-    EXPECT_TRUE(SequenceMatches(input.Log(), Lines({
-                                                 "AttachThreadInput 1001 300 TRUE",
-                                                 "PostMessage other WM_KEYUP 0x75 0xC0400001",
-                                                 "PostMessage other WM_KEYUP 0x11 0xC01D0001",
-                                                 "AttachThreadInput 1001 300 FALSE",
-                                             })));
+    EXPECT_TRUE(SequenceMatches(
+        input.Log(),
+        Lines({"AttachThreadInput 1001 300 TRUE", Post("other", "WM_KEYUP", VK_F6, RELEASED),
+               Post("other", "WM_KEYUP", VK_CONTROL, RELEASED), "AttachThreadInput 1001 300 FALSE"})));
 }
 
 TEST_F(InjectorRelease, ARefusedKeyUpIsTriedAgainAtTheNextDeadline) {

@@ -7,6 +7,8 @@ protected:
     void SetUp() override { SelectTarget(); }
 };
 
+const std::string ATTACH = "AttachThreadInput 1001 1002 TRUE", DETACH = "AttachThreadInput 1001 1002 FALSE";
+
 } // namespace
 
 TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInput) {
@@ -18,79 +20,27 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
         std::vector<std::string> expected;
         std::vector<std::uint32_t> keysDownInTarget;
     };
+    const std::string charA = "PostMessage target WM_CHAR 0x41 0x00000000";
+    // clang-format off
     const Row rows[] = {
-        {"plain key with key-ups: down, pause, up",
-         true,
-         false,
-         {0, VK_LEFT, false},
-         {
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
-             "AttachThreadInput 1001 1002 FALSE",
-             "Pause 10",
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_KEYUP 0x25 0x414B0001",
-             "AttachThreadInput 1001 1002 FALSE",
-         },
-         NOTHING_DOWN},
-        {"plain key without key-ups: only the key-down",
-         false,
-         false,
-         {0, VK_LEFT, false},
-         {
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
-             "AttachThreadInput 1001 1002 FALSE",
-         },
-         {VK_LEFT}},
-        {"characters: the key code as character",
-         true,
-         true,
-         {0, 0x41, false},
-         {
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_CHAR 0x41 0x00000000",
-             "AttachThreadInput 1001 1002 FALSE",
-         },
-         NOTHING_DOWN},
+        {"plain key with key-ups: down, pause, up", true, false, {0, VK_LEFT, false},
+         {ATTACH, Post("target", "WM_KEYDOWN", VK_LEFT), DETACH, "Pause 10",
+          ATTACH, Post("target", "WM_KEYUP", VK_LEFT, PREVIOUS), DETACH}, NOTHING_DOWN},
+        {"a right-hand key without key-ups: only the key-down, by its generic code", false, false,
+         {0, VK_RCONTROL, false}, {ATTACH, Post("target", "WM_KEYDOWN", VK_RCONTROL), DETACH}, {VK_CONTROL}},
+        {"characters: the key code as character", true, true, {0, 0x41, false}, {ATTACH, charA, DETACH}, NOTHING_DOWN},
         {"Alt combination: four system messages but the last, characters or not; Alt reads down meanwhile",
-         true,
-         true,
-         {VK_MENU, VK_F4, false},
-         {
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_SYSKEYDOWN 0x12 0x20380001",
-             "PostMessage target WM_SYSKEYDOWN 0x73 0x203E0001",
-             "PostMessage target WM_SYSKEYUP 0x73 0xE03E0001",
-             "Painted with Alt",
-             "PostMessage target WM_KEYUP 0x12 0xC0380001",
-             "AttachThreadInput 1001 1002 FALSE",
-         },
-         NOTHING_DOWN},
-        {"held press: only the key stays down",
-         false,
-         false,
-         {VK_SHIFT, VK_LEFT, true},
-         {
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_KEYDOWN 0x10 0x002A0001",
-             "PostMessage target WM_KEYDOWN 0x25 0x014B0001",
-             "Painted with Shift",
-             "PostMessage target WM_KEYUP 0x10 0xC02A0001",
-             "AttachThreadInput 1001 1002 FALSE",
-         },
-         {VK_LEFT}},
-        {"held press without modifier: only the key-down, characters or not",
-         false,
-         true,
-         {0, VK_RETURN, true},
-         {
-             "AttachThreadInput 1001 1002 TRUE",
-             "PostMessage target WM_KEYDOWN 0x0D 0x001C0001",
-             "AttachThreadInput 1001 1002 FALSE",
-         },
-         {VK_RETURN}},
+         true, true, {VK_MENU, VK_F4, false},
+         {ATTACH, Post("target", "WM_SYSKEYDOWN", VK_MENU, ALT), Post("target", "WM_SYSKEYDOWN", VK_F4, ALT),
+          Post("target", "WM_SYSKEYUP", VK_F4, ALT | RELEASED), "Painted with Alt",
+          Post("target", "WM_KEYUP", VK_MENU, RELEASED), DETACH}, NOTHING_DOWN},
+        {"held press: only the key stays down", false, false, {VK_SHIFT, VK_LEFT, true},
+         {ATTACH, Post("target", "WM_KEYDOWN", VK_SHIFT), Post("target", "WM_KEYDOWN", VK_LEFT),
+          "Painted with Shift", Post("target", "WM_KEYUP", VK_SHIFT, RELEASED), DETACH}, {VK_LEFT}},
+        {"held press without modifier: only the key-down, characters or not", false, true, {0, VK_RETURN, true},
+         {ATTACH, Post("target", "WM_KEYDOWN", VK_RETURN), DETACH}, {VK_RETURN}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SelectTarget(); // a window of its own, with nothing down in it
         injector.m_pressOptions.bSendKeyUps = row.sendKeyUps;
@@ -106,28 +56,6 @@ TEST_F(InjectorSelectedWindow, EachKindOfPressPostsItsMessagesInsideAttachedInpu
     }
 }
 
-TEST_F(InjectorSelectedWindow, MessagesCarryTheKeyboardsScanCodeExtendedBitAndGenericModifier) {
-    struct Case {
-        std::uint32_t vk;
-        const char* down; // wParam and lParam of the key-down; the key-up adds the previous state
-    };
-    const Case cases[] = {
-        {VK_RCONTROL, "0x11 0x011D0001"}, {VK_PRIOR, "0x21 0x01490001"},  {VK_SNAPSHOT, "0x2C 0x01370001"},
-        {VK_DIVIDE, "0x6F 0x01350001"},   {VK_RETURN, "0x0D 0x001C0001"}, {VK_LSHIFT, "0x10 0x002A0001"},
-    };
-    injector.m_pressOptions.bSendKeyUps = true;
-    for (const Case& item : cases) {
-        input.ClearLog();
-        injector.PressKey(0, static_cast<int>(item.vk), false);
-        FinishPress();
-        const std::string up = std::string(item.down).replace(7, 1, "4");
-        EXPECT_EQ(input.Log().Select({"PostMessage"}),
-                  Lines({"PostMessage target WM_KEYDOWN " + std::string(item.down),
-                         "PostMessage target WM_KEYUP " + up}))
-            << "key " << Hex(item.vk, 2);
-    }
-}
-
 TEST_F(InjectorSelectedWindow, InputIsAttachedToTheThreadOfTheTarget) {
     selected.m_hWindow =
         windows.AddTopLevelWindow(L"Other", L"Other", {}, FakeWindowTree::OWN_PROCESS_ID + 2, 300);
@@ -139,13 +67,10 @@ TEST_F(InjectorSelectedWindow, InputIsAttachedToTheThreadOfTheTarget) {
 
 TEST_F(InjectorSelectedWindow, SelectedWindowIsReadAtEveryPress) {
     injector.PressKey(0, VK_RETURN, false);
-    const WindowHandle other = Named("other", windows.AddTopLevelWindow(L"Other", L"Other"));
-    selected.m_hWindow = other;
+    selected.m_hWindow = Named("other", windows.AddTopLevelWindow(L"Other", L"Other"));
     injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage"}), Lines({
-                                                       "PostMessage target WM_KEYDOWN 0x0D 0x001C0001",
-                                                       "PostMessage other WM_KEYDOWN 0x0D 0x001C0001",
-                                                   }));
+    EXPECT_EQ(input.Log().Select({"PostMessage"}),
+              Lines({Post("target", "WM_KEYDOWN", VK_RETURN), Post("other", "WM_KEYDOWN", VK_RETURN)}));
 }
 
 TEST_F(InjectorSelectedWindow, StaleOrMissingHandlePostsNothing) {
@@ -154,20 +79,6 @@ TEST_F(InjectorSelectedWindow, StaleOrMissingHandlePostsNothing) {
     injector.PressKey(0, VK_LEFT, true);
     selected.m_hWindow = 0;
     injector.PressKey(0, VK_LEFT, false);
-    EXPECT_TRUE(input.Log().Empty());
-}
-
-TEST_F(InjectorSelectedWindow, CharacterPressNeverHappens) {
-    // The run offers the entry's text first; in this mode it is always pressed by its code.
-    const struct {
-        const wchar_t* text;
-        bool useOldMethod;
-        bool sendChars;
-    } rows[] = {{L"a", false, false}, {L"a", true, false}, {L"\x0444", false, true}};
-    for (const auto& row : rows) {
-        injector.m_pressOptions.bSendChars = row.sendChars;
-        EXPECT_FALSE(injector.PressCharacter(row.text, 0, false, row.useOldMethod)) << Narrow(row.text);
-    }
     EXPECT_TRUE(input.Log().Empty());
 }
 
@@ -184,25 +95,19 @@ TEST_F(InjectorSelectedWindow, TheFirstEditDescendantGetsTheKeysWhenAsked) {
         bool sendToFirstEdit;
         int receiver; // the window of the row that gets the keys, or TARGET
     };
+    // clang-format off
     const Row rows[] = {
         {"depth first and in any case: the Edit in the group before the later sibling Edit",
-         {{L"RichEdit20W", TARGET}, {L"Button", TARGET}, {L"EDIT", 1}, {L"Edit", TARGET}},
-         true,
-         2},
+         {{L"RichEdit20W", TARGET}, {L"Button", TARGET}, {L"EDIT", 1}, {L"Edit", TARGET}}, true, 2},
         {"no plain Edit: the first rich edit control",
-         {{L"Button", TARGET}, {L"RICHEDITD2DPT", 0}, {L"RichEdit50W", TARGET}},
-         true,
-         1},
+         {{L"Button", TARGET}, {L"RICHEDITD2DPT", 0}, {L"RichEdit50W", TARGET}}, true, 1},
         {"a combo box's field is no Edit: the rich edit control",
-         {{L"RichEdit20W", TARGET}, {L"ComboBoxEx32", TARGET}, {L"ComboBox", 1}, {L"Edit", 2}},
-         true,
-         0},
+         {{L"RichEdit20W", TARGET}, {L"ComboBoxEx32", TARGET}, {L"ComboBox", 1}, {L"Edit", 2}}, true, 0},
         {"no Edit inside: the window itself, an Edit elsewhere does not count",
-         {{L"Button", TARGET}, {L"Edit", DESKTOP}},
-         true,
-         TARGET},
+         {{L"Button", TARGET}, {L"Edit", DESKTOP}}, true, TARGET},
         {"not asked: the window itself", {{L"Edit", TARGET}}, false, TARGET},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SelectTarget();
         std::vector<WindowHandle> made;
@@ -218,7 +123,7 @@ TEST_F(InjectorSelectedWindow, TheFirstEditDescendantGetsTheKeysWhenAsked) {
         injector.PressKey(0, VK_RETURN, false);
         const WindowHandle receiver = row.receiver == TARGET ? target : made[row.receiver];
         EXPECT_EQ(input.Log().Select({"PostMessage"}),
-                  std::vector<std::string>{"PostMessage " + Hex(receiver) + " WM_KEYDOWN 0x0D 0x001C0001"})
+                  std::vector<std::string>{Post(Hex(receiver), "WM_KEYDOWN", VK_RETURN)})
             << row.name;
     }
 }
@@ -229,18 +134,41 @@ TEST_F(InjectorSelectedWindow, EditSearchStartsAfreshAtEveryPress) {
     injector.PressKey(0, VK_RETURN, false);
     windows.DestroyWindow(edit);
     injector.PressKey(0, VK_RETURN, false);
-    EXPECT_EQ(input.Log().Select({"PostMessage"}), Lines({
-                                                       "PostMessage edit WM_KEYDOWN 0x0D 0x001C0001",
-                                                       "PostMessage target WM_KEYDOWN 0x0D 0x001C0001",
-                                                   }));
+    EXPECT_EQ(input.Log().Select({"PostMessage"}),
+              Lines({Post("edit", "WM_KEYDOWN", VK_RETURN), Post("target", "WM_KEYDOWN", VK_RETURN)}));
 }
 
-TEST_F(InjectorSelectedWindow, NoInputIsInjected) {
-    injector.m_pressOptions.bSendKeyUps = true;
-    injector.PressKey(VK_CONTROL, VK_F5, false);
-    injector.PressKey(0, VK_F5, false);
-    injector.PressKey(0, VK_F5, true);
-    EXPECT_EQ(input.Log().Count("SendInput"), 0u);
-    EXPECT_EQ(input.Log().Count("keybd_event"), 0u);
-    EXPECT_EQ(input.KeysDown(), NOTHING_DOWN);
+// The fake clock moves only while the press waits, so the time a press took is how long it held Ctrl.
+TEST_F(InjectorSelectedWindow, CtrlIsHeldUntilTheTargetHasHandledThePressByTheClockAndNoLonger) {
+    constexpr Microseconds NEVER = 1000000000;
+    struct Row {
+        const char* name;
+        Microseconds paintsAt;
+        bool hung;
+        bool minimised;
+        Microseconds heldMin, heldMax;
+    };
+    const Row rows[] = {
+        {"answers at once", 0, false, false, 0, 0},
+        {"answers after 1.2 ms, while the wait yields", 1200, false, false, 1200, 1200},
+        {"answers after 9 ms, caught within a step", 9000, false, false, 9000, 9000 + CTargetWait::POLL_STEP},
+        {"never answers: the limit", NEVER, false, false, CTargetWait::WAIT_LIMIT, CTargetWait::WAIT_LIMIT},
+        {"hung: a fixed hold", NEVER, true, false, CTargetWait::UNSEEN_HOLD, CTargetWait::UNSEEN_HOLD},
+        {"minimised: a fixed hold", NEVER, false, true, CTargetWait::UNSEEN_HOLD, CTargetWait::UNSEEN_HOLD},
+    };
+    for (const Row& row : rows) {
+        // A second on, so that whether the target hangs is asked again.
+        const Microseconds start = input.m_nNow += CTargetWait::HUNG_RECHECK;
+        input.m_nPaintsAt = start + row.paintsAt;
+        input.m_bTargetHung = row.hung;
+        windows.SetIconic(target, row.minimised);
+        input.ClearLog();
+        injector.PressKey(VK_CONTROL, VK_F5, false);
+        EXPECT_GE(input.m_nNow - start, row.heldMin) << row.name;
+        EXPECT_LE(input.m_nNow - start, row.heldMax) << row.name;
+        // A hung thread is not attached to.
+        EXPECT_EQ(input.Log().Count("AttachThreadInput") == 0, row.hung) << row.name;
+        EXPECT_EQ(input.m_keyState, KeyboardState{}) << row.name;
+        EXPECT_EQ(input.KeysDownIn(target), NOTHING_DOWN) << row.name;
+    }
 }

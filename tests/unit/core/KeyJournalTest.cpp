@@ -39,16 +39,17 @@ TEST_F(KeyJournal, AStartLetsGoOfWhatEndedTapwellsHeldAndClearsWhatItCannotRead)
         bool replayed;
         bool kept;
     } rows[] = {
+        // clang-format off
         {"an ended Tapwell", 0, L"2000 7", REG_BINARY, SHIFT_TAB_UP, true, false},
         {"a running Tapwell", ERROR_ALREADY_EXISTS, L"2000 7", REG_BINARY, SHIFT_TAB_UP, false, true},
-        {"a mutex that may not be opened", ERROR_ACCESS_DENIED, L"2000 7", REG_BINARY, SHIFT_TAB_UP, false,
-         true},
+        {"a mutex that may not be opened", ERROR_ACCESS_DENIED, L"2000 7", REG_BINARY, SHIFT_TAB_UP, false, true},
         {"a truncated value", 0, L"2000 7", REG_BINARY, {0, 0, 0x10, 0, 0, 0}, false, false},
         {"a value of another type", 0, L"2000 7", REG_DWORD, SHIFT_TAB_UP, false, false},
         {"an unknown way", 0, L"2000 7", REG_BINARY, std::vector<std::uint8_t>(16, 7), false, false},
         {"a name that is not a process", 0, L"2000", REG_BINARY, SHIFT_TAB_UP, false, false},
         {"the most records an entry holds", 0, L"2000 7", REG_BINARY, ShiftTabUps(256), true, false},
         {"a record more", 0, L"2000 7", REG_BINARY, ShiftTabUps(257), false, false},
+        // clang-format on
     };
     for (const auto& row : rows) {
         injector.PressKey(VK_SHIFT, VK_TAB, true);

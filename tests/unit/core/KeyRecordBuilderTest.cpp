@@ -62,4 +62,8 @@ TEST(KeyRecordBuilder, EveryListedKeyGetsTheScanCodeAndExtendedFlagOfItsKeyboard
     EXPECT_EQ(CKeyRecordBuilder::MessageVk(VK_LMENU), VK_MENU);
     EXPECT_EQ(CKeyRecordBuilder::MessageVk(VK_RSHIFT), VK_SHIFT);
     EXPECT_EQ(CKeyRecordBuilder::MessageVk(VK_DIVIDE), VK_DIVIDE);
+    // The bits a message adds (context code 29, previous state 30, transition state 31), as the
+    // injector's rows see them; a key-up's lParam is negative, as a 32-bit one is.
+    EXPECT_EQ(static_cast<std::uint32_t>(MakeLParam(KeyMessageParams{1, 0x3E, 0, 1, 1, 1})), 0xE03E0001u);
+    EXPECT_LT(MakeLParam(KeyMessageParams{1, 0x3E, 0, 1, 1}), 0);
 }
