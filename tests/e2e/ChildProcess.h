@@ -19,7 +19,6 @@ public:
     DWORD Id() const { return m_info.dwProcessId; }
     // The first thread's, where a program without windows takes its messages.
     DWORD ThreadId() const { return m_info.dwThreadId; }
-    HANDLE Handle() const { return m_info.hProcess; }
     bool IsRunning() const;
     // True once the process has ended, at most nTimeoutMs from now.
     bool WaitForExit(DWORD nTimeoutMs) const;

@@ -86,11 +86,6 @@ bool CDialogRemote::IsEnabled(int nId) const {
     return hControl && IsWindowEnabled(hControl);
 }
 
-bool CDialogRemote::IsVisible(int nId) const {
-    HWND hControl = Control(nId);
-    return hControl && IsWindowVisible(hControl);
-}
-
 bool CDialogRemote::IsChecked(int nId) const {
     return AskWindow(Control(nId), BM_GETCHECK) == BST_CHECKED;
 }

@@ -42,7 +42,6 @@ public:
 
     std::wstring Text(int nId) const;
     bool IsEnabled(int nId) const;
-    bool IsVisible(int nId) const;
     bool IsChecked(int nId) const;
     int ListCount(int nId) const;
     std::wstring ListText(int nId, int nIndex) const;

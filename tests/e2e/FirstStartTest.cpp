@@ -11,65 +11,34 @@ namespace {
 class FirstStart : public CTapwellCase {};
 } // namespace
 
-TEST_F(FirstStart, TheMainWindowIsShownWithTheApplicationTitle) {
+TEST_F(FirstStart, ShowsTheWindowWithTheDefaultsAndListsWithoutASelectionWrittenBackAsMinusOne) {
     CTapwellInstance* pTapwell = m_driver.StartTapwell();
     ASSERT_NE(pTapwell, nullptr);
+    const CDialogRemote& form = pTapwell->Form();
 
     EXPECT_TRUE(IsWindowVisible(pTapwell->MainWindow()));
     EXPECT_EQ(WindowText(pTapwell->MainWindow()), L"" TAPWELL_APP_TITLE);
     EXPECT_EQ(GetForegroundWindow(), pTapwell->MainWindow());
-}
-
-TEST_F(FirstStart, TheListsHoldEveryModifierAndKeyWithNothingSelected) {
-    CTapwellInstance* pTapwell = m_driver.StartTapwell();
-    ASSERT_NE(pTapwell, nullptr);
-    const CDialogRemote& form = pTapwell->Form();
-
-    ASSERT_EQ(form.ListCount(IDC_MODIFIER_LIST), 4);
-    const wchar_t* const modifiers[] = {L"None", L"Ctrl", L"Alt", L"Shift"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(form.ListText(IDC_MODIFIER_LIST, i), modifiers[i]) << "modifier list position " << i;
-    }
-    ASSERT_EQ(form.ListCount(IDC_KEY_LIST), 92);
-    // One entry of each group, at the positions the stored selection relies on.
-    const struct {
-        int nPosition;
-        const wchar_t* pszText;
-    } keys[] = {{0, L"F1"}, {11, L"F12"},      {12, L"Pause"},    {15, L"Left"}, {45, L"Refresh"}, {46, L"a"},
-                {71, L"z"}, {72, L"NumPad 0"}, {81, L"NumPad 9"}, {82, L"0"},    {91, L"9"}};
-    for (const auto& key : keys) {
-        EXPECT_EQ(form.ListText(IDC_KEY_LIST, key.nPosition), key.pszText)
-            << "key list position " << key.nPosition;
-    }
+    // The positions and names are the key table's (tests/unit/core/KeyTableTest.cpp); a letter's name
+    // comes from the real keyboard layout.
+    EXPECT_EQ(form.ListCount(IDC_MODIFIER_LIST), MODIFIER_COUNT);
+    EXPECT_EQ(form.ListCount(IDC_KEY_LIST), KEY_COUNT);
+    EXPECT_EQ(form.ListText(IDC_KEY_LIST, KEY_LETTER_A), L"a");
+    EXPECT_EQ(form.ListText(IDC_MODIFIER_LIST, MODIFIER_SHIFT), L"Shift");
     EXPECT_EQ(form.ListSelection(IDC_MODIFIER_LIST), CB_ERR);
     EXPECT_EQ(form.ListSelection(IDC_KEY_LIST), CB_ERR);
-}
-
-TEST_F(FirstStart, TheFormShowsTheDefaultsAndTheIdleButtons) {
-    CTapwellInstance* pTapwell = m_driver.StartTapwell();
-    ASSERT_NE(pTapwell, nullptr);
-    const CDialogRemote& form = pTapwell->Form();
-
     EXPECT_EQ(form.Text(IDC_STATUS), L"Current Status ");
     EXPECT_EQ(form.Text(IDC_DELAY_MINUTES), L"0");
     EXPECT_EQ(form.Text(IDC_DELAY_SECONDS), L"0");
     EXPECT_EQ(form.Text(IDC_DELAY_MILLISECONDS), L"10");
     EXPECT_EQ(form.Text(IDC_KEYS_TO_PRESS), L"10");
     EXPECT_FALSE(form.IsChecked(IDC_HOLD_KEY));
-    EXPECT_TRUE(form.IsEnabled(IDC_START_KEYPRESSING));
-    EXPECT_FALSE(form.IsEnabled(IDC_STOP_KEYPRESSING));
-    EXPECT_TRUE(form.IsEnabled(IDC_RANDOM_DELAY));
-}
-
-TEST_F(FirstStart, TheEmptySelectionsAreWrittenBackAsMinusOne) {
-    CTapwellInstance* pTapwell = m_driver.StartTapwell();
-    ASSERT_NE(pTapwell, nullptr);
-
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", L"KeyIndexTobeAutomated"), NO_SELECTION);
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", L"ModKeyIndexTobeAutomated"), NO_SELECTION);
+    EXPECT_TRUE(pTapwell->IsIdle());
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"KeyIndexTobeAutomated"), NO_SELECTION);
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"ModKeyIndexTobeAutomated"), NO_SELECTION);
     // Only what the user changes is stored: the form's defaults are not written at start-up.
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", L"AutoClicksDelayMilliSeconds"), std::nullopt);
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", L"SetNumberOfClicksToAutomate"), std::nullopt);
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"AutoClicksDelayMilliSeconds"), std::nullopt);
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"SetNumberOfClicksToAutomate"), std::nullopt);
 }
 
 TEST_F(FirstStart, ASilentStartKeepsTheMainWindowHidden) {
@@ -80,21 +49,7 @@ TEST_F(FirstStart, ASilentStartKeepsTheMainWindowHidden) {
     EXPECT_FALSE(IsWindowVisible(pTapwell->MainWindow()));
     EXPECT_TRUE(pTapwell->Process().IsRunning());
     // The hidden instance is fully initialised all the same.
-    EXPECT_EQ(ReadProfileDword(L"Settings 0", L"KeyIndexTobeAutomated"), NO_SELECTION);
-}
-
-TEST_F(FirstStart, TheSwitchCountsAnywhereInTheArguments) {
-    CTapwellInstance* pTapwell = m_driver.StartTapwell(L"/x --mode:silent");
-    ASSERT_NE(pTapwell, nullptr);
-
-    EXPECT_FALSE(IsWindowVisible(pTapwell->MainWindow()));
-}
-
-TEST_F(FirstStart, TheSwitchInCapitalsIsNotTheSwitch) {
-    CTapwellInstance* pTapwell = m_driver.StartTapwell(L":SILENT");
-    ASSERT_NE(pTapwell, nullptr);
-
-    EXPECT_TRUE(IsWindowVisible(pTapwell->MainWindow()));
+    EXPECT_EQ(ReadProfileDword(SECTION_FIRST_INSTANCE, L"KeyIndexTobeAutomated"), NO_SELECTION);
 }
 
 TEST_F(FirstStart, AnUnknownSwitchListsTheSwitchesAndEndsWithTwo) {

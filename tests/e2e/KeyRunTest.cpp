@@ -1,6 +1,5 @@
 // Runs of key presses into real windows, focused or picked: the recorder and Wine's notepad.
 #include <cwchar>
-#include <map>
 #include <vector>
 
 #include "Polling.h"
@@ -126,56 +125,6 @@ TEST_P(ModifiedPressIntoAPickedWindow, ActsAsFromAKeyboardAndLeavesNothingDown) 
 INSTANTIATE_TEST_SUITE_P(Into, ModifiedPressIntoAPickedWindow, ::testing::ValuesIn(MODIFIED_PRESSES),
                          [](const ::testing::TestParamInfo<ModifiedPress>& info) { return info.param.name; });
 
-TEST_F(KeyRun, TheButtonsShowTheRunWhileItLasts) {
-    CTapwellInstance* pTapwell = StartEndlessLetterRun(L"50");
-    ASSERT_NE(pTapwell, nullptr);
-
-    EXPECT_FALSE(pTapwell->Form().IsEnabled(IDC_START_KEYPRESSING));
-    EXPECT_TRUE(pTapwell->Form().IsEnabled(IDC_STOP_KEYPRESSING));
-    EXPECT_FALSE(pTapwell->Form().IsEnabled(IDC_RANDOM_DELAY));
-    ASSERT_TRUE(WaitForRecorded(WM_CHAR, L'a', 3));
-    ASSERT_EQ(pTapwell->Form().Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
-    EXPECT_TRUE(pTapwell->IsIdle());
-    // Every counted press reaches the recorder, the last one perhaps a moment after the stop.
-    const std::wstring strStatus = pTapwell->Form().Text(IDC_STATUS);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            return strStatus ==
-                   L"Keyed " + std::to_wstring(TypedCharacters(RecorderLog()).size()) + L" Times";
-        },
-        SETTLE_TIMEOUT_MS))
-        << "typed " << TypedCharacters(RecorderLog()).size();
-}
-
-TEST_F(KeyRun, AHeldShiftLeftRunStoppedByTheButtonLeavesNoKeyDown) {
-    CTapwellInstance* pTapwell = m_driver.StartTapwell();
-    ASSERT_NE(pTapwell, nullptr);
-    ASSERT_TRUE(pTapwell->FillInRun(KEY_LEFT, L"50", L"0"));
-    CDialogRemote& form = pTapwell->Form();
-    ASSERT_EQ(form.SelectListEntry(IDC_MODIFIER_LIST, MODIFIER_SHIFT), ActionResult::Done);
-    ASSERT_EQ(form.Click(IDC_HOLD_KEY), ActionResult::Done);
-    ASSERT_TRUE(form.IsChecked(IDC_HOLD_KEY));
-    ASSERT_NE(m_driver.StartRecorder(), nullptr);
-
-    ASSERT_EQ(form.Click(IDC_START_KEYPRESSING), ActionResult::Done);
-    ASSERT_TRUE(WaitForRecorded(WM_KEYDOWN, VK_LEFT, 3));
-    // Held: no key-up between the presses, both keys stay down while the run lasts.
-    EXPECT_TRUE(IsKeyDown(VK_SHIFT));
-    EXPECT_TRUE(IsKeyDown(VK_LEFT));
-    EXPECT_EQ(CountMessages(RecorderLog(), WM_KEYUP), 0);
-    ASSERT_EQ(form.Click(IDC_STOP_KEYPRESSING), ActionResult::Done);
-
-    EXPECT_TRUE(pTapwell->IsIdle());
-    EXPECT_TRUE(WaitUntil([] { return !IsKeyDown(VK_SHIFT) && !IsKeyDown(VK_LEFT); }, SETTLE_TIMEOUT_MS))
-        << "Shift down: " << IsKeyDown(VK_SHIFT) << ", Left down: " << IsKeyDown(VK_LEFT);
-    ASSERT_TRUE(WaitUntil([&] { return CountMessages(RecorderLog(), WM_KEYUP) >= 2; }, SETTLE_TIMEOUT_MS));
-    const std::map<std::uint32_t, UINT> last = LastKeyMessages(RecorderLog());
-    for (std::uint32_t nKey : {static_cast<std::uint32_t>(VK_SHIFT), static_cast<std::uint32_t>(VK_LEFT)}) {
-        ASSERT_EQ(last.count(nKey), 1u) << "key " << nKey;
-        EXPECT_EQ(last.at(nKey), UINT{WM_KEYUP}) << "key " << nKey;
-    }
-}
-
 TEST_F(KeyRun, TheRunGoesOnWhileAMessageBoxOfTapwellIsOpen) {
     CTargetWindow* pRecorder = m_driver.StartRecorder();
     ASSERT_NE(pRecorder, nullptr);
@@ -204,36 +153,15 @@ TEST_F(KeyRun, ScriptsStartAndStopTheRunningTapwellWithoutTakingTheFocus) {
     ASSERT_TRUE(pTapwell != nullptr && pTapwell->FillInRun(KEY_LETTER_A, L"50", L"0"));
     CTargetWindow* pRecorder = m_driver.StartRecorder();
     ASSERT_NE(pRecorder, nullptr);
-    const auto script = [&](const wchar_t* pArguments) {
-        CChildProcess* pScript = m_driver.LaunchTapwell(pArguments);
-        return pScript && pScript->WaitForExit(EXIT_TIMEOUT_MS) ? pScript->ExitCode() : std::nullopt;
-    };
 
-    EXPECT_EQ(script(L"/start"), DWORD{0});
+    EXPECT_EQ(RunScript(L"/start"), DWORD{0});
     ASSERT_TRUE(WaitForRecorded(WM_CHAR, L'a', 3));
     EXPECT_EQ(GetForegroundWindow(), pRecorder->Frame());
-    EXPECT_EQ(script(L"-STOP"), DWORD{0});
+    EXPECT_EQ(RunScript(L"-STOP"), DWORD{0});
     ASSERT_TRUE(pTapwell->WaitForIdle(SETTLE_TIMEOUT_MS));
     const std::size_t nTyped = TypedCharacters(RecorderLog()).size();
     EXPECT_FALSE(
         WaitUntil([&] { return TypedCharacters(RecorderLog()).size() > nTyped + 1; }, SETTLE_TIMEOUT_MS));
     EXPECT_FALSE(IsKeyDown('A'));
     EXPECT_EQ(TopLevelWindowsTitled(APP_TITLE), std::vector<HWND>{pTapwell->MainWindow()});
-}
-
-TEST_F(KeyRun, AScriptsStartWithoutTapwellPressesTheStoredKeysFromTheTray) {
-    ASSERT_TRUE(WriteProfileDword(SECTION_FIRST_INSTANCE, L"KeyIndexTobeAutomated", KEY_LETTER_A) &&
-                WriteProfileDword(SECTION_FIRST_INSTANCE, L"AutoClicksDelayMilliSeconds", 50) &&
-                WriteProfileDword(SECTION_FIRST_INSTANCE, L"SetNumberOfClicksToAutomate", 5));
-    CTargetWindow* pRecorder = m_driver.StartRecorder();
-    ASSERT_NE(pRecorder, nullptr);
-    CChildProcess* pProcess = m_driver.LaunchTapwell(L"/start");
-    CTapwellInstance* pTapwell = pProcess ? m_driver.AttachTapwell(*pProcess) : nullptr;
-    ASSERT_NE(pTapwell, nullptr);
-
-    ASSERT_TRUE(pTapwell->WaitForStatus(L"Keyed 5 Times", RUN_TIMEOUT_MS));
-    WaitForRecorded(WM_KEYUP, 'A', 5);
-    EXPECT_EQ(TypedCharacters(RecorderLog()), L"aaaaa");
-    EXPECT_EQ(GetForegroundWindow(), pRecorder->Frame());
-    EXPECT_FALSE(IsWindowVisible(pTapwell->MainWindow()));
 }

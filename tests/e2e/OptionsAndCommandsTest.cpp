@@ -1,6 +1,5 @@
 // The option dialogs and the side commands of the real program: each dialog stores on OK and keeps
-// everything on Cancel, the screenshot leaves a picture of the main window on the clipboard, and a
-// used share button stays hidden at the next start.
+// everything on Cancel, and the screenshot leaves a picture of the main window on the clipboard.
 #include <windows.h>
 
 #include "MessageBoxes.h"
@@ -16,8 +15,6 @@ const wchar_t* const CLICK = nullptr;
 const wchar_t SCREENSHOT_SENT[] =
     L"Screenshot of Tapwell by Tovrin has been Sent to Clipboard.\n\nYou can Press Ctrl + V in any Image "
     L"Editor, EMail Application, etc\n\nto Paste the Captured Screenshot.";
-// Wine opens web addresses with the first of these programs it finds; "true" opens nothing.
-const wchar_t WINE_BROWSER_KEY[] = L"Software\\Wine\\WineBrowser";
 
 struct Change {
     int nId;
@@ -51,33 +48,8 @@ void PrintTo(const DialogStory& story, std::ostream* out) {
     *out << story.pszName;
 }
 
-class OptionDialogStory : public CTapwellCase, public ::testing::WithParamInterface<DialogStory> {
-protected:
-    // Opens the dialog, makes the change and closes it with nButton; false when any step failed.
-    bool Use(CTapwellInstance& tapwell, const Change& change, int nButton) {
-        const DialogStory& story = GetParam();
-        if (story.nOpener >= ID_TRAY_EXIT) {
-            PostMessageW(tapwell.MainWindow(), WM_COMMAND, static_cast<WPARAM>(story.nOpener), 0);
-        } else if (tapwell.Form().StartClick(story.nOpener) != ActionResult::Done) {
-            return false;
-        }
-        CDialogRemote dialog = tapwell.WaitForDialog(story.pszCaption, TIMEOUT_MS);
-        HWND hDialog = dialog.Window();
-        return hDialog != nullptr &&
-               (change.pszText == CLICK ? dialog.Click(change.nId)
-                                        : dialog.SetText(change.nId, change.pszText)) == ActionResult::Done &&
-               dialog.Click(nButton) == ActionResult::Done &&
-               WaitUntil([hDialog] { return !IsWindow(hDialog); }, TIMEOUT_MS);
-    }
-};
-
-class SideCommands : public CTapwellCase {
-protected:
-    void TearDown() override {
-        CTapwellCase::TearDown();
-        RegDeleteKeyW(HKEY_CURRENT_USER, WINE_BROWSER_KEY);
-    }
-};
+class OptionDialogStory : public CTapwellCase, public ::testing::WithParamInterface<DialogStory> {};
+using SideCommands = CTapwellCase;
 
 // The size of the device-independent picture on the clipboard; 0 x 0 when there is none.
 SIZE ClipboardPictureSize() {
@@ -101,9 +73,10 @@ TEST_P(OptionDialogStory, OkStoresTheChangeAndCancelKeepsIt) {
     CTapwellInstance* pTapwell = m_driver.StartTapwell();
     ASSERT_NE(pTapwell, nullptr);
 
-    ASSERT_TRUE(Use(*pTapwell, story.ok, IDOK));
+    ASSERT_TRUE(pTapwell->UseDialog(story.nOpener, story.pszCaption, story.ok.nId, story.ok.pszText));
     EXPECT_EQ(ReadProfileDword(story.pszSection, story.pszValue), story.nStored);
-    ASSERT_TRUE(Use(*pTapwell, story.cancel, IDCANCEL));
+    ASSERT_TRUE(pTapwell->UseDialog(story.nOpener, story.pszCaption, story.cancel.nId, story.cancel.pszText,
+                                    IDCANCEL));
     EXPECT_EQ(ReadProfileDword(story.pszSection, story.pszValue), story.nStored);
     EXPECT_TRUE(IsWindowEnabled(pTapwell->MainWindow()));
 }
@@ -130,23 +103,4 @@ TEST_F(SideCommands, TheScreenshotLeavesAPictureOfTheMainWindowOnTheClipboard) {
     EXPECT_EQ(picture.cx, rect.right - rect.left);
     EXPECT_EQ(picture.cy, rect.bottom - rect.top);
     EXPECT_TRUE(pTapwell->AnswerMessageBox(hBox, IDOK));
-}
-
-TEST_F(SideCommands, AUsedShareButtonStaysHiddenAfterARestart) {
-    ASSERT_EQ(
-        RegSetKeyValueW(HKEY_CURRENT_USER, WINE_BROWSER_KEY, L"Browsers", REG_SZ, L"true", sizeof(L"true")),
-        ERROR_SUCCESS);
-    CTapwellInstance* pFirst = m_driver.StartTapwell();
-    ASSERT_NE(pFirst, nullptr);
-
-    ASSERT_EQ(pFirst->Form().Click(IDC_SHARE_FACEBOOK), ActionResult::Done);
-    EXPECT_FALSE(pFirst->Form().IsVisible(IDC_SHARE_FACEBOOK));
-    EXPECT_EQ(ReadProfileDword(L"Social", L"Facebooked"), DWORD{1});
-    ASSERT_TRUE(PostMessageW(pFirst->MainWindow(), WM_CLOSE, 0, 0));
-    ASSERT_TRUE(pFirst->Process().WaitForExit(EXIT_TIMEOUT_MS));
-
-    CTapwellInstance* pSecond = m_driver.StartTapwell();
-    ASSERT_NE(pSecond, nullptr);
-    EXPECT_FALSE(pSecond->Form().IsVisible(IDC_SHARE_FACEBOOK));
-    EXPECT_TRUE(pSecond->Form().IsVisible(IDC_SHARE_TWITTER));
 }

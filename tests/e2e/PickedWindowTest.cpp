@@ -13,7 +13,7 @@ namespace {
 
 bool WriteText(const wchar_t* pName, const std::wstring& strText) {
     const BYTE* pBytes = reinterpret_cast<const BYTE*>(strText.c_str());
-    return WriteRawValue({SECTION_FIRST_INSTANCE, pName},
+    return WriteRawValue(SECTION_FIRST_INSTANCE, pName,
                          RawValue{REG_SZ, std::vector<BYTE>(pBytes, pBytes + (strText.size() + 1) * 2)});
 }
 

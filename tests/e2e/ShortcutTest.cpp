@@ -1,5 +1,6 @@
 // The start/stop shortcut: saved in the form the system registers, pressed from anywhere while the
-// window is in the tray, and refused to a second instance while the first holds it.
+// window is in the tray, refused to a second instance while the first holds it, and let go when
+// Tapwell ends.
 #include <windows.h>
 // After <windows.h>, which it needs.
 #include <commctrl.h>
@@ -43,7 +44,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Shortcut, CtrlAltF6IsStoredInRegisteredFormAndTogglesARunWhileTheWindowIsInTheTray) {
+TEST_F(Shortcut, CtrlAltF6IsStoredInRegisteredFormTogglesARunFromTheTrayAndIsLetGoAtTheEnd) {
     CTapwellInstance* pTapwell = m_driver.StartTapwell();
     ASSERT_NE(pTapwell, nullptr);
     CDialogRemote& form = pTapwell->Form();
@@ -71,6 +72,15 @@ TEST_F(Shortcut, CtrlAltF6IsStoredInRegisteredFormAndTogglesARunWhileTheWindowIs
               L"Keyed " + std::to_wstring(CountMessages(log, WM_CHAR, L'a')) + L" Times");
     EXPECT_EQ(CountMessages(log, WM_KEYDOWN, VK_F6), 0);
     EXPECT_FALSE(IsWindowVisible(pTapwell->MainWindow()));
+
+    // Let go when Tapwell ends, and taken again by the next start, from the stored pair.
+    ASSERT_TRUE(pTapwell->Close());
+    EXPECT_FALSE(IsCtrlAltF6Taken());
+    CTapwellInstance* pAgain = m_driver.StartTapwell();
+    ASSERT_NE(pAgain, nullptr);
+    EXPECT_EQ(AskWindow(pAgain->Form().Control(IDC_SHORTCUT_KEY), HKM_GETHOTKEY),
+              MAKEWORD(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
+    EXPECT_TRUE(IsCtrlAltF6Taken());
 }
 
 TEST_F(Shortcut, ASecondInstanceWhoseStoredShortcutIsTakenSaysSoAndClearsItsOwn) {

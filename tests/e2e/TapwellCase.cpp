@@ -33,3 +33,8 @@ CTapwellInstance* CTapwellCase::StartEndlessLetterRun(const std::wstring& strDel
     }
     return pTapwell;
 }
+
+std::optional<DWORD> CTapwellCase::RunScript(const std::wstring& strArguments) {
+    CChildProcess* pScript = m_driver.LaunchTapwell(strArguments);
+    return pScript && pScript->WaitForExit(EXIT_TIMEOUT_MS) ? pScript->ExitCode() : std::nullopt;
+}

@@ -51,6 +51,20 @@ bool CTapwellInstance::AnswerMessageBox(HWND hBox, int nButton) {
     return WaitUntil([hBox] { return !IsWindow(hBox); }, ANSWER_TIMEOUT_MS);
 }
 
+bool CTapwellInstance::UseDialog(int nOpener, const std::wstring& strCaption, int nId, const wchar_t* pszText,
+                                 int nButton) {
+    // Menu commands come after the main window's controls.
+    const bool bOpened = nOpener >= ID_TRAY_EXIT
+                             ? PostMessageW(MainWindow(), WM_COMMAND, static_cast<WPARAM>(nOpener), 0) != 0
+                             : m_form.StartClick(nOpener) == ActionResult::Done;
+    CDialogRemote dialog = WaitForDialog(strCaption, ANSWER_TIMEOUT_MS);
+    HWND hDialog = dialog.Window();
+    return bOpened && hDialog != nullptr &&
+           (pszText ? dialog.SetText(nId, pszText) : dialog.Click(nId)) == ActionResult::Done &&
+           dialog.Click(nButton) == ActionResult::Done &&
+           WaitUntil([hDialog] { return !IsWindow(hDialog); }, ANSWER_TIMEOUT_MS);
+}
+
 bool CTapwellInstance::WaitForStatus(const std::wstring& strStatus, DWORD nTimeoutMs) const {
     return WaitUntil([&] { return m_form.Text(IDC_STATUS) == strStatus; }, nTimeoutMs);
 }
@@ -69,4 +83,8 @@ bool CTapwellInstance::Activate() const {
     HWND hMain = MainWindow();
     SetForegroundWindow(hMain);
     return WaitUntil([hMain] { return GetForegroundWindow() == hMain; }, ACTIVATE_TIMEOUT_MS);
+}
+
+bool CTapwellInstance::Close() const {
+    return PostMessageW(MainWindow(), WM_CLOSE, 0, 0) && m_process.WaitForExit(EXIT_TIMEOUT_MS);
 }

@@ -27,12 +27,20 @@ public:
     CDialogRemote WaitForDialog(const std::wstring& strCaption, DWORD nTimeoutMs);
     // Clicks a button of the message box and waits until the box has gone.
     bool AnswerMessageBox(HWND hBox, int nButton);
+    // Opens a dialog (with a button of the main window, or a menu command posted to it), makes one
+    // change in it (a text, or a click when pszText is nullptr) and closes it with nButton. True when
+    // every step was done and the dialog has gone.
+    bool UseDialog(int nOpener, const std::wstring& strCaption, int nId, const wchar_t* pszText,
+                   int nButton = IDOK);
     bool WaitForStatus(const std::wstring& strStatus, DWORD nTimeoutMs) const;
     // Idle: Start enabled, Stop disabled.
     bool WaitForIdle(DWORD nTimeoutMs) const;
     bool IsIdle() const;
     // Makes the main window the foreground window, as a click on its caption would.
     bool Activate() const;
+    // Sends the main window WM_CLOSE, as another program closing it would, and waits until the
+    // program has ended.
+    bool Close() const;
 
 private:
     CChildProcess& m_process;

@@ -1,5 +1,7 @@
 #include "TapwellRegistry.h"
 
+#include <cstring>
+
 namespace {
 // The profile's company key has a space inside; the window-handle key lives under another one.
 const wchar_t PROFILE_COMPANY_KEY[] = L"software\\Tov rin";
@@ -11,36 +13,50 @@ std::wstring SectionKey(const std::wstring& strSection) {
     return std::wstring(PROFILE_KEY) + L"\\" + strSection;
 }
 
-std::optional<DWORD> ReadDword(const std::wstring& strKey, const std::wstring& strValue) {
+std::optional<RawValue> ReadRaw(const std::wstring& strKey, const std::wstring& strValue) {
     HKEY hKey = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    DWORD nType = 0;
-    DWORD nData = 0;
-    DWORD nSize = sizeof(nData);
-    const LONG nStatus =
-        RegQueryValueExW(hKey, strValue.c_str(), nullptr, &nType, reinterpret_cast<BYTE*>(&nData), &nSize);
-    RegCloseKey(hKey);
-    if (nStatus != ERROR_SUCCESS || nType != REG_DWORD || nSize != sizeof(nData)) {
-        return std::nullopt;
+    RawValue value;
+    DWORD nSize = 0;
+    LONG nStatus = RegQueryValueExW(hKey, strValue.c_str(), nullptr, &value.nType, nullptr, &nSize);
+    if (nStatus == ERROR_SUCCESS) {
+        value.data.resize(nSize);
+        nStatus = RegQueryValueExW(hKey, strValue.c_str(), nullptr, &value.nType,
+                                   value.data.empty() ? nullptr : value.data.data(), &nSize);
+        value.data.resize(nSize);
     }
-    return nData;
+    RegCloseKey(hKey);
+    return nStatus == ERROR_SUCCESS ? std::optional<RawValue>(value) : std::nullopt;
 }
 
-bool WriteDword(const std::wstring& strKey, const std::wstring& strValue, DWORD nData) {
+bool WriteRaw(const std::wstring& strKey, const std::wstring& strValue, const RawValue& value) {
     HKEY hKey = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, strKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey,
                         nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    const LONG nStatus = RegSetValueExW(hKey, strValue.c_str(), 0, REG_DWORD,
-                                        reinterpret_cast<const BYTE*>(&nData), sizeof(nData));
+    const LONG nStatus = RegSetValueExW(hKey, strValue.c_str(), 0, value.nType,
+                                        value.data.empty() ? nullptr : value.data.data(),
+                                        static_cast<DWORD>(value.data.size()));
     RegCloseKey(hKey);
     return nStatus == ERROR_SUCCESS;
 }
-std::wstring KeyOf(const TapwellValuePlace& place) {
-    return place.strSection.empty() ? std::wstring(SEEKED_WINDOWS_KEY) : SectionKey(place.strSection);
+
+std::optional<DWORD> ReadDword(const std::wstring& strKey, const std::wstring& strValue) {
+    const std::optional<RawValue> value = ReadRaw(strKey, strValue);
+    DWORD nData = 0;
+    if (!value || value->nType != REG_DWORD || value->data.size() != sizeof(nData)) {
+        return std::nullopt;
+    }
+    std::memcpy(&nData, value->data.data(), sizeof(nData));
+    return nData;
+}
+
+bool WriteDword(const std::wstring& strKey, const std::wstring& strValue, DWORD nData) {
+    const BYTE* pBytes = reinterpret_cast<const BYTE*>(&nData);
+    return WriteRaw(strKey, strValue, RawValue{REG_DWORD, std::vector<BYTE>(pBytes, pBytes + sizeof(nData))});
 }
 } // namespace
 
@@ -85,46 +101,10 @@ bool StoreSelectedWindow(const std::wstring& strSection, HWND hWindow) {
            WriteSeekedWindow(strSection, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(hWindow)));
 }
 
-bool WriteRawValue(const TapwellValuePlace& place, const RawValue& value) {
-    HKEY hKey = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey,
-                        nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    const LONG nStatus = RegSetValueExW(hKey, place.strValue.c_str(), 0, value.nType,
-                                        value.data.empty() ? nullptr : value.data.data(),
-                                        static_cast<DWORD>(value.data.size()));
-    RegCloseKey(hKey);
-    return nStatus == ERROR_SUCCESS;
+bool WriteRawValue(const std::wstring& strSection, const std::wstring& strValue, const RawValue& value) {
+    return WriteRaw(SectionKey(strSection), strValue, value);
 }
 
-bool DeleteValue(const TapwellValuePlace& place) {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_SET_VALUE, &hKey) != ERROR_SUCCESS) {
-        return true;
-    }
-    const LONG nStatus = RegDeleteValueW(hKey, place.strValue.c_str());
-    RegCloseKey(hKey);
-    return nStatus == ERROR_SUCCESS || nStatus == ERROR_FILE_NOT_FOUND;
-}
-
-std::optional<RawValue> ReadRawValue(const TapwellValuePlace& place) {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyOf(place).c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    RawValue value;
-    DWORD nSize = 0;
-    LONG nStatus = RegQueryValueExW(hKey, place.strValue.c_str(), nullptr, &value.nType, nullptr, &nSize);
-    if (nStatus == ERROR_SUCCESS) {
-        value.data.resize(nSize);
-        nStatus = RegQueryValueExW(hKey, place.strValue.c_str(), nullptr, &value.nType,
-                                   value.data.empty() ? nullptr : value.data.data(), &nSize);
-        value.data.resize(nSize);
-    }
-    RegCloseKey(hKey);
-    if (nStatus != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return value;
+std::optional<RawValue> ReadRawValue(const std::wstring& strSection, const std::wstring& strValue) {
+    return ReadRaw(SectionKey(strSection), strValue);
 }

@@ -29,13 +29,6 @@ bool WriteSeekedWindow(const std::wstring& strSection, DWORD nHandle);
 // stores that choice.
 bool StoreSelectedWindow(const std::wstring& strSection, HWND hWindow);
 
-// Where a value lives: a profile section ("Settings 0", "Settings", "Social"), or the window-handle key
-// when strSection is empty and strValue names the instance section.
-struct TapwellValuePlace {
-    std::wstring strSection;
-    std::wstring strValue;
-};
-
 struct RawValue {
     DWORD nType = REG_NONE;
     std::vector<BYTE> data;
@@ -43,8 +36,7 @@ struct RawValue {
     bool operator==(const RawValue& other) const { return nType == other.nType && data == other.data; }
 };
 
-// Stores any type and bytes, as a user or a cleaner editing the registry by hand might.
-bool WriteRawValue(const TapwellValuePlace& place, const RawValue& value);
-bool DeleteValue(const TapwellValuePlace& place);
-// Nothing when the value is missing.
-std::optional<RawValue> ReadRawValue(const TapwellValuePlace& place);
+// A value of a profile section of any type and bytes, written as a user or a cleaner editing the
+// registry by hand might; read back, nothing when it is missing.
+bool WriteRawValue(const std::wstring& strSection, const std::wstring& strValue, const RawValue& value);
+std::optional<RawValue> ReadRawValue(const std::wstring& strSection, const std::wstring& strValue);

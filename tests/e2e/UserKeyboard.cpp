@@ -29,10 +29,6 @@ bool PressKeys(const std::vector<WORD>& modifiers, WORD nKey) {
     return SendInput(nCount, inputs.data(), sizeof(INPUT)) == nCount;
 }
 
-bool PressKey(WORD nKey) {
-    return PressKeys({}, nKey);
-}
-
 bool IsKeyDown(int nVirtualKey) {
     return (GetAsyncKeyState(nVirtualKey) & 0x8000) != 0;
 }

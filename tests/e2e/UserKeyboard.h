@@ -7,7 +7,6 @@
 
 // Presses the modifiers in order, taps the key and releases the modifiers in reverse order.
 bool PressKeys(const std::vector<WORD>& modifiers, WORD nKey);
-bool PressKey(WORD nKey);
 // The system-wide state of the key, as every program sees it.
 bool IsKeyDown(int nVirtualKey);
 // Releases every keyboard key the system still sees down, so that a failed case cannot leave a held
