@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "core/FilePath.h"
 #include "ports/Win32Constants.h"
 #include "resource.h"
 #include "settings/InstanceSection.h"
@@ -13,25 +14,6 @@ constexpr wchar_t PROFILE_FILTER_NAME[] = L"Tapwell Profiles";
 constexpr wchar_t RUN_GOING_ON[] = L"Tapwell is pressing keys. Stop it before you open a profile.";
 constexpr wchar_t RECENT_WHILE_RUNNING[] = L"  (stop pressing keys to switch)";
 constexpr std::size_t RECENT_COUNT = std::size(RECENT_PROFILES);
-
-// File names match in any case on Windows; only ASCII letters fold here.
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-    auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::wstring FileNameOf(const std::wstring& strPath) {
-    const std::size_t nSlash = strPath.find_last_of(L"\\/");
-    return nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
-}
 
 } // namespace
 
