@@ -1,30 +1,13 @@
 #include "core/PickedWindow.h"
 
-#include <cwctype>
 #include <vector>
+
+#include "core/FilePath.h"
 
 namespace {
 
 // GetClassNameW buffer size: class names are at most 256 characters.
 constexpr int MAX_CLASS_NAME = 256;
-
-// Paths on Windows are compared without regard to case.
-bool SamePath(const std::wstring& strLeft, const std::wstring& strRight) {
-    if (strLeft.size() != strRight.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < strLeft.size(); ++i) {
-        if (std::towlower(strLeft[i]) != std::towlower(strRight[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::wstring FileNameOf(const std::wstring& strPath) {
-    const std::size_t nSlash = strPath.find_last_of(L"\\/");
-    return nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
-}
 
 } // namespace
 

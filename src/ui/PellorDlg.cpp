@@ -7,9 +7,6 @@
 #include "ui/AboutDlg.h"
 #include "ui/ComboKeyList.h"
 #include "ui/DlgWindowSelector.h"
-#include "ui/HotKeyStore.h"
-#include "ui/RemoteCommand.h"
-#include "ui/ShortcutTexts.h"
 
 std::uint32_t g_nTaskbarCreatedMsg = 0;
 
@@ -61,8 +58,8 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::OnMenuButton>(IDC_MENU),
     CommandEntry<&CPellorDlg::OnTrayShow>(ID_TRAY_SHOW),
     CommandEntry<&CPellorDlg::OnInstanceMode>(ID_CONTEXT_INSTANCE_MODE),
-    CommandEntry<&CPellorDlg::OnSaveShortcutKey>(IDC_SAVE_SHORTCUT_KEY),
-    CommandEntry<&CPellorDlg::OnClearShortcutKey>(IDC_CLEAR_SHORTCUT_KEY),
+    CommandEntry<&CPellorDlg::OnShortcutCommand>(IDC_SAVE_SHORTCUT_KEY),
+    CommandEntry<&CPellorDlg::OnShortcutCommand>(IDC_CLEAR_SHORTCUT_KEY),
     CommandEntry<&CPellorDlg::OnScreenshotToClipboard>(ID_CONTEXT_SCREENSHOT),
     CommandEntry<&CPellorDlg::OnHelpTutorials>(ID_CONTEXT_HELP_TUTORIALS),
     CommandEntry<&CPellorDlg::OnSimulationSettings>(ID_CONTEXT_SIMULATION_SETTINGS),
@@ -76,14 +73,14 @@ const MessageMapEntry CPellorDlg::s_messageEntries[] = {
     CommandEntry<&CPellorDlg::OnInstanceMode>(IDC_INSTANCE_MODE_S),
     CommandEntry<&CPellorDlg::OnRandomDelay>(IDC_RANDOM_DELAY),
     MessageEntry<&CPellorDlg::OnHelpInfo>(WM_HELP),
-    CommandEntry<&CPellorDlg::OnSaveProfile>(ID_CONTEXT_SAVE_PROFILE),
-    CommandEntry<&CPellorDlg::OnOpenProfile>(ID_CONTEXT_OPEN_PROFILE),
-    CommandEntry<&CPellorDlg::OnProfileRefused>(ID_PROFILE_REFUSED),
-    CommandEntry<&CPellorDlg::OnRecentProfile<0>>(ID_RECENT_PROFILE_FIRST),
-    CommandEntry<&CPellorDlg::OnRecentProfile<1>>(ID_RECENT_PROFILE_FIRST + 1),
-    CommandEntry<&CPellorDlg::OnRecentProfile<2>>(ID_RECENT_PROFILE_FIRST + 2),
-    CommandEntry<&CPellorDlg::OnRecentProfile<3>>(ID_RECENT_PROFILE_FIRST + 3),
-    CommandEntry<&CPellorDlg::OnRecentProfile<4>>(ID_RECENT_PROFILE_FIRST + 4),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_CONTEXT_SAVE_PROFILE),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_CONTEXT_OPEN_PROFILE),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_PROFILE_REFUSED),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_RECENT_PROFILE_FIRST),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_RECENT_PROFILE_FIRST + 1),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_RECENT_PROFILE_FIRST + 2),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_RECENT_PROFILE_FIRST + 3),
+    CommandEntry<&CPellorDlg::OnProfileCommand>(ID_RECENT_PROFILE_FIRST + 4),
     MessageEntry<&CPellorDlg::OnCopyData>(WM_COPYDATA),
 };
 
@@ -99,7 +96,8 @@ CPellorDlg::CPellorDlg(const Platform& platform, CAppSettings& settings)
       m_targetAccess(platform.windows.queries, platform.process, m_session.PressValues()),
       m_cbModifier(platform.windows), m_cbKey(platform.windows), m_stStatus(platform.windows),
       m_runView(*this, platform.windows.dialogs, m_stStatus), m_hotKey(platform.windows, platform.layout),
-      m_screenshot(*this, m_platform) {
+      m_screenshot(*this, m_platform), m_shortcut(*this, *this, m_platform, settings, m_hotKey, m_cbKey),
+      m_profiles(*this, *this, m_platform, settings, m_session, m_cbKey, m_cbModifier) {
     m_session.AddListener(m_runView);
     m_session.AddListener(*this);
     m_session.AddCheck(m_targetAccess);
@@ -186,7 +184,7 @@ bool CPellorDlg::OnInitDialog() {
 
     SetIcon(m_hIcon);
 
-    LoadAndRegisterHotKey(HotKeyValueBase(), START_STOP_HOTKEY_ID, m_hotKey, LOAD_HOTKEY_FAILED);
+    m_shortcut.LoadAndRegister();
 
     FillKeyLists();
     m_cbKey.SetCurSel(m_settings.GetKeyIndexTobeAutomated());
@@ -313,6 +311,27 @@ void CPellorDlg::OnFormChanged(int id) {
     m_session.Update(Form());
 }
 
+void CPellorDlg::LoadFormFromSettings() {
+    m_nDelayMinutes = m_settings.GetAutoClicksDelayMins();
+    m_nDelaySeconds = m_settings.GetAutoClicksDelaySeconds();
+    m_nDelayMilliseconds = m_settings.GetAutoClicksDelayMilliSeconds();
+    m_nKeysToPress = m_settings.GetSetNumberOfClicksToAutomate();
+    m_bHoldKey = m_settings.GetHoldKey();
+    UpdateData(LOAD_CONTROLS);
+    m_cbKey.SetCurSel(m_settings.GetKeyIndexTobeAutomated());
+    m_cbModifier.SetCurSel(m_settings.GetModKeyIndexTobeAutomated());
+    OnSelchangeKeyList();
+    OnSelchangeModifierList();
+    UpdateTrayTip();
+}
+
+void CPellorDlg::OnShortcutChanged(bool bCleared) {
+    if (bCleared) {
+        OnSelchangeKeyList();
+    }
+    UpdateTrayTip();
+}
+
 bool CPellorDlg::OnSysCommand(WParam wParam, LParam, LResult* result) {
     if ((wParam & SYSTEM_COMMAND_MASK) != IDM_ABOUTBOX) {
         return false;
@@ -362,8 +381,8 @@ bool CPellorDlg::OnDestroy(WParam, LParam, LResult*) {
     // A run still going must not leave its keys held down.
     m_session.Stop();
     m_pSocialTips.reset();
-    RemoveTrayIcon();
-    UnregisterStartStopHotKey();
+    m_trayIcon.Remove(m_hWnd);
+    m_shortcut.Unregister();
     return false;
 }
 

@@ -17,20 +17,22 @@
 #include "ports/Platform.h"
 #include "settings/AppSettings.h"
 #include "settings/PressSettings.h"
-#include "settings/ProfileFile.h"
-#include "ui/HotKeyStore.h"
 #include "ui/NamedHotKeyCtrl.h"
+#include "ui/ProfileCommands.h"
+#include "ui/RemoteCommand.h"
 #include "ui/RunStatusView.h"
 #include "ui/ScreenshotCommand.h"
+#include "ui/StartStopShortcut.h"
 #include "ui/ToolTipCtrl.h"
 #include "ui/TrayIcon.h"
 
 // The message the shell broadcasts when the taskbar is created again, registered at initialisation.
 extern std::uint32_t g_nTaskbarCreatedMsg;
-// The message through which a script's command reaches this instance, registered at initialisation.
-extern std::uint32_t g_nRemoteCommandMsg;
 
-class CPellorDlg : public CDialog, private IPressSessionListener {
+class CPellorDlg : public CDialog,
+                   private IPressSessionListener,
+                   private IProfileForm,
+                   private IShortcutListener {
 public:
     // The run's window timers, on this window.
     static constexpr std::uintptr_t IDT_PRESS_FIXED = CPressSession::IDT_PRESS_FIXED;
@@ -44,7 +46,7 @@ public:
     static constexpr std::uint32_t TRAY_ADD_RETRY_INTERVAL = 2000;
     static constexpr int TRAY_ADD_ATTEMPTS = 30;
     // The only shortcut identifier the main dialog registers and acts on.
-    static constexpr int START_STOP_HOTKEY_ID = 1;
+    static constexpr int START_STOP_HOTKEY_ID = CStartStopShortcut::HOTKEY_ID;
 
     CPellorDlg(const Platform& platform, CAppSettings& settings);
     ~CPellorDlg() override;
@@ -87,34 +89,17 @@ public:
 
     // The notification-area icon and the menus (PellorDlgTray.cpp).
     void AddTrayIcon();
-    void OnTrayAddTimer(std::uintptr_t id);
-    void RemoveTrayIcon();
+    // The tip names the shortcut, the key and, while a timed run goes, the time it has left.
     void UpdateTrayTip();
 
-    // The run options (PellorDlgRunOptions.cpp): the countdown, the run's time and clock time, and
+    // The run options (PellorDlgCommands.cpp): the countdown, the run's time and clock time, and
     // the pause while the focused window is not the run's own.
     void OnRunOptions();
-    // The tray tip's line while a timed run goes, empty otherwise.
-    std::wstring RunStateTip();
 
-    // The start/stop shortcut (PellorDlgHotKey.cpp).
-    // "<instance section> StartAutoClickHotkey": the stem of the shortcut's two profile entries.
-    std::wstring HotKeyValueBase() const;
-    StoredHotKey ReadStoredHotKey(const std::wstring& strBase) const;
-    bool WriteStoredHotKey(const std::wstring& strBase, std::uint32_t nVk, std::uint32_t nModifiers) const;
-    // Stores the control's pair; on failure tells the user with strFailureText.
-    bool StoreHotKeyFromControl(const std::wstring& strBase, CHotKeyCtrl& control,
-                                const std::wstring& strFailureText);
-    // Shows the stored pair in the control and registers it under nId; a refused registration is
-    // reported with strFailureText and clears the shortcut.
-    void LoadAndRegisterHotKey(const std::wstring& strBase, int nId, CHotKeyCtrl& control,
-                               const std::wstring& strFailureText);
-    void UnregisterStartStopHotKey();
-
-    // Profiles (PellorDlgProfiles.cpp). Opens the file into the form and the stored values, as if the
-    // user had typed them; false, with the message for the user in strError, when the file is refused
-    // (nothing is changed then) or a run is going on.
-    bool OpenProfile(const std::wstring& strPath, std::wstring& strError);
+    // Opens a profile into the form and the stored values (ProfileCommands.h).
+    bool OpenProfile(const std::wstring& strPath, std::wstring& strError) {
+        return m_profiles.OpenProfile(strPath, strError);
+    }
 
 private:
     bool OnSysCommand(WParam wParam, LParam lParam, LResult* result);
@@ -144,16 +129,11 @@ private:
     // Screen coordinates; (-1, -1) when the menu was asked for from the keyboard.
     void OnContextMenu(Point point);
     void OnMenuButton();
-    void TrackContextMenu(Point point);
 
-    // The shortcut's buttons (PellorDlgHotKey.cpp).
-    void OnSaveShortcutKey();
-    void OnClearShortcutKey();
-    // bMayRegister is false on the way back from a refused registration: the clearing may not have
-    // been stored, and the pair still stored would only be refused again.
-    void ClearShortcutKey(bool bMayRegister);
-    void LoadAndRegisterHotKey(const std::wstring& strBase, int nId, CHotKeyCtrl& control,
-                               const std::wstring& strFailureText, bool bMayRegister);
+    // The shortcut's two buttons go to m_shortcut; a change shows in the tray tip, and a clearing
+    // stores the key list's choice again.
+    void OnShortcutCommand(int id) { m_shortcut.OnCommand(id); }
+    void OnShortcutChanged(bool bCleared) override;
 
     // The option dialogs and the side commands (PellorDlgCommands.cpp).
     void OnRandomDelay();
@@ -165,24 +145,10 @@ private:
     void OnShare(int id);
 
     void OnScreenshotToClipboard() { m_screenshot.Start(); }
-    // Profiles (PellorDlgProfiles.cpp).
-    void OnSaveProfile();
-    void OnOpenProfile();
-    template <int N> void OnRecentProfile() { OpenRecentProfile(N); }
-    void OpenRecentProfile(int nIndex);
-    // A file name from a script (WM_COPYDATA): opens the profile, and starts it when asked.
-    bool OnCopyData(WParam wParam, LParam lParam, LResult* result);
-    // Tells the user why the profile a script sent was refused, once the script has its answer.
-    void OnProfileRefused();
-    // Opens the file, telling the user when it is refused.
-    void OpenProfileAndTell(const std::wstring& strPath);
-    ProfileKeyNames KeyNamesOfLists();
-    // Shows the stored run in the form, as the dialog's start does.
-    void LoadFormFromSettings();
-    void RememberProfile(const std::wstring& strPath);
-    // Puts the recent profiles into menu before the item before; greyed while a run goes on.
-    void ShowRecentProfiles(const CMenu& menu, std::uint32_t before);
-
+    // The profile commands of the menus, and a file name from a script, go to m_profiles.
+    void OnProfileCommand(int id) { m_profiles.OnCommand(id); }
+    bool OnCopyData(WParam, LParam lParam, LResult* result) { return m_profiles.OnCopyData(lParam, result); }
+    void LoadFormFromSettings() override;
 
     void ShowSocialTips();
 
@@ -220,6 +186,6 @@ private:
     int m_bHoldKey = 0;
     IconHandle m_hIcon = 0;
     CScreenshotCommand m_screenshot;
-    // Why the profile a script sent was refused, shown once its sender has the answer.
-    std::wstring m_strProfileRefusal;
+    CStartStopShortcut m_shortcut;
+    CProfileCommands m_profiles;
 };

@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "ui/DlgInstanceController.h"
 #include "ui/DlgRandomDuration.h"
+#include "ui/DlgRunOptions.h"
 #include "ui/DlgSimulationMethod.h"
 #include "ui/PellorDlg.h"
 
@@ -52,6 +53,11 @@ void OpenAddress(IShell& shell, const std::wstring& strAddress) {
 
 void CPellorDlg::OnRandomDelay() {
     auto pDlg = std::make_unique<CDlgRandomDuration>(this, m_platform.windows, m_settings);
+    pDlg->DoModal();
+}
+
+void CPellorDlg::OnRunOptions() {
+    auto pDlg = std::make_unique<CDlgRunOptions>(this, m_platform.windows, m_settings);
     pDlg->DoModal();
 }
 

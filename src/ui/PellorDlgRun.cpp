@@ -56,7 +56,9 @@ bool CPellorDlg::OnTimer(WParam wParam, LParam, LResult*) {
     const auto id = static_cast<std::uintptr_t>(wParam);
     if (!m_session.OnTimer(id)) {
         m_screenshot.OnTimer(id);
-        OnTrayAddTimer(id);
+        if (id == IDT_TRAY_ADD_RETRY) {
+            AddTrayIcon();
+        }
     }
     return false;
 }

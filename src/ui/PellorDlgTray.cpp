@@ -29,16 +29,6 @@ void CPellorDlg::AddTrayIcon() {
     }
 }
 
-void CPellorDlg::OnTrayAddTimer(std::uintptr_t id) {
-    if (id == IDT_TRAY_ADD_RETRY) {
-        AddTrayIcon();
-    }
-}
-
-void CPellorDlg::RemoveTrayIcon() {
-    m_trayIcon.Remove(m_hWnd);
-}
-
 void CPellorDlg::UpdateTrayTip() {
     TrayTipInputs inputs;
     inputs.title = GetAppTitle();
@@ -54,7 +44,10 @@ void CPellorDlg::UpdateTrayTip() {
             inputs.modifierText = m_cbModifier.GetLBText(inputs.modifierIndex);
         }
     }
-    inputs.runState = RunStateTip();
+    const std::int64_t nSecondsLeft = m_session.SecondsLeft();
+    if (nSecondsLeft >= 0) {
+        inputs.runState = FormatRunTimeLeft(m_session.KeyedCount(), nSecondsLeft);
+    }
     m_trayIcon.SetTip(m_hWnd, FormatTrayTip(inputs));
 }
 
@@ -66,7 +59,7 @@ LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
             SetForegroundWindow();
             Point point;
             m_platform.pointer.GetCursorPos(&point);
-            ShowRecentProfiles(m_trayMenu.GetSubMenu(0), ID_TRAY_EXIT);
+            m_profiles.ShowRecentProfiles(m_trayMenu.GetSubMenu(0), ID_TRAY_EXIT);
             m_trayIcon.TrackMenu(point.x, point.y, m_hWnd);
             // The task switch this forces lets the menu go properly: without it the next one
             // opened closes at once.
@@ -84,7 +77,7 @@ LResult CPellorDlg::OnTrayNotify(WParam, LParam lParam) {
 
 LResult CPellorDlg::OnTaskbarCreated(WParam, LParam) {
     m_nTrayAddFailures = 0;
-    RemoveTrayIcon();
+    m_trayIcon.Remove(m_hWnd);
     AddTrayIcon();
     return 1;
 }
@@ -102,18 +95,12 @@ void CPellorDlg::OnTrayShow() {
 }
 
 void CPellorDlg::OnContextMenu(Point point) {
-    TrackContextMenu(point);
+    m_profiles.ShowRecentProfiles(m_ctxMenu.GetSubMenu(0), ID_CONTEXT_OPEN_PROFILE);
+    m_ctxMenu.GetSubMenu(0).TrackPopupMenu(0, point.x, point.y, m_hWnd);
 }
 
 void CPellorDlg::OnMenuButton() {
     Point point;
     m_platform.pointer.GetCursorPos(&point);
-    TrackContextMenu(point);
+    OnContextMenu(point);
 }
-
-void CPellorDlg::TrackContextMenu(Point point) {
-    ShowRecentProfiles(m_ctxMenu.GetSubMenu(0), ID_CONTEXT_OPEN_PROFILE);
-    m_ctxMenu.GetSubMenu(0).TrackPopupMenu(0, point.x, point.y, m_hWnd);
-}
-
-

@@ -130,23 +130,17 @@ INSTANTIATE_TEST_SUITE_P(
                   MOD_ENTRY0, false, 0x75, 0x0002}),
     RowName());
 
-TEST_F(HotKeyStoreFixture, TheSectionIsTheOneNamedAtTheTimeOfTheCall) {
+TEST_F(HotKeyStoreFixture, EachInstanceKeepsItsOwnShortcutInTheSectionNamedAtTheTimeOfTheCall) {
+    m_registry.PutDword(SECTION0_PATH, KEY_ENTRY0, 0x74);
     // The store exists before start-up has numbered the instance.
     m_strSection = L"Settings 1";
     const std::wstring base = FormatHotKeyValueBase(m_strSection);
 
+    EXPECT_EQ(m_store.Read(base).vk, 0u);
     EXPECT_TRUE(m_store.Write(base, VK_F6, HOTKEYF_ALT));
 
     EXPECT_EQ(Stored(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Key"), 0x75);
     EXPECT_EQ(Stored(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Mod"), 0x0001);
-    EXPECT_EQ(Stored(SECTION0_PATH, KEY_ENTRY0), -1);
-}
-
-TEST_F(HotKeyStoreFixture, EachInstanceKeepsItsOwnShortcut) {
-    m_registry.PutDword(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Key", 0x74);
-    m_registry.PutDword(SECTION1_PATH, L"Settings 1 StartAutoClickHotkey Mod", 0x0002);
-
-    EXPECT_EQ(m_store.Read(m_strBase).vk, 0u);
-    m_strSection = L"Settings 1";
-    EXPECT_EQ(m_store.Read(FormatHotKeyValueBase(m_strSection)).vk, 0x74u);
+    EXPECT_EQ(Stored(SECTION0_PATH, KEY_ENTRY0), 0x74);
+    EXPECT_EQ(m_store.Read(base).vk, 0x75u);
 }

@@ -65,7 +65,7 @@ TEST_P(Screenshot, ConfirmsOnlyAPictureOfTheWindowOnTheClipboard) {
     m_clipboard.m_bRefuse = !c.bClipboardAccepts;
 
     m_windows.Deliver(Main(), WM_COMMAND, ID_CONTEXT_SCREENSHOT, 0);
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_SCREENSHOT_KEYS), 200u);
+    EXPECT_EQ(m_timers.Interval(Main(), CPellorDlg::IDT_SCREENSHOT_KEYS), 200u);
     ASSERT_TRUE(m_timers.Fire(Main(), CPellorDlg::IDT_SCREENSHOT_KEYS));
     EXPECT_EQ(m_input.Log().Entries(),
               (std::vector<std::string>{
@@ -74,7 +74,7 @@ TEST_P(Screenshot, ConfirmsOnlyAPictureOfTheWindowOnTheClipboard) {
     if (c.bySystem != Picture::None) {
         m_clipboard.Put(PictureOf(c.bySystem));
     }
-    EXPECT_EQ(TimerPeriod(CPellorDlg::IDT_SCREENSHOT_CHECK), 200u);
+    EXPECT_EQ(m_timers.Interval(Main(), CPellorDlg::IDT_SCREENSHOT_CHECK), 200u);
     ASSERT_TRUE(m_timers.Fire(Main(), CPellorDlg::IDT_SCREENSHOT_CHECK));
 
     EXPECT_EQ(m_timers.ActiveCount(), 0);

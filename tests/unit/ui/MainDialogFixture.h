@@ -1,125 +1,40 @@
 #pragma once
 // The main dialog over a complete fake platform: its template (and those of the dialogs it opens)
-// as data, settings over an in-memory registry whose reads and writes are logged in order, fake
-// input, layout, timers, menus, painting, shortcut, tray, shell, process and random source, and a
-// user in front of it. Start() creates the dialog as start-up does and shows it.
+// as data, settings over an in-memory registry whose writes are logged in order, key names for the
+// shortcut, and a user in front of it. Start() creates the dialog as start-up does and shows it.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
-#include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "KeyListPositions.h"
 #include "MenuResources.h"
 #include "SelectorFixture.h"
-#include "fakes/CallLog.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeDialogTemplate.h"
-#include "fakes/FakeFiles.h"
-#include "fakes/FakeHotKeys.h"
-#include "fakes/FakeKeyboardInput.h"
-#include "fakes/FakeKeyboardLayout.h"
-#include "fakes/FakeMenus.h"
-#include "fakes/FakeNotificationArea.h"
-#include "fakes/FakePainting.h"
-#include "fakes/FakeProcess.h"
 #include "fakes/FakeRandomSource.h"
-#include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/FakeUser.h"
-#include "fakes/FakeWindows.h"
-#include "fakes/ResourceDialogTemplates.h"
-#include "ports/Platform.h"
-#include "ports/Win32Constants.h"
-#include "resource.h"
-#include "settings/AppSettings.h"
-#include "settings/InstanceSection.h"
-#include "settings/Profile.h"
 #include "ui/PellorDlg.h"
 
 namespace main_dialog_test {
 
 inline const std::wstring PROFILE_PATH = L"software\\Tov rin\\Tapwell by Tovrin";
 inline const std::wstring SECTION_PATH = PROFILE_PATH + L"\\Settings 0";
-inline const std::wstring SHARED_PATH = PROFILE_PATH + L"\\Settings";
-inline const std::wstring SOCIAL_PATH = PROFILE_PATH + L"\\Social";
-inline const std::wstring SEEKED_PATH = L"Software\\Tovrin\\Tapwell\\SeekedWindows";
 inline const std::wstring APP_TITLE = L"Tapwell by Tovrin";
+inline constexpr wchar_t KEY_ENTRY[] = L"Settings 0 StartAutoClickHotkey Key";
+inline constexpr wchar_t MOD_ENTRY[] = L"Settings 0 StartAutoClickHotkey Mod";
 
-// Registry calls as lines: "read Settings 0/HoldKey", "write Settings 0/HoldKey = 1",
-// "write SeekedWindows/Settings 0 = 4096"; the key is named by its last path component.
-class LoggingRegistry : public IRegistry {
-public:
-    explicit LoggingRegistry(FakeRegistry& store) : m_store(store) {}
-
-    long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
-                   RegKeyHandle* result) override {
-        const long status = m_store.CreateKey(parent, subKey, access, result);
-        if (status == 0) {
-            const std::size_t slash = subKey.rfind(L'\\');
-            m_keyNames[*result] = Narrow(slash == std::wstring::npos ? subKey : subKey.substr(slash + 1));
-        }
-        return status;
-    }
-    long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
-                    std::uint32_t* size) override {
-        // A text is read as a size query followed by the read itself: one logical read.
-        const std::pair<RegKeyHandle, std::wstring> value{key, name};
-        if (data == nullptr || value != m_sizeQueried) {
-            m_log.Add("read " + m_keyNames[key] + "/" + Narrow(name));
-        }
-        m_sizeQueried = data == nullptr ? value : std::pair<RegKeyHandle, std::wstring>{};
-        return m_store.QueryValue(key, name, type, data, size);
-    }
-    long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
-                  std::uint32_t size) override {
-        std::string value;
-        if (type == REG_DWORD && size == 4) {
-            std::int32_t number = 0;
-            for (int i = 3; i >= 0; --i) {
-                number = static_cast<std::int32_t>((static_cast<std::uint32_t>(number) << 8) | data[i]);
-            }
-            value = std::to_string(number);
-        } else {
-            value = "type " + std::to_string(type);
-        }
-        m_log.Add("write " + m_keyNames[key] + "/" + Narrow(name) + " = " + value);
-        return m_store.SetValue(key, name, type, data, size);
-    }
-    long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
-    bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
-    bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
-    long CreateVolatileKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
-                           RegKeyHandle* result) override {
-        return m_store.CreateVolatileKey(parent, subKey, access, result);
-    }
-    long EnumValueName(RegKeyHandle key, std::uint32_t index, std::wstring* name) override {
-        return m_store.EnumValueName(key, index, name);
-    }
-    long DeleteValue(RegKeyHandle key, const std::wstring& name) override {
-        return m_store.DeleteValue(key, name);
-    }
-
-    CCallLog& Log() { return m_log; }
-    const CCallLog& Log() const { return m_log; }
-
-private:
-    FakeRegistry& m_store;
-    std::map<RegKeyHandle, std::string> m_keyNames;
-    std::pair<RegKeyHandle, std::wstring> m_sizeQueried;
-    CCallLog m_log;
-};
+// "<type> <text>" as Boxes() lists a message box.
+inline std::wstring Box(std::uint32_t type, const std::wstring& text) {
+    return std::to_wstring(type) + L" " + text;
+}
 
 } // namespace main_dialog_test
 
+// Public, so that the rows of a table can act on it.
 class MainDialogFixture : public ::testing::Test {
-protected:
+public:
     MainDialogFixture() : m_savedSection(g_strInstanceSection), m_nSavedNumber(g_nInstanceNumber) {
         m_profile.SetApplicationName(main_dialog_test::APP_TITLE);
         m_profile.SetRegistryKey(L"Tov rin");
@@ -133,6 +48,17 @@ protected:
         m_windows.SetString(IDS_ABOUT_MENU_ITEM, L"&About Tovrin Tapwell...");
         AddTrayMenuResource(m_menus);
         AddContextMenuResource(m_menus);
+        // The names the shortcut control and the tray tip show.
+        const struct {
+            std::uint32_t vk;
+            LParam scanCode;
+            const wchar_t* name;
+        } keys[] = {{VK_CONTROL, 0x1D, L"Ctrl"}, {VK_SHIFT, 0x2A, L"Shift"}, {VK_MENU, 0x38, L"Alt"},
+                    {VK_F5, 0x3F, L"F5"},        {VK_F6, 0x40, L"F6"},       {VK_HOME, 0x47, L"Home"}};
+        for (const auto& key : keys) {
+            m_layout.SetScanCode(key.vk, static_cast<std::uint32_t>(key.scanCode));
+            m_layout.SetKeyName(key.scanCode << 16 | (key.vk == VK_HOME ? LParam{1} << 24 : 0), key.name);
+        }
     }
 
     ~MainDialogFixture() override {
@@ -163,28 +89,21 @@ protected:
     bool MainAlive() const { return m_windows.Exists(m_hMain) && m_windows.Window(m_hMain).IsLive(); }
 
     // --- The stored settings ---
-    void StoreInt(const std::wstring& name, int value) {
-        m_store.PutDword(main_dialog_test::SECTION_PATH, name, static_cast<std::uint32_t>(value));
-    }
-    void StoreShared(const std::wstring& name, int value) {
-        m_store.PutDword(main_dialog_test::SHARED_PATH, name, static_cast<std::uint32_t>(value));
-    }
-    void StoreSocial(const std::wstring& name, int value) {
-        m_store.PutDword(main_dialog_test::SOCIAL_PATH, name, static_cast<std::uint32_t>(value));
+    void StoreInt(const std::wstring& name, int value, const std::wstring& section = L"Settings 0") {
+        m_store.PutDword(main_dialog_test::PROFILE_PATH + L"\\" + section, name,
+                         static_cast<std::uint32_t>(value));
     }
     void StoreSeekedWindow(WindowHandle window) {
-        m_store.PutDword(main_dialog_test::SEEKED_PATH, L"Settings 0", window);
+        m_store.PutDword(selector_test::SEEKED_PATH, L"Settings 0", window);
     }
     void StoreDelay(int minutes, int seconds, int milliseconds) {
         StoreInt(L"AutoClicksDelayMins", minutes);
         StoreInt(L"AutoClicksDelaySeconds", seconds);
         StoreInt(L"AutoClicksDelayMilliSeconds", milliseconds);
     }
-    void StoreRandomRange(int minutes, int seconds, int milliseconds) {
-        StoreInt(L"EnableRandomDelay", 1);
-        StoreInt(L"RandomClicksDelayMins", minutes);
-        StoreInt(L"RandomClicksDelaySeconds", seconds);
-        StoreInt(L"RandomClicksDelayMilliSeconds", milliseconds);
+    void StoreShortcut(std::uint32_t vk, std::uint32_t storedModifiers) {
+        StoreInt(main_dialog_test::KEY_ENTRY, static_cast<int>(vk));
+        StoreInt(main_dialog_test::MOD_ENTRY, static_cast<int>(storedModifiers));
     }
     // The stored integer of this instance's section; nothing when it was never written.
     std::optional<int> Stored(const std::wstring& name) const {
@@ -192,41 +111,14 @@ protected:
         if (value == nullptr || value->type != REG_DWORD || value->data.size() != 4) {
             return std::nullopt;
         }
-        std::uint32_t number = 0;
-        for (int i = 3; i >= 0; --i) {
-            number = (number << 8) | value->data[static_cast<std::size_t>(i)];
-        }
-        return static_cast<int>(number);
+        return static_cast<int>(value->data[0] | value->data[1] << 8 | value->data[2] << 16 |
+                                static_cast<std::uint32_t>(value->data[3]) << 24);
     }
-    // The registry calls made since the last ClearRegistryLog that concern the given values.
-    std::vector<std::string> RegistryCalls(std::initializer_list<std::string> valueNames) {
-        std::vector<std::string> calls;
-        for (const std::string& line : m_registry.Log().Entries()) {
-            for (const std::string& name : valueNames) {
-                const std::size_t slash = line.find('/');
-                const std::string rest = slash == std::string::npos ? "" : line.substr(slash + 1);
-                if (rest == name || rest.rfind(name + " = ", 0) == 0) {
-                    calls.push_back(line);
-                    break;
-                }
-            }
-        }
-        return calls;
-    }
-    std::vector<std::string> Writes() const {
-        std::vector<std::string> writes;
-        for (const std::string& line : m_registry.Log().Entries()) {
-            if (line.rfind("write ", 0) == 0) {
-                writes.push_back(line);
-            }
-        }
-        return writes;
-    }
-    void ClearRegistryLog() { m_registry.Log().Clear(); }
+    const std::vector<std::string>& Writes() const { return m_store.m_writes; }
+    void ClearRegistryLog() { m_store.m_writes.clear(); }
 
     // --- What the user sees ---
     std::wstring Text(int id) const { return m_windows.TextOf(m_hMain, id); }
-    bool Enabled(int id) const { return m_windows.ControlState(m_hMain, id).enabled; }
     bool Visible(int id) const { return m_windows.ControlState(m_hMain, id).visible; }
     int Selection(int id) const { return m_windows.ControlState(m_hMain, id).curSel; }
     const std::vector<FakeComboItem>& Items(int id) const {
@@ -235,14 +127,34 @@ protected:
     std::wstring Status() const { return Text(IDC_STATUS); }
     // Start / Stop / Random Delay enabled, as the idle and running states set them.
     std::vector<bool> RunButtons() const {
-        return {Enabled(IDC_START_KEYPRESSING), Enabled(IDC_STOP_KEYPRESSING), Enabled(IDC_RANDOM_DELAY)};
+        std::vector<bool> enabled;
+        for (int id : {IDC_START_KEYPRESSING, IDC_STOP_KEYPRESSING, IDC_RANDOM_DELAY}) {
+            enabled.push_back(m_windows.ControlState(m_hMain, id).enabled);
+        }
+        return enabled;
     }
     static std::vector<bool> IdleButtons() { return {true, false, true}; }
     static std::vector<bool> RunningButtons() { return {false, true, false}; }
+    // Message boxes as "<type> <text>" lines; each also checked for owner and caption.
+    std::vector<std::wstring> Boxes() const {
+        std::vector<std::wstring> boxes;
+        for (const MessageBoxRecord& box : m_windows.MessageBoxes()) {
+            EXPECT_EQ(box.owner, Main());
+            EXPECT_EQ(box.caption, main_dialog_test::APP_TITLE);
+            boxes.push_back(main_dialog_test::Box(box.type, box.text));
+        }
+        return boxes;
+    }
+    std::wstring TrayTip() const { return m_tray.IconOf(Main(), TRAY_ICON_ID).tip; }
+    // The hotkey control's pair as HKM_GETHOTKEY gives it: MAKEWORD(vk, HOTKEYF_*).
+    std::uint32_t ControlPair() const { return m_windows.ControlState(Main(), IDC_SHORTCUT_KEY).hotKey; }
+    // The start/stop shortcut as registered; {0, 0} when it is not.
+    FakeHotKeys::Combination Registered() const {
+        return m_hotKeys.RegisteredAs(Main(), CPellorDlg::START_STOP_HOTKEY_ID);
+    }
 
     // --- The run's timers ---
     bool TimerActive(std::uintptr_t id) const { return m_timers.IsActive(m_hMain, id); }
-    std::uint32_t TimerPeriod(std::uintptr_t id) const { return m_timers.Interval(m_hMain, id); }
     // Lets whichever run timer is armed go off once; false when neither is.
     bool Tick() {
         return m_timers.Fire(m_hMain, CPellorDlg::IDT_PRESS_FIXED) ||
@@ -257,28 +169,9 @@ protected:
         }
         return false;
     }
-    // The tooltip control owned by window, 0 when there is none.
-    WindowHandle ToolTipOf(WindowHandle window) const {
-        for (WindowHandle handle = window; m_windows.Exists(handle); handle += 4) {
-            const FakeWindow& candidate = m_windows.Window(handle);
-            if (candidate.className == L"tooltips_class32" && candidate.parent == window &&
-                candidate.IsLive()) {
-                return handle;
-            }
-        }
-        return 0;
-    }
     void Hotkey(WParam id) { m_windows.Deliver(m_hMain, WM_HOTKEY, id, 0); }
 
-    // Queues what the user does in the modal dialog that opens next, noting whether the main dialog
-    // was disabled meanwhile.
-    void InNextModal(std::function<void()> action) {
-        m_windows.QueueUserAction([this, action] {
-            m_bMainDisabledInModal = !m_windows.IsWindowEnabled(m_hMain);
-            action();
-        });
-    }
-
+    // --- What the user does ---
     // Selects the key (and modifier) as a user does.
     void SelectKey(int keyIndex, int modifierIndex = -1) {
         if (modifierIndex >= 0) {
@@ -286,10 +179,14 @@ protected:
         }
         ASSERT_TRUE(m_user.Select(IDC_KEY_LIST, keyIndex, m_hMain));
     }
+    // The user types a combination into the shortcut control and presses "Save Shortcut Key".
+    void SaveShortcut(std::uint32_t vk, std::uint32_t controlModifiers) {
+        ASSERT_TRUE(m_user.SetHotKey(IDC_SHORTCUT_KEY, vk, controlModifiers, Main()));
+        ASSERT_TRUE(m_user.Click(IDC_SAVE_SHORTCUT_KEY, Main()));
+    }
 
-    FakeRegistry m_store;
-    main_dialog_test::LoggingRegistry m_registry{m_store};
-    CProfile m_profile{m_registry};
+    WriteLoggingRegistry m_store;
+    CProfile m_profile{m_store};
     CAppSettings m_settings{m_profile};
     FakeWindows m_windows;
     FakeMenus m_menus{m_windows};
@@ -304,13 +201,11 @@ protected:
     FakeRandomSource m_random;
     FakeClipboard m_clipboard;
     FakeFiles m_files;
-    Platform m_platform{m_registry, m_input,    m_layout, m_windows,   m_windows,
-                        m_menus,    m_painting, m_timers, m_hotKeys,   m_tray,
-                        m_shell,    m_process,  m_random, m_clipboard, m_files};
+    Platform m_platform{m_store,   m_input, m_layout, m_windows, m_windows, m_menus,     m_painting, m_timers,
+                        m_hotKeys, m_tray,  m_shell,  m_process, m_random,  m_clipboard, m_files};
     FakeUser m_user{m_windows};
     CPellorDlg m_dialog{m_platform, m_settings};
     WindowHandle m_hMain = 0;
-    bool m_bMainDisabledInModal = false;
 
 private:
     std::wstring m_savedSection;

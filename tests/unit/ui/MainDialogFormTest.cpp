@@ -101,7 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, MainDialogInvalidField,
     ::testing::Values(
         InvalidCase{"emptyMinutes", IDC_DELAY_MINUTES, L"", L"Enter an integer."},
-        InvalidCase{"emptyCount", IDC_KEYS_TO_PRESS, L"", L"Enter an integer."},
         InvalidCase{"pastedLetters", IDC_DELAY_SECONDS, L"1a", L"Enter an integer."},
         InvalidCase{"sixtySeconds", IDC_DELAY_SECONDS, L"60", L"Enter an integer between 0 and 59."},
         InvalidCase{"tenThousandMinutes", IDC_DELAY_MINUTES, L"10000",
@@ -150,15 +149,4 @@ TEST_F(MainDialogForm, CorrectingTheFieldStoresItAgain) {
     ASSERT_TRUE(m_user.Backspace(IDC_DELAY_SECONDS));
 
     EXPECT_TRUE(SequenceMatches(Writes(), {"write Settings 0/AutoClicksDelaySeconds = 6"}));
-}
-
-TEST_F(MainDialogForm, ChangesDuringARunAreStoredAsAtAnyOtherTime) {
-    Start();
-    SelectKey(KEY_ENTER);
-    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
-    ClearRegistryLog();
-
-    ASSERT_TRUE(m_user.SetText(IDC_KEYS_TO_PRESS, L"7"));
-
-    EXPECT_TRUE(SequenceMatches(Writes(), {"write Settings 0/SetNumberOfClicksToAutomate = 7"}));
 }

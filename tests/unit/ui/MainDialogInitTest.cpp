@@ -1,4 +1,4 @@
-// The main dialog's initialisation: what it loads, writes back, fills, shows and posts.
+// The main dialog's initialisation: what it loads, writes back, fills and shows.
 #include <string>
 #include <vector>
 
@@ -9,66 +9,48 @@
 
 using namespace main_dialog_test;
 
-using MainDialogInit = MainDialogFixture;
+namespace {
 
-TEST_F(MainDialogInit, LoadsTheFormFromTheSettingsInOrderAndWritesBackTheSelections) {
-    StoreDelay(1, 30, 500);
-    StoreInt(L"SetNumberOfClicksToAutomate", 3);
-    StoreInt(L"HoldKey", 1);
+struct FormCase : NamedRow {
+    std::vector<int> stored; // minutes, seconds, milliseconds, count, Hold Key; none when empty
+    std::vector<std::wstring> texts;
+    int holdKey;
+};
+using MainDialogInit = TableTest<MainDialogFixture, FormCase>;
+
+} // namespace
+
+TEST_P(MainDialogInit, ShowsTheStoredFormAndWritesBackOnlyTheEmptySelections) {
+    const FormCase& c = GetParam();
+    const wchar_t* const names[] = {L"AutoClicksDelayMins", L"AutoClicksDelaySeconds",
+                                    L"AutoClicksDelayMilliSeconds", L"SetNumberOfClicksToAutomate",
+                                    L"HoldKey"};
+    for (std::size_t i = 0; i < c.stored.size(); ++i) {
+        StoreInt(names[i], c.stored[i]);
+    }
+
     Start();
 
-    EXPECT_TRUE(SequenceMatches(
-        RegistryCalls({"AutoClicksDelayMins", "AutoClicksDelayMilliSeconds", "AutoClicksDelaySeconds",
-                       "SetNumberOfClicksToAutomate", "HoldKey", "Twittered", "Facebooked", "Googled",
-                       "KeyIndexTobeAutomated", "ModKeyIndexTobeAutomated"}),
-        {
-            "read Settings 0/AutoClicksDelayMins",
-            "read Settings 0/AutoClicksDelayMilliSeconds",
-            "read Settings 0/AutoClicksDelaySeconds",
-            "read Settings 0/SetNumberOfClicksToAutomate",
-            "read Settings 0/HoldKey",
-            "read Social/Twittered",
-            "read Social/Facebooked",
-            "read Social/Googled",
-            "read Settings 0/KeyIndexTobeAutomated",
-            "read Settings 0/ModKeyIndexTobeAutomated",
-            "write Settings 0/KeyIndexTobeAutomated = -1",
-            "write Settings 0/ModKeyIndexTobeAutomated = -1",
-        }));
-    EXPECT_EQ(Text(IDC_DELAY_MINUTES), L"1");
-    EXPECT_EQ(Text(IDC_DELAY_SECONDS), L"30");
-    EXPECT_EQ(Text(IDC_DELAY_MILLISECONDS), L"500");
-    EXPECT_EQ(Text(IDC_KEYS_TO_PRESS), L"3");
-    EXPECT_EQ(m_windows.ControlState(Main(), IDC_HOLD_KEY).check, 1);
-}
-
-TEST_F(MainDialogInit, WritingTheFormIntoTheControlsStoresNothing) {
-    StoreDelay(2, 3, 4);
-    Start();
-
-    EXPECT_TRUE(SequenceMatches(Writes(), {
-                                              "write Settings 0/KeyIndexTobeAutomated = -1",
-                                              "write Settings 0/ModKeyIndexTobeAutomated = -1",
-                                          }));
+    const std::vector<std::wstring> texts{Text(IDC_DELAY_MINUTES), Text(IDC_DELAY_SECONDS),
+                                          Text(IDC_DELAY_MILLISECONDS), Text(IDC_KEYS_TO_PRESS)};
+    EXPECT_EQ(texts, c.texts);
+    EXPECT_EQ(m_windows.ControlState(Main(), IDC_HOLD_KEY).check, c.holdKey);
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"write Settings 0/KeyIndexTobeAutomated = -1",
+                                                  "write Settings 0/ModKeyIndexTobeAutomated = -1"}));
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
-}
-
-TEST_F(MainDialogInit, AnEmptyRegistryGivesTheDefaultsAndListsWithoutSelection) {
-    Start();
-
-    EXPECT_EQ(Text(IDC_DELAY_MINUTES), L"0");
-    EXPECT_EQ(Text(IDC_DELAY_SECONDS), L"0");
-    EXPECT_EQ(Text(IDC_DELAY_MILLISECONDS), L"10");
-    EXPECT_EQ(Text(IDC_KEYS_TO_PRESS), L"10");
     EXPECT_EQ(Items(IDC_KEY_LIST).size(), 92u);
     EXPECT_EQ(Items(IDC_MODIFIER_LIST).size(), 4u);
     EXPECT_EQ(Selection(IDC_KEY_LIST), -1);
     EXPECT_EQ(Selection(IDC_MODIFIER_LIST), -1);
-    EXPECT_EQ(Stored(L"KeyIndexTobeAutomated"), -1);
-    EXPECT_EQ(Stored(L"ModKeyIndexTobeAutomated"), -1);
     EXPECT_EQ(Status(), L"Current Status ");
     EXPECT_EQ(RunButtons(), IdleButtons());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, MainDialogInit,
+    ::testing::Values(FormCase{"empty registry gives the defaults", {}, {L"0", L"0", L"10", L"10"}, 0},
+                      FormCase{"stored values", {1, 30, 500, 3, 1}, {L"1", L"30", L"500", L"3"}, 1}),
+    RowName());
 
 namespace {
 
@@ -101,35 +83,17 @@ INSTANTIATE_TEST_SUITE_P(Positions, MainDialogStoredIndex,
                                            StoredIndexCase{92, -1, -1}, StoredIndexCase{500, -1, -1},
                                            StoredIndexCase{-7, -1, -1}));
 
-TEST_F(MainDialogInit, StoredPosition24SelectsTheCtrlKeyOfTheKeyList) {
-    StoreInt(L"KeyIndexTobeAutomated", KEY_CTRL);
-    Start();
+using MainDialogWindowInit = MainDialogFixture;
 
-    ASSERT_EQ(Selection(IDC_KEY_LIST), KEY_CTRL);
-    EXPECT_EQ(Items(IDC_KEY_LIST)[KEY_CTRL].text, L"Ctrl");
-    EXPECT_EQ(Items(IDC_KEY_LIST)[KEY_CTRL].data, 0x11u);
-}
-
-TEST_F(MainDialogInit, PostsTheRefreshCommandToItselfAndFocusesTheModifierList) {
-    Start(false);
-
-    EXPECT_TRUE(IsPostedToMain(WM_COMMAND, ID_CONTEXT_REFRESH_KEYS));
-    EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_MODIFIER_LIST));
-}
-
-TEST_F(MainDialogInit, TakesTheApplicationTitleAndItsIconBigThenSmall) {
+TEST_F(MainDialogWindowInit, TakesTheApplicationTitleAndItsIcon) {
     Start();
 
     EXPECT_EQ(m_windows.Window(Main()).text, APP_TITLE);
     EXPECT_EQ(m_windows.Window(Main()).bigIcon, m_windows.IconOf(IDI_TAPWELL));
     EXPECT_EQ(m_windows.Window(Main()).smallIcon, m_windows.IconOf(IDI_TAPWELL));
-    const std::string prefix = "SendMessage(" + Hex(Main()) + ", 0x0080";
-    EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({prefix}),
-                                {prefix + ", 1, " + std::to_string(m_windows.IconOf(IDI_TAPWELL)) + ")",
-                                 prefix + ", 0, " + std::to_string(m_windows.IconOf(IDI_TAPWELL)) + ")"}));
 }
 
-TEST_F(MainDialogInit, AppendsTheAboutItemToTheSystemMenu) {
+TEST_F(MainDialogWindowInit, AppendsTheAboutItemToTheSystemMenu) {
     Start();
 
     const FakeMenus::Menu& systemMenu = m_menus.MenuOf(m_menus.SystemMenuOf(Main()));
@@ -140,59 +104,69 @@ TEST_F(MainDialogInit, AppendsTheAboutItemToTheSystemMenu) {
     EXPECT_EQ(systemMenu.items[1].text, L"&About Tovrin Tapwell...");
 }
 
-TEST_F(MainDialogInit, AnEmptyAboutStringLeavesTheSystemMenuAlone) {
+TEST_F(MainDialogWindowInit, AnEmptyAboutStringLeavesTheSystemMenuAlone) {
     m_windows.SetString(IDS_ABOUT_MENU_ITEM, L"");
     Start();
 
     EXPECT_TRUE(m_menus.MenuOf(m_menus.SystemMenuOf(Main())).items.empty());
 }
 
-TEST_F(MainDialogInit, RegistersTheTaskbarCreatedMessageAndLoadsTheContextMenu) {
-    Start();
-
-    EXPECT_NE(m_windows.RegisteredMessage(L"TaskbarCreated"), 0u);
-    EXPECT_EQ(g_nTaskbarCreatedMsg, m_windows.RegisteredMessage(L"TaskbarCreated"));
-    EXPECT_EQ(m_menus.Log().Count("LoadMenu(" + std::to_string(IDR_CONTEXT_MENU) + ")"), 1u);
-}
-
 // --- The share buttons and their tips ---
+
+class MainDialogSocialFixture : public MainDialogFixture {
+protected:
+    // The tooltip control owned by the main dialog, 0 when there is none.
+    WindowHandle ToolTip() const {
+        for (WindowHandle handle = Main(); m_windows.Exists(handle); handle += 4) {
+            const FakeWindow& candidate = m_windows.Window(handle);
+            if (candidate.className == L"tooltips_class32" && candidate.parent == Main() &&
+                candidate.IsLive()) {
+                return handle;
+            }
+        }
+        return 0;
+    }
+};
+
+namespace {
 
 struct SocialCase : NamedRow {
     int twittered;
     int facebooked;
     int googled;
-    std::vector<int> toolButtons; // in the order the tips are added
+    std::vector<std::wstring> tips; // in the order the tips are added
     bool twitterVisible;
     bool facebookVisible;
 };
+using MainDialogSocial = TableTest<MainDialogSocialFixture, SocialCase>;
 
-using MainDialogSocial = TableTest<MainDialogFixture, SocialCase>;
+const std::wstring TWITTER_TIP = L"Tweet About Tovrin Tapwell On Twitter";
+const std::wstring FACEBOOK_TIP = L"Share Tovrin Tapwell Link On Facebook";
+const std::wstring GOOGLE_TIP = L"Give Tovrin Tapwell a Plus+ On Google Plus";
+
+} // namespace
 
 TEST_P(MainDialogSocial, TipsForTheButtonsNotUsedYetAndHidesTheOthers) {
     const SocialCase& c = GetParam();
-    StoreSocial(L"Twittered", c.twittered);
-    StoreSocial(L"Facebooked", c.facebooked);
-    StoreSocial(L"Googled", c.googled);
+    StoreInt(L"Twittered", c.twittered, L"Social");
+    StoreInt(L"Facebooked", c.facebooked, L"Social");
+    StoreInt(L"Googled", c.googled, L"Social");
     Start();
 
-    const WindowHandle toolTip = ToolTipOf(Main());
-    if (c.toolButtons.empty()) {
-        EXPECT_EQ(m_windows.Log().Count("CreateToolTip("), 0u);
-    } else {
-        ASSERT_NE(toolTip, 0u);
-        const FakeWindow& tips = m_windows.Window(toolTip);
-        std::vector<WindowHandle> expected;
-        std::vector<WindowHandle> actual;
-        for (int id : c.toolButtons) {
-            expected.push_back(m_windows.Control(Main(), id));
-        }
-        for (const FakeTool& tool : tips.tools) {
+    std::vector<std::wstring> tips;
+    if (ToolTip() != 0) {
+        EXPECT_TRUE(m_windows.Window(ToolTip()).toolTipActive);
+        for (const FakeTool& tool : m_windows.Window(ToolTip()).tools) {
             EXPECT_EQ(tool.owner, Main());
-            actual.push_back(tool.tool);
+            const int buttons[] = {IDC_SHARE_TWITTER, IDC_SHARE_FACEBOOK, IDC_SHARE_GOOGLE};
+            const std::wstring texts[] = {TWITTER_TIP, FACEBOOK_TIP, GOOGLE_TIP};
+            for (std::size_t i = 0; i < 3; ++i) {
+                EXPECT_TRUE(tool.text != texts[i] || tool.tool == m_windows.Control(Main(), buttons[i]));
+            }
+            tips.push_back(tool.text);
         }
-        EXPECT_EQ(actual, expected);
-        EXPECT_TRUE(tips.toolTipActive);
     }
+    EXPECT_EQ(tips, c.tips);
     EXPECT_EQ(Visible(IDC_SHARE_TWITTER), c.twitterVisible);
     EXPECT_EQ(Visible(IDC_SHARE_FACEBOOK), c.facebookVisible);
     EXPECT_FALSE(Visible(IDC_SHARE_GOOGLE));
@@ -200,55 +174,35 @@ TEST_P(MainDialogSocial, TipsForTheButtonsNotUsedYetAndHidesTheOthers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, MainDialogSocial,
-    ::testing::Values(
-        SocialCase{"none", 0, 0, 0, {IDC_SHARE_TWITTER, IDC_SHARE_FACEBOOK, IDC_SHARE_GOOGLE}, true, true},
-        SocialCase{"all", 1, 1, 1, {}, false, false},
-        SocialCase{"twittered", 1, 0, 0, {IDC_SHARE_FACEBOOK, IDC_SHARE_GOOGLE}, false, true},
-        SocialCase{"onlyGoogle", 1, 1, 0, {IDC_SHARE_GOOGLE}, false, false}),
+    ::testing::Values(SocialCase{"none", 0, 0, 0, {TWITTER_TIP, FACEBOOK_TIP, GOOGLE_TIP}, true, true},
+                      SocialCase{"all", 1, 1, 1, {}, false, false},
+                      SocialCase{"twittered", 1, 0, 0, {FACEBOOK_TIP, GOOGLE_TIP}, false, true},
+                      SocialCase{"onlyGoogle", 1, 1, 0, {GOOGLE_TIP}, false, false}),
     RowName());
 
-TEST_F(MainDialogInit, TheTipsSayWhatEachShareButtonDoes) {
-    Start();
+using MainDialogSocialTips = MainDialogSocialFixture;
 
-    const std::vector<FakeTool>& tools = m_windows.Window(ToolTipOf(Main())).tools;
-    ASSERT_EQ(tools.size(), 3u);
-    EXPECT_NE(tools[0].text.find(L"Twitter"), std::wstring::npos);
-    EXPECT_NE(tools[0].text.find(L"Tovrin"), std::wstring::npos);
-    EXPECT_NE(tools[0].text.find(L"Tapwell"), std::wstring::npos);
-    EXPECT_EQ(tools[1].text, L"Share Tovrin Tapwell Link On Facebook");
-    EXPECT_EQ(tools[2].text, L"Give Tovrin Tapwell a Plus+ On Google Plus");
-}
-
-TEST_F(MainDialogInit, WithoutATooltipControlTheDialogRunsWithoutTips) {
+TEST_F(MainDialogSocialTips, WithoutATooltipControlTheDialogRunsWithoutTips) {
     m_windows.SetToolTipsFail(true);
     Start();
 
     EXPECT_EQ(m_windows.Log().Count("AddTool("), 0u);
     EXPECT_TRUE(Visible(IDC_SHARE_TWITTER));
-    Msg msg{Main(), WM_MOUSEMOVE, 0, 0, 0, {}};
-    m_dialog.PreTranslateMessage(msg);
+    m_dialog.PreTranslateMessage(Msg{Main(), WM_MOUSEMOVE, 0, 0, 0, {}});
     m_windows.Deliver(Main(), WM_COMMAND, IDC_TARGET, 0);
     EXPECT_TRUE(MainAlive());
 }
 
-TEST_F(MainDialogInit, EveryMessageIsRelayedToTheTipsBeforeTheDialogSeesIt) {
+TEST_F(MainDialogSocialTips, EveryMessageIsRelayedToTheTipsAndTheyGoWithTheDialog) {
     Start();
-    const WindowHandle toolTip = ToolTipOf(Main());
+    const WindowHandle toolTip = ToolTip();
     ASSERT_NE(toolTip, 0u);
 
     m_dialog.PreTranslateMessage(
         Msg{m_windows.Control(Main(), IDC_SHARE_TWITTER), WM_MOUSEMOVE, 0, 0, 0, {}});
     m_dialog.PreTranslateMessage(Msg{Main(), WM_TIMER, 77, 0, 0, {}});
-
     EXPECT_EQ(m_windows.Window(toolTip).relayedEvents, 2);
-}
-
-TEST_F(MainDialogInit, DestroyingTheDialogDestroysTheTips) {
-    Start();
-    const WindowHandle toolTip = ToolTipOf(Main());
-    ASSERT_NE(toolTip, 0u);
 
     m_windows.DestroyWindow(Main());
-
     EXPECT_FALSE(m_windows.IsWindow(toolTip));
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "MainDialogFixture.h"
+#include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
@@ -21,19 +22,7 @@ KeyboardState CapsLockOn() {
 
 using MainDialogLists = MainDialogFixture;
 
-TEST_F(MainDialogLists, SelectingAKeyClearsThenStoresItsPosition) {
-    Start();
-    ClearRegistryLog();
-
-    SelectKey(KEY_ENTER);
-
-    EXPECT_TRUE(SequenceMatches(Writes(), {
-                                              "write Settings 0/KeyIndexTobeAutomated = -1",
-                                              "write Settings 0/KeyIndexTobeAutomated = 13",
-                                          }));
-}
-
-TEST_F(MainDialogLists, SelectingAModifierClearsThenStoresItsPosition) {
+TEST_F(MainDialogLists, SelectingAModifierAndAKeyClearsThenStoresEachPosition) {
     Start();
     ClearRegistryLog();
 
@@ -47,28 +36,23 @@ TEST_F(MainDialogLists, SelectingAModifierClearsThenStoresItsPosition) {
                                           }));
 }
 
-TEST_F(MainDialogLists, TheSelectedCodesAreWhatTheNextPressUses) {
-    Start();
-    SelectKey(KEY_F5, MODIFIER_CTRL);
-    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
-    m_input.ClearLog();
+namespace {
 
-    ASSERT_TRUE(Tick());
+struct RefreshCase : NamedRow {
+    int command;
+};
+using MainDialogListsRefresh = TableTest<MainDialogFixture, RefreshCase>;
 
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), {
-                                                   "SendInput 1 {vk=0x11 scan=0x1D flags=0x0}",
-                                                   "SendInput 1 {vk=0x74 scan=0x3F flags=0x0}",
-                                               }));
-}
+} // namespace
 
-TEST_F(MainDialogLists, TheRefreshButtonRefillsBothListsAndKeepsTheSelectionsByPosition) {
+TEST_P(MainDialogListsRefresh, RefillsBothListsAndKeepsTheSelectionsByPosition) {
     Start();
     SelectKey(KEY_LETTER_A, MODIFIER_SHIFT);
     ASSERT_EQ(Items(IDC_KEY_LIST)[KEY_LETTER_A].text, L"a");
     m_layout.SetState(CapsLockOn());
     ClearRegistryLog();
 
-    ASSERT_TRUE(m_user.Click(IDC_REFRESH_KEYS));
+    m_windows.Deliver(Main(), WM_COMMAND, static_cast<WParam>(GetParam().command), 0);
 
     EXPECT_EQ(Items(IDC_KEY_LIST).size(), 92u);
     EXPECT_EQ(Items(IDC_MODIFIER_LIST).size(), 4u);
@@ -79,6 +63,11 @@ TEST_F(MainDialogLists, TheRefreshButtonRefillsBothListsAndKeepsTheSelectionsByP
     EXPECT_TRUE(Writes().empty()) << "a refresh stores nothing";
 }
 
+INSTANTIATE_TEST_SUITE_P(Commands, MainDialogListsRefresh,
+                         ::testing::Values(RefreshCase{"the button", IDC_REFRESH_KEYS},
+                                           RefreshCase{"the context menu", ID_CONTEXT_REFRESH_KEYS}),
+                         RowName());
+
 TEST_F(MainDialogLists, RefreshingWithoutSelectionsLeavesBothListsWithout) {
     Start();
 
@@ -86,17 +75,6 @@ TEST_F(MainDialogLists, RefreshingWithoutSelectionsLeavesBothListsWithout) {
 
     EXPECT_EQ(Selection(IDC_KEY_LIST), -1);
     EXPECT_EQ(Selection(IDC_MODIFIER_LIST), -1);
-}
-
-TEST_F(MainDialogLists, TheContextMenuCommandRefreshesToo) {
-    Start();
-    SelectKey(KEY_LETTER_A);
-    m_layout.SetState(CapsLockOn());
-
-    m_windows.Deliver(Main(), WM_COMMAND, ID_CONTEXT_REFRESH_KEYS, 0);
-
-    EXPECT_EQ(Items(IDC_KEY_LIST)[KEY_LETTER_A].text, L"A");
-    EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
 }
 
 TEST_F(MainDialogLists, ThePostedRefreshAfterStartUpKeepsTheRestoredSelections) {
@@ -112,6 +90,7 @@ TEST_F(MainDialogLists, ThePostedRefreshAfterStartUpKeepsTheRestoredSelections) 
     EXPECT_EQ(Items(IDC_KEY_LIST)[KEY_LETTER_A].text, L"A") << "the lists were filled again";
     EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
     EXPECT_EQ(Selection(IDC_MODIFIER_LIST), MODIFIER_CTRL);
+    EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_MODIFIER_LIST));
     EXPECT_TRUE(Writes().empty());
 }
 

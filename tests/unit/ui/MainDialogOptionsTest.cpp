@@ -81,7 +81,7 @@ class OptionDialog : public MainDialogFixture, public ::testing::WithParamInterf
 TEST_P(OptionDialog, ShowsTheStoredValuesAndStoresOnlyAValidOk) {
     const OptionDialogCase& c = GetParam();
     for (std::size_t i = 0; i < c.stored.size(); ++i) {
-        c.kind.bShared ? StoreShared(c.kind.values[i], c.stored[i]) : StoreInt(c.kind.values[i], c.stored[i]);
+        StoreInt(c.kind.values[i], c.stored[i], c.kind.bShared ? L"Settings" : L"Settings 0");
     }
     Start();
     ClearRegistryLog();

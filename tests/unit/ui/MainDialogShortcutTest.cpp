@@ -1,322 +1,178 @@
 // The start/stop shortcut of the main dialog: loaded and registered at start-up, Save and Clear
-// with their refusals, what a refused registration or a failed store leaves, release on close.
+// with their refusals, what a refused registration or a failed store leaves, and the shortcut at work.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "MainDialogShortcutFixture.h"
+#include "MainDialogFixture.h"
 #include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
 namespace {
 
-const std::wstring LOAD_FAILED = L"Failed to Load Shortcut Key for Auto Key Pressing.";
-const std::wstring SAVE_FAILED = L"Failed to Store HotKey to Start Auto Mouse Clicks.";
-const std::wstring CLEAR_FAILED = L"Failed to Store HotKey to Start Key Pressing.";
-const std::wstring SELECT_KEY_FIRST_BOX =
-    L"First Select Keyboard Key from the Drop Down List.\n\nClick on the OK Button "
-    L"to View Available Keyboard Keys for Automation.";
-const std::wstring PRESS_SHORTCUT_FIRST_BOX =
-    L"Click on the White Box With None Written in it.\n\nNow Press the desired "
-    L"Keyboard Shortcut Key\n\nFinally Click on the Save Shortcut Key Button.";
-
-std::wstring Box(std::uint32_t type, const std::wstring& text) {
-    return std::to_wstring(type) + L" " + text;
-}
+const std::wstring LOAD_FAILED = Box(MB_ICONERROR, L"Failed to Load Shortcut Key for Auto Key Pressing.");
+const std::wstring SAVE_FAILED = Box(MB_ICONERROR, L"Failed to Store HotKey to Start Auto Mouse Clicks.");
+const std::wstring CLEAR_FAILED = Box(MB_ICONERROR, L"Failed to Store HotKey to Start Key Pressing.");
 
 // The hotkey control's pair as HKM_GETHOTKEY gives it: MAKEWORD(vk, HOTKEYF_*).
-std::uint32_t HotKeyPair(std::uint32_t vk, std::uint32_t controlModifiers) {
+constexpr std::uint32_t Pair(std::uint32_t vk, std::uint32_t controlModifiers) {
     return vk | controlModifiers << 8;
 }
 
-} // namespace
+enum class Action { StartUp, Save, Clear };
+using Combo = FakeHotKeys::Combination; // {MOD_*, vk}
+constexpr std::uint32_t CTRL_ALT = MOD_CONTROL | MOD_ALT;
+constexpr std::uint32_t CTRL_ALT_F = HOTKEYF_CONTROL | HOTKEYF_ALT;
+const wchar_t* const EVERY_VALUE = L"";
 
-class MainDialogShortcut : public MainDialogShortcutFixture {
-protected:
-    // A shortcut another program holds is reported, then cleared: nothing shown, stored or registered.
-    void ExpectRefusedAndCleared() {
-        EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, LOAD_FAILED)}));
-        EXPECT_EQ(ControlPair(), 0u);
-        EXPECT_EQ(StoredKey(), 0);
-        EXPECT_EQ(StoredMod(), 0);
-        EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-        EXPECT_EQ(TrayTip(), APP_TITLE);
-    }
-};
-
-namespace {
-
-// A shortcut in its two forms: as stored and registered (MOD_*) and as the control holds it
-// (HOTKEYF_*), with the tooltip that shows it beside the key F5.
+// The key F5 is chosen throughout; what the user does with the shortcut, and what shows, is
+// registered and is stored afterwards.
 struct ShortcutCase : NamedRow {
-    std::uint32_t vk;
-    std::uint32_t storedModifiers;
-    std::uint32_t controlModifiers;
-    std::wstring trayTip;
+    Combo stored;              // vk 0: nothing stored
+    Combo taken;               // by another program before the action
+    const wchar_t* failWrites; // the value whose writes fail, EVERY_VALUE, or nullptr
+    Action action;
+    std::uint32_t typed; // the pair Save stores
+    std::vector<std::wstring> boxes;
+    std::uint32_t shown;
+    Combo registered;
+    std::size_t registerCalls; // during the action
+    int storedKey;             // -1: nothing stored
+    int storedMod;
+    const wchar_t* tipShortcut; // beside "[ F5 ]"; nullptr: the tip is the bare title
 };
-using MainDialogShortcutAtStartUp = TableTest<MainDialogShortcutFixture, ShortcutCase>;
-using MainDialogShortcutSave = TableTest<MainDialogShortcutFixture, ShortcutCase>;
+using MainDialogShortcut = TableTest<MainDialogFixture, ShortcutCase>;
+
+// clang-format off
+const ShortcutCase SHORTCUT_CASES[] = {
+    {"stored at start-up", {CTRL_ALT, VK_F6}, {}, nullptr, Action::StartUp, 0, {}, Pair(VK_F6, CTRL_ALT_F),
+     {CTRL_ALT, VK_F6}, 1, VK_F6, CTRL_ALT, L"Ctrl + Alt + F6"},
+    {"nothing stored", {}, {}, nullptr, Action::StartUp, 0, {}, 0, {}, 0, -1, -1, nullptr},
+    {"taken at start-up is cleared", {CTRL_ALT, VK_F6}, {CTRL_ALT, VK_F6}, nullptr, Action::StartUp, 0,
+     {LOAD_FAILED}, 0, {}, 1, 0, 0, nullptr},
+    // Nothing could be written: the next start tries the stored shortcut once more.
+    {"taken at start-up and not clearable", {CTRL_ALT, VK_F6}, {CTRL_ALT, VK_F6}, EVERY_VALUE, Action::StartUp, 0,
+     {LOAD_FAILED, CLEAR_FAILED}, 0, {}, 1, VK_F6, CTRL_ALT, nullptr},
+    {"save replaces the one before", {MOD_ALT, VK_F5}, {}, nullptr, Action::Save, Pair(VK_F6, CTRL_ALT_F), {},
+     Pair(VK_F6, CTRL_ALT_F), {CTRL_ALT, VK_F6}, 1, VK_F6, CTRL_ALT, L"Ctrl + Alt + F6"},
+    {"save taken by another program", {MOD_ALT, VK_F5}, {CTRL_ALT, VK_F6}, nullptr, Action::Save,
+     Pair(VK_F6, CTRL_ALT_F), {LOAD_FAILED}, 0, {}, 1, 0, 0, nullptr},
+    {"save storing nothing", {MOD_ALT, VK_F5}, {}, KEY_ENTRY, Action::Save, Pair(VK_F6, HOTKEYF_CONTROL),
+     {SAVE_FAILED}, Pair(VK_F5, HOTKEYF_ALT), {MOD_ALT, VK_F5}, 1, VK_F5, MOD_ALT, L"Alt + F5"},
+    {"save storing only the key", {MOD_ALT, VK_F5}, {}, MOD_ENTRY, Action::Save, Pair(VK_F6, HOTKEYF_CONTROL),
+     {SAVE_FAILED}, Pair(VK_F6, HOTKEYF_ALT), {MOD_ALT, VK_F6}, 1, VK_F6, MOD_ALT, L"Alt + F6"},
+    // Nothing can be stored, and another program takes the shortcut that stays stored.
+    {"save storing nothing while the old one is taken", {MOD_ALT, VK_F5}, {MOD_ALT, VK_F5}, KEY_ENTRY,
+     Action::Save, Pair(VK_F6, HOTKEYF_CONTROL), {SAVE_FAILED, LOAD_FAILED, CLEAR_FAILED}, 0, {}, 1, VK_F5,
+     MOD_ALT, nullptr},
+    {"clear", {CTRL_ALT, VK_F6}, {}, nullptr, Action::Clear, 0, {}, 0, {}, 0, 0, 0, nullptr},
+    {"clear storing nothing registers the pair again", {CTRL_ALT, VK_F6}, {}, KEY_ENTRY, Action::Clear, 0,
+     {CLEAR_FAILED}, Pair(VK_F6, CTRL_ALT_F), {CTRL_ALT, VK_F6}, 1, VK_F6, CTRL_ALT, L"Ctrl + Alt + F6"},
+};
+// clang-format on
 
 } // namespace
 
-// --- Start-up ---
-
-TEST_P(MainDialogShortcutAtStartUp, StoredPairIsShownAndRegisteredAsStored) {
+TEST_P(MainDialogShortcut, ShowsRegistersAndStoresWhatTheProfileHolds) {
     const ShortcutCase& c = GetParam();
-    if (c.vk != 0) {
-        StoreShortcut(c.vk, c.storedModifiers);
-    }
     StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
-
-    Start();
-
-    EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, c.controlModifiers));
-    ASSERT_EQ(ShortcutRegistered(), c.vk != 0);
-    if (c.vk != 0) {
-        EXPECT_EQ(Registered().modifiers, c.storedModifiers);
-        EXPECT_EQ(Registered().vk, c.vk);
+    if (c.stored.vk != 0) {
+        StoreShortcut(c.stored.vk, c.stored.modifiers);
     }
-    EXPECT_EQ(TrayTip(), c.trayTip);
-    EXPECT_TRUE(m_windows.MessageBoxes().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Stored, MainDialogShortcutAtStartUp,
-    ::testing::Values(ShortcutCase{"CtrlAltF6", VK_F6, MOD_CONTROL | MOD_ALT, HOTKEYF_CONTROL | HOTKEYF_ALT,
-                                   L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      ShortcutCase{"AltShowsAsAlt", VK_F6, 0x0001, HOTKEYF_ALT,
-                                   L"Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      ShortcutCase{"Nothing", 0, 0, 0, APP_TITLE},
-                      // Stored with the Windows key for the extended flag before the two were told apart.
-                      ShortcutCase{"WindowsShiftHome", VK_HOME, MOD_WIN | MOD_SHIFT,
-                                   HOTKEYF_SHIFT | HOTKEYF_EXT, L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
-    RowName());
-
-TEST_F(MainDialogShortcut, StartUpReadsTheKeyEntryThenTheModEntryAndUnregistersBeforeRegistering) {
-    StoreShortcut(VK_F6, MOD_SHIFT);
-
+    const auto arrange = [&] {
+        if (c.taken.vk != 0) {
+            m_hotKeys.TakeByOtherProgram(c.taken.modifiers, c.taken.vk);
+        }
+        if (c.failWrites == EVERY_VALUE) {
+            m_store.FailWrites(true);
+        } else if (c.failWrites != nullptr) {
+            m_store.FailWritesTo(c.failWrites);
+        }
+    };
+    if (c.action == Action::StartUp) {
+        arrange();
+    }
     Start();
+    if (c.action != Action::StartUp) {
+        arrange();
+        m_hotKeys.Log().Clear();
+    }
 
-    EXPECT_EQ(RegistryCalls({Narrow(KEY_ENTRY), Narrow(MOD_ENTRY)}),
-              (std::vector<std::string>{"read Settings 0/Settings 0 StartAutoClickHotkey Key",
-                                        "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
-    EXPECT_TRUE(SequenceMatches(m_hotKeys.Log(), {"UnregisterHotKey(" + Hex(Main()) + ", 1)",
-                                                  "RegisterHotKey(" + Hex(Main()) + ", 1, 0x4004, 0x75)"}));
+    if (c.action == Action::Save) {
+        SaveShortcut(c.typed & 0xFF, c.typed >> 8);
+    } else if (c.action == Action::Clear) {
+        ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
+    }
+
+    EXPECT_EQ(Boxes(), c.boxes);
+    EXPECT_EQ(ControlPair(), c.shown);
+    EXPECT_EQ(Registered(), c.registered);
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), c.registered.vk != 0 ? 1u : 0u);
+    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), c.registerCalls);
+    EXPECT_EQ(Stored(KEY_ENTRY).value_or(-1), c.storedKey);
+    EXPECT_EQ(Stored(MOD_ENTRY).value_or(-1), c.storedMod);
+    EXPECT_EQ(TrayTip(),
+              c.tipShortcut ? std::wstring(c.tipShortcut) + L" - [ F5 ]\n" + APP_TITLE : APP_TITLE);
+    // A clearing at start-up comes before the lists are filled: the key chosen before stays chosen.
+    EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_F5);
+    EXPECT_EQ(Stored(L"KeyIndexTobeAutomated"), KEY_F5);
 }
 
-TEST_F(MainDialogShortcut, ShortcutTakenAtStartUpIsReportedAndClearedAndTheKeyChoiceSurvives) {
-    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
-    StoreInt(L"KeyIndexTobeAutomated", KEY_LETTER_A);
-    m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
-
-    Start();
-
-    ExpectRefusedAndCleared();
-    // The shortcut is cleared before the lists are filled; the key chosen before is still chosen.
-    EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
-    EXPECT_EQ(Stored(L"KeyIndexTobeAutomated"), KEY_LETTER_A);
-}
-
-// --- Save ---
-
-TEST_P(MainDialogShortcutSave, StoresTheControlsPairAndRegistersItAsReadBack) {
-    const ShortcutCase& c = GetParam();
-    Start();
-    SelectKey(KEY_F5);
-    ClearRegistryLog();
-
-    SaveShortcut(c.vk, c.controlModifiers);
-
-    EXPECT_TRUE(m_windows.MessageBoxes().empty());
-    EXPECT_EQ(
-        RegistryCalls({Narrow(KEY_ENTRY), Narrow(MOD_ENTRY)}),
-        (std::vector<std::string>{
-            "write Settings 0/Settings 0 StartAutoClickHotkey Key = " + std::to_string(c.vk),
-            "write Settings 0/Settings 0 StartAutoClickHotkey Mod = " + std::to_string(c.storedModifiers),
-            "read Settings 0/Settings 0 StartAutoClickHotkey Key",
-            "read Settings 0/Settings 0 StartAutoClickHotkey Mod"}));
-    ASSERT_TRUE(ShortcutRegistered());
-    EXPECT_EQ(Registered().modifiers, c.storedModifiers);
-    EXPECT_EQ(Registered().vk, c.vk);
-    EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, c.controlModifiers));
-    EXPECT_EQ(TrayTip(), c.trayTip);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Typed, MainDialogShortcutSave,
-    ::testing::Values(ShortcutCase{"CtrlAltF6", VK_F6, 0x0003, HOTKEYF_CONTROL | HOTKEYF_ALT,
-                                   L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin"},
-                      // The control marks Home as extended; that is not the Windows key.
-                      ShortcutCase{"ShiftHome", VK_HOME, 0x0004, HOTKEYF_SHIFT | HOTKEYF_EXT,
-                                   L"Shift + Home - [ F5 ]\nTapwell by Tovrin"}),
-    RowName());
-
-TEST_F(MainDialogShortcut, SaveReplacesTheShortcutRegisteredBefore) {
-    StoreShortcut(VK_F5, MOD_ALT);
-    Start();
-    SelectKey(KEY_F5);
-
-    SaveShortcut(VK_F6, HOTKEYF_CONTROL);
-
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 1u);
-    EXPECT_EQ(Registered().modifiers, MOD_CONTROL);
-    EXPECT_EQ(Registered().vk, VK_F6);
-}
-
-TEST_F(MainDialogShortcut, SaveWithoutASelectedKeyOpensTheKeyListAndChangesNothing) {
-    Start();
-    ClearRegistryLog();
-
-    SaveShortcut(VK_F6, HOTKEYF_CONTROL);
-
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, SELECT_KEY_FIRST_BOX)}));
-    EXPECT_TRUE(m_windows.ControlState(Main(), IDC_KEY_LIST).droppedDown);
-    EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_KEY_LIST));
-    EXPECT_TRUE(Writes().empty());
-    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 0u);
-}
-
-TEST_F(MainDialogShortcut, SaveWithOnlyModifiersAsksForAKeyAndChangesNothing) {
-    StoreShortcut(VK_F5, MOD_ALT);
-    Start();
-    SelectKey(KEY_F5);
-    ClearRegistryLog();
-    m_hotKeys.Log().Clear();
-
-    SaveShortcut(0, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
-
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONINFORMATION, PRESS_SHORTCUT_FIRST_BOX)}));
-    EXPECT_TRUE(m_windows.HasFocus(Main(), IDC_SHORTCUT_KEY));
-    EXPECT_TRUE(Writes().empty());
-    EXPECT_TRUE(m_hotKeys.Log().Empty());
-    EXPECT_EQ(Registered().vk, VK_F5);
-}
-
-TEST_F(MainDialogShortcut, TakenShortcutOnSaveIsReportedAndLeavesNoShortcut) {
-    StoreShortcut(VK_F5, MOD_ALT);
-    Start();
-    SelectKey(KEY_F5);
-    m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
-
-    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
-
-    ExpectRefusedAndCleared();
-}
+INSTANTIATE_TEST_SUITE_P(Cases, MainDialogShortcut, ::testing::ValuesIn(SHORTCUT_CASES), RowName());
 
 namespace {
 
-struct FailedStoreCase : NamedRow {
-    bool keyWriteFails; // else only the Mod entry cannot be written
-    std::uint32_t vk;   // registered and shown afterwards, with the previous Alt
+struct AskCase : NamedRow {
+    bool keyChosen;
+    std::uint32_t typedModifiers; // with the key F6 when a key is chosen, alone otherwise
+    std::wstring box;
+    int focus;
 };
-using MainDialogShortcutFailedSave = TableTest<MainDialogShortcutFixture, FailedStoreCase>;
+using MainDialogShortcutSaveAsks = TableTest<MainDialogFixture, AskCase>;
 
 } // namespace
 
-TEST_P(MainDialogShortcutFailedSave, RegistersWhatTheProfileStillHolds) {
-    const FailedStoreCase& c = GetParam();
+TEST_P(MainDialogShortcutSaveAsks, ShowsWhatIsMissingFocusesItAndChangesNothing) {
+    const AskCase& c = GetParam();
     StoreShortcut(VK_F5, MOD_ALT);
+    if (c.keyChosen) {
+        StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
+    }
     Start();
-    SelectKey(KEY_F5);
-    m_store.FailWritesTo(c.keyWriteFails ? KEY_ENTRY : MOD_ENTRY);
-
-    SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
-
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, SAVE_FAILED)}));
-    EXPECT_EQ(ControlPair(), HotKeyPair(c.vk, HOTKEYF_ALT));
-    EXPECT_EQ(Registered().modifiers, MOD_ALT);
-    EXPECT_EQ(Registered().vk, c.vk);
-    EXPECT_EQ(StoredMod(), MOD_ALT);
-}
-
-INSTANTIATE_TEST_SUITE_P(Failing, MainDialogShortcutFailedSave,
-                         ::testing::Values(FailedStoreCase{"NothingStored", true, VK_F5},
-                                           FailedStoreCase{"OnlyTheKeyStored", false, VK_F6}),
-                         RowName());
-
-// --- Clear ---
-
-TEST_F(MainDialogShortcut, ClearEmptiesStoresZerosAndUnregisters) {
-    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
-    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
-    Start();
-    ASSERT_TRUE(ShortcutRegistered());
     ClearRegistryLog();
 
-    ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
+    SaveShortcut(c.keyChosen ? 0 : VK_F6, c.typedModifiers);
 
-    EXPECT_TRUE(m_windows.MessageBoxes().empty());
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_FALSE(ShortcutRegistered());
-    // Stored, read back, then the key list's selection handler writes the index again.
-    EXPECT_EQ(RegistryCalls({Narrow(KEY_ENTRY), Narrow(MOD_ENTRY), "KeyIndexTobeAutomated"}),
-              (std::vector<std::string>{"write Settings 0/Settings 0 StartAutoClickHotkey Key = 0",
-                                        "write Settings 0/Settings 0 StartAutoClickHotkey Mod = 0",
-                                        "read Settings 0/Settings 0 StartAutoClickHotkey Key",
-                                        "read Settings 0/Settings 0 StartAutoClickHotkey Mod",
-                                        "write Settings 0/KeyIndexTobeAutomated = -1",
-                                        "write Settings 0/KeyIndexTobeAutomated = 4"}));
-    EXPECT_EQ(TrayTip(), APP_TITLE);
+    EXPECT_EQ(Boxes(), std::vector<std::wstring>{c.box});
+    EXPECT_TRUE(m_windows.HasFocus(Main(), c.focus));
+    EXPECT_EQ(m_windows.ControlState(Main(), IDC_KEY_LIST).droppedDown, c.focus == IDC_KEY_LIST);
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(Registered(), (Combo{MOD_ALT, VK_F5}));
 }
 
-TEST_F(MainDialogShortcut, ClearThatCannotStoreRegistersThePreviousPairAgain) {
-    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
-    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
-    Start();
-    m_store.FailWritesTo(KEY_ENTRY);
-
-    ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
-
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{Box(MB_ICONERROR, CLEAR_FAILED)}));
-    EXPECT_EQ(ControlPair(), HotKeyPair(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT));
-    EXPECT_EQ(Registered().modifiers, MOD_CONTROL | MOD_ALT);
-    EXPECT_EQ(Registered().vk, VK_F6);
-    EXPECT_EQ(TrayTip(), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin");
-}
-
-TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedEndsAfterOneTryWithNothingRegistered) {
-    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
-    m_hotKeys.TakeByOtherProgram(MOD_CONTROL | MOD_ALT, VK_F6);
-    m_store.FailWrites(true);
-
-    Start();
-
-    EXPECT_EQ(Boxes(),
-              (std::vector<std::wstring>{Box(MB_ICONERROR, LOAD_FAILED), Box(MB_ICONERROR, CLEAR_FAILED)}));
-    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(TrayTip(), APP_TITLE);
-    // Nothing could be written: the next start tries the stored shortcut once more.
-    EXPECT_EQ(StoredKey(), VK_F6);
-}
-
-TEST_F(MainDialogShortcut, RefusedShortcutThatCannotBeClearedOnSaveAlsoEndsWithNothingRegistered) {
-    StoreShortcut(VK_F5, MOD_ALT);
-    Start();
-    SelectKey(KEY_F5);
-    // Nothing can be stored, and another program takes the shortcut that stays stored.
-    m_store.FailWritesTo(KEY_ENTRY);
-    m_hotKeys.TakeByOtherProgram(MOD_ALT, VK_F5);
-    m_hotKeys.Log().Clear();
-
-    SaveShortcut(VK_F6, HOTKEYF_CONTROL);
-
-    EXPECT_EQ(Boxes(),
-              (std::vector<std::wstring>{Box(MB_ICONERROR, SAVE_FAILED), Box(MB_ICONERROR, LOAD_FAILED),
-                                         Box(MB_ICONERROR, CLEAR_FAILED)}));
-    EXPECT_EQ(m_hotKeys.Log().Count("RegisterHotKey"), 1u);
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-    EXPECT_EQ(ControlPair(), 0u);
-    EXPECT_EQ(TrayTip(), APP_TITLE);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MainDialogShortcutSaveAsks,
+    ::testing::Values(
+        AskCase{"no key chosen", false, HOTKEYF_CONTROL,
+                Box(MB_ICONINFORMATION, L"First Select Keyboard Key from the Drop Down List.\n\n"
+                                        L"Click on the OK Button to View Available Keyboard "
+                                        L"Keys for Automation."),
+                IDC_KEY_LIST},
+        AskCase{"only modifiers typed", true, HOTKEYF_CONTROL | HOTKEYF_SHIFT,
+                Box(MB_ICONINFORMATION, L"Click on the White Box With None Written in it.\n\nNow "
+                                        L"Press the desired Keyboard Shortcut Key\n\nFinally "
+                                        L"Click on the Save Shortcut Key Button."),
+                IDC_SHORTCUT_KEY}),
+    RowName());
 
 // --- The shortcut at work ---
 
-TEST_F(MainDialogShortcut, TheSystemsShortcutMessageStartsAndStopsTheRunWhileHidden) {
+using MainDialogShortcutAtWork = MainDialogFixture;
+
+TEST_F(MainDialogShortcutAtWork, OnlyItsOwnMessageStartsAndStopsTheRunWhileHidden) {
     Start();
     SelectKey(KEY_F5);
     SaveShortcut(VK_F6, HOTKEYF_CONTROL | HOTKEYF_ALT);
@@ -335,7 +191,7 @@ TEST_F(MainDialogShortcut, TheSystemsShortcutMessageStartsAndStopsTheRunWhileHid
     EXPECT_EQ(RunButtons(), IdleButtons());
 }
 
-TEST_F(MainDialogShortcut, ShortcutPressedAgainWhileTheStartsRangePromptIsUpLeavesNoRunBehind) {
+TEST_F(MainDialogShortcutAtWork, PressedAgainWhileTheStartsRangePromptIsUpLeavesNoRunBehind) {
     Start();
     SelectKey(KEY_F5);
     m_windows.MutableWindow(m_windows.Control(Main(), IDC_DELAY_SECONDS)).text = L"60";
@@ -343,27 +199,13 @@ TEST_F(MainDialogShortcut, ShortcutPressedAgainWhileTheStartsRangePromptIsUpLeav
 
     Hotkey(CPellorDlg::START_STOP_HOTKEY_ID);
 
-    EXPECT_EQ(Boxes(), (std::vector<std::wstring>{
-                           Box(MB_OK | MB_ICONEXCLAMATION, L"Enter an integer between 0 and 59.")}));
+    EXPECT_EQ(Boxes(), std::vector<std::wstring>{
+                           Box(MB_OK | MB_ICONEXCLAMATION, L"Enter an integer between 0 and 59.")});
     EXPECT_EQ(RunButtons(), IdleButtons());
     EXPECT_FALSE(Tick()) << "a run is armed while the buttons show none";
 }
 
-TEST_F(MainDialogShortcut, ClosingReleasesTheShortcutAndKeepsItStored) {
-    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
-    Start();
-    ASSERT_TRUE(ShortcutRegistered());
-
-    m_user.PressKey(VK_ESCAPE);
-    m_windows.DispatchPosted();
-
-    ASSERT_FALSE(MainAlive());
-    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
-    EXPECT_EQ(StoredKey(), VK_F6);
-    EXPECT_EQ(StoredMod(), MOD_CONTROL | MOD_ALT);
-}
-
-TEST_F(MainDialogShortcut, TypingIntoTheControlChangesNothingUntilSave) {
+TEST_F(MainDialogShortcutAtWork, TypingIntoTheControlChangesNothingUntilSave) {
     StoreShortcut(VK_F5, MOD_ALT);
     StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
     Start();
@@ -372,9 +214,23 @@ TEST_F(MainDialogShortcut, TypingIntoTheControlChangesNothingUntilSave) {
     ASSERT_TRUE(m_user.SetHotKey(IDC_SHORTCUT_KEY, VK_F6, HOTKEYF_CONTROL, Main()));
 
     EXPECT_TRUE(Writes().empty());
-    EXPECT_EQ(Registered().vk, VK_F5);
+    EXPECT_EQ(Registered(), (Combo{MOD_ALT, VK_F5}));
     EXPECT_EQ(TrayTip(), L"Alt + F5 - [ F5 ]\nTapwell by Tovrin");
     // The next update of the tooltip shows what the control holds.
     ASSERT_TRUE(m_user.Select(IDC_MODIFIER_LIST, MODIFIER_SHIFT, Main()));
     EXPECT_EQ(TrayTip(), L"Ctrl + F6  - [ Shift + F5 ]\nTapwell by Tovrin");
+}
+
+// Windows only: held down, a shortcut registered without MOD_NOREPEAT fires at the repeat rate.
+TEST_F(MainDialogShortcutAtWork, HeldDoesNotRepeatAndASystemWithoutTheFlagStillRegistersIt) {
+    StoreShortcut(VK_F6, MOD_CONTROL);
+    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
+    Start();
+    EXPECT_FALSE(m_hotKeys.Repeats(Main(), CPellorDlg::START_STOP_HOTKEY_ID));
+
+    m_hotKeys.m_bRefuseNoRepeat = true;
+    SaveShortcut(VK_F6, HOTKEYF_ALT);
+    EXPECT_EQ(Registered(), (Combo{MOD_ALT, VK_F6}));
+    EXPECT_TRUE(m_hotKeys.Repeats(Main(), CPellorDlg::START_STOP_HOTKEY_ID));
+    EXPECT_TRUE(Boxes().empty());
 }

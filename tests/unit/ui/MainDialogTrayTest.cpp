@@ -5,39 +5,36 @@
 
 #include <gtest/gtest.h>
 
-#include "MainDialogShortcutFixture.h"
+#include "MainDialogFixture.h"
 #include "unit/TableRows.h"
 
 using namespace main_dialog_test;
 
-namespace {
-
-LParam PointParam(int x, int y) {
-    return static_cast<LParam>((static_cast<std::uint32_t>(x) & 0xFFFF) |
-                               (static_cast<std::uint32_t>(y) & 0xFFFF) << 16);
-}
-
-} // namespace
-
-class MainDialogTray : public MainDialogShortcutFixture {
+class MainDialogTray : public MainDialogFixture {
 protected:
-    std::string Add() const { return "NIM_ADD(" + Hex(Main()) + ", 90, flags 7)"; }
-    std::string Delete() const { return "NIM_DELETE(" + Hex(Main()) + ", 90, flags 7)"; }
-    std::string Tip(const std::string& text) const {
-        return "NIM_MODIFY(" + Hex(Main()) + ", 90, flags 4, tip \"" + text + "\")";
-    }
-
     LResult TrayMouse(std::uint32_t mouseMessage) {
         return m_windows.Deliver(Main(), WM_TRAYNOTIFY, TRAY_ICON_ID, static_cast<LParam>(mouseMessage));
     }
-    // The menu resource a tracked pop-up comes from.
-    std::uint32_t ResourceOf(const FakeMenus::TrackCall& track) const {
-        return m_menus.MenuOf(track.menu).resourceId;
+    void TaskbarCreated() { m_windows.Deliver(Main(), m_windows.RegisteredMessage(L"TaskbarCreated"), 0, 0); }
+    bool RetryTimerFires() { return m_timers.Fire(Main(), CPellorDlg::IDT_TRAY_ADD_RETRY); }
+    // The menu resource of the last tracked pop-up, where and for whom it was tracked.
+    std::string LastTrack() const {
+        if (m_menus.Tracked().empty()) {
+            return "none";
+        }
+        const FakeMenus::TrackCall& track = m_menus.Tracked().back();
+        return std::to_string(m_menus.MenuOf(track.menu).resourceId) + " at " + std::to_string(track.x) +
+               ", " + std::to_string(track.y) + " flags " + std::to_string(track.flags) + " for " +
+               Hex(track.owner);
+    }
+    std::string TrackedAt(std::uint32_t resource, int x, int y) const {
+        return std::to_string(resource) + " at " + std::to_string(x) + ", " + std::to_string(y) +
+               " flags 0 for " + Hex(Main());
     }
     // The user picks the command from the context menu; what that posts is dispatched.
     void ChooseFromContextMenu(int command) {
         m_menus.ChooseOnNextTrack(static_cast<std::uintptr_t>(command));
-        m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(10, 10));
+        m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), selector_test::MakeLParam(10, 10));
         m_windows.DispatchPosted();
     }
     std::vector<std::string> ShowCalls() {
@@ -51,7 +48,9 @@ protected:
 TEST_F(MainDialogTray, IconIsAddedAtStartWithTheTitleThenTheTipIsSet) {
     Start();
 
-    EXPECT_TRUE(SequenceMatches(m_tray.Log(), {Add(), Tip("Tapwell by Tovrin")}));
+    EXPECT_TRUE(SequenceMatches(
+        m_tray.Log(), {"NIM_ADD(" + Hex(Main()) + ", 90, flags 7)",
+                       "NIM_MODIFY(" + Hex(Main()) + ", 90, flags 4, tip \"" + Narrow(APP_TITLE) + "\")"}));
     const FakeNotificationArea::Icon& icon = m_tray.IconOf(Main(), TRAY_ICON_ID);
     EXPECT_EQ(icon.icon, m_windows.IconOf(IDI_TAPWELL));
     EXPECT_EQ(icon.callbackMessage, WM_TRAYNOTIFY);
@@ -72,108 +71,64 @@ TEST_F(MainDialogTray, TipFollowsTheKeyAndModifierSelections) {
     EXPECT_EQ(TrayTip(), L"Ctrl + Alt + F6 - [ F5 ]\nTapwell by Tovrin");
 }
 
-TEST_F(MainDialogTray, TipAtStartShowsTheStoredSelectionsAndShortcut) {
-    StoreShortcut(VK_F6, MOD_CONTROL | MOD_ALT);
-    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
-    StoreInt(L"ModKeyIndexTobeAutomated", MODIFIER_SHIFT);
-
-    Start();
-
-    EXPECT_EQ(TrayTip(), L"Ctrl + Alt + F6  - [ Shift + F5 ]\nTapwell by Tovrin");
-}
-
-TEST_F(MainDialogTray, TipFollowsSaveAndClearOfTheShortcut) {
-    Start();
-    SelectKey(KEY_F5);
-    EXPECT_EQ(TrayTip(), APP_TITLE);
-
-    SaveShortcut(VK_F6, HOTKEYF_ALT);
-    EXPECT_EQ(TrayTip(), L"Alt + F6 - [ F5 ]\nTapwell by Tovrin");
-
-    ASSERT_TRUE(m_user.Click(IDC_CLEAR_SHORTCUT_KEY, Main()));
-    EXPECT_EQ(TrayTip(), APP_TITLE);
-}
-
-TEST_F(MainDialogTray, LongTipIsCutAt127Characters) {
-    m_layout.SetKeyName(LParam{0x40} << 16, std::wstring(150, L'N'));
-    StoreShortcut(VK_F6, 0);
-    StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
-
-    Start();
-
-    EXPECT_EQ(TrayTip(), std::wstring(127, L'N'));
-}
-
-TEST_F(MainDialogTray, IconIsDeletedWhenTheDialogIsDestroyed) {
-    Start();
-    m_tray.Log().Clear();
-
-    ASSERT_TRUE(m_user.CloseBox(Main()));
-    m_windows.DispatchPosted();
-
-    ASSERT_FALSE(MainAlive());
-    EXPECT_TRUE(SequenceMatches(m_tray.Log(), {Delete()}));
-    EXPECT_EQ(m_tray.IconCount(), 0u);
-}
-
-TEST_F(MainDialogTray, NewTaskbarGetsTheIconBackWithTheBareTitleAndTheMenu) {
+TEST_F(MainDialogTray, NewTaskbarGetsTheIconBackWithTheBareTitle) {
     StoreShortcut(VK_F6, MOD_ALT);
     StoreInt(L"KeyIndexTobeAutomated", KEY_F5);
     Start();
     ASSERT_NE(TrayTip(), APP_TITLE);
     m_tray.RestartShell();
-    m_tray.Log().Clear();
 
-    const LResult result = m_windows.Deliver(Main(), m_windows.RegisteredMessage(L"TaskbarCreated"), 0, 0);
+    TaskbarCreated();
 
-    EXPECT_EQ(result, 1);
-    EXPECT_TRUE(SequenceMatches(m_tray.Log(), {Delete(), Add()}));
     EXPECT_EQ(TrayTip(), APP_TITLE);
     EXPECT_EQ(m_tray.IconOf(Main(), TRAY_ICON_ID).icon, m_windows.IconOf(IDI_TAPWELL));
-    // The tray menu was loaded again, the first one released; "Show" is still the default.
-    EXPECT_EQ(m_menus.LiveLoadedMenus(), 2);
-    EXPECT_EQ(TrayMouse(WM_RBUTTONUP), 1);
-    ASSERT_EQ(m_menus.Tracked().size(), 1u);
-    const FakeMenus::Menu& popup = m_menus.MenuOf(m_menus.Tracked()[0].menu);
-    EXPECT_TRUE(popup.hasDefault);
-    EXPECT_EQ(popup.defaultItem, static_cast<std::uint32_t>(ID_TRAY_SHOW));
 }
 
-TEST_F(MainDialogTray, RefusedIconHasNoMenuUntilTheTaskbarComes) {
+TEST_F(MainDialogTray, RefusedIconIsAddedAgainOnATimerAndThenHasItsMenu) {
     m_tray.RefuseAdds(true);
     Start();
-
-    EXPECT_EQ(m_tray.IconCount(), 0u);
-    EXPECT_EQ(TrayMouse(WM_RBUTTONUP), 1);
-    EXPECT_TRUE(m_menus.Tracked().empty());
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ASSERT_TRUE(RetryTimerFires());
+    }
 
     m_tray.RefuseAdds(false);
-    m_windows.Deliver(Main(), m_windows.RegisteredMessage(L"TaskbarCreated"), 0, 0);
+    ASSERT_TRUE(RetryTimerFires());
 
     EXPECT_TRUE(m_tray.HasIcon(Main(), TRAY_ICON_ID));
+    EXPECT_FALSE(TimerActive(CPellorDlg::IDT_TRAY_ADD_RETRY));
+    m_windows.SetCursorPos({5, 6});
     TrayMouse(WM_RBUTTONUP);
-    ASSERT_EQ(m_menus.Tracked().size(), 1u);
-    EXPECT_EQ(ResourceOf(m_menus.Tracked()[0]), static_cast<std::uint32_t>(IDR_TRAY_MENU));
+    EXPECT_EQ(LastTrack(), TrackedAt(IDR_TRAY_MENU, 5, 6));
+}
+
+TEST_F(MainDialogTray, AHiddenWindowWhoseIconTheShellNeverTakesShowsItselfAndANewTaskbarStartsAgain) {
+    m_tray.RefuseAdds(true);
+    Start();
+    m_windows.ShowWindow(Main(), SW_HIDE);
+    int attempts = 1;
+    while (RetryTimerFires()) {
+        ++attempts;
+    }
+    EXPECT_EQ(attempts, CPellorDlg::TRAY_ADD_ATTEMPTS);
+    EXPECT_TRUE(m_windows.IsWindowVisible(Main()));
+
+    TaskbarCreated();
+    EXPECT_TRUE(TimerActive(CPellorDlg::IDT_TRAY_ADD_RETRY));
 }
 
 // --- Mouse on the icon ---
 
-TEST_F(MainDialogTray, RightButtonUpOpensTheTrayMenuAtThePointerForTheDialog) {
+TEST_F(MainDialogTray, RightButtonUpOpensTheTrayMenuAtThePointerInTheForeground) {
     Start();
     m_windows.SetCursorPos({1210, 1000});
     m_windows.SetForegroundWindow(0);
-    m_windows.Log().Clear();
 
     EXPECT_EQ(TrayMouse(WM_RBUTTONUP), 1);
 
     EXPECT_EQ(m_windows.ForegroundWindow(), Main());
-    ASSERT_EQ(m_menus.Tracked().size(), 1u);
-    const FakeMenus::TrackCall& track = m_menus.Tracked()[0];
-    EXPECT_EQ(ResourceOf(track), static_cast<std::uint32_t>(IDR_TRAY_MENU));
-    EXPECT_EQ(track.flags, 0u);
-    EXPECT_EQ(track.x, 1210);
-    EXPECT_EQ(track.y, 1000);
-    EXPECT_EQ(track.owner, Main());
+    EXPECT_EQ(LastTrack(), TrackedAt(IDR_TRAY_MENU, 1210, 1000));
+    // Windows only: without a message after it, the next menu closes at once.
+    EXPECT_TRUE(IsPostedToMain(WM_NULL, 0));
 }
 
 TEST_F(MainDialogTray, OtherMouseMessagesOnTheIconDoNothing) {
@@ -255,85 +210,23 @@ TEST_F(MainDialogTray, HideMinimisesThenHidesAndKeepsIconShortcutAndRun) {
     EXPECT_TRUE(SequenceMatches(ShowCalls(), {"ShowWindow(" + main + ", 6)", "ShowWindow(" + main + ", 0)"}));
     EXPECT_FALSE(m_windows.IsWindowVisible(Main()));
     EXPECT_TRUE(m_tray.HasIcon(Main(), TRAY_ICON_ID));
-    EXPECT_TRUE(ShortcutRegistered());
+    EXPECT_EQ(Registered().vk, VK_F6);
     EXPECT_TRUE(Tick());
     EXPECT_EQ(Status(), L"Keyed 1 Times");
 }
 
 // --- The context menu ---
 
-TEST_F(MainDialogTray, RightClickOpensTheContextMenuAtTheMessagesPoint) {
+TEST_F(MainDialogTray, RightClickOpensTheContextMenuAtTheMessagesPointAndTheButtonAtThePointer) {
     Start();
-
-    const struct {
-        int x;
-        int y;
-    } points[] = {{120, 340}, {-1, -1}, {-200, 50}};
-    for (const auto& point : points) {
-        m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), PointParam(point.x, point.y));
+    for (const Point point : {Point{120, 340}, Point{-1, -1}, Point{-200, 50}}) {
+        m_windows.Deliver(Main(), WM_CONTEXTMENU, Main(), selector_test::MakeLParam(point.x, point.y));
+        EXPECT_EQ(LastTrack(), TrackedAt(IDR_CONTEXT_MENU, point.x, point.y));
     }
 
-    ASSERT_EQ(m_menus.Tracked().size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        const FakeMenus::TrackCall& track = m_menus.Tracked()[i];
-        EXPECT_EQ(ResourceOf(track), static_cast<std::uint32_t>(IDR_CONTEXT_MENU));
-        EXPECT_EQ(track.x, points[i].x);
-        EXPECT_EQ(track.y, points[i].y);
-        EXPECT_EQ(track.flags, 0u);
-        EXPECT_EQ(track.owner, Main());
-    }
-}
-
-TEST_F(MainDialogTray, MenuButtonOpensTheContextMenuAtThePointer) {
-    Start();
     m_windows.SetCursorPos({433, 287});
-
     ASSERT_TRUE(m_user.Click(IDC_MENU, Main()));
-
-    ASSERT_EQ(m_menus.Tracked().size(), 1u);
-    const FakeMenus::TrackCall& track = m_menus.Tracked()[0];
-    EXPECT_EQ(ResourceOf(track), static_cast<std::uint32_t>(IDR_CONTEXT_MENU));
-    EXPECT_EQ(track.x, 433);
-    EXPECT_EQ(track.y, 287);
-    EXPECT_EQ(track.owner, Main());
-}
-
-TEST_F(MainDialogTray, ContextExitPostsCloseWhichEndsTheProgram) {
-    Start();
-    m_windows.Log().Clear();
-
-    ChooseFromContextMenu(ID_CONTEXT_EXIT);
-
-    const std::string main = Hex(Main());
-    EXPECT_TRUE(
-        SequenceMatches(m_windows.Log().Select({"PostMessage(" + main, "DestroyWindow(" + main}),
-                        {"PostMessage(" + main + ", 0x0010, 0, 0)",
-                         "PostMessage(" + main + ", 0x0111, 32771, 0)", "DestroyWindow(" + main + ")"}));
-    EXPECT_FALSE(MainAlive());
-    EXPECT_EQ(m_tray.IconCount(), 0u);
-}
-
-TEST_F(MainDialogTray, ContextInstanceModePostsTheSButtonsCommand) {
-    Start();
-    m_windows.Log().Clear();
-
-    ChooseFromContextMenu(ID_CONTEXT_INSTANCE_MODE);
-
-    EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({"PostMessage(" + Hex(Main())}),
-                                {"PostMessage(" + Hex(Main()) + ", 0x0111, 1036, 0)"}));
-}
-
-TEST_F(MainDialogTray, ContextRefreshRefillsTheListsKeepingTheSelection) {
-    Start();
-    SelectKey(KEY_LETTER_A);
-    m_layout.ClearLog();
-    ClearRegistryLog();
-
-    ChooseFromContextMenu(ID_CONTEXT_REFRESH_KEYS);
-
-    EXPECT_FALSE(m_layout.Log().Empty()) << "the letter keys were named again";
-    EXPECT_EQ(Selection(IDC_KEY_LIST), KEY_LETTER_A);
-    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(LastTrack(), TrackedAt(IDR_CONTEXT_MENU, 433, 287));
 }
 
 TEST_F(MainDialogTray, EveryOtherCommandOfTheMenusAndButtonsIsTakenByTheDialog) {
@@ -342,7 +235,7 @@ TEST_F(MainDialogTray, EveryOtherCommandOfTheMenusAndButtonsIsTakenByTheDialog) 
         ID_CONTEXT_SCREENSHOT,     ID_CONTEXT_HELP_TUTORIALS, ID_CONTEXT_SIMULATION_SETTINGS,
         ID_CONTEXT_START_TAPFORCE, ID_CONTEXT_SHARE_FACEBOOK, ID_CONTEXT_SHARE_TWITTER,
         IDC_SHARE_FACEBOOK,        IDC_SHARE_TWITTER,         IDC_INSTANCE_MODE,
-        IDC_INSTANCE_MODE_S};
+        IDC_INSTANCE_MODE_S,       ID_CONTEXT_INSTANCE_MODE,  ID_CONTEXT_REFRESH_KEYS};
     for (int command : commands) {
         ChooseFromContextMenu(command);
     }

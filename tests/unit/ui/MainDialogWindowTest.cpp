@@ -26,95 +26,51 @@ TEST_F(MainDialogClosing, EnterDoesNothing) {
     EXPECT_TRUE(Writes().empty());
 }
 
-TEST_F(MainDialogClosing, EscapeDestroysTheWindow) {
-    Start();
+namespace {
 
-    m_user.PressKey(VK_ESCAPE);
-    m_windows.DispatchPosted();
+enum class Ends { AtOnce, AfterThePostedCommand, Unchecked };
 
-    EXPECT_FALSE(MainAlive());
-}
+struct CloseCase : NamedRow {
+    void (*close)(MainDialogFixture& test);
+    Ends ends;
+};
+using MainDialogClose = TableTest<MainDialogFixture, CloseCase>;
 
-TEST_F(MainDialogClosing, TheCloseBoxPostsTheExitCommandWhichDestroysTheWindow) {
-    Start();
+} // namespace
 
-    ASSERT_TRUE(m_user.CloseBox(Main()));
-
-    EXPECT_TRUE(MainAlive()) << "closing waits for the posted command";
-    EXPECT_TRUE(IsPostedToMain(WM_COMMAND, ID_TRAY_EXIT));
-    EXPECT_FALSE(IsPostedToMain(WM_COMMAND, IDCANCEL));
-    m_windows.DispatchPosted();
-    EXPECT_FALSE(MainAlive());
-}
-
-TEST_F(MainDialogClosing, TheContextMenuExitPostsCloseFirst) {
-    Start();
-
-    m_windows.Deliver(Main(), WM_COMMAND, ID_CONTEXT_EXIT, 0);
-
-    EXPECT_TRUE(MainAlive());
-    EXPECT_TRUE(IsPostedToMain(WM_CLOSE, 0));
-    m_windows.DispatchPosted();
-    EXPECT_FALSE(MainAlive());
-}
-
-TEST_F(MainDialogClosing, TheTrayExitCommandDestroysTheWindowAtOnce) {
-    Start();
-
-    m_windows.Deliver(Main(), WM_COMMAND, ID_TRAY_EXIT, 0);
-
-    EXPECT_FALSE(MainAlive());
-}
-
-TEST_F(MainDialogClosing, ClosingStoresNothing) {
+TEST_P(MainDialogClose, EndsTheWindowWithItsIconAndShortcutAndStoresNothing) {
+    StoreShortcut(VK_F6, MOD_ALT);
     Start();
     SelectKey(KEY_ENTER);
     ClearRegistryLog();
 
-    m_user.PressKey(VK_ESCAPE);
+    GetParam().close(*this);
+    if (GetParam().ends != Ends::Unchecked) {
+        EXPECT_EQ(MainAlive(), GetParam().ends == Ends::AfterThePostedCommand);
+    }
     m_windows.DispatchPosted();
 
+    EXPECT_FALSE(MainAlive());
+    EXPECT_EQ(m_tray.IconCount(), 0u);
+    EXPECT_EQ(m_hotKeys.RegisteredCount(), 0u);
     EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(Stored(KEY_ENTRY), VK_F6);
 }
 
-TEST_F(MainDialogClosing, DestroyingTheWindowDuringAHeldRunReleasesTheHeldKeys) {
-    StoreInt(L"HoldKey", 1);
-    Start();
-    SelectKey(KEY_TAB, MODIFIER_SHIFT);
-    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
-    ASSERT_TRUE(Tick());
-    ASSERT_EQ(m_input.KeysDown(), (std::vector<std::uint32_t>{VK_TAB, VK_SHIFT}));
-    m_input.ClearLog();
-    m_timers.Log().Clear();
-    // Start disabled the focused button: the user clicks into the dialog before pressing Escape.
-    m_windows.GiveFocus(m_windows.Control(Main(), IDC_KEY_LIST));
-
-    m_user.PressKey(VK_ESCAPE);
-    m_windows.DispatchPosted();
-
-    ASSERT_FALSE(MainAlive());
-    EXPECT_TRUE(SequenceMatches(m_input.Log(), {
-                                                   "SendInput 1 {vk=0x10 scan=0x2A flags=0x2}",
-                                                   "SendInput 1 {vk=0x09 scan=0x0F flags=0x2}",
-                                               }));
-    EXPECT_TRUE(m_input.KeysDown().empty());
-    EXPECT_EQ(m_timers.Log().Count("KillTimer(" + Hex(Main()) + ", 1)"), 1u);
-    EXPECT_EQ(m_timers.Log().Count("KillTimer(" + Hex(Main()) + ", 2)"), 1u);
-}
-
-TEST_F(MainDialogClosing, DestroyingTheWindowAfterARunEndedSendsNoInput) {
-    StoreInt(L"HoldKey", 1);
-    StoreInt(L"SetNumberOfClicksToAutomate", 1);
-    Start();
-    SelectKey(KEY_TAB);
-    ASSERT_TRUE(m_user.Click(IDC_START_KEYPRESSING));
-    ASSERT_TRUE(Tick());
-    m_input.ClearLog();
-
-    m_windows.Deliver(Main(), WM_COMMAND, ID_TRAY_EXIT, 0);
-
-    EXPECT_TRUE(m_input.Log().Empty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Ways, MainDialogClose,
+    ::testing::Values(
+        CloseCase{"Escape", [](MainDialogFixture& t) { t.m_user.PressKey(VK_ESCAPE); }, Ends::Unchecked},
+        CloseCase{"close box", [](MainDialogFixture& t) { ASSERT_TRUE(t.m_user.CloseBox(t.Main())); },
+                  Ends::AfterThePostedCommand},
+        // It goes the close box's way: WM_CLOSE first.
+        CloseCase{"Exit of the context menu",
+                  [](MainDialogFixture& t) { t.m_windows.Deliver(t.Main(), WM_COMMAND, ID_CONTEXT_EXIT, 0); },
+                  Ends::AfterThePostedCommand},
+        CloseCase{"Exit of the tray menu",
+                  [](MainDialogFixture& t) { t.m_windows.Deliver(t.Main(), WM_COMMAND, ID_TRAY_EXIT, 0); },
+                  Ends::AtOnce}),
+    RowName());
 
 TEST_F(MainDialogClosing, ExitWhileTheSelectorOfAStartIsOpenEndsTheStartWithTheWindow) {
     StoreInt(L"SendKeysToActiveWindow", 0);
@@ -152,43 +108,49 @@ TEST_F(MainDialogClosing, DeletingTheDialogObjectFirstDestroysItsWindowThroughTh
 
 // --- The about box ---
 
-using MainDialogAbout = MainDialogFixture;
+namespace {
 
-TEST_F(MainDialogAbout, TheSystemMenuItemOpensTheAboutBoxModally) {
+struct SystemCommandCase : NamedRow {
+    WParam command;
+    bool about; // else it goes to default processing
+};
+using MainDialogSystemCommand = TableTest<MainDialogFixture, SystemCommandCase>;
+
+} // namespace
+
+TEST_P(MainDialogSystemCommand, OpensTheAboutBoxModallyOrPassesItOn) {
+    const SystemCommandCase& c = GetParam();
     Start();
-    InNextModal([this] { EXPECT_TRUE(m_user.Click(IDOK)); });
+    bool bMainEnabledMeanwhile = true;
+    m_windows.QueueUserAction([this, &bMainEnabledMeanwhile] {
+        bMainEnabledMeanwhile = m_windows.IsWindowEnabled(Main());
+        EXPECT_TRUE(m_user.Click(IDOK));
+    });
 
-    m_windows.Deliver(Main(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    m_windows.Deliver(Main(), WM_SYSCOMMAND, c.command, 0);
 
     const std::vector<WindowHandle> boxes = m_windows.DialogsCreated(IDD_ABOUT_DIALOG);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(m_windows.Window(boxes[0]).parent, Main());
-    EXPECT_FALSE(m_windows.IsWindow(boxes[0]));
-    EXPECT_TRUE(m_bMainDisabledInModal);
-    EXPECT_TRUE(m_windows.IsWindowEnabled(Main()));
-}
-
-TEST_F(MainDialogAbout, TheLowFourBitsOfTheSystemCommandDoNotMatter) {
-    Start();
-    m_windows.QueueUserAction([this] { m_user.PressKey(VK_ESCAPE); });
-
-    m_windows.Deliver(Main(), WM_SYSCOMMAND, IDM_ABOUTBOX | 0x0003, 0);
-
-    EXPECT_EQ(m_windows.DialogsCreated(IDD_ABOUT_DIALOG).size(), 1u);
-}
-
-TEST_F(MainDialogAbout, OtherSystemCommandsGoToDefaultProcessing) {
-    constexpr WParam SC_MINIMIZE_COMMAND = 0xF020;
-    Start();
-
-    m_windows.Deliver(Main(), WM_SYSCOMMAND, SC_MINIMIZE_COMMAND, 0);
-
-    EXPECT_TRUE(m_windows.DialogsCreated(IDD_ABOUT_DIALOG).empty());
+    ASSERT_EQ(boxes.size(), c.about ? 1u : 0u);
     const std::vector<Msg>& passed = m_windows.DefaultProcessed();
-    EXPECT_TRUE(std::any_of(passed.begin(), passed.end(), [this](const Msg& msg) {
-        return msg.hwnd == Main() && msg.message == WM_SYSCOMMAND && msg.wParam == SC_MINIMIZE_COMMAND;
-    }));
+    EXPECT_EQ(
+        std::any_of(passed.begin(), passed.end(),
+                    [&](const Msg& msg) { return msg.message == WM_SYSCOMMAND && msg.wParam == c.command; }),
+        !c.about);
+    if (c.about) {
+        EXPECT_EQ(m_windows.Window(boxes[0]).parent, Main());
+        EXPECT_FALSE(m_windows.IsWindow(boxes[0]));
+        EXPECT_FALSE(bMainEnabledMeanwhile);
+        EXPECT_TRUE(m_windows.IsWindowEnabled(Main()));
+    }
 }
+
+// The system keeps the low four bits of a command for itself.
+INSTANTIATE_TEST_SUITE_P(Commands, MainDialogSystemCommand,
+                         ::testing::Values(SystemCommandCase{"about", IDM_ABOUTBOX, true},
+                                           SystemCommandCase{"about with low bits", IDM_ABOUTBOX | 0x0003,
+                                                             true},
+                                           SystemCommandCase{"minimise", 0xF020, false}),
+                         RowName());
 
 // --- The minimised window ---
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,38 +44,38 @@ constexpr Rect SIGHT_RECT{159, 62, 191, 94};
 constexpr Point ON_SIGHT{170, 75}; // client coordinates
 constexpr WParam DRAG_BUTTON = MK_LBUTTON;
 
-// Writes go through to the fake registry; their value names are recorded in order.
-class WriteRecordingRegistry : public IRegistry {
+} // namespace selector_test
+
+// The in-memory registry with its writes logged in order: "write Settings 0/HoldKey = 1", the key
+// named by the last part of its path and a value other than a DWORD by its type ("= type 1").
+class WriteLoggingRegistry : public FakeRegistry {
 public:
-    explicit WriteRecordingRegistry(FakeRegistry& store) : m_store(store) {}
     long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
                    RegKeyHandle* result) override {
-        return m_store.CreateKey(parent, subKey, access, result);
-    }
-    long QueryValue(RegKeyHandle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
-                    std::uint32_t* size) override {
-        return m_store.QueryValue(key, name, type, data, size);
+        const long status = FakeRegistry::CreateKey(parent, subKey, access, result);
+        if (status == 0) {
+            m_keyNames[*result] = Narrow(subKey.substr(subKey.rfind(L'\\') + 1));
+        }
+        return status;
     }
     long SetValue(RegKeyHandle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override {
-        m_written.push_back(name);
-        return m_store.SetValue(key, name, type, data, size);
+        std::string value = "type " + std::to_string(type);
+        if (type == REG_DWORD && size == 4) {
+            value = std::to_string(static_cast<std::int32_t>(data[0] | data[1] << 8 | data[2] << 16 |
+                                                             static_cast<std::uint32_t>(data[3]) << 24));
+        }
+        m_writes.push_back("write " + m_keyNames[key] + "/" + Narrow(name) + " = " + value);
+        return FakeRegistry::SetValue(key, name, type, data, size);
     }
-    long CloseKey(RegKeyHandle key) override { return m_store.CloseKey(key); }
-    bool WatchKey(RegKeyHandle key) override { return m_store.WatchKey(key); }
-    bool TakeKeyChange() override { return m_store.TakeKeyChange(); }
-    // The selector keeps no journal of keys.
-    long CreateVolatileKey(RegKeyHandle, const std::wstring&, std::uint32_t, RegKeyHandle*) override {
-        return ERROR_ACCESS_DENIED;
-    }
-    long EnumValueName(RegKeyHandle, std::uint32_t, std::wstring*) override { return ERROR_ACCESS_DENIED; }
-    long DeleteValue(RegKeyHandle, const std::wstring&) override { return ERROR_ACCESS_DENIED; }
 
-    std::vector<std::wstring> m_written;
+    std::vector<std::string> m_writes;
 
 private:
-    FakeRegistry& m_store;
+    std::map<RegKeyHandle, std::string> m_keyNames;
 };
+
+namespace selector_test {
 
 // What a user sees in the dialog at one moment.
 struct SelectorView {
@@ -85,7 +86,6 @@ struct SelectorView {
     int firstEdit = -1;
     bool firstEditEnabled = false;
     int sendChars = -1;
-    bool sendCharsEnabled = false;
     int sendKeyUp = -1;
     bool sendKeyUpEnabled = false;
     IconHandle sightIcon = 0;
@@ -196,7 +196,6 @@ protected:
     }
 
     WindowHandle Dialog() const { return m_windows.LastDialog(IDD_WINDOW_SELECTOR); }
-    WindowHandle ControlOfDialog(int id) const { return m_windows.Control(Dialog(), id); }
 
     SelectorView View() const {
         const WindowHandle dialog = Dialog();
@@ -208,7 +207,6 @@ protected:
         view.firstEdit = m_windows.ControlState(dialog, IDC_SEND_TO_FIRST_EDIT).check;
         view.firstEditEnabled = m_windows.ControlState(dialog, IDC_SEND_TO_FIRST_EDIT).enabled;
         view.sendChars = m_windows.ControlState(dialog, IDC_SEND_CHARS).check;
-        view.sendCharsEnabled = m_windows.ControlState(dialog, IDC_SEND_CHARS).enabled;
         view.sendKeyUp = m_windows.ControlState(dialog, IDC_SEND_KEY_UPS).check;
         view.sendKeyUpEnabled = m_windows.ControlState(dialog, IDC_SEND_KEY_UPS).enabled;
         view.sightIcon = m_windows.ControlState(dialog, IDC_SIGHT).icon;
@@ -217,26 +215,8 @@ protected:
         return view;
     }
 
-    // The PatBlt lines of the outline of a window at a screen rectangle with a non-negative origin,
-    // drawn through device context dc.
-    static std::vector<std::string> OutlineOf(WindowHandle window, Rect rect, DeviceContext dc) {
-        const int w = rect.right - rect.left;
-        const int h = rect.bottom - rect.top;
-        const std::string d = Hex(dc);
-        return {
-            "GetWindowDC(" + Hex(window) + ")",
-            "PatBlt(" + d + ", 0, 0, " + std::to_string(w) + ", 3, 0x550009)",
-            "PatBlt(" + d + ", 0, " + std::to_string(h - 3) + ", 3, " + std::to_string(6 - h) + ", 0x550009)",
-            "PatBlt(" + d + ", " + std::to_string(w - 3) + ", 3, 3, " + std::to_string(h - 6) + ", 0x550009)",
-            "PatBlt(" + d + ", " + std::to_string(w) + ", " + std::to_string(h - 3) + ", " +
-                std::to_string(-w) + ", 3, 0x550009)",
-            "ReleaseDC(" + Hex(window) + ", " + d + ")",
-        };
-    }
-
-    FakeRegistry m_store;
-    WriteRecordingRegistry m_registry{m_store};
-    CProfile m_profile{m_registry};
+    WriteLoggingRegistry m_store;
+    CProfile m_profile{m_store};
     CAppSettings m_settings{m_profile};
 
     FakeWindows m_windows;
@@ -253,9 +233,8 @@ protected:
     UnusedRandom m_random{"the selector"};
     FakeClipboard m_clipboard;
     FakeFiles m_files;
-    Platform m_platform{m_registry, m_input,    m_layout, m_windows,   m_windows,
-                        m_menus,    m_painting, m_timers, m_hotKeys,   m_tray,
-                        m_shell,    m_process,  m_random, m_clipboard, m_files};
+    Platform m_platform{m_store,   m_input, m_layout, m_windows, m_windows, m_menus,     m_painting, m_timers,
+                        m_hotKeys, m_tray,  m_shell,  m_process, m_random,  m_clipboard, m_files};
 
 private:
     void Post(std::uint32_t message, WParam wParam, LParam lParam) {

@@ -117,8 +117,6 @@ INSTANTIATE_TEST_SUITE_P(Children, PickerFindChild,
 
 // --- The outline ---
 
-using PickerOutlineEdge = PickerFixture;
-
 struct OutlineCase : NamedRow {
     Rect rect; // screen
     int virtualWidth;
@@ -187,51 +185,37 @@ INSTANTIATE_TEST_SUITE_P(
                      "PatBlt(0xD00, 200, 197, -200, 3, 0x550009)"}}),
     RowName());
 
-TEST_F(PickerOutlineEdge, OutlineOfAnEmptyWindowDrawsNothing) {
-    const WindowHandle form = AddForm({100, 100, 100, 300});
+// A window the outline cannot be drawn on: only GetWindowDC may be asked, and only for a window.
+struct NoOutlineCase : NamedRow {
+    Rect rect; // of the form
+    bool formGone;
+    bool noDeviceContext;
+    bool nullWindow; // a null window would stand for the whole screen
+};
+using PickerNoOutline = TableTest<PickerFixture, NoOutlineCase>;
 
-    m_picker.InvertFrame(form);
-
-    EXPECT_EQ(m_painting.Log().Count("PatBlt"), 0u);
-}
-
-TEST_F(PickerOutlineEdge, NoWindowMeansNoDrawingAtAll) {
-    // A null window would stand for the whole screen.
-    m_picker.InvertFrame(0);
-
-    EXPECT_TRUE(m_painting.Log().Empty());
-}
-
-TEST_F(PickerOutlineEdge, WindowThatIsGoneIsNotDrawnOn) {
-    const WindowHandle form = AddForm();
-    m_windows.DestroyWindow(form);
-
-    m_picker.InvertFrame(form);
-
-    EXPECT_EQ(m_painting.Log().Count("PatBlt"), 0u);
-}
-
-TEST_F(PickerOutlineEdge, WithoutADeviceContextNothingIsDrawnOrReleased) {
-    const WindowHandle form = AddForm();
-    m_painting.FailNextWindowDC();
-
-    m_picker.InvertFrame(form);
-
-    EXPECT_TRUE(SequenceMatches(m_painting.Log(), {"GetWindowDC(" + Hex(form) + ")"}));
-}
-
-TEST_F(PickerOutlineEdge, SecondOutlineInvertsTheSameBarsAgain) {
-    const WindowHandle form = AddForm({100, 50, 300, 250});
-
-    m_picker.InvertFrame(form);
-    m_picker.InvertFrame(form);
-
-    const std::vector<std::string> bars = m_painting.Log().Select({"PatBlt"});
-    ASSERT_EQ(bars.size(), 8u);
-    for (std::size_t i = 0; i < 4; ++i) {
-        // Same geometry; only the device context differs.
-        EXPECT_EQ(bars[i].substr(bars[i].find(',')), bars[i + 4].substr(bars[i + 4].find(',')));
+TEST_P(PickerNoOutline, DrawsNothing) {
+    const NoOutlineCase& c = GetParam();
+    const WindowHandle form = AddForm(c.rect);
+    if (c.formGone) {
+        m_windows.DestroyWindow(form);
     }
+    if (c.noDeviceContext) {
+        m_painting.FailNextWindowDC();
+    }
+
+    m_picker.InvertFrame(c.nullWindow ? 0 : form);
+
+    EXPECT_EQ(m_painting.Log().Count("PatBlt"), 0u);
+    EXPECT_EQ(m_painting.Log().Count("GetWindowDC(0x0)"), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, PickerNoOutline,
+    ::testing::Values(NoOutlineCase{"empty window", {100, 100, 100, 300}, false, false, false},
+                      NoOutlineCase{"window gone", {100, 100, 500, 400}, true, false, false},
+                      NoOutlineCase{"no device context", {100, 100, 500, 400}, false, true, false},
+                      NoOutlineCase{"no window", {100, 100, 500, 400}, false, false, true}),
+    RowName());
 
 } // namespace

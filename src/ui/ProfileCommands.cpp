@@ -1,11 +1,11 @@
-// Profiles: "Save Profile..." and "Open Profile..." of the Menu, the recent profiles in the Menu and
-// the tray menu, and a profile a script hands over.
+#include "ui/ProfileCommands.h"
+
 #include <iterator>
 
+#include "core/FilePath.h"
 #include "ports/Win32Constants.h"
 #include "resource.h"
 #include "settings/InstanceSection.h"
-#include "ui/PellorDlg.h"
 #include "ui/ProfileRequest.h"
 
 namespace {
@@ -15,11 +15,39 @@ constexpr wchar_t RUN_GOING_ON[] = L"Tapwell is pressing keys. Stop it before yo
 constexpr wchar_t RECENT_WHILE_RUNNING[] = L"  (stop pressing keys to switch)";
 constexpr std::size_t RECENT_COUNT = std::size(RECENT_PROFILES);
 
-std::vector<std::wstring> ReadRecentProfiles(const CAppSettings& settings) {
+} // namespace
+
+CProfileCommands::CProfileCommands(CWnd& window, IProfileForm& form, const Platform& platform,
+                                   CAppSettings& settings, const CPressSession& session, CComboBox& keyList,
+                                   CComboBox& modifierList)
+    : m_window(window), m_form(form), m_platform(platform), m_settings(settings), m_session(session),
+      m_cbKey(keyList), m_cbModifier(modifierList) {}
+
+void CProfileCommands::OnCommand(int id) {
+    const auto nId = static_cast<std::uint32_t>(id);
+    if (nId == ID_CONTEXT_SAVE_PROFILE) {
+        SaveProfile();
+    } else if (nId == ID_CONTEXT_OPEN_PROFILE) {
+        OpenProfileFromDialog();
+    } else if (nId == ID_PROFILE_REFUSED) {
+        if (!m_strRefusal.empty()) {
+            m_window.MessageBox(m_strRefusal, L"", MB_OK | MB_ICONEXCLAMATION);
+            m_strRefusal.clear();
+        }
+    } else if (nId >= ID_RECENT_PROFILE_FIRST && nId < ID_RECENT_PROFILE_FIRST + RECENT_COUNT) {
+        const std::vector<std::wstring> recent = RecentProfiles();
+        const std::size_t nIndex = nId - ID_RECENT_PROFILE_FIRST;
+        if (nIndex < recent.size()) {
+            OpenProfileAndTell(recent[nIndex]);
+        }
+    }
+}
+
+std::vector<std::wstring> CProfileCommands::RecentProfiles() const {
     std::vector<std::wstring> paths;
     for (const StoredText& value : RECENT_PROFILES) {
         std::wstring strPath;
-        settings.Get(value, strPath);
+        m_settings.Get(value, strPath);
         if (!strPath.empty()) {
             paths.push_back(strPath);
         }
@@ -27,28 +55,7 @@ std::vector<std::wstring> ReadRecentProfiles(const CAppSettings& settings) {
     return paths;
 }
 
-// File names match in any case on Windows; only ASCII letters fold here.
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-    auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::wstring FileNameOf(const std::wstring& strPath) {
-    const std::size_t nSlash = strPath.find_last_of(L"\\/");
-    return nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
-}
-
-} // namespace
-
-ProfileKeyNames CPellorDlg::KeyNamesOfLists() {
+ProfileKeyNames CProfileCommands::KeyNamesOfLists() {
     ProfileKeyNames names;
     for (int i = 0; i < m_cbKey.GetCount(); ++i) {
         names.keys.push_back(m_cbKey.GetLBText(i));
@@ -59,49 +66,42 @@ ProfileKeyNames CPellorDlg::KeyNamesOfLists() {
     return names;
 }
 
-void CPellorDlg::OnSaveProfile() {
-    const std::vector<std::wstring> recent = ReadRecentProfiles(m_settings);
+void CProfileCommands::SaveProfile() {
+    const std::vector<std::wstring> recent = RecentProfiles();
     std::wstring strPath = recent.empty() ? L"" : recent.front();
-    if (!m_platform.files.GetSaveFileName(m_hWnd, PROFILE_FILTER_NAME, PROFILE_EXTENSION, strPath)) {
+    if (!m_platform.files.GetSaveFileName(m_window.m_hWnd, PROFILE_FILTER_NAME, PROFILE_EXTENSION, strPath)) {
         return;
     }
     std::string bytes;
     std::wstring strError;
     if (!FormatProfile(ReadProfileValues(m_settings), KeyNamesOfLists(), bytes, strError) ||
         !m_platform.files.WriteFile(strPath, bytes, strError)) {
-        MessageBox(L"Tapwell cannot save the profile \"" + strPath + L"\".\n\n" + strError, L"",
-                   MB_OK | MB_ICONEXCLAMATION);
+        m_window.MessageBox(L"Tapwell cannot save the profile \"" + strPath + L"\".\n\n" + strError, L"",
+                            MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     RememberProfile(strPath);
 }
 
-void CPellorDlg::OnOpenProfile() {
+void CProfileCommands::OpenProfileFromDialog() {
     if (m_session.IsRunning()) {
-        MessageBox(RUN_GOING_ON, L"", MB_OK | MB_ICONINFORMATION);
+        m_window.MessageBox(RUN_GOING_ON, L"", MB_OK | MB_ICONINFORMATION);
         return;
     }
     std::wstring strPath;
-    if (m_platform.files.GetOpenFileName(m_hWnd, PROFILE_FILTER_NAME, PROFILE_EXTENSION, strPath)) {
+    if (m_platform.files.GetOpenFileName(m_window.m_hWnd, PROFILE_FILTER_NAME, PROFILE_EXTENSION, strPath)) {
         OpenProfileAndTell(strPath);
     }
 }
 
-void CPellorDlg::OpenRecentProfile(int nIndex) {
-    const std::vector<std::wstring> recent = ReadRecentProfiles(m_settings);
-    if (nIndex < static_cast<int>(recent.size())) {
-        OpenProfileAndTell(recent[static_cast<std::size_t>(nIndex)]);
-    }
-}
-
-void CPellorDlg::OpenProfileAndTell(const std::wstring& strPath) {
+void CProfileCommands::OpenProfileAndTell(const std::wstring& strPath) {
     std::wstring strError;
     if (!OpenProfile(strPath, strError)) {
-        MessageBox(strError, L"", MB_OK | MB_ICONEXCLAMATION);
+        m_window.MessageBox(strError, L"", MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
-bool CPellorDlg::OpenProfile(const std::wstring& strPath, std::wstring& strError) {
+bool CProfileCommands::OpenProfile(const std::wstring& strPath, std::wstring& strError) {
     if (m_session.IsRunning()) {
         strError = RUN_GOING_ON;
         return false;
@@ -119,28 +119,14 @@ bool CPellorDlg::OpenProfile(const std::wstring& strPath, std::wstring& strError
         return false;
     }
     ApplyProfileValues(m_settings, parse.values);
-    LoadFormFromSettings();
+    m_form.LoadFormFromSettings();
     RememberProfile(strPath);
     return true;
 }
 
-void CPellorDlg::LoadFormFromSettings() {
-    m_nDelayMinutes = m_settings.GetAutoClicksDelayMins();
-    m_nDelaySeconds = m_settings.GetAutoClicksDelaySeconds();
-    m_nDelayMilliseconds = m_settings.GetAutoClicksDelayMilliSeconds();
-    m_nKeysToPress = m_settings.GetSetNumberOfClicksToAutomate();
-    m_bHoldKey = m_settings.GetHoldKey();
-    UpdateData(LOAD_CONTROLS);
-    m_cbKey.SetCurSel(m_settings.GetKeyIndexTobeAutomated());
-    m_cbModifier.SetCurSel(m_settings.GetModKeyIndexTobeAutomated());
-    OnSelchangeKeyList();
-    OnSelchangeModifierList();
-    UpdateTrayTip();
-}
-
-void CPellorDlg::RememberProfile(const std::wstring& strPath) {
+void CProfileCommands::RememberProfile(const std::wstring& strPath) {
     std::vector<std::wstring> recent{strPath};
-    for (const std::wstring& strOld : ReadRecentProfiles(m_settings)) {
+    for (const std::wstring& strOld : RecentProfiles()) {
         if (!SamePath(strOld, strPath) && recent.size() < RECENT_COUNT) {
             recent.push_back(strOld);
         }
@@ -151,11 +137,11 @@ void CPellorDlg::RememberProfile(const std::wstring& strPath) {
     }
 }
 
-void CPellorDlg::ShowRecentProfiles(const CMenu& menu, std::uint32_t before) {
+void CProfileCommands::ShowRecentProfiles(const CMenu& menu, std::uint32_t before) {
     for (std::uint32_t id = ID_RECENT_PROFILE_FIRST; id <= ID_RECENT_PROFILE_SEPARATOR; ++id) {
         menu.DeleteMenu(id);
     }
-    const std::vector<std::wstring> recent = ReadRecentProfiles(m_settings);
+    const std::vector<std::wstring> recent = RecentProfiles();
     for (std::size_t i = 0; i < recent.size(); ++i) {
         const std::wstring strText = L"&" + std::to_wstring(i + 1) + L" " + FileNameOf(recent[i]) +
                                      (m_session.IsRunning() ? RECENT_WHILE_RUNNING : L"");
@@ -167,7 +153,7 @@ void CPellorDlg::ShowRecentProfiles(const CMenu& menu, std::uint32_t before) {
     }
 }
 
-bool CPellorDlg::OnCopyData(WParam, LParam lParam, LResult* result) {
+bool CProfileCommands::OnCopyData(LParam lParam, LResult* result) {
     const auto* pData = reinterpret_cast<const CopyDataRecord*>(lParam);
     if (pData == nullptr || pData->dwData != PROFILE_REQUEST_DATA || pData->lpData == nullptr ||
         pData->cbData % 2 != 0 || pData->cbData > MAX_PROFILE_REQUEST_BYTES) {
@@ -185,23 +171,16 @@ bool CPellorDlg::OnCopyData(WParam, LParam lParam, LResult* result) {
         (request.nInstance != EVERY_INSTANCE && request.nInstance != g_nInstanceNumber)) {
         return true;
     }
-    if (!OpenProfile(request.strPath, m_strProfileRefusal)) {
+    if (!OpenProfile(request.strPath, m_strRefusal)) {
         *result = PROFILE_REFUSED;
         // Told once the script has its answer, so that a message box does not hold it.
-        PostMessage(WM_COMMAND, ID_PROFILE_REFUSED, 0);
+        m_window.PostMessage(WM_COMMAND, ID_PROFILE_REFUSED, 0);
         return true;
     }
     *result = PROFILE_OPENED;
     if (request.bStart) {
         const RemoteCommandMessage command = EncodeRemoteCommand(RemoteCommand::Start, EVERY_INSTANCE);
-        PostMessage(g_nRemoteCommandMsg, command.wParam, command.lParam);
+        m_window.PostMessage(g_nRemoteCommandMsg, command.wParam, command.lParam);
     }
     return true;
-}
-
-void CPellorDlg::OnProfileRefused() {
-    if (!m_strProfileRefusal.empty()) {
-        MessageBox(m_strProfileRefusal, L"", MB_OK | MB_ICONEXCLAMATION);
-        m_strProfileRefusal.clear();
-    }
 }
