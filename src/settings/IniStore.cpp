@@ -51,7 +51,7 @@ std::wstring Unquote(const std::wstring& text) {
 
 } // namespace
 
-CIniStore::CIniStore(ISettingsFile& file, const std::wstring& path, ProblemHandler onProblem)
+CIniStore::CIniStore(IFiles& file, const std::wstring& path, ProblemHandler onProblem)
     : m_file(file), m_strPath(path), m_onProblem(std::move(onProblem)) {}
 
 void CIniStore::Load() {
@@ -72,9 +72,11 @@ bool CIniStore::Refresh() {
     std::wstring strError;
     std::wstring text;
     if (bThere) {
-        const bool bRead = m_file.Read(m_strPath, MAX_FILE_BYTES, bytes, strError);
+        const bool bRead = m_file.ReadFile(m_strPath, MAX_FILE_BYTES, bytes, strError);
         const std::size_t nBom = bytes.compare(0, 3, UTF8_BOM) == 0 ? 3 : 0;
-        if (bRead && !DecodeUtf8(bytes.substr(nBom), text)) {
+        if (bRead && bytes.size() > MAX_FILE_BYTES) {
+            strError = L"The file is longer than " + std::to_wstring(MAX_FILE_BYTES / 1024) + L" KiB.";
+        } else if (bRead && !DecodeUtf8(bytes.substr(nBom), text)) {
             strError = L"The file is not UTF-8 text.";
         }
         if (!strError.empty() || !bRead) {
@@ -132,7 +134,7 @@ bool CIniStore::Write(const std::wstring& section, const std::wstring& name, con
         return true;
     }
     std::wstring strError;
-    if (!m_file.Replace(m_strPath, EncodeUtf8(m_document.Text()), strError)) {
+    if (!m_file.WriteFile(m_strPath, EncodeUtf8(m_document.Text()), strError)) {
         Report(L"cannot save its settings to", strError + L"\nThe file or its folder may be read-only.",
                L"Tapwell goes on with the settings it has: changes are kept only until it closes.");
         return true;
@@ -177,7 +179,7 @@ bool CIniStore::TakeChange() {
     return std::exchange(m_bChanged, false);
 }
 
-std::unique_ptr<CIniStore> OpenPortableStore(ISettingsFile& file, CIniStore::ProblemHandler onProblem) {
+std::unique_ptr<CIniStore> OpenPortableStore(IFiles& file, CIniStore::ProblemHandler onProblem) {
     const std::wstring path = file.ProgramFolder() + PORTABLE_SETTINGS_FILE_NAME;
     FileStamp stamp;
     if (!file.GetStamp(path, stamp)) {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/ISettingsFile.h"
+#include "ports/IFiles.h"
 #include "settings/IniDocument.h"
 #include "settings/SettingsStore.h"
 
@@ -23,7 +23,7 @@ public:
     static constexpr std::size_t MAX_FILE_BYTES = 64 * 1024;
     using ProblemHandler = std::function<void(const std::wstring& strMessage)>;
 
-    CIniStore(ISettingsFile& file, const std::wstring& path, ProblemHandler onProblem);
+    CIniStore(IFiles& file, const std::wstring& path, ProblemHandler onProblem);
     // Reads the file for the first time.
     void Load();
 
@@ -54,7 +54,7 @@ private:
     bool Write(const std::wstring& section, const std::wstring& name, const std::wstring& value);
     void Report(const std::wstring& strWhat, const std::wstring& strReason, const std::wstring& strOutcome);
 
-    ISettingsFile& m_file;
+    IFiles& m_file;
     const std::wstring m_strPath;
     ProblemHandler m_onProblem;
     CIniDocument m_document;
@@ -70,4 +70,4 @@ private:
 
 // The store of a portable Tapwell: the settings file in the program's folder, read; nothing when
 // there is no such file, and the registry is used.
-std::unique_ptr<CIniStore> OpenPortableStore(ISettingsFile& file, CIniStore::ProblemHandler onProblem);
+std::unique_ptr<CIniStore> OpenPortableStore(IFiles& file, CIniStore::ProblemHandler onProblem);

@@ -1,7 +1,8 @@
 #include "settings/ProfileFile.h"
 
-#include <cstdint>
 #include <iterator>
+
+#include "settings/Utf8.h"
 
 namespace {
 
@@ -50,78 +51,9 @@ constexpr ProfileField PROFILE_FIELDS[] = {
 
 constexpr char VERSION_WORDS[] = "Tapwell Profile";
 constexpr char UTF8_BOM[] = "\xEF\xBB\xBF";
-constexpr char32_t REPLACEMENT_LIMIT = 0x10FFFF;
 
 std::wstring FieldName(const ProfileField& field) {
     return field.number != nullptr ? field.number->name : field.text->name;
-}
-
-// Code points to UTF-16 units in a wstring, as the registry's texts hold them on every build.
-void AppendCodePoint(std::wstring& text, char32_t c) {
-    if (c > 0xFFFF) {
-        c -= 0x10000;
-        text.push_back(static_cast<wchar_t>(0xD800 + (c >> 10)));
-        text.push_back(static_cast<wchar_t>(0xDC00 + (c & 0x3FF)));
-    } else {
-        text.push_back(static_cast<wchar_t>(c));
-    }
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool DecodeUtf8(const std::string& bytes, std::wstring& text) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const int nMore = lead < 0x80             ? 0
-                          : (lead & 0xE0) == 0xC0 ? 1
-                          : (lead & 0xF0) == 0xE0 ? 2
-                          : (lead & 0xF8) == 0xF0 ? 3
-                                                  : -1;
-        if (nMore < 0 || (nMore > 0 && i + static_cast<std::size_t>(nMore) >= bytes.size())) {
-            return false;
-        }
-        char32_t c = nMore == 0 ? lead : lead & (0x3F >> nMore);
-        for (int k = 1; k <= nMore; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t SMALLEST[] = {0, 0x80, 0x800, 0x10000};
-        if (c < SMALLEST[nMore] || (c >= 0xD800 && c <= 0xDFFF) || c > REPLACEMENT_LIMIT || c == 0) {
-            return false;
-        }
-        AppendCodePoint(text, c);
-        i += static_cast<std::size_t>(nMore) + 1;
-    }
-    return true;
-}
-
-std::string EncodeUtf8(const std::wstring& text) {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        auto c = static_cast<char32_t>(text[i]);
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
-        }
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (c >> 18));
-            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
 }
 
 std::wstring Trim(const std::wstring& text) {
@@ -324,7 +256,8 @@ ProfileParse ParseProfile(const std::string& bytes, const ProfileKeyNames& names
     }
     const std::size_t nBom = bytes.compare(0, 3, UTF8_BOM) == 0 ? 3 : 0;
     std::wstring text;
-    if (!DecodeUtf8(bytes.substr(nBom), text)) {
+    // A NUL is UTF-8, but no text of a profile can hold one.
+    if (!DecodeUtf8(bytes.substr(nBom), text) || text.find(L'\0') != std::wstring::npos) {
         return Refuse(L"This is not a Tapwell profile: it is not UTF-8 text.");
     }
 

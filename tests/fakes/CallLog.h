@@ -70,11 +70,8 @@ inline std::string Narrow(const std::wstring& text) {
     return out;
 }
 
-// Compares actual with expected. In an expected line a field (words are separated by spaces) of
-// "*" matches any one field, and a line starting with "? " may be absent. On a difference it lists
-// every expected line that is missing (with its position in expected) and every actual line that
-// is spurious (with its position in actual), aligned so that there are as few of them as possible,
-// followed by the whole actual sequence.
+// Compares actual with expected, line for line; a difference lists both, marking the lines that
+// differ.
 ::testing::AssertionResult SequenceMatches(const std::vector<std::string>& actual,
                                            const std::vector<std::string>& expected);
 inline ::testing::AssertionResult SequenceMatches(const CCallLog& log,

@@ -1,5 +1,7 @@
 #pragma once
-// Files in memory, and file dialogs that answer with the next name the test gave (or cancel).
+// Files in memory by path, and file dialogs that answer with the next name the test gave (or
+// cancel). Every write gives the file a new stamp; the read-only file cannot be written, the
+// unreadable one cannot be read.
 #include <deque>
 #include <map>
 #include <string>
@@ -19,8 +21,9 @@ public:
     bool ReadFile(const std::wstring& path, std::size_t maxBytes, std::string& bytes,
                   std::wstring& strError) override {
         const auto found = m_files.find(path);
-        if (found == m_files.end()) {
-            strError = L"The system cannot find the file specified.";
+        if (found == m_files.end() || path == m_strUnreadable) {
+            strError =
+                found == m_files.end() ? L"The system cannot find the file specified." : L"Access is denied.";
             return false;
         }
         bytes = found->second.substr(0, maxBytes + 1);
@@ -31,9 +34,14 @@ public:
             strError = L"Access is denied.";
             return false;
         }
-        m_files[path] = bytes;
+        Put(path, bytes);
         return true;
     }
+    bool GetStamp(const std::wstring& path, FileStamp& stamp) override {
+        stamp.nWriteTime = m_stamps[path];
+        return m_files.count(path) != 0;
+    }
+    std::wstring ProgramFolder() override { return L"C:\\Portable\\"; }
     std::wstring GetFullPathName(const std::wstring& path) override {
         return path.find(L':') == std::wstring::npos ? L"C:\\work\\" + path : path;
     }
@@ -42,8 +50,15 @@ public:
         return false;
     }
 
+    // As another program writes it.
+    void Put(const std::wstring& path, const std::string& bytes) {
+        m_files[path] = bytes;
+        m_stamps[path] = ++m_nLastStamp;
+    }
+
     std::map<std::wstring, std::string> m_files;
     std::wstring m_strReadOnly;
+    std::wstring m_strUnreadable;
     // The names the next dialogs return; an empty one is a cancel.
     std::deque<std::wstring> m_dialogAnswers;
 
@@ -56,4 +71,7 @@ private:
         path = answer.empty() ? path : answer;
         return !answer.empty();
     }
+
+    std::map<std::wstring, std::uint64_t> m_stamps;
+    std::uint64_t m_nLastStamp = 0;
 };

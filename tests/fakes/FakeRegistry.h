@@ -31,7 +31,6 @@ public:
         RegKeyHandle parent = 0;
         std::wstring subKey;
         std::uint32_t access = 0;
-        long result = 0;
     };
 
     long CreateKey(RegKeyHandle parent, const std::wstring& subKey, std::uint32_t access,
@@ -42,7 +41,7 @@ public:
                                                : m_bFailCreates ? ERROR_ACCESS_DENIED
                                                : !result        ? ERROR_INVALID_PARAMETER
                                                                 : ERROR_SUCCESS);
-        m_createCalls.push_back(CreateCall{parent, subKey, access, nResult});
+        m_createCalls.push_back(CreateCall{parent, subKey, access});
         if (nResult == static_cast<long>(ERROR_SUCCESS)) {
             *result = m_nNextHandle;
             m_nNextHandle += 4;
@@ -138,12 +137,6 @@ public:
     void PutString(const std::wstring& path, const std::wstring& name, const std::wstring& text,
                    RegKeyHandle root = HKEY_CURRENT_USER) {
         PutValue(path, name, REG_SZ, StringBytes(text), root);
-    }
-    void CreateKeyPath(const std::wstring& path, RegKeyHandle root = HKEY_CURRENT_USER) {
-        Descend(Root(root), path);
-    }
-    bool KeyExists(const std::wstring& path, RegKeyHandle root = HKEY_CURRENT_USER) const {
-        return m_keys.count({root, Folded(path)}) != 0;
     }
     // The value, or null when it (or its key) does not exist.
     const StoredValue* FindValue(const std::wstring& path, const std::wstring& name,

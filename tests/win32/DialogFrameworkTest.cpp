@@ -144,28 +144,21 @@ protected:
 
 } // namespace
 
-TEST_F(DialogFramework, InitDialogIsTheFirstMessageAndFindsTheWindowAttached) {
+TEST_F(DialogFramework, InitDialogComesFirstToTheAttachedWindowAndBindsAndLoadsTheControls) {
     ASSERT_FALSE(m_main.m_messages.empty());
     EXPECT_EQ(m_main.m_messages.front(), static_cast<std::uint32_t>(WM_INITDIALOG))
         << "messages before WM_INITDIALOG are the system's";
     EXPECT_NE(m_main.m_hWnd, 0u);
     EXPECT_EQ(m_main.m_hWndAtInit, m_main.m_hWnd);
-    EXPECT_TRUE(IsWindow(Hwnd(m_main.m_hWnd)));
-}
-
-TEST_F(DialogFramework, InitialisationBindsTheControlsAndLoadsTheMembers) {
     const HWND edit = GetDlgItem(Hwnd(m_main.m_hWnd), IDC_FW_EDIT);
     EXPECT_EQ(Hwnd(m_main.m_edit.m_hWnd), edit);
     EXPECT_EQ(TextOf(edit), L"42");
     EXPECT_EQ(m_main.m_nEditChanges, 0) << "EN_CHANGE from filling the edit must not reach the map";
 }
 
-TEST_F(DialogFramework, ButtonClickReachesTheMessageMap) {
+TEST_F(DialogFramework, AClickAndAnEditChangeOutsideTheDataExchangeReachTheMap) {
     SendMessageW(GetDlgItem(Hwnd(m_main.m_hWnd), IDC_FW_START), BM_CLICK, 0, 0);
     EXPECT_EQ(m_main.m_nStartClicks, 1);
-}
-
-TEST_F(DialogFramework, EditChangeArrivesOutsideTheDataExchangeOnly) {
     const HWND edit = GetDlgItem(Hwnd(m_main.m_hWnd), IDC_FW_EDIT);
     SetWindowTextW(edit, L"7");
     EXPECT_EQ(m_main.m_nEditChanges, 1);
@@ -180,18 +173,14 @@ TEST_F(DialogFramework, EditChangeArrivesOutsideTheDataExchangeOnly) {
     EXPECT_EQ(m_main.m_nValue, 123);
 }
 
-TEST_F(DialogFramework, QueryDragIconResultIsReturnedDirectly) {
+TEST_F(DialogFramework, ResultsTravelAsTheDialogProcedureConventionsSay) {
+    const HWND main = Hwnd(m_main.m_hWnd);
     m_main.m_nDragIcon = 0x1234;
-    EXPECT_EQ(SendMessageW(Hwnd(m_main.m_hWnd), WM_QUERYDRAGICON, 0, 0), 0x1234);
-}
-
-TEST_F(DialogFramework, OrdinaryMessageResultTravelsThroughTheDialogResultSlot) {
-    EXPECT_EQ(SendMessageW(Hwnd(m_main.m_hWnd), WM_TEST_QUERY, 0, 41), 42);
-}
-
-TEST_F(DialogFramework, UnhandledMessageGetsTheSystemsDefaultProcessing) {
-    EXPECT_EQ(SendMessageW(Hwnd(m_main.m_hWnd), WM_GETTEXTLENGTH, 0, 0),
-              static_cast<LRESULT>(std::wstring(L"Framework test").size()));
+    EXPECT_EQ(SendMessageW(main, WM_QUERYDRAGICON, 0, 0), 0x1234) << "returned directly";
+    EXPECT_EQ(SendMessageW(main, WM_TEST_QUERY, 0, 41), 42) << "through the dialog's result slot";
+    EXPECT_EQ(SendMessageW(main, WM_GETTEXTLENGTH, 0, 0),
+              static_cast<LRESULT>(std::wstring(L"Framework test").size()))
+        << "the system's default processing";
 }
 
 TEST_F(DialogFramework, TextCarryingCallsRoundTrip) {
@@ -237,40 +226,16 @@ TEST_F(DialogFramework, MainWindowTimerIsDispatchedWhileAChildModalLoopRuns) {
     EXPECT_FALSE(IsWindow(Hwnd(childWindow)));
 }
 
-TEST_F(DialogFramework, EnterInTheModalLoopRunsOnOKThroughDialogKeyboardHandling) {
-    CTestChildDlg child(&m_main, m_windows, m_timers);
-    child.m_nKeyToPost = VK_RETURN;
-    child.m_nDelay = 25;
-    EXPECT_EQ(child.DoModal(), static_cast<LResult>(IDOK));
-    EXPECT_EQ(child.m_nDelay, 25u) << "OnOK read the edit back";
-}
+TEST_F(DialogFramework, EnterAndEscapeInTheModalLoopGoThroughDialogKeyboardHandling) {
+    CTestChildDlg enter(&m_main, m_windows, m_timers);
+    enter.m_nKeyToPost = VK_RETURN;
+    enter.m_nDelay = 25;
+    EXPECT_EQ(enter.DoModal(), static_cast<LResult>(IDOK));
+    EXPECT_EQ(enter.m_nDelay, 25u) << "OnOK read the edit back";
 
-TEST_F(DialogFramework, EscapeInTheModalLoopCancels) {
-    class CCancelRecordingDlg : public CTestChildDlg {
-    public:
-        using CTestChildDlg::CTestChildDlg;
-        void OnCancel() override {
-            m_bCancelled = true;
-            CTestChildDlg::OnCancel();
-        }
-        bool m_bCancelled = false;
-    };
-    CCancelRecordingDlg child(&m_main, m_windows, m_timers);
-    child.m_nKeyToPost = VK_ESCAPE;
-    EXPECT_EQ(child.DoModal(), static_cast<LResult>(IDCANCEL));
-    EXPECT_TRUE(child.m_bCancelled);
-}
-
-TEST_F(DialogFramework, DestroyingTheMainWindowPostsQuitWithExitCodeZero) {
-    CWinApp app(m_windows, m_windows);
-    app.SetMainWindow(&m_main);
-    ASSERT_TRUE(m_main.DestroyWindow());
-
-    EXPECT_EQ(m_main.m_hWnd, 0u);
-    EXPECT_EQ(m_main.m_messages.back(), static_cast<std::uint32_t>(WM_NCDESTROY));
-    MSG msg{};
-    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 0u);
+    CTestChildDlg escape(&m_main, m_windows, m_timers);
+    escape.m_nKeyToPost = VK_ESCAPE;
+    EXPECT_EQ(escape.DoModal(), static_cast<LResult>(IDCANCEL));
 }
 
 namespace {

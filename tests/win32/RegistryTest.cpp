@@ -114,40 +114,22 @@ using RegistrySettings = RegistryFixture;
 using RegistrySeekedWindow = RegistryFixture;
 using RegistryAdapter = RegistryFixture;
 
-TEST_F(RegistryProfile, WriteProfileIntStoresDwordAtTheProfilePath) {
-    EXPECT_TRUE(m_profile.WriteProfileInt(INSTANCE_SECTION, L"HoldKey", 0x01020304));
-
-    const ReadValue value = ReadRaw(INSTANCE_PATH, L"HoldKey");
-    ASSERT_EQ(value.result, ERROR_SUCCESS);
-    EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(value.data, (Bytes{0x04, 0x03, 0x02, 0x01}));
-}
-
-TEST_F(RegistryProfile, ReadingCreatesTheSectionKeyWithoutValues) {
-    EXPECT_EQ(m_profile.GetProfileInt(L"Social", L"Twittered", 0), 0);
-
-    EXPECT_TRUE(KeyExists(SectionPath(L"Social")));
-    EXPECT_EQ(ReadRaw(SectionPath(L"Social"), L"Twittered").result, ERROR_FILE_NOT_FOUND);
-}
-
-TEST_F(RegistryProfile, FourBytesOfAnyTypeReadAsInteger) {
+TEST_F(RegistryProfile, StoredDataOfAnyShapeReadsAsTheTableSays) {
     ForEachRow(StoredCases(), [&](const StoredCase& c) {
         Store(StoredValues(c));
         EXPECT_EQ(m_profile.GetProfileInt(INSTANCE_SECTION, L"Entry", INT_DEFAULT), c.expectedInt);
-    });
-}
-
-TEST_F(RegistryProfile, StringValuesReadAsText) {
-    ForEachRow(StoredCases(), [&](const StoredCase& c) {
-        Store(StoredValues(c));
         EXPECT_EQ(m_profile.GetProfileString(INSTANCE_SECTION, L"Entry", STRING_DEFAULT), c.expectedString);
     });
 }
 
-TEST_F(RegistrySettings, EmptyRegistryGivesDefaults) {
+TEST_F(RegistrySettings, EmptyRegistryGivesDefaultsAndReadingCreatesTheKeysWithoutValues) {
     ForEachRow(IntSettings(),
                [&](const IntSetting& setting) { EXPECT_EQ((m_settings.*setting.get)(), setting.nDefault); });
     EXPECT_EQ(m_settings.GetSeekedWindow(), 0u);
+
+    EXPECT_TRUE(KeyExists(SEEKED_PATH));
+    EXPECT_TRUE(KeyExists(SectionPath(Section::Shared)));
+    EXPECT_EQ(ReadRaw(SectionPath(Section::Shared), L"UseSingleInstance").result, ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(RegistrySettings, PerInstanceAndSharedValuesLandInTheirSections) {
@@ -188,13 +170,8 @@ TEST_F(RegistrySeekedWindow, OnlyAFourByteDwordIsAWindow) {
     });
 }
 
-TEST_F(RegistrySeekedWindow, ReadingCreatesTheKey) {
-    m_settings.GetSeekedWindow();
-
-    EXPECT_TRUE(KeyExists(SEEKED_PATH));
-}
-
-TEST_F(RegistryAdapter, ShortBufferGivesMoreDataAndTheFullSize) {
+// What the in-memory registry of the unit tests mimics.
+TEST_F(RegistryAdapter, AShortBufferGivesMoreDataAndTheFullSizeAMissingValueFileNotFound) {
     WriteRaw({INSTANCE_PATH, L"Blob", REG_BINARY, {1, 2, 3, 4, 5, 6}});
     RegKeyHandle hKey = 0;
     ASSERT_EQ(m_registry.CreateKey(CURRENT_USER_HANDLE, INSTANCE_PATH, KEY_READ, &hKey), ERROR_SUCCESS);
@@ -205,15 +182,6 @@ TEST_F(RegistryAdapter, ShortBufferGivesMoreDataAndTheFullSize) {
     EXPECT_EQ(m_registry.QueryValue(hKey, L"Blob", &nType, buffer, &cbData), ERROR_MORE_DATA);
     EXPECT_EQ(nType, static_cast<std::uint32_t>(REG_BINARY));
     EXPECT_EQ(cbData, 6u);
-    EXPECT_EQ(m_registry.CloseKey(hKey), ERROR_SUCCESS);
-}
-
-TEST_F(RegistryAdapter, MissingValueIsFileNotFound) {
-    RegKeyHandle hKey = 0;
-    ASSERT_EQ(m_registry.CreateKey(CURRENT_USER_HANDLE, INSTANCE_PATH, KEY_READ | KEY_WRITE, &hKey),
-              ERROR_SUCCESS);
-    std::uint32_t cbData = 0;
-
     EXPECT_EQ(m_registry.QueryValue(hKey, L"Missing", nullptr, nullptr, &cbData), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(m_registry.CloseKey(hKey), ERROR_SUCCESS);
 }

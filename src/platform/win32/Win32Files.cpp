@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Files.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "platform/win32/Win32Handles.h"
@@ -26,6 +27,28 @@ std::wstring SystemReason(DWORD nError) {
     }
     return strReason.empty() ? L"Error " + std::to_wstring(nError) + L"." : strReason;
 }
+
+std::uint64_t Join(DWORD nHigh, DWORD nLow) {
+    return static_cast<std::uint64_t>(nHigh) << 32 | nLow;
+}
+
+class CFileHandle {
+public:
+    explicit CFileHandle(HANDLE hFile) : m_hFile(hFile) {}
+    ~CFileHandle() { Close(); }
+    CFileHandle(const CFileHandle&) = delete;
+    CFileHandle& operator=(const CFileHandle&) = delete;
+    HANDLE Get() const { return m_hFile; }
+    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    bool Close() {
+        const bool bClosed = !IsOpen() || ::CloseHandle(m_hFile) != 0;
+        m_hFile = INVALID_HANDLE_VALUE;
+        return bClosed;
+    }
+
+private:
+    HANDLE m_hFile;
+};
 
 bool RunFileDialog(bool bSave, WindowHandle owner, const std::wstring& filterName,
                    const std::wstring& extension, std::wstring& path) {
@@ -66,58 +89,80 @@ bool CWin32Files::GetSaveFileName(WindowHandle owner, const std::wstring& filter
 
 bool CWin32Files::ReadFile(const std::wstring& path, std::size_t maxBytes, std::string& bytes,
                            std::wstring& strError) {
-    const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
+    // Shared for deletion too: another instance may move a new settings file over this one meanwhile.
+    CFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
         strError = SystemReason(::GetLastError());
         return false;
     }
     std::string data(maxBytes + 1, '\0');
     std::size_t nTotal = 0;
-    bool bOk = true;
     while (nTotal < data.size()) {
         DWORD nRead = 0;
-        if (!::ReadFile(hFile, &data[nTotal], static_cast<DWORD>(data.size() - nTotal), &nRead, nullptr)) {
+        if (!::ReadFile(file.Get(), &data[nTotal], static_cast<DWORD>(data.size() - nTotal), &nRead,
+                        nullptr)) {
             strError = SystemReason(::GetLastError());
-            bOk = false;
-            break;
+            return false;
         }
         if (nRead == 0) {
             break;
         }
         nTotal += nRead;
     }
-    ::CloseHandle(hFile);
-    if (bOk) {
-        data.resize(nTotal);
-        bytes.swap(data);
-    }
-    return bOk;
+    data.resize(nTotal);
+    bytes.swap(data);
+    return true;
 }
 
 bool CWin32Files::WriteFile(const std::wstring& path, const std::string& bytes, std::wstring& strError) {
-    const std::wstring strTemporary = path + L".saving";
-    const HANDLE hFile = ::CreateFileW(strTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
+    // Windows refuses to move a file over a read-only one; said here, so that every system does.
+    const DWORD nAttributes = ::GetFileAttributesW(path.c_str());
+    if (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        strError = SystemReason(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    const std::wstring temporary = path + L"." + std::to_wstring(::GetCurrentProcessId()) + L".tmp";
+    CFileHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
         strError = SystemReason(::GetLastError());
         return false;
     }
     DWORD nWritten = 0;
-    bool bOk = ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &nWritten, nullptr) &&
-               nWritten == bytes.size() && ::FlushFileBuffers(hFile);
-    DWORD nError = bOk ? ERROR_SUCCESS : ::GetLastError();
-    ::CloseHandle(hFile);
-    if (bOk && !::MoveFileExW(strTemporary.c_str(), path.c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        bOk = false;
-        nError = ::GetLastError();
+    const bool bWritten =
+        (bytes.empty() ||
+         (::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &nWritten, nullptr) &&
+          nWritten == bytes.size())) &&
+        ::FlushFileBuffers(file.Get()) && file.Close();
+    if (!bWritten ||
+        !::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        strError = SystemReason(::GetLastError());
+        file.Close();
+        ::DeleteFileW(temporary.c_str());
+        return false;
     }
-    if (!bOk) {
-        ::DeleteFileW(strTemporary.c_str());
-        strError = SystemReason(nError);
+    return true;
+}
+
+bool CWin32Files::GetStamp(const std::wstring& path, FileStamp& stamp) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
     }
-    return bOk;
+    stamp.nWriteTime = Join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
+    stamp.nCreationTime = Join(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime);
+    stamp.nSize = Join(data.nFileSizeHigh, data.nFileSizeLow);
+    return true;
+}
+
+std::wstring CWin32Files::ProgramFolder() {
+    std::wstring path(PATH_BUFFER_UNITS, L'\0');
+    const DWORD nLength = ::GetModuleFileNameW(nullptr, path.data(), PATH_BUFFER_UNITS);
+    path.resize(nLength < PATH_BUFFER_UNITS ? nLength : 0);
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
 std::wstring CWin32Files::GetFullPathName(const std::wstring& path) {

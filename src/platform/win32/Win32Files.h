@@ -11,6 +11,8 @@ public:
     bool ReadFile(const std::wstring& path, std::size_t maxBytes, std::string& bytes,
                   std::wstring& strError) override;
     bool WriteFile(const std::wstring& path, const std::string& bytes, std::wstring& strError) override;
+    bool GetStamp(const std::wstring& path, FileStamp& stamp) override;
+    std::wstring ProgramFolder() override;
     std::wstring GetFullPathName(const std::wstring& path) override;
     bool SendCopyData(WindowHandle window, WindowHandle sender, std::uintptr_t dwData,
                       const std::wstring& text, std::uint32_t timeoutMs, LResult* result) override;

@@ -20,7 +20,6 @@
 #include "platform/win32/Win32RandomSource.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Sdk.h"
-#include "platform/win32/Win32SettingsFile.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Timers.h"
 #include "platform/win32/Win32Windows.h"
@@ -61,7 +60,6 @@ const Platform g_platform{g_registry, g_keyboardInput, g_keyboardLayout, g_windo
                           g_shell,    g_process,       g_randomSource,   g_clipboard, g_files};
 
 CProfile g_profile(g_registry);
-CWin32SettingsFile g_settingsFile;
 // Set before the application starts, gone after it.
 std::unique_ptr<CIniStore> g_pPortableStore;
 
@@ -95,7 +93,7 @@ LONG WINAPI ReleaseKeysOnCrash(EXCEPTION_POINTERS*) {
 
 // A Tapwell.ini beside the program keeps every setting there instead of the registry.
 void ChoosePortableStore() {
-    g_pPortableStore = OpenPortableStore(g_settingsFile, [](const std::wstring& strMessage) {
+    g_pPortableStore = OpenPortableStore(g_files, [](const std::wstring& strMessage) {
         wchar_t title[256] = {};
         LoadStringW(GetModuleHandleW(nullptr), IDS_APP_TITLE, title, 256);
         MessageBoxW(nullptr, strMessage.c_str(), title, MB_OK | MB_ICONWARNING);

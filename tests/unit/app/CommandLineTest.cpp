@@ -59,7 +59,9 @@ TEST_P(StartupCommandLine, SilentKeepsTheMainDialogHiddenButAlive) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, SilentStart, ::testing::ValuesIn(ARGUMENTS), RowName());
-INSTANTIATE_TEST_SUITE_P(Arguments, StartupCommandLine, ::testing::ValuesIn(ARGUMENTS), RowName());
+// The rule's rows are the parser's; start-up needs one switch that keeps it hidden and one that does not.
+INSTANTIATE_TEST_SUITE_P(Arguments, StartupCommandLine, ::testing::Values(ARGUMENTS[0], ARGUMENTS[2]),
+                         RowName());
 
 namespace {
 

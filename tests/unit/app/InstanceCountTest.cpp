@@ -45,17 +45,6 @@ TEST_F(AppFixture, TheThirdInstanceGetsNumberTwo) {
     EXPECT_EQ(g_strInstanceSection, L"Settings 2");
 }
 
-TEST_F(AppFixture, AnInstanceBehindAModalDialogIsNotCountedSoItsNumberIsReused) {
-    StoreUseSingleInstance(0);
-    AddRunningInstance();
-    const WindowHandle busy = AddRunningInstance();
-    m_windows.MutableWindow(busy).enabled = false;
-
-    ASSERT_TRUE(Start());
-
-    EXPECT_EQ(g_nInstanceNumber, 1);
-}
-
 TEST_F(AppFixture, ThisProcessDoesNotCountItselfAtStart) {
     ASSERT_TRUE(Start());
     ASSERT_NE(MainDialog(), 0u);

@@ -24,11 +24,18 @@ std::vector<std::string> BringUpCalls(WindowHandle window) {
     };
 }
 
+// The other instance holds the mutex; the window the lookup finds by its title is brought up, even a
+// folder window that the count would skip.
+struct BroughtUpCase : NamedRow {
+    const wchar_t* className;
+};
+using OtherInstanceFound = TableTest<AppFixture, BroughtUpCase>;
+
 } // namespace
 
-TEST_F(AppFixture, AnotherInstanceInTheTrayIsBroughtUpAndThisOneEnds) {
+TEST_P(OtherInstanceFound, IsBroughtUpAndThisOneEndsWithoutAWindowOrANumber) {
     m_process.SetMutexExists();
-    const WindowHandle other = AddRunningInstance(false);
+    const WindowHandle other = AddOtherWindow(app_test::TITLE, GetParam().className, false);
     m_windows.Log().Clear();
 
     EXPECT_FALSE(Start());
@@ -40,30 +47,15 @@ TEST_F(AppFixture, AnotherInstanceInTheTrayIsBroughtUpAndThisOneEnds) {
     EXPECT_TRUE(m_windows.Window(other).visible);
     EXPECT_EQ(MainDialog(), 0u) << "no window of this process may be created";
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
-}
-
-TEST_F(AppFixture, EndingForAnotherInstanceLeavesTheInstanceNumberAlone) {
-    m_process.SetMutexExists();
-    AddRunningInstance();
-
-    EXPECT_FALSE(Start());
-
     EXPECT_EQ(g_nInstanceNumber, -1);
     EXPECT_EQ(g_strInstanceSection, L"");
     EXPECT_EQ(App().m_pMainWnd, nullptr);
 }
 
-TEST_F(AppFixture, TheLookupTakesAFolderWindowWithTheTitleThatTheCountWouldSkip) {
-    m_process.SetMutexExists();
-    const WindowHandle folder = AddOtherWindow(app_test::TITLE, L"CabinetWClass");
-    m_windows.Log().Clear();
-
-    EXPECT_FALSE(Start());
-
-    EXPECT_TRUE(SequenceMatches(m_windows.Log().Select({"ShowWindow", "SetActiveWindow",
-                                                        "SetForegroundWindow", "SetFocus", "MessageBox"}),
-                                BringUpCalls(folder)));
-}
+INSTANTIATE_TEST_SUITE_P(Windows, OtherInstanceFound,
+                         ::testing::Values(BroughtUpCase{"in the tray", L"#32770"},
+                                           BroughtUpCase{"a folder window", L"CabinetWClass"}),
+                         RowName());
 
 namespace {
 
@@ -136,15 +128,6 @@ INSTANTIATE_TEST_SUITE_P(StoredValues, InstanceModeAtStart,
                                            InstanceModeCase{"stored 0xFFFFFFFF", true, 0xFFFFFFFFu, true},
                                            InstanceModeCase{"stored 0", true, 0, false}),
                          RowName());
-
-TEST_F(AppFixture, SingleInstanceModeWithoutAnotherInstanceStartsAsNumberZero) {
-    StoreUseSingleInstance(1);
-
-    ASSERT_TRUE(Start());
-
-    EXPECT_EQ(g_nInstanceNumber, 0);
-    EXPECT_TRUE(m_windows.MessageBoxes().empty());
-}
 
 TEST_F(AppFixture, SingleInstanceModeStillCountsInstancesStartedEarlierInMultipleMode) {
     StoreUseSingleInstance(1);

@@ -24,6 +24,7 @@ TEST_F(AppFixture, FirstInstanceIsNumberZeroAndShowsItsMainDialog) {
     // The system hands a dialog's focus on to its control.
     EXPECT_TRUE(m_windows.Focus() == dialog || m_windows.IsChild(dialog, m_windows.Focus()));
     EXPECT_EQ(App().m_pMainWnd, &App().m_dlgMain);
+    EXPECT_TRUE(m_windows.MessageBoxes().empty()) << "single-instance mode, and no other instance";
 }
 
 TEST_F(AppFixture, StartUpRunsInItsOrder) {
@@ -60,13 +61,6 @@ TEST_F(AppFixture, TheMainDialogReadsItsSettingsFromTheNumberedSection) {
 
     EXPECT_EQ(g_strInstanceSection, L"Settings 1");
     EXPECT_EQ(m_windows.TextOf(MainDialog(), IDC_DELAY_MINUTES), L"7");
-}
-
-TEST_F(AppFixture, TheProfileIsTheRegistryKeyOfTheApplicationTitle) {
-    ASSERT_TRUE(Start());
-
-    EXPECT_EQ(m_profile.GetRegistryKey(), L"Tov rin");
-    EXPECT_EQ(m_profile.GetApplicationName(), app_test::TITLE);
 }
 
 TEST_F(AppFixture, AFailedOleInitialisationDoesNotStopTheStart) {

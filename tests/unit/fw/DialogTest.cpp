@@ -12,6 +12,7 @@
 #include "fakes/FakeWindows.h"
 #include "fw/Dialog.h"
 #include "fw/WinApp.h"
+#include "unit/TableRows.h"
 
 namespace {
 
@@ -64,9 +65,15 @@ protected:
 
 } // namespace
 
-TEST_F(DialogFixture, ModalLoopReturnsTheEndDialogResult) {
+TEST_F(DialogFixture, ModalDialogIsShownOverItsDisabledParentAndGoesWithTheLoopsResult) {
     CFormDialog form(&m_main, m_windows);
+    WindowHandle dialog = 0;
+    bool parentEnabledDuringLoop = true;
     m_windows.QueueUserAction([&] {
+        dialog = form.m_hWnd;
+        EXPECT_TRUE(m_windows.IsWindowVisible(dialog));
+        parentEnabledDuringLoop = m_windows.IsWindowEnabled(m_main.m_hWnd);
+        EXPECT_FALSE(m_user.Click(IDC_START, m_main.m_hWnd)) << "the main dialog cannot be used meanwhile";
         EXPECT_TRUE(m_user.SetText(IDC_MINUTES, L"5"));
         EXPECT_TRUE(m_user.Click(IDOK));
     });
@@ -74,54 +81,11 @@ TEST_F(DialogFixture, ModalLoopReturnsTheEndDialogResult) {
     EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDOK));
     EXPECT_EQ(form.m_nMinutes, 5);
     EXPECT_EQ(m_windows.RanDryCount(), 0) << "the loop must end through EndDialog";
-}
-
-TEST_F(DialogFixture, ParentIsDisabledWhileTheModalLoopRunsAndEnabledAfterwards) {
-    CFormDialog form(&m_main, m_windows);
-    bool parentEnabledDuringLoop = true;
-    m_windows.QueueUserAction([&] {
-        parentEnabledDuringLoop = m_windows.IsWindowEnabled(m_main.m_hWnd);
-        EXPECT_FALSE(m_user.Click(IDC_START, m_main.m_hWnd)) << "the main dialog cannot be used meanwhile";
-        m_user.Click(IDCANCEL);
-    });
-
-    form.DoModal();
-
     EXPECT_FALSE(parentEnabledDuringLoop);
     EXPECT_TRUE(m_windows.IsWindowEnabled(m_main.m_hWnd));
-}
-
-TEST_F(DialogFixture, ActivationReturnsToTheParentWhenTheModalDialogCloses) {
-    CFormDialog form(&m_main, m_windows);
-    m_windows.QueueUserAction([&] { m_user.Click(IDCANCEL); });
-    form.DoModal();
     EXPECT_EQ(m_windows.ActiveWindow(), m_main.m_hWnd) << "the parent must be enabled before the dialog goes";
-}
-
-TEST_F(DialogFixture, ModalDialogIsShownAndDestroyedAfterTheLoop) {
-    CFormDialog form(&m_main, m_windows);
-    WindowHandle dialog = 0;
-    m_windows.QueueUserAction([&] {
-        dialog = form.m_hWnd;
-        EXPECT_TRUE(m_windows.IsWindowVisible(dialog));
-        m_user.Click(IDCANCEL);
-    });
-
-    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL));
-    ASSERT_NE(dialog, 0u);
     EXPECT_FALSE(m_windows.IsWindow(dialog));
     EXPECT_EQ(form.m_hWnd, 0u);
-}
-
-TEST_F(DialogFixture, CancelLeavesTheMembersAsTheyWere) {
-    CFormDialog form(&m_main, m_windows);
-    form.m_nSeconds = 30;
-    m_windows.QueueUserAction([&] {
-        m_user.SetText(IDC_SECONDS, L"12");
-        m_user.Click(IDCANCEL);
-    });
-    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL));
-    EXPECT_EQ(form.m_nSeconds, 30);
 }
 
 TEST_F(DialogFixture, InvalidFormOnOKKeepsTheDialogOpenAfterOnePrompt) {
@@ -143,27 +107,37 @@ TEST_F(DialogFixture, InvalidFormOnOKKeepsTheDialogOpenAfterOnePrompt) {
     EXPECT_EQ(m_windows.MessageBoxes()[0].text, L"Enter an integer.");
 }
 
-TEST_F(DialogFixture, EnterRunsTheDefaultButtonThroughDialogKeyboardHandling) {
+namespace {
+
+// The ways a user ends a modal dialog after typing 12 into the seconds, which held 30.
+struct EndCase : NamedRow {
+    void (*act)(FakeUser& user);
+    LResult result;
+};
+using DialogEnd = TableTest<DialogFixture, EndCase>;
+
+const EndCase END_CASES[] = {
+    {{"Enter runs the default button"}, [](FakeUser& user) { user.PressKey(VK_RETURN); }, IDOK},
+    {{"Cancel"}, [](FakeUser& user) { user.Click(IDCANCEL); }, IDCANCEL},
+    {{"Escape"}, [](FakeUser& user) { user.PressKey(VK_ESCAPE); }, IDCANCEL},
+    {{"the close box"}, [](FakeUser& user) { user.CloseBox(); }, IDCANCEL},
+};
+
+} // namespace
+
+TEST_P(DialogEnd, OKReadsTheFormAndEveryOtherWayLeavesTheMembersAsTheyWere) {
     CFormDialog form(&m_main, m_windows);
-    m_windows.QueueUserAction([&] { m_user.PressKey(VK_RETURN); });
-    EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDOK));
+    form.m_nSeconds = 30;
+    m_windows.QueueUserAction([&] {
+        m_user.SetText(IDC_SECONDS, L"12");
+        GetParam().act(m_user);
+    });
+
+    EXPECT_EQ(form.DoModal(), GetParam().result);
+    EXPECT_EQ(form.m_nSeconds, GetParam().result == IDOK ? 12 : 30);
     EXPECT_EQ(m_windows.RanDryCount(), 0);
 }
-
-TEST_F(DialogFixture, EscapeAndTheCloseBoxCancel) {
-    for (int way = 0; way < 2; ++way) {
-        CFormDialog form(&m_main, m_windows);
-        m_windows.QueueUserAction([&] {
-            if (way == 0) {
-                m_user.PressKey(VK_ESCAPE);
-            } else {
-                m_user.CloseBox();
-            }
-        });
-        EXPECT_EQ(form.DoModal(), static_cast<LResult>(IDCANCEL)) << "way " << way;
-        EXPECT_EQ(m_windows.RanDryCount(), 0) << "way " << way;
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Ways, DialogEnd, ::testing::ValuesIn(END_CASES), RowName());
 
 TEST_F(DialogFixture, MainWindowTimerIsDispatchedWhileTheModalLoopRuns) {
     FakeTimers timers(m_windows);
@@ -231,6 +205,7 @@ TEST_F(DialogFixture, ModelessDialogStartsAsTheTemplateSaysAndEndDialogHidesIt) 
     ASSERT_TRUE(form.Create());
     EXPECT_FALSE(m_windows.IsWindowVisible(form.m_hWnd)) << "template without WS_VISIBLE";
     EXPECT_EQ(m_windows.TextOf(form.m_hWnd, IDC_MINUTES), L"0") << "OnInitDialog loaded the controls";
+    EXPECT_EQ(form.m_cbKeys.m_hWnd, m_windows.Control(form.m_hWnd, IDC_KEYS)) << "and bound them";
 
     form.ShowWindow(SW_SHOW);
     form.EndDialog(IDOK);
@@ -248,29 +223,17 @@ TEST_F(DialogFixture, DestroyingTheObjectDestroysItsWindow) {
     EXPECT_FALSE(m_windows.IsWindow(window));
 }
 
-TEST_F(DialogFixture, DestroyingTheMainWindowPostsQuitWithExitCodeZero) {
+TEST_F(DialogFixture, OnlyDestroyingTheCurrentMainWindowPostsQuitWithExitCodeZero) {
     CWinApp app(m_windows, m_windows);
     CFormDialog other(nullptr, m_windows);
     ASSERT_TRUE(other.Create());
-    app.SetMainWindow(&m_main);
-
-    other.DestroyWindow();
-    EXPECT_TRUE(m_windows.QuitCodes().empty()) << "another window's destruction ends nothing";
-
-    m_main.DestroyWindow();
-    EXPECT_EQ(m_windows.QuitCodes(), std::vector<int>{0});
-}
-
-TEST_F(DialogFixture, ReplacedMainWindowNoLongerEndsTheLoop) {
-    CWinApp app(m_windows, m_windows);
-    CFormDialog other(nullptr, m_windows);
-    ASSERT_TRUE(other.Create());
-    app.SetMainWindow(&m_main);
     app.SetMainWindow(&other);
+    app.SetMainWindow(&m_main);
+
+    other.DestroyWindow();
+    EXPECT_TRUE(m_windows.QuitCodes().empty()) << "a window that is no longer the main one ends nothing";
 
     m_main.DestroyWindow();
-    EXPECT_TRUE(m_windows.QuitCodes().empty());
-    other.DestroyWindow();
     EXPECT_EQ(m_windows.QuitCodes(), std::vector<int>{0});
 }
 

@@ -9,6 +9,7 @@
 #include "fakes/FakeWindows.h"
 #include "fw/Wnd.h"
 #include "ports/Win32Constants.h"
+#include "unit/TableRows.h"
 
 namespace {
 
@@ -100,8 +101,6 @@ const MessageMap* CDerivedTestWnd::GetMessageMap() const {
 
 class MessageMapFixture : public ::testing::Test {
 protected:
-    void SetUp() override { g_nTestRegisteredMsg = 0; }
-
     bool Send(std::uint32_t message, WParam wParam, LParam lParam, LResult* result) {
         return m_wnd.HandleMessage(WINDOW, message, wParam, lParam, result);
     }
@@ -112,65 +111,61 @@ protected:
     LResult m_result = -1;
 };
 
+constexpr std::uint32_t REGISTERED = 0xC123;
+constexpr LParam REGISTERED_PARAM = 21;
+constexpr LResult NOT_HANDLED = -99;
+enum Scene { PLAIN, DECLINE_TIMER, KNOWN_NUMBER };
+
+const WParam SHARED_CLICK = CommandParam(IDC_SHARED, BN_CLICKED);
+const WParam BASE_ONLY = CommandParam(IDC_BASE_ONLY, 0);
+const WParam EDIT_CHANGE = CommandParam(IDC_EDIT, EN_CHANGE);
+const WParam EDIT_COMMAND = CommandParam(IDC_EDIT, 0);
+const WParam EDIT_FOCUS = CommandParam(IDC_EDIT, 0x0100); // EN_SETFOCUS
+const WParam SELCHANGE = CommandParam(IDC_SHARED, CBN_SELCHANGE);
+
+std::string Default(std::uint32_t message, WParam wParam) {
+    return "DefWindowProc " + Hex(message, 4) + " " + std::to_string(wParam);
+}
+
+// One message sent to the derived window: its result (or NOT_HANDLED), and what ran.
+struct RouteCase : NamedRow {
+    std::uint32_t message;
+    WParam wParam;
+    Scene scene;
+    LResult result;
+    std::vector<std::string> ran;
+};
+
+const RouteCase ROUTES[] = {
+    {{"derived before base"}, WM_COMMAND, SHARED_CLICK, PLAIN, 0, {"derived OnShared"}},
+    {{"base for what derived lacks"}, WM_COMMAND, BASE_ONLY, PLAIN, 0, {"base OnBaseOnly"}},
+    {{"notify entry by its code"}, WM_COMMAND, EDIT_CHANGE, PLAIN, 0, {"derived OnEditChange"}},
+    {{"command entry by code zero"}, WM_COMMAND, EDIT_COMMAND, PLAIN, 0, {"derived OnEditCommand"}},
+    {{"another code"}, WM_COMMAND, EDIT_FOCUS, PLAIN, NOT_HANDLED, {Default(WM_COMMAND, EDIT_FOCUS)}},
+    {{"a code to a command"}, WM_COMMAND, SELCHANGE, PLAIN, NOT_HANDLED, {Default(WM_COMMAND, SELCHANGE)}},
+    {{"a handler's result"}, WM_TIMER, 5, PLAIN, 3, {"derived OnTimer 5"}},
+    {{"a declining handler"}, WM_TIMER, 5, DECLINE_TIMER, 7, {"derived OnTimer 5", "base OnTimer 5"}},
+    {{"a void handler"}, WM_HELP, 0, PLAIN, 0, {"derived OnHelp"}},
+    {{"a registered number unknown"}, REGISTERED, 0, PLAIN, NOT_HANDLED, {Default(REGISTERED, 0)}},
+    {{"a registered number known"}, REGISTERED, 0, KNOWN_NUMBER, 42, {"derived OnRegistered"}},
+    {{"an unmapped message"}, WM_PAINT, 0, PLAIN, NOT_HANDLED, {Default(WM_PAINT, 0)}},
+};
+using MessageRouting = TableTest<MessageMapFixture, RouteCase>;
+
 } // namespace
 
-TEST_F(MessageMapFixture, DerivedEntryWinsOverTheBaseEntryForTheSameCommand) {
-    EXPECT_TRUE(Send(WM_COMMAND, CommandParam(IDC_SHARED, BN_CLICKED), CONTROL, &m_result));
-    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnShared"}));
-    EXPECT_EQ(m_result, 0);
-}
+TEST_P(MessageRouting, ReachesTheFirstMatchingEntryDerivedBeforeBaseOrDefWindowProc) {
+    const RouteCase& c = GetParam();
+    g_nTestRegisteredMsg = c.scene == KNOWN_NUMBER ? REGISTERED : 0;
+    m_wnd.m_bDeclineTimer = c.scene == DECLINE_TIMER;
 
-TEST_F(MessageMapFixture, BaseEntryHandlesWhatTheDerivedMapLacks) {
-    EXPECT_TRUE(Send(WM_COMMAND, CommandParam(IDC_BASE_ONLY, 0), 0, &m_result));
-    EXPECT_TRUE(SequenceMatches(m_log, {"base OnBaseOnly"}));
+    EXPECT_EQ(Send(c.message, c.wParam, REGISTERED_PARAM, &m_result), c.result != NOT_HANDLED);
+    if (c.result != NOT_HANDLED) {
+        EXPECT_EQ(m_result, c.result);
+    }
+    EXPECT_TRUE(SequenceMatches(m_log, c.ran));
 }
-
-TEST_F(MessageMapFixture, NotificationCodeSelectsBetweenNotifyAndCommandEntries) {
-    Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_CHANGE), CONTROL, &m_result);
-    Send(WM_COMMAND, CommandParam(IDC_EDIT, 0), 0, &m_result);
-    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnEditChange", "derived OnEditCommand"}));
-}
-
-TEST_F(MessageMapFixture, OtherNotificationCodesOfAKnownControlGoToDefWindowProc) {
-    const std::uint32_t EN_SETFOCUS = 0x0100;
-    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_EDIT, EN_SETFOCUS), CONTROL, &m_result));
-    EXPECT_FALSE(Send(WM_COMMAND, CommandParam(IDC_SHARED, CBN_SELCHANGE), CONTROL, &m_result));
-    EXPECT_TRUE(SequenceMatches(
-        m_log, {"DefWindowProc 0x0111 " + std::to_string(CommandParam(IDC_EDIT, EN_SETFOCUS)),
-                "DefWindowProc 0x0111 " + std::to_string(CommandParam(IDC_SHARED, CBN_SELCHANGE))}));
-}
-
-TEST_F(MessageMapFixture, MessageHandlerResultIsTheMessageResult) {
-    EXPECT_TRUE(Send(WM_TIMER, 5, 0, &m_result));
-    EXPECT_EQ(m_result, 3);
-    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnTimer 5"}));
-}
-
-TEST_F(MessageMapFixture, DecliningHandlerPassesTheMessageOnToTheBaseMap) {
-    m_wnd.m_bDeclineTimer = true;
-    EXPECT_TRUE(Send(WM_TIMER, 5, 0, &m_result));
-    EXPECT_EQ(m_result, 7);
-    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnTimer 5", "base OnTimer 5"}));
-}
-
-TEST_F(MessageMapFixture, VoidMessageHandlerCountsAsHandledWithResultZero) {
-    EXPECT_TRUE(Send(WM_HELP, 0, 0, &m_result));
-    EXPECT_EQ(m_result, 0);
-    EXPECT_TRUE(SequenceMatches(m_log, {"derived OnHelp"}));
-}
-
-TEST_F(MessageMapFixture, RegisteredMessageMatchesOnlyOnceItsNumberIsKnown) {
-    EXPECT_FALSE(Send(0xC123, 0, 21, &m_result));
-    g_nTestRegisteredMsg = 0xC123;
-    EXPECT_TRUE(Send(0xC123, 0, 21, &m_result));
-    EXPECT_EQ(m_result, 42);
-    EXPECT_TRUE(SequenceMatches(m_log, {"DefWindowProc 0xC123 0", "derived OnRegistered"}));
-}
-
-TEST_F(MessageMapFixture, UnmappedMessageReachesDefWindowProcAndIsLeftToTheSystem) {
-    EXPECT_FALSE(Send(WM_PAINT, 0, 0, &m_result));
-    EXPECT_TRUE(SequenceMatches(m_log, {"DefWindowProc 0x000F 0"}));
-}
+INSTANTIATE_TEST_SUITE_P(Rows, MessageRouting, ::testing::ValuesIn(ROUTES), RowName());
 
 TEST_F(MessageMapFixture, FirstMessageAttachesTheWindowAndNcDestroyDetachesIt) {
     EXPECT_EQ(m_wnd.m_hWnd, 0u);

@@ -55,17 +55,12 @@ protected:
 
 } // namespace
 
-TEST_F(WinAppFixture, InitInstanceSeesTheAppTitleAndTheCommandLine) {
-    m_windows.QueueUserAction([&] { m_user.PressKey(VK_ESCAPE); });
-    m_app.WinMainBody(L":silent");
-    EXPECT_EQ(m_app.m_strAppNameSeen, L"Tapwell by Tovrin");
-    EXPECT_EQ(m_app.m_strCmdLineSeen, L":silent");
-}
-
-TEST_F(WinAppFixture, DestroyingTheMainWindowEndsTheLoopWithExitCodeZero) {
+TEST_F(WinAppFixture, InitInstanceSeesTitleAndCommandLineAndDestroyingTheMainWindowEndsWithZero) {
     // Escape reaches the main dialog through its PreTranslateMessage (dialog keyboard handling).
     m_windows.QueueUserAction([&] { m_user.PressKey(VK_ESCAPE); });
-    EXPECT_EQ(m_app.WinMainBody(L""), 0);
+    EXPECT_EQ(m_app.WinMainBody(L":silent"), 0);
+    EXPECT_EQ(m_app.m_strAppNameSeen, L"Tapwell by Tovrin");
+    EXPECT_EQ(m_app.m_strCmdLineSeen, L":silent");
     EXPECT_FALSE(m_windows.IsWindow(m_windows.LastDialog(IDD_APP_MAIN)));
     EXPECT_EQ(m_windows.RanDryCount(), 0) << "the loop must end through WM_QUIT";
 }

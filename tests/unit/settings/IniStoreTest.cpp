@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "SettingsFixture.h"
-#include "fakes/FakeSettingsFile.h"
+#include "fakes/FakeFiles.h"
 #include "settings/IniStore.h"
 #include "settings/PressSettings.h"
 #include "unit/TableRows.h"
@@ -15,7 +15,7 @@ namespace {
 const std::wstring INI = L"C:\\Portable\\Tapwell.ini";
 
 struct IniRow : NamedRow {
-    const char* file;
+    std::string file;
     int nExpected; // HoldKey of "Settings 0", default 7
 };
 
@@ -40,6 +40,8 @@ const IniRow INI_ROWS[] = {
     {{"no equals sign"}, "[Settings 0]\nHoldKey 1\n", 7},
     {{"unclosed section"}, "[Settings 0\nHoldKey=1\n", 7},
     {{"not utf-8"}, "[Settings 0]\nHoldKey=1\n\xFF\n", 7},
+    {{"overlong line"}, "[Settings 0]\nHoldKey=" + std::string(CIniDocument::MAX_LINE, '1'), 7},
+    {{"over 64 KiB"}, "[Settings 0]\nHoldKey=1\n" + std::string(CIniStore::MAX_FILE_BYTES, ';'), 7},
 };
 
 class IniStoreTest : public ::testing::Test {
@@ -52,7 +54,7 @@ protected:
     }
 
     FakeRegistry m_registry;
-    FakeSettingsFile m_file;
+    FakeFiles m_file;
     std::unique_ptr<CIniStore> m_pStore;
     std::vector<std::wstring> m_messages;
 };
@@ -66,12 +68,6 @@ TEST_P(IniRead, ValueReadsAsWrittenOrAsTheDefault) {
 }
 INSTANTIATE_TEST_SUITE_P(Rows, IniRead, ::testing::ValuesIn(INI_ROWS), RowName());
 
-TEST_F(IniStoreTest, OverlongLineReadsAsMissing) {
-    EXPECT_EQ(Open("[Settings 0]\nHoldKey=" + std::string(CIniDocument::MAX_LINE, '1'))
-                  .ReadInt(L"Settings 0", L"HoldKey", 7),
-              7);
-}
-
 TEST_F(IniStoreTest, NoFileMeansTheRegistry) {
     EXPECT_EQ(OpenPortableStore(m_file, nullptr), nullptr);
 }
@@ -83,7 +79,7 @@ TEST_F(IniStoreTest, WriteKeepsCommentsAndAddsSectionsAPersonCanRead) {
     store.WriteWindow(L"Settings 0", 1234);
     store.WriteString(L"Settings", L"Title", L" padded ");
 
-    EXPECT_EQ(m_file.files[INI],
+    EXPECT_EQ(m_file.m_files[INI],
               "; Tapwell's settings\r\n[Settings 0]\r\nHoldKey=1\r\nSendChars=1\r\n; end\r\n\r\n"
               "[SeekedWindows]\r\nSettings 0=1234\r\n\r\n[Settings]\r\nTitle=\" padded \"\r\n");
     EXPECT_EQ(store.ReadString(L"Settings", L"Title", L""), L" padded ");
@@ -95,30 +91,31 @@ TEST_F(IniStoreTest, WriteKeepsWhatAnotherInstanceWroteMeanwhile) {
     m_file.Put(INI, "[Settings 0]\nHoldKey=0\n[Settings 1]\nHoldKey=1\n");
     store.WriteInt(L"Settings 0", L"SendChars", 1);
 
-    EXPECT_EQ(m_file.files[INI], "[Settings 0]\r\nHoldKey=0\r\nSendChars=1\r\n[Settings 1]\r\nHoldKey=1\r\n");
+    EXPECT_EQ(m_file.m_files[INI],
+              "[Settings 0]\r\nHoldKey=0\r\nSendChars=1\r\n[Settings 1]\r\nHoldKey=1\r\n");
 }
 
 TEST_F(IniStoreTest, ReadOnlyFileIsToldOnceAndChangesStayInMemory) {
     CIniStore& store = Open("[Settings 0]\nHoldKey=0\n");
-    m_file.bReadOnly = true;
+    m_file.m_strReadOnly = INI;
     store.WriteInt(L"Settings 0", L"HoldKey", 1);
     store.WriteInt(L"Settings 0", L"SendChars", 1);
 
     EXPECT_EQ(store.ReadInt(L"Settings 0", L"HoldKey", 0), 1);
-    EXPECT_EQ(m_file.files[INI], "[Settings 0]\nHoldKey=0\n");
+    EXPECT_EQ(m_file.m_files[INI], "[Settings 0]\nHoldKey=0\n");
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_NE(m_messages[0].find(INI), std::wstring::npos);
     EXPECT_NE(m_messages[0].find(L"kept only until"), std::wstring::npos);
 }
 
 TEST_F(IniStoreTest, UnreadableFileIsToldAndNeverWritten) {
-    m_file.bUnreadable = true;
+    m_file.m_strUnreadable = INI;
     CIniStore& store = Open("[Settings 0]\nHoldKey=1\n");
     store.WriteInt(L"Settings 0", L"SendChars", 1);
 
     EXPECT_EQ(store.ReadInt(L"Settings 0", L"HoldKey", 0), 0);
     EXPECT_EQ(store.ReadInt(L"Settings 0", L"SendChars", 0), 1);
-    EXPECT_EQ(m_file.files[INI], "[Settings 0]\nHoldKey=1\n");
+    EXPECT_EQ(m_file.m_files[INI], "[Settings 0]\nHoldKey=1\n");
     EXPECT_EQ(m_messages.size(), 1u);
 }
 

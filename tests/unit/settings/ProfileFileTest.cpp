@@ -77,6 +77,7 @@ const MalformedRow MALFORMED_ROWS[] = {
     {{"empty"}, "; nothing\n", L"This is not a Tapwell profile: it has no line \"Tapwell Profile 1\"."},
     {{"another format"}, "[Settings]\nHoldKey=1\n", L"This is not a Tapwell profile: Line 1: should read"},
     {{"not UTF-8"}, HEADER + "TargetWindowName = \xFF\n", L"it is not UTF-8 text."},
+    {{"a NUL, which no text holds"}, HEADER + std::string("TargetWindowName = \0\n", 21), L"not UTF-8 text."},
     {{"newer version"},
      "Tapwell Profile 2\n",
      L"newer Tapwell (profile version 2); this Tapwell reads version 1."},

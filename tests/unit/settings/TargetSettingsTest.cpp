@@ -9,15 +9,8 @@
 
 using SeekedWindow = SettingsFixture;
 
-TEST_F(SeekedWindow, EmptyRegistryGivesNoWindowAndCreatesTheKey) {
+TEST_F(SeekedWindow, EmptyRegistryGivesNoWindowAndCreatesTheKeyBelowCurrentUser) {
     EXPECT_EQ(m_settings.GetSeekedWindow(), 0u);
-
-    EXPECT_TRUE(m_registry.KeyExists(SEEKED_PATH));
-    EXPECT_TRUE(m_registry.AllValues().empty());
-}
-
-TEST_F(SeekedWindow, KeyIsCreatedBelowCurrentUserWithReadAndWriteAccess) {
-    m_settings.GetSeekedWindow();
     m_settings.SetSeekedWindow(1);
 
     ExpectKeysOpenedAt(L"Software\\Tovrin\\Tapwell\\SeekedWindows", 2);
@@ -36,12 +29,6 @@ TEST_F(SeekedWindow, SetStoresDwordNamedAfterTheInstanceSection) {
     EXPECT_EQ(values[0].type, REG_DWORD);
     EXPECT_EQ(values[0].data, (Bytes{0x98, 0xBA, 0xDC, 0xFE}));
     EXPECT_EQ(m_settings.GetSeekedWindow(), 0xFEDCBA98u);
-}
-
-TEST_F(SeekedWindow, EachInstanceHasItsOwnValue) {
-    m_registry.PutDword(SEEKED_PATH, L"Settings 1", 0x222);
-
-    EXPECT_EQ(m_settings.GetSeekedWindow(), 0u);
 }
 
 class SeekedWindowData : public SettingsFixture, public ::testing::WithParamInterface<SeekedCase> {};
@@ -72,13 +59,6 @@ TEST_F(SeekedWindow, RefusedWriteLeavesTheOldWindow) {
     m_settings.SetSeekedWindow(0x444);
 
     EXPECT_EQ(m_settings.GetSeekedWindow(), 0x333u);
-}
-
-TEST_F(SeekedWindow, IsKeptApartFromTheProfile) {
-    m_settings.SetSeekedWindow(0x555);
-
-    EXPECT_FALSE(m_registry.KeyExists(PROFILE_PATH));
-    EXPECT_EQ(m_settings.GetHoldKey(), 0);
 }
 
 class TargetWindowText : public SettingsFixture, public ::testing::WithParamInterface<TargetTextCase> {};
