@@ -1,23 +1,9 @@
 #include "core/FilePath.h"
 
-namespace {
-
-wchar_t FoldAscii(wchar_t c) {
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
-} // namespace
+#include "core/AsciiCase.h"
 
 bool SamePath(const std::wstring& strLeft, const std::wstring& strRight) {
-    if (strLeft.size() != strRight.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < strLeft.size(); ++i) {
-        if (FoldAscii(strLeft[i]) != FoldAscii(strRight[i])) {
-            return false;
-        }
-    }
-    return true;
+    return EqualsIgnoringCase(strLeft, strRight);
 }
 
 std::wstring FileNameOf(const std::wstring& strPath) {

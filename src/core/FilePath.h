@@ -3,8 +3,7 @@
 #include <string>
 
 // Whether two paths name the same file as far as their texts tell: Windows matches file names in
-// any case. Only ASCII letters fold, as the C library's towlower does in the "C" locale the
-// program runs in, so both builds agree.
+// any case.
 bool SamePath(const std::wstring& strLeft, const std::wstring& strRight);
 // What follows the last backslash or slash; the whole text when there is none.
 std::wstring FileNameOf(const std::wstring& strPath);

@@ -16,6 +16,8 @@ public:
         m_bEnabled = bEnabled;
         m_hWindow = 0;
     }
+    // Whether the run looks at the window in front at all: asking for it costs a round trip a press.
+    bool Watches() const { return m_bEnabled; }
     // Whether a press may go out with front in front; the first window seen becomes the run's.
     bool MayPress(WindowHandle front) {
         if (!m_bEnabled) {

@@ -229,7 +229,8 @@ bool CPressSession::HoldForRunOptions(const CPressRun::Answer& answer) {
         Follow(answer);
         return true;
     }
-    if (answer.action == CPressRun::Action::Press && !m_frontRule.MayPress(m_windows.GetForegroundWindow())) {
+    if (answer.action == CPressRun::Action::Press && m_frontRule.Watches() &&
+        !m_frontRule.MayPress(m_windows.GetForegroundWindow())) {
         NotifyWaiting(RunWait::NotInFront, 0);
         // The count shows again at the first press after the pause.
         m_nCountShownAt = now - STATUS_REFRESH;
