@@ -3,6 +3,7 @@
 // the instance number), then the main dialog as the main window for the framework's message loop.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/LimitSingleInstance.h"
@@ -52,6 +53,8 @@ private:
     // The command to every running instance's main window; the number of windows it went to. While
     // none is found and another process holds the mutex, asked again for a bounded time.
     int PostToRunningInstances(const CommandLineSwitches& switches);
+    // The main windows of the Tapwells running now.
+    std::vector<WindowHandle> RunningInstanceWindows();
     int PostToInstanceWindows(const CommandLineSwitches& switches);
     // The list of switches, in a box that no instance takes for a Tapwell's main window.
     void ShowSwitches();

@@ -14,13 +14,7 @@ constexpr std::uint32_t PROFILE_ANSWER_TIMEOUT_MS = 10000;
 } // namespace
 
 int CPellorApp::HandProfileToRunningInstances(const CommandLineSwitches& switches) {
-    std::vector<WindowHandle> instanceWindows;
-    m_process.EnumWindows([&](WindowHandle window) {
-        if (IsRunningInstanceWindow(m_windows, window, m_strAppName)) {
-            instanceWindows.push_back(window);
-        }
-        return true;
-    });
+    const std::vector<WindowHandle> instanceWindows = RunningInstanceWindows();
     ProfileRequest request;
     request.nInstance = switches.nInstance;
     request.bStart = switches.command == RemoteCommand::Start;

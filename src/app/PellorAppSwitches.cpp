@@ -73,7 +73,7 @@ int CPellorApp::PostToRunningInstances(const CommandLineSwitches& switches) {
     return nPosted;
 }
 
-int CPellorApp::PostToInstanceWindows(const CommandLineSwitches& switches) {
+std::vector<WindowHandle> CPellorApp::RunningInstanceWindows() {
     std::vector<WindowHandle> instanceWindows;
     m_process.EnumWindows([&](WindowHandle window) {
         if (IsRunningInstanceWindow(m_windows, window, m_strAppName)) {
@@ -81,6 +81,11 @@ int CPellorApp::PostToInstanceWindows(const CommandLineSwitches& switches) {
         }
         return true;
     });
+    return instanceWindows;
+}
+
+int CPellorApp::PostToInstanceWindows(const CommandLineSwitches& switches) {
+    const std::vector<WindowHandle> instanceWindows = RunningInstanceWindows();
     const std::uint32_t nMessage = m_messages.RegisterWindowMessage(REMOTE_COMMAND_MESSAGE);
     const RemoteCommandMessage command = EncodeRemoteCommand(switches.command, switches.nInstance);
     int nPosted = 0;
