@@ -10,9 +10,10 @@
 // sent or posted to the top-level window itself are handed on to the Edit, so they are logged (once)
 // and shown there too. Each line is written straight to the file, so a reader sees it at once.
 // The log file is created (emptied) before the window appears and is only ever appended to;
-// WM_CLOSE ends the program. With "log-only" characters are logged but not typed into the Edit: a
-// long text makes each one slower to take, which would hold up a benchmark of many fast runs. S, C and A:
-// Shift, Ctrl and Alt read as down (GetKeyState) meanwhile.
+// WM_CLOSE ends the program. S, C and A: Shift, Ctrl and Alt read as down (GetKeyState) meanwhile.
+// "log-only" is for benchmarks of many fast runs, where the recorder must not be the slowest part:
+// no characters are made (a long text in the Edit makes each key slower to take) and the modifiers
+// are not read, and show as "???" (under Wine each GetKeyState is a round trip to the server).
 #include <windows.h>
 // After <windows.h>, which they need.
 #include <commctrl.h>
@@ -39,7 +40,10 @@ const char* NameOfKeyMessage(UINT nMsg) {
     return nullptr;
 }
 
-char Down(int nVirtualKey, char cMark) {
+char Down(bool bRead, int nVirtualKey, char cMark) {
+    if (!bRead) {
+        return '?';
+    }
     return GetKeyState(nVirtualKey) < 0 ? cMark : '-';
 }
 
@@ -95,7 +99,9 @@ public:
     int Run() {
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
+            if (!m_bLogOnly) {
+                TranslateMessage(&msg);
+            }
             DispatchMessageW(&msg);
         }
         return static_cast<int>(msg.wParam);
@@ -111,8 +117,8 @@ private:
         const int nLength =
             std::snprintf(szLine, sizeof(szLine), "%.3f %s wParam=0x%08lX lParam=0x%08lX modifiers=%c%c%c\n",
                           dElapsedMs, pszName, static_cast<unsigned long>(static_cast<DWORD>(wParam)),
-                          static_cast<unsigned long>(static_cast<DWORD>(lParam)), Down(VK_SHIFT, 'S'),
-                          Down(VK_CONTROL, 'C'), Down(VK_MENU, 'A'));
+                          static_cast<unsigned long>(static_cast<DWORD>(lParam)), Down(!m_bLogOnly, VK_SHIFT, 'S'),
+                          Down(!m_bLogOnly, VK_CONTROL, 'C'), Down(!m_bLogOnly, VK_MENU, 'A'));
         if (nLength <= 0) {
             return;
         }
