@@ -18,7 +18,7 @@ void CTargetWait::WaitForPostsHandled(WindowHandle window, bool answering) {
     // handled. A sent message would not do: it is handled before any posted one.
     const Microseconds start = m_input.Now();
     if (!answering || !m_windows.IsWindowVisible(window) || IsMinimised(window) ||
-        !m_input.InvalidateRect(window, Rect{0, 0, 1, 1}, false)) {
+        !m_input.InvalidateOwnRect(window, Rect{0, 0, 1, 1})) {
         HoldUntil(start + UNSEEN_HOLD);
         return;
     }

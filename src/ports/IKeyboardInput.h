@@ -47,9 +47,10 @@ public:
     // The key state of this thread's input, which attached threads share.
     virtual bool GetKeyboardState(KeyboardState* state) = 0;
     virtual bool SetKeyboardState(const KeyboardState& state) = 0;
-    // InvalidateRect / GetUpdateRect (no rectangle asked for): the window's thread paints only once
-    // its posted messages are all handled, so the update region empties after them.
-    virtual bool InvalidateRect(WindowHandle window, const Rect& rect, bool erase) = 0;
+    // Marks a rectangle of the window itself, not of its children, to be painted; GetUpdateRect (no
+    // rectangle asked for) tells whether it still waits. The window's thread paints only once its
+    // posted messages are all handled, so the update region empties after them.
+    virtual bool InvalidateOwnRect(WindowHandle window, const Rect& rect) = 0;
     virtual bool GetUpdateRect(WindowHandle window, bool erase) = 0;
     // IsHungAppWindow: the window's thread has not asked for messages for some seconds.
     virtual bool IsHungAppWindow(WindowHandle window) = 0;

@@ -124,7 +124,7 @@ public:
     std::uint32_t GetCurrentThreadId() override { return FakeWindows::OWN_THREAD_ID; }
     bool GetKeyboardState(KeyboardState* state) override { return *state = m_keyState, true; }
     bool SetKeyboardState(const KeyboardState& state) override { return m_keyState = state, true; }
-    bool InvalidateRect(WindowHandle, const Rect&, bool) override { return true; }
+    bool InvalidateOwnRect(WindowHandle, const Rect&) override { return true; }
     bool GetUpdateRect(WindowHandle, bool) override {
         std::string modifiers;
         for (const auto& key :

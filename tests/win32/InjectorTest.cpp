@@ -249,6 +249,23 @@ TEST(KeyboardAdapters, LetterNamesFollowTheCapturedCapsLockState) {
     EXPECT_EQ(name('Q'), L"Q");
 }
 
+// The wait for a picked window makes it paint a corner of its own: the child there must not repaint.
+TEST(KeyboardAdapters, TheWaitsRectangleIsTheWindowsOwnNotItsChildrens) {
+    HWND hFrame = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                                  nullptr, nullptr, nullptr, nullptr);
+    HWND hChild = CreateWindowExW(0, L"Edit", L"text", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, hFrame, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_TRUE(hFrame && hChild);
+    UpdateWindow(hFrame);
+    UpdateWindow(hChild);
+    CWin32KeyboardInput input;
+    const WindowHandle frame = static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(hFrame));
+    EXPECT_TRUE(input.InvalidateOwnRect(frame, Rect{0, 0, 1, 1}));
+    EXPECT_TRUE(GetUpdateRect(hFrame, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(hChild, nullptr, FALSE));
+    DestroyWindow(hFrame);
+}
+
 TEST_F(InjectorUnderWine, PostedKeyDownsAreTranslatedIntoCharacters) {
     injector.m_pressOptions.bSendKeyUps = true;
     injector.PressKey(0, 'B', false);

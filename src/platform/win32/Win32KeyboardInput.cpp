@@ -77,9 +77,11 @@ bool CWin32KeyboardInput::SetKeyboardState(const KeyboardState& state) {
     return ::SetKeyboardState(const_cast<BYTE*>(state.data())) != FALSE;
 }
 
-bool CWin32KeyboardInput::InvalidateRect(WindowHandle window, const Rect& rect, bool erase) {
+bool CWin32KeyboardInput::InvalidateOwnRect(WindowHandle window, const Rect& rect) {
     const RECT area = {rect.left, rect.top, rect.right, rect.bottom};
-    return ::InvalidateRect(ToHwnd(window), &area, erase ? TRUE : FALSE) != FALSE;
+    // Without RDW_NOCHILDREN a window without WS_CLIPCHILDREN (most frames) has its children under
+    // the rectangle repainted too: an Edit filling the frame would redraw its text at every press.
+    return ::RedrawWindow(ToHwnd(window), &area, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN) != FALSE;
 }
 
 bool CWin32KeyboardInput::GetUpdateRect(WindowHandle window, bool erase) {

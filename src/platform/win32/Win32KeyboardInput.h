@@ -19,7 +19,7 @@ public:
     std::uint32_t GetCurrentThreadId() override;
     bool GetKeyboardState(KeyboardState* state) override;
     bool SetKeyboardState(const KeyboardState& state) override;
-    bool InvalidateRect(WindowHandle window, const Rect& rect, bool erase) override;
+    bool InvalidateOwnRect(WindowHandle window, const Rect& rect) override;
     bool GetUpdateRect(WindowHandle window, bool erase) override;
     bool IsHungAppWindow(WindowHandle window) override;
     Microseconds Now() override;

@@ -150,7 +150,7 @@ TEST_F(InjectorSelectedWindow, CtrlIsHeldUntilTheTargetHasHandledThePressByTheCl
     };
     const Row rows[] = {
         {"answers at once", 0, false, false, 0, 0},
-        {"answers after 1.2 ms, while the wait yields", 1200, false, false, 1200, 1200},
+        {"answers after 0.8 ms, while the wait yields", 800, false, false, 800, 800},
         {"answers after 9 ms, caught within a step", 9000, false, false, 9000, 9000 + CTargetWait::POLL_STEP},
         {"never answers: the limit", NEVER, false, false, CTargetWait::WAIT_LIMIT, CTargetWait::WAIT_LIMIT},
         {"hung: a fixed hold", NEVER, true, false, CTargetWait::UNSEEN_HOLD, CTargetWait::UNSEEN_HOLD},
