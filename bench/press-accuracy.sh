@@ -7,7 +7,7 @@
 # itself and of the Wine server and the X server, and Tapwell's figures as ratios to the peers'.
 # Tapwell's own rows in the same table: Ctrl+F5 with a 20 ms pause at 10 ms, 2000 presses (ctrl-f5),
 # and the letter posted into the recorder as the picked window, default options, at 2 ms, alone and
-# with Ctrl (picked), and eight copies of Tapwell at once, each its own letter every 10 ms, 500 presses,
+# with Ctrl, into a recorder that only logs the key messages (picked), and eight copies of Tapwell at once, each its own letter every 10 ms, 500 presses,
 # into a recorder that only logs the key messages (showing them, it would fall behind the copies),
 # no pause (copies).
 # Then the holds (key-up minus key-down) of 300 presses with a 5 ms pause at 20 ms while three busy
