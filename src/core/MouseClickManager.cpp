@@ -387,7 +387,7 @@ std::uint32_t CMouseClickManager::AttachInputTo(WindowHandle window) {
     if (!m_bTargetAnswering) {
         return 0;
     }
-    const std::uint32_t targetThread = m_windows.GetWindowThreadProcessId(window, nullptr);
+    const std::uint32_t targetThread = m_targetWait.ThreadOf(window);
     m_input.AttachThreadInput(m_input.GetCurrentThreadId(), targetThread, true);
     return targetThread;
 }

@@ -17,25 +17,29 @@ void CTargetWait::WaitForPostsHandled(WindowHandle window, bool answering) {
     // region made here empties only after the posts before it, and what their handling posted, are
     // handled. A sent message would not do: it is handled before any posted one.
     const Microseconds start = m_input.Now();
-    if (!answering || !m_windows.IsWindowVisible(window) || IsMinimised(window) ||
-        !m_input.InvalidateOwnRect(window, Rect{0, 0, 1, 1})) {
+    if (!answering || !Facts(window).paints || !m_input.InvalidateOwnRect(window, Rect{0, 0, 1, 1})) {
         HoldUntil(start + UNSEEN_HOLD);
         return;
     }
+    // No target has painted the moment after it was asked to: the first look follows a yield.
     const Microseconds due = start + WAIT_LIMIT;
-    for (Microseconds now = start; now < due && m_input.GetUpdateRect(window, false); now = m_input.Now()) {
+    Microseconds now = start;
+    do {
         m_input.WaitUntil(now - start < YIELDING_SPAN ? now : std::min(due, now + POLL_STEP));
-    }
+        now = m_input.Now();
+    } while (now < due && m_input.GetUpdateRect(window, false));
 }
 
-bool CTargetWait::Answers(WindowHandle window) {
+const CTargetWait::TargetFacts& CTargetWait::Facts(WindowHandle window) {
     const Microseconds now = m_input.Now();
-    if (window != m_hAsked || now - m_nAskedAt >= HUNG_RECHECK) {
+    if (window != m_hAsked || now - m_nAskedAt >= TARGET_RECHECK) {
         m_hAsked = window;
         m_nAskedAt = now;
-        m_bAnswers = !m_input.IsHungAppWindow(window);
+        m_facts.answers = !m_input.IsHungAppWindow(window);
+        m_facts.thread = m_windows.GetWindowThreadProcessId(window, nullptr);
+        m_facts.paints = m_windows.IsWindowVisible(window) && !IsMinimised(window);
     }
-    return m_bAnswers;
+    return m_facts;
 }
 
 bool CTargetWait::IsMinimised(WindowHandle window) {

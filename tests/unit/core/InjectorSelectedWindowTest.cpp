@@ -149,7 +149,7 @@ TEST_F(InjectorSelectedWindow, CtrlIsHeldUntilTheTargetHasHandledThePressByTheCl
         Microseconds heldMin, heldMax;
     };
     const Row rows[] = {
-        {"answers at once", 0, false, false, 0, 0},
+        {"answers at once, seen after a yield", 0, false, false, 0, CFakeKeyboardInput::YIELD_COST},
         {"answers after 0.8 ms, while the wait yields", 800, false, false, 800, 800},
         {"answers after 9 ms, caught within a step", 9000, false, false, 9000, 9000 + CTargetWait::POLL_STEP},
         {"never answers: the limit", NEVER, false, false, CTargetWait::WAIT_LIMIT, CTargetWait::WAIT_LIMIT},
@@ -157,8 +157,8 @@ TEST_F(InjectorSelectedWindow, CtrlIsHeldUntilTheTargetHasHandledThePressByTheCl
         {"minimised: a fixed hold", NEVER, false, true, CTargetWait::UNSEEN_HOLD, CTargetWait::UNSEEN_HOLD},
     };
     for (const Row& row : rows) {
-        // A second on, so that whether the target hangs is asked again.
-        const Microseconds start = input.m_nNow += CTargetWait::HUNG_RECHECK;
+        // A second on, so that what the system says of the target is asked again.
+        const Microseconds start = input.m_nNow += CTargetWait::TARGET_RECHECK;
         input.m_nPaintsAt = start + row.paintsAt;
         input.m_bTargetHung = row.hung;
         windows.SetIconic(target, row.minimised);
