@@ -21,13 +21,18 @@ void CTargetWait::WaitForPostsHandled(WindowHandle window, bool answering) {
         HoldUntil(start + UNSEEN_HOLD);
         return;
     }
-    // No target has painted the moment after it was asked to: the first look follows a yield.
     const Microseconds due = start + WAIT_LIMIT;
-    Microseconds now = start;
-    do {
-        m_input.WaitUntil(now - start < YIELDING_SPAN ? now : std::min(due, now + POLL_STEP));
-        now = m_input.Now();
-    } while (now < due && m_input.GetUpdateRect(window, false));
+    Microseconds lookedAt = start;
+    for (Microseconds now = start; now < due; now = m_input.Now()) {
+        const bool yielding = now - start < YIELDING_SPAN;
+        if (!yielding || now - lookedAt >= LOOK_STEP) {
+            lookedAt = now;
+            if (!m_input.GetUpdateRect(window, false)) {
+                return;
+            }
+        }
+        m_input.WaitUntil(yielding ? now : std::min(due, now + POLL_STEP));
+    }
 }
 
 const CTargetWait::TargetFacts& CTargetWait::Facts(WindowHandle window) {

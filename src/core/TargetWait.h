@@ -19,6 +19,8 @@ public:
     // window every 2 ms: drift +0.26 to +0.32 ms a press at 0.2 ms of yielding, +0.00 to +0.04 at 1 ms).
     static constexpr Microseconds YIELDING_SPAN = 1000;
     static constexpr Microseconds POLL_STEP = 500;
+    // While it yields, the wait looks at most this often: the target needs the system it would ask.
+    static constexpr Microseconds LOOK_STEP = 100;
     // How long what the system said of the target (whether its thread hangs, which thread it is,
     // whether it can paint) is taken as it stands, while it stays the target: each question is a
     // round trip, and where the system sends a message to find out whether it hangs it would slow

@@ -149,7 +149,7 @@ TEST_F(InjectorSelectedWindow, CtrlIsHeldUntilTheTargetHasHandledThePressByTheCl
         Microseconds heldMin, heldMax;
     };
     const Row rows[] = {
-        {"answers at once, seen after a yield", 0, false, false, 0, CFakeKeyboardInput::YIELD_COST},
+        {"answers at once, seen at the first look", 0, false, false, 0, CTargetWait::LOOK_STEP},
         {"answers after 0.8 ms, while the wait yields", 800, false, false, 800, 800},
         {"answers after 9 ms, caught within a step", 9000, false, false, 9000, 9000 + CTargetWait::POLL_STEP},
         {"never answers: the limit", NEVER, false, false, CTargetWait::WAIT_LIMIT, CTargetWait::WAIT_LIMIT},
