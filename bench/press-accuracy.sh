@@ -7,9 +7,9 @@
 # itself and of the Wine server and the X server, and Tapwell's figures as ratios to the peers'.
 # Tapwell's own rows in the same table: Ctrl+F5 with a 20 ms pause at 10 ms, 2000 presses (ctrl-f5),
 # and the letter posted into the recorder as the picked window, default options, at 2 ms, alone and
-# with Ctrl, into a recorder that only logs the key messages (picked), and eight copies of Tapwell at once, each its own letter every 10 ms, 500 presses,
-# into a recorder that only logs the key messages (showing them, it would fall behind the copies),
-# no pause (copies).
+# with Ctrl (picked), and eight copies of Tapwell at once, each its own letter every 10 ms, 500 presses,
+# no pause (copies). These two rows use a recorder that only logs the key messages: one that showed
+# them and read the modifiers would fall behind.
 # Then the holds (key-up minus key-down) of 300 presses with a 5 ms pause at 20 ms while three busy
 # loops take every processor (load), the main window's answer time during a run with a 5 s pause,
 # Tapwell's wake-ups while idle in the tray, its start-up time and memory, and Tapwell at 1 ms without

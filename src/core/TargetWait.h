@@ -14,9 +14,9 @@ public:
     // The hold given to a target that cannot show it: about what a keyboard's quick press lasts.
     static constexpr Microseconds UNSEEN_HOLD = 20000;
     // First the processor is only yielded, where a target that answers soon is caught soonest; then
-    // the clock is looked at this often, each look a question to the system about the target. Under
-    // Wine a target that paints only itself answers within about a millisecond (Ctrl into a picked
-    // window every 2 ms: drift +0.26 to +0.32 ms a press at 0.2 ms of yielding, +0.00 to +0.04 at 1 ms).
+    // the wait sleeps POLL_STEP between looks. Under Wine a target that paints only itself answers
+    // within about a millisecond (Ctrl into a picked window every 2 ms: drift +0.26 to +0.32 ms a
+    // press at 0.2 ms of yielding, +0.00 to +0.04 at 1 ms).
     static constexpr Microseconds YIELDING_SPAN = 1000;
     static constexpr Microseconds POLL_STEP = 500;
     // While it yields, the wait looks at most this often: the target needs the system it would ask.

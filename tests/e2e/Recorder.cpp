@@ -40,10 +40,7 @@ const char* NameOfKeyMessage(UINT nMsg) {
     return nullptr;
 }
 
-char Down(bool bRead, int nVirtualKey, char cMark) {
-    if (!bRead) {
-        return '?';
-    }
+char Down(int nVirtualKey, char cMark) {
     return GetKeyState(nVirtualKey) < 0 ? cMark : '-';
 }
 
@@ -113,12 +110,17 @@ private:
         QueryPerformanceCounter(&now);
         const double dElapsedMs = static_cast<double>(now.QuadPart - m_start.QuadPart) * 1000.0 /
                                   static_cast<double>(m_frequency.QuadPart);
+        char szModifiers[] = "???";
+        if (!m_bLogOnly) {
+            szModifiers[0] = Down(VK_SHIFT, 'S');
+            szModifiers[1] = Down(VK_CONTROL, 'C');
+            szModifiers[2] = Down(VK_MENU, 'A');
+        }
         char szLine[128];
         const int nLength =
-            std::snprintf(szLine, sizeof(szLine), "%.3f %s wParam=0x%08lX lParam=0x%08lX modifiers=%c%c%c\n",
+            std::snprintf(szLine, sizeof(szLine), "%.3f %s wParam=0x%08lX lParam=0x%08lX modifiers=%s\n",
                           dElapsedMs, pszName, static_cast<unsigned long>(static_cast<DWORD>(wParam)),
-                          static_cast<unsigned long>(static_cast<DWORD>(lParam)), Down(!m_bLogOnly, VK_SHIFT, 'S'),
-                          Down(!m_bLogOnly, VK_CONTROL, 'C'), Down(!m_bLogOnly, VK_MENU, 'A'));
+                          static_cast<unsigned long>(static_cast<DWORD>(lParam)), szModifiers);
         if (nLength <= 0) {
             return;
         }
